@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QTcpSocket>
+#include <QTimer>
+
+// The byte pipe to the local agent: connects to its loopback port, retries every few seconds while the agent is
+// unreachable, and hands up the incoming stream one complete line at a time.
+class tcpsocket : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int retryDelayMs = 5000;
+    // Agent snapshots with long compliance lists can reach megabytes; anything beyond this is not a message.
+    static constexpr int defaultMaxLineLength = 16 * 1024 * 1024;
+
+    // The agent's port for this build's edition.
+    static quint16 agentPort();
+
+    explicit tcpsocket(quint16 port = agentPort(), QObject* parent = nullptr);
+
+    void write(const QByteArray& bytes);
+    void write(const char* bytes);
+
+    // Lines longer than this (without their "\n") are dropped whole; tests shrink it.
+    void setMaxLineLength(int bytes) { maxLineLength = bytes; }
+    // The pending reconnection, so tests can see it and need not wait for it.
+    QTimer* reconnectTimer() { return &retryTimer; }
+
+signals:
+    void event_notify(QByteArray line);
+    void connectedToBackend();
+    void disconnected();
+
+public slots:
+    bool Connect();
+    void connected_callback();
+    void disconnected_callback();
+    void bytesWritten_callback(qint64 bytes);
+    void readyRead_callback();
+    void connectionError_Handler(QAbstractSocket::SocketError error);
+
+private:
+    void resetLineBuffer();
+
+    QTcpSocket socket;
+    QTimer retryTimer;
+    const quint16 port;
+    int maxLineLength = defaultMaxLineLength;
+    QByteArray partialLine;
+    bool discardingLine = false;
+    QList<QByteArray> completeLines;
+    bool handingUpLines = false;
+};

@@ -1,0 +1,174 @@
+#include "agent/vexaintf.h"
+
+#include "agent/tcpsocket.h"
+#include "app/brandprofile.h"
+#include "app/currentuser.h"
+
+#include <QJsonDocument>
+
+namespace {
+vexaintf* replacementInstance = nullptr;
+} // namespace
+
+vexaintf* vexaintf::instance()
+{
+    if (replacementInstance)
+        return replacementInstance;
+    static vexaintf* const programInstance = [] {
+        auto* created = new vexaintf(tcpsocket::agentPort());
+        created->start();
+        return created;
+    }();
+    return programInstance;
+}
+
+void vexaintf::setInstance(vexaintf* replacement)
+{
+    replacementInstance = replacement;
+}
+
+vexaintf::vexaintf(quint16 port, QObject* parent) : QObject(parent), transport(new tcpsocket(port, this))
+{
+    connect(transport, &tcpsocket::event_notify, this, &vexaintf::event_notify);
+    connect(transport, &tcpsocket::disconnected, this, &vexaintf::disconnected);
+    connect(transport, &tcpsocket::connectedToBackend, this, &vexaintf::connected);
+}
+
+void vexaintf::start()
+{
+    if (!transport->Connect())
+        emit agentDisconnected();
+}
+
+void vexaintf::activate(ActivationReq request)
+{
+    QJsonObject activation{{QStringLiteral("act_type"), brand().activationType}};
+    switch (brand().activationType) {
+    case ActivationType::ActivationCode:
+        activation.insert(QStringLiteral("act_code"), QJsonObject{{QStringLiteral("code"), request.actCode},
+                                                                  {QStringLiteral("name"), request.actCodeName}});
+        break;
+    case ActivationType::ServiceId:
+        activation.insert(QStringLiteral("act_qr"), QJsonObject{{QStringLiteral("code"), request.qrCode},
+                                                                {QStringLiteral("svc_id"), request.serviceId}});
+        break;
+    case ActivationType::Email: {
+        QJsonObject email{{QStringLiteral("email"), request.email}, {QStringLiteral("name"), request.emailName}};
+        if (request.otp != -1)
+            email.insert(QStringLiteral("otp"), request.otp);
+        activation.insert(QStringLiteral("act_email"), email);
+        break;
+    }
+    default:
+        break;
+    }
+    sendRequest(2, QStringLiteral("activation_req"), activation);
+}
+
+void vexaintf::userregister(QString email)
+{
+    sendRequest(5, QStringLiteral("user_registration_req"), QJsonObject{{QStringLiteral("email"), email}});
+}
+
+void vexaintf::useractivate(QString email, QString otp)
+{
+    sendRequest(7, QStringLiteral("user_activation_req"),
+                QJsonObject{{QStringLiteral("email"), email}, {QStringLiteral("otp"), otp}});
+}
+
+void vexaintf::deactivate(QString password)
+{
+    sendRequest(4, QStringLiteral("deactivation_req"), QJsonObject{{QStringLiteral("password"), password}});
+}
+
+void vexaintf::feedback(QString title, QString description)
+{
+    sendRequest(9, QStringLiteral("feedback"),
+                QJsonObject{{QStringLiteral("title"), title}, {QStringLiteral("description"), description}});
+}
+
+void vexaintf::event_notify(QByteArray line)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(QString::fromUtf8(line).toUtf8());
+    if (document.isNull() || !document.isObject())
+        return;
+    emit sendVexaEvent(document.object());
+}
+
+void vexaintf::togglesecurechannelstatus(bool status)
+{
+    sendRequest(8, QStringLiteral("enable_secconn_status"), status);
+}
+
+void vexaintf::userDeregistration()
+{
+    sendRequest(6, QStringLiteral("user_deregistration_req"), QJsonObject());
+}
+
+void vexaintf::disconnected()
+{
+    linkUp = false;
+    emit agentDisconnected();
+}
+
+void vexaintf::connected()
+{
+    linkUp = true;
+    sendRequest(1, QStringLiteral("subscribe_req"), QJsonObject{{QStringLiteral("username"), currentUserName()}});
+    emit agentConnected();
+}
+
+void vexaintf::verifyActivationStatus()
+{
+    sendRequest(3);
+}
+
+void vexaintf::getPAGList()
+{
+    sendRequest(10);
+}
+
+void vexaintf::setPrefPag(PAG pag)
+{
+    sendRequest(11, QStringLiteral("pag_preference"),
+                QJsonObject{{QStringLiteral("id"), pag.id}, {QStringLiteral("type"), pag.type}});
+}
+
+void vexaintf::getViolationList()
+{
+    sendRequest(12);
+}
+
+void vexaintf::getPeerList()
+{
+    sendRequest(14);
+}
+
+void vexaintf::generateQR(bool regenerate)
+{
+    QJsonObject request;
+    if (regenerate)
+        request.insert(QStringLiteral("regenerate_code"), true);
+    sendRequest(13, QStringLiteral("act_qr_info_req"), request);
+}
+
+void vexaintf::rebootCancelled()
+{
+    sendRequest(15);
+}
+
+void vexaintf::sendRequest(int type)
+{
+    writeLine(QJsonObject{{QStringLiteral("type"), type}});
+}
+
+void vexaintf::sendRequest(int type, const QString& payloadKey, const QJsonValue& payload)
+{
+    writeLine(QJsonObject{{QStringLiteral("type"), type}, {payloadKey, payload}});
+}
+
+void vexaintf::writeLine(const QJsonObject& request)
+{
+    transport->write(QJsonDocument(request).toJson(QJsonDocument::Compact));
+    transport->write("\n");
+}

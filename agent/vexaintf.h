@@ -1,0 +1,59 @@
+#pragma once
+
+#include "agent/records.h"
+
+#include <QJsonObject>
+#include <QObject>
+
+class tcpsocket;
+
+// The one way to the local agent: each request slot writes one JSON line; each line from the agent comes back as
+// sendVexaEvent. Requests are fire-and-forget; answers arrive later as independent messages.
+class vexaintf : public QObject
+{
+    Q_OBJECT
+public:
+    // The program's interface, created and connected on first use and kept for the whole run.
+    static vexaintf* instance();
+    // Tests point the program at an interface of their own (or back at the real one with nullptr).
+    static void setInstance(vexaintf* replacement);
+
+    // An interface on the given loopback port; start() makes the first connection attempt.
+    explicit vexaintf(quint16 port, QObject* parent = nullptr);
+    void start();
+
+    bool isConnected() const { return linkUp; }
+    tcpsocket* socket() const { return transport; }
+
+signals:
+    void sendVexaEvent(QJsonObject message);
+    void agentDisconnected();
+    void agentConnected();
+
+public slots:
+    void activate(ActivationReq request);
+    void userregister(QString email);
+    void useractivate(QString email, QString otp);
+    void deactivate(QString password);
+    void feedback(QString title, QString description);
+    void event_notify(QByteArray line);
+    void togglesecurechannelstatus(bool status);
+    void userDeregistration();
+    void disconnected();
+    void connected();
+    void verifyActivationStatus();
+    void getPAGList();
+    void setPrefPag(PAG pag);
+    void getViolationList();
+    void getPeerList();
+    void generateQR(bool regenerate);
+    void rebootCancelled();
+
+private:
+    void sendRequest(int type);
+    void sendRequest(int type, const QString& payloadKey, const QJsonValue& payload);
+    void writeLine(const QJsonObject& request);
+
+    tcpsocket* transport;
+    bool linkUp = false;
+};

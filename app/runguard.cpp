@@ -1,0 +1,85 @@
+#include "app/runguard.h"
+
+#include <QCryptographicHash>
+
+namespace {
+constexpr char showRequestFlag = 's';
+constexpr int segmentSize = 8;
+} // namespace
+
+QString RunGuard::generateKeyHash(const QString& key, const QString& salt)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(key.toUtf8());
+    hash.addData(salt.toUtf8());
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+RunGuard::RunGuard(const QString& key)
+    : key(key), lockName(generateKeyHash(key, QStringLiteral("_rvLockSalt"))),
+      segmentName(generateKeyHash(key, QStringLiteral("_rvShmSaltXyz"))), segment(segmentName),
+      lockSemaphore(lockName, 1)
+{
+    // A segment left behind by an owner that crashed is still attachable on Unix; attaching and detaching once
+    // removes it when nobody else holds it, so a crash does not lock the user out.
+    lockSemaphore.acquire();
+    {
+        QSharedMemory leftover(segmentName);
+        leftover.attach();
+    }
+    lockSemaphore.release();
+}
+
+RunGuard::~RunGuard()
+{
+    release();
+}
+
+bool RunGuard::tryToRun()
+{
+    if (!segment.isAttached()) {
+        lockSemaphore.acquire();
+        if (segment.attach()) {
+            segment.lock();
+            static_cast<char*>(segment.data())[0] = showRequestFlag;
+            segment.unlock();
+            segment.detach();
+            lockSemaphore.release();
+            return false;
+        }
+        lockSemaphore.release();
+    }
+
+    lockSemaphore.acquire();
+    const bool created = segment.create(segmentSize);
+    lockSemaphore.release();
+    if (created)
+        return true;
+
+    lockSemaphore.acquire();
+    if (segment.isAttached())
+        segment.detach();
+    lockSemaphore.release();
+    return false;
+}
+
+bool RunGuard::takeShowRequest()
+{
+    if (!segment.isAttached())
+        return false;
+    segment.lock();
+    char* flag = static_cast<char*>(segment.data());
+    const bool requested = flag[0] == showRequestFlag;
+    if (requested)
+        flag[0] = 0;
+    segment.unlock();
+    return requested;
+}
+
+void RunGuard::release()
+{
+    lockSemaphore.acquire();
+    if (segment.isAttached())
+        segment.detach();
+    lockSemaphore.release();
+}

@@ -1,0 +1,40 @@
+#include "app/splashscreen.h"
+
+#include "app/brandprofile.h"
+#include "app/theme.h"
+
+#include <QPainter>
+#include <QTimer>
+
+SplashWidget::SplashWidget(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(374, 699);
+    // Without this a plain QWidget ignores the background-color of its own style sheet when painted.
+    setAttribute(Qt::WA_StyledBackground, true);
+    applyThemeColors(this, StyleTemplate::splash);
+}
+
+void SplashWidget::paintEvent(QPaintEvent*)
+{
+    const QPixmap image(brand().splashImagePath);
+    if (image.isNull())
+        return;
+    const QSize target = image.size().scaled(brand().splashImageSize, Qt::KeepAspectRatio);
+    const QPixmap scaled = image.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(this);
+    painter.drawPixmap(QPointF(rect().center() - scaled.rect().center()), scaled);
+}
+
+SplashHandOff::SplashHandOff() : splash(QPixmap())
+{
+    auto* canvas = new SplashWidget;
+    splash.show();
+    const QPixmap picture = canvas->grab(canvas->rect());
+    QTimer::singleShot(0, &splash, [this, picture] { splash.setPixmap(picture); });
+    canvas->deleteLater();
+}
+
+void SplashHandOff::finish(QWidget* mainWindow)
+{
+    splash.finish(mainWindow);
+}

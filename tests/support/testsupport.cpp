@@ -1,0 +1,58 @@
+#include "tests/support/testsupport.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QTest>
+
+FakeAgent::FakeAgent(quint16 listenPort, QObject* parent) : QObject(parent)
+{
+    server.listen(QHostAddress::LocalHost, listenPort);
+    connect(&server, &QTcpServer::newConnection, this, [this] {
+        client = server.nextPendingConnection();
+        received.clear();
+        consumed = 0;
+        connect(client, &QTcpSocket::readyRead, this, [this] { received += client->readAll(); });
+    });
+}
+
+bool FakeAgent::waitForClient(int timeoutMs)
+{
+    return QTest::qWaitFor([this] { return !client.isNull(); }, timeoutMs);
+}
+
+QByteArray FakeAgent::nextLine(int timeoutMs)
+{
+    if (!QTest::qWaitFor([this] { return received.indexOf('\n', consumed) >= 0; }, timeoutMs))
+        return {};
+    const int end = received.indexOf('\n', consumed) + 1;
+    const QByteArray line = received.mid(consumed, end - consumed);
+    consumed = end;
+    return line;
+}
+
+void FakeAgent::send(const QByteArray& bytes)
+{
+    client->write(bytes);
+    client->flush();
+}
+
+void FakeAgent::dropClient()
+{
+    if (client) {
+        client->disconnectFromHost();
+        client = nullptr;
+    }
+}
+
+QByteArray agentLine(const char* json)
+{
+    return QByteArray(json) + '\n';
+}
+
+QJsonObject loadFixture(const char* name)
+{
+    QFile file(QStringLiteral(VEXAUI_FIXTURES_DIR "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", name);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}

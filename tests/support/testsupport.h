@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// A fake agent on an ephemeral loopback port: it records the lines the interface writes and sends whatever a test
+// tells it to, byte for byte, so framing and request bytes are checked over a real socket.
+class FakeAgent : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FakeAgent(quint16 listenPort = 0, QObject* parent = nullptr);
+    bool isListening() const { return server.isListening(); }
+    quint16 port() const { return server.serverPort(); }
+
+    bool waitForClient(int timeoutMs = 5000);
+    // The next complete line written by the client, "\n" included; empty on time-out.
+    QByteArray nextLine(int timeoutMs = 5000);
+    QByteArray bytesReceived() const { return received; }
+    void send(const QByteArray& bytes);
+    void dropClient();
+    void stopListening() { server.close(); }
+
+private:
+    QTcpServer server;
+    QPointer<QTcpSocket> client;
+    QByteArray received;
+    int consumed = 0;
+};
+
+// A compact JSON line as the agent would send it.
+QByteArray agentLine(const char* json);
+
+// A JSON message kept as a file in tests/fixtures.
+QJsonObject loadFixture(const char* name);

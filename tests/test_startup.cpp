@@ -1,0 +1,228 @@
+#include "app/currentuser.h"
+#include "app/runguard.h"
+#include "app/startup.h"
+#include "tests/support/testsupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTest>
+#include <QTranslator>
+#include <csignal>
+
+namespace {
+// A key no other test run shares, so parallel runs and leftovers cannot interfere.
+QString uniqueKey(const char* tag)
+{
+    return QStringLiteral("vexaui-test-%1-%2").arg(QLatin1String(tag)).arg(QCoreApplication::applicationPid());
+}
+
+struct Probe
+{
+    QProcess process;
+    void start(const char* mode, const QString& key)
+    {
+        process.start(QStringLiteral(RUNGUARD_PROBE), {QLatin1String(mode), key});
+    }
+    QByteArray nextLine()
+    {
+        if (!QTest::qWaitFor([this] { return process.canReadLine(); }, 5000))
+            return {};
+        return process.readLine().trimmed();
+    }
+};
+
+QByteArray tryOnce(const QString& key)
+{
+    Probe probe;
+    probe.start("try", key);
+    const QByteArray answer = probe.nextLine();
+    probe.process.waitForFinished();
+    return answer;
+}
+
+int runVexaUiToExit(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(VEXAUI_EXECUTABLE), arguments);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitCode();
+}
+
+// The program as started by a user, given a moment to claim its slot.
+struct RunningVexaUi
+{
+    QProcess process;
+    explicit RunningVexaUi(const QStringList& arguments)
+    {
+        process.start(QStringLiteral(VEXAUI_EXECUTABLE), arguments);
+        process.waitForStarted();
+    }
+    ~RunningVexaUi()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    bool isRunningAfter(int ms) { return !process.waitForFinished(ms); }
+};
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void userNameFallsBackThroughTheEnvironment()
+    {
+        const QByteArray savedUsername = qgetenv("USERNAME");
+        const QByteArray savedUser = qgetenv("USER");
+        qputenv("USERNAME", "Zoë");
+        QCOMPARE(systemUserName(), QString::fromUtf8("Zoë"));
+        qunsetenv("USERNAME");
+        qputenv("USER", "bob");
+        QCOMPARE(systemUserName(), QStringLiteral("bob"));
+        qunsetenv("USER");
+        QVERIFY(!systemUserName().isEmpty());
+        qputenv("USERNAME", savedUsername);
+        qputenv("USER", savedUser);
+    }
+
+    void translationsAreInTheResourceTree_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("Korean") << QStringLiteral("ko_KR") << true;
+        QTest::newRow("Brazilian Portuguese") << QStringLiteral("pt_BR") << true;
+        QTest::newRow("Spanish (Mexico)") << QStringLiteral("es_MX") << true;
+        QTest::newRow("Turkish") << QStringLiteral("tr_TR") << true;
+        QTest::newRow("German has none") << QStringLiteral("de_DE") << false;
+    }
+    void translationsAreInTheResourceTree()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, found);
+        initVexaResources();
+        QTranslator translator;
+        QCOMPARE(translator.load(QLocale(locale), QStringLiteral("vexaui"), QStringLiteral("_"),
+                                 QStringLiteral(":/lang/langFiles")),
+                 found);
+    }
+
+    void guardHashesKeyAndSalt()
+    {
+        // SHA-1 of "KdPsXvBmalice_rvLockSalt", as 40 lower-case hex digits.
+        const QString hash = RunGuard::generateKeyHash(QStringLiteral("KdPsXvBmalice"), QStringLiteral("_rvLockSalt"));
+        QCOMPARE(hash.size(), 40);
+        QCOMPARE(hash, hash.toLower());
+        QVERIFY(hash != RunGuard::generateKeyHash(QStringLiteral("KdPsXvBmbob"), QStringLiteral("_rvLockSalt")));
+        QVERIFY(hash != RunGuard::generateKeyHash(QStringLiteral("KdPsXvBmalice"), QStringLiteral("_rvShmSaltXyz")));
+    }
+
+    void secondStartAsksTheOwnerToShow()
+    {
+        const QString key = uniqueKey("show");
+        Probe owner;
+        owner.start("hold", key);
+        QCOMPARE(owner.nextLine(), QByteArray("owner"));
+        QCOMPARE(tryOnce(key), QByteArray("refused"));
+        QCOMPARE(owner.nextLine(), QByteArray("show"));
+        // Two requests before one poll still count once each time the owner looks; none is invented.
+        QVERIFY(!owner.process.canReadLine());
+        QCOMPARE(tryOnce(uniqueKey("other-user")), QByteArray("owner"));
+        owner.process.terminate();
+        owner.process.waitForFinished();
+    }
+
+    void slotIsFreeAfterOwnerEndsOrCrashes_data()
+    {
+        QTest::addColumn<bool>("crash");
+        QTest::newRow("normal end") << false;
+        QTest::newRow("killed") << true;
+    }
+    void slotIsFreeAfterOwnerEndsOrCrashes()
+    {
+        QFETCH(bool, crash);
+        const QString key = uniqueKey(crash ? "crash" : "end");
+        {
+            RunGuard guard(key);
+            Probe owner;
+            owner.start("hold", key);
+            QCOMPARE(owner.nextLine(), QByteArray("owner"));
+            if (crash)
+                ::kill(static_cast<pid_t>(owner.process.processId()), SIGKILL);
+            else
+                owner.process.terminate();
+            owner.process.waitForFinished();
+        }
+        QCOMPARE(tryOnce(key), QByteArray("owner"));
+    }
+
+    void guardInProcessTakesShowRequestOnce()
+    {
+        const QString key = uniqueKey("inproc");
+        RunGuard owner(key);
+        QVERIFY(owner.tryToRun());
+        QVERIFY(!owner.takeShowRequest());
+        QCOMPARE(tryOnce(key), QByteArray("refused"));
+        QCOMPARE(tryOnce(key), QByteArray("refused"));
+        QVERIFY(owner.takeShowRequest());
+        QVERIFY(!owner.takeShowRequest());
+        owner.release();
+        QCOMPARE(tryOnce(key), QByteArray("owner"));
+
+        RunGuard notOwner(key);
+        QVERIFY(!notOwner.takeShowRequest());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::newRow("long allow is unknown") << QStringList{QStringLiteral("--allow"), QStringLiteral("true")} << 1;
+        QTest::newRow("missing value") << QStringList{QStringLiteral("-u")} << 1;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--verbose")} << 1;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QCOMPARE(runVexaUiToExit(arguments), status);
+    }
+
+    void singleInstancePerUser()
+    {
+        const QString user = uniqueKey("user");
+        RunningVexaUi first({QStringLiteral("-u"), user});
+        QVERIFY(first.isRunningAfter(1500));
+        QCOMPARE(runVexaUiToExit({QStringLiteral("-u"), user}), 0);
+        QCOMPARE(runVexaUiToExit({QStringLiteral("-u"), user, QStringLiteral("-a"), QStringLiteral("TRUE")}), 0);
+
+        RunningVexaUi allowed({QStringLiteral("-u"), user, QStringLiteral("-a"), QStringLiteral("true")});
+        QVERIFY(allowed.isRunningAfter(1500));
+        RunningVexaUi otherUser({QStringLiteral("-u"), user + QStringLiteral("-2")});
+        QVERIFY(otherUser.isRunningAfter(1500));
+
+        ::kill(static_cast<pid_t>(first.process.processId()), SIGKILL);
+        first.process.waitForFinished();
+        RunningVexaUi afterCrash({QStringLiteral("-u"), user});
+        QVERIFY(afterCrash.isRunningAfter(1500));
+    }
+
+    void firstBytesAreTheSubscription()
+    {
+        FakeAgent agent(8004);
+        if (!agent.isListening())
+            QSKIP("port 8004 is taken on this machine");
+        RunningVexaUi program({QStringLiteral("-u"), QStringLiteral("alice"), QStringLiteral("-a"),
+                               QStringLiteral("true")});
+        QVERIFY(agent.waitForClient(10000));
+        QCOMPARE(agent.nextLine(10000), QByteArray("{\"subscribe_req\":{\"username\":\"alice\"},\"type\":1}\n"));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
