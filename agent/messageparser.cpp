@@ -138,11 +138,21 @@ struct ViolationCategoryKeys
 
 // In the order of ViolationCategory.
 constexpr ViolationCategoryKeys violationCategoryKeys[violationCategoryCount] = {
-    {"program", "programs"},      {"process", "processes"},     {"port", "ports"},
-    {"nw_intf", "nwintfs"},       {"os_info", "os_info"},       {"hw_info", "hw_info"},
-    {"registry", "registry_info"}, {"win_firewall", "win_firewall"}, {"client_cert", "cert"},
-    {"trust_cert", "cert"},       {"managed_cert", "cert"},     {"vpn", "vpn"},
-    {"win_antivirus", "antivirus"}, {"filepath", "files"},      {"win_autorun", "programs"},
+    {"program", "programs"},
+    {"process", "processes"},
+    {"port", "ports"},
+    {"nw_intf", "nwintfs"},
+    {"os_info", "os_info"},
+    {"hw_info", "hw_info"},
+    {"registry", "registry_info"},
+    {"win_firewall", "win_firewall"},
+    {"client_cert", "cert"},
+    {"trust_cert", "cert"},
+    {"managed_cert", "cert"},
+    {"vpn", "vpn"},
+    {"win_antivirus", "antivirus"},
+    {"filepath", "files"},
+    {"win_autorun", "programs"},
     {"smb_share", "smb_shared"},
 };
 

@@ -79,7 +79,8 @@ struct ViolationUnit
 };
 
 // The compliance categories, in the order in which the agent's listing is read and shown.
-enum class ViolationCategory {
+enum class ViolationCategory
+{
     Programs,
     Processes,
     Ports,
@@ -99,7 +100,8 @@ enum class ViolationCategory {
 };
 constexpr int violationCategoryCount = 16;
 
-enum ResponseType {
+enum ResponseType
+{
     Success = 0,
     InvalidActivationCode = 1,
     InvalidName = 2,

@@ -2,7 +2,6 @@
 
 #include "app/brandprofile.h"
 
-
 quint16 tcpsocket::agentPort()
 {
     return brand().isServiceIdEdition() ? 8004 : 8002;
@@ -34,8 +33,7 @@ void tcpsocket::write(const char* bytes)
 bool tcpsocket::Connect()
 {
     resetLineBuffer();
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port, QIODevice::ReadWrite,
-                         QAbstractSocket::AnyIPProtocol);
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     return socket.waitForConnected(-1);
 }
 

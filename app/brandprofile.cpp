@@ -34,8 +34,9 @@ BrandProfile novalume()
 
 BrandProfile lumidor()
 {
-    BrandProfile p = makeProfile(QStringLiteral("lumidor"), QStringLiteral("Lumidor"), QStringLiteral("lm"),
-                                 ActivationType::ActivationCode, QStringLiteral("#FFC8962E"), QStringLiteral("#77C8962E"));
+    BrandProfile p =
+        makeProfile(QStringLiteral("lumidor"), QStringLiteral("Lumidor"), QStringLiteral("lm"),
+                    ActivationType::ActivationCode, QStringLiteral("#FFC8962E"), QStringLiteral("#77C8962E"));
     p.supportUrl = QUrl(QStringLiteral("https://support.lumidor.example/"));
     p.eulaUrl = QUrl(QStringLiteral("https://www.lumidor.example/eula"));
     p.termsUrl = QUrl(QStringLiteral("https://www.lumidor.example/terms"));
@@ -53,8 +54,9 @@ BrandProfile kivora()
 
 BrandProfile dovrin()
 {
-    BrandProfile p = makeProfile(QStringLiteral("dovrin"), QStringLiteral("Dovrin"), QStringLiteral("dv"),
-                                 ActivationType::ActivationCode, QStringLiteral("#FF7A4FC4"), QStringLiteral("#777A4FC4"));
+    BrandProfile p =
+        makeProfile(QStringLiteral("dovrin"), QStringLiteral("Dovrin"), QStringLiteral("dv"),
+                    ActivationType::ActivationCode, QStringLiteral("#FF7A4FC4"), QStringLiteral("#777A4FC4"));
     p.privacyPolicyUrl = QUrl(QStringLiteral("https://www.dovrin.example/privacy"));
     return p;
 }

@@ -66,12 +66,10 @@ private slots:
         QTest::addColumn<bool>("dataAvailable");
         QTest::newRow("no agentinfo") << QByteArray(R"({"type":1})") << 0 << QString() << false;
         QTest::newRow("agentinfo is an array") << QByteArray(R"({"agentinfo":[1,2]})") << 0 << QString() << false;
-        QTest::newRow("fraction") << QByteArray(R"({"agentinfo":{"activation_state":3.5}})") << 0 << QString()
-                                  << false;
+        QTest::newRow("fraction") << QByteArray(R"({"agentinfo":{"activation_state":3.5}})") << 0 << QString() << false;
         QTest::newRow("beyond 32 bits") << QByteArray(R"({"agentinfo":{"activation_state":4294967297}})") << 0
                                         << QString() << false;
-        QTest::newRow("negative") << QByteArray(R"({"agentinfo":{"activation_state":-2}})") << -2 << QString()
-                                  << false;
+        QTest::newRow("negative") << QByteArray(R"({"agentinfo":{"activation_state":-2}})") << -2 << QString() << false;
         QTest::newRow("whole double") << QByteArray(R"({"agentinfo":{"activation_state":2.0}})") << 2 << QString()
                                       << false;
         QTest::newRow("number as text") << QByteArray(R"({"agentinfo":{"activation_state":"1"}})") << 0 << QString()
@@ -81,8 +79,8 @@ private slots:
                                       << QString() << false;
         QTest::newRow("bool as number") << QByteArray(R"({"agentinfo":{"features":{"data_available":1}}})") << 0
                                         << QString() << false;
-        QTest::newRow("features is text") << QByteArray(R"({"agentinfo":{"features":"x","ent_name":"E"}})") << 0
-                                          << QStringLiteral("E") << false;
+        QTest::newRow("features is text")
+            << QByteArray(R"({"agentinfo":{"features":"x","ent_name":"E"}})") << 0 << QStringLiteral("E") << false;
     }
     void conversionRules()
     {
@@ -135,14 +133,22 @@ private slots:
         QTest::addColumn<QString>("listKey");
         QTest::addColumn<QString>("itemKey");
         QTest::addColumn<int>("category");
-        const char* keys[][2] = {{"program", "programs"},      {"process", "processes"},
-                                 {"port", "ports"},            {"nw_intf", "nwintfs"},
-                                 {"os_info", "os_info"},       {"hw_info", "hw_info"},
-                                 {"registry", "registry_info"}, {"win_firewall", "win_firewall"},
-                                 {"client_cert", "cert"},      {"trust_cert", "cert"},
-                                 {"managed_cert", "cert"},     {"vpn", "vpn"},
-                                 {"win_antivirus", "antivirus"}, {"filepath", "files"},
-                                 {"win_autorun", "programs"},  {"smb_share", "smb_shared"}};
+        const char* keys[][2] = {{"program", "programs"},
+                                 {"process", "processes"},
+                                 {"port", "ports"},
+                                 {"nw_intf", "nwintfs"},
+                                 {"os_info", "os_info"},
+                                 {"hw_info", "hw_info"},
+                                 {"registry", "registry_info"},
+                                 {"win_firewall", "win_firewall"},
+                                 {"client_cert", "cert"},
+                                 {"trust_cert", "cert"},
+                                 {"managed_cert", "cert"},
+                                 {"vpn", "vpn"},
+                                 {"win_antivirus", "antivirus"},
+                                 {"filepath", "files"},
+                                 {"win_autorun", "programs"},
+                                 {"smb_share", "smb_shared"}};
         for (int i = 0; i < violationCategoryCount; ++i)
             QTest::newRow(keys[i][0]) << QString::fromLatin1(keys[i][0]) << QString::fromLatin1(keys[i][1]) << i;
     }

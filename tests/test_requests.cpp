@@ -54,8 +54,8 @@ private slots:
     {
         QTest::addColumn<Request>("send");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("activation status") << Request([](vexaintf& l) { l.verifyActivationStatus(); })
-                                           << QByteArray("{\"type\":3}\n");
+        QTest::newRow("activation status")
+            << Request([](vexaintf& l) { l.verifyActivationStatus(); }) << QByteArray("{\"type\":3}\n");
         QTest::newRow("deactivate") << Request([](vexaintf& l) { l.deactivate(QStringLiteral("p\"w")); })
                                     << QByteArray("{\"deactivation_req\":{\"password\":\"p\\\"w\"},\"type\":4}\n");
         QTest::newRow("user registration")
@@ -72,11 +72,12 @@ private slots:
                                            << QByteArray("{\"enable_secconn_status\":false,\"type\":8}\n");
         QTest::newRow("feedback")
             << Request([](vexaintf& l) { l.feedback(QStringLiteral("Slow"), QStringLiteral("Line 1\nLine 2 ü")); })
-            << QByteArray("{\"feedback\":{\"description\":\"Line 1\\nLine 2 \xc3\xbc\",\"title\":\"Slow\"},\"type\":9}\n");
+            << QByteArray(
+                   "{\"feedback\":{\"description\":\"Line 1\\nLine 2 \xc3\xbc\",\"title\":\"Slow\"},\"type\":9}\n");
         QTest::newRow("gateway list") << Request([](vexaintf& l) { l.getPAGList(); }) << QByteArray("{\"type\":10}\n");
-        QTest::newRow("gateway preference")
-            << Request([](vexaintf& l) { l.setPrefPag({QStringLiteral("pag-9"), 3}); })
-            << QByteArray("{\"pag_preference\":{\"id\":\"pag-9\",\"type\":3},\"type\":11}\n");
+        QTest::newRow("gateway preference") << Request([](vexaintf& l) {
+            l.setPrefPag({QStringLiteral("pag-9"), 3});
+        }) << QByteArray("{\"pag_preference\":{\"id\":\"pag-9\",\"type\":3},\"type\":11}\n");
         QTest::newRow("violation list") << Request([](vexaintf& l) { l.getViolationList(); })
                                         << QByteArray("{\"type\":12}\n");
         QTest::newRow("QR code") << Request([](vexaintf& l) { l.generateQR(false); })
@@ -84,8 +85,8 @@ private slots:
         QTest::newRow("new QR code") << Request([](vexaintf& l) { l.generateQR(true); })
                                      << QByteArray("{\"act_qr_info_req\":{\"regenerate_code\":true},\"type\":13}\n");
         QTest::newRow("peer list") << Request([](vexaintf& l) { l.getPeerList(); }) << QByteArray("{\"type\":14}\n");
-        QTest::newRow("reboot cancelled") << Request([](vexaintf& l) { l.rebootCancelled(); })
-                                          << QByteArray("{\"type\":15}\n");
+        QTest::newRow("reboot cancelled")
+            << Request([](vexaintf& l) { l.rebootCancelled(); }) << QByteArray("{\"type\":15}\n");
     }
     void requestBytes()
     {
@@ -101,8 +102,9 @@ private slots:
         QTest::addColumn<int>("otp");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("activation code") << 0 << -1
-                                         << QByteArray("{\"activation_req\":{\"act_code\":{\"code\":\"CODE-1\",\"name\":"
-                                                       "\"my pc\"},\"act_type\":0},\"type\":2}\n");
+                                         << QByteArray(
+                                                "{\"activation_req\":{\"act_code\":{\"code\":\"CODE-1\",\"name\":"
+                                                "\"my pc\"},\"act_type\":0},\"type\":2}\n");
         QTest::newRow("service id") << 1 << 5
                                     << QByteArray("{\"activation_req\":{\"act_qr\":{\"code\":\"qr-77\",\"svc_id\":"
                                                   "\"svc\"},\"act_type\":1},\"type\":2}\n");

@@ -217,8 +217,8 @@ private slots:
         FakeAgent agent(8004);
         if (!agent.isListening())
             QSKIP("port 8004 is taken on this machine");
-        RunningVexaUi program({QStringLiteral("-u"), QStringLiteral("alice"), QStringLiteral("-a"),
-                               QStringLiteral("true")});
+        RunningVexaUi program(
+            {QStringLiteral("-u"), QStringLiteral("alice"), QStringLiteral("-a"), QStringLiteral("true")});
         QVERIFY(agent.waitForClient(10000));
         QCOMPARE(agent.nextLine(10000), QByteArray("{\"subscribe_req\":{\"username\":\"alice\"},\"type\":1}\n"));
     }

@@ -14,12 +14,12 @@ private slots:
     {
         QTest::addColumn<QList<QByteArray>>("segments");
         QTest::addColumn<QList<QByteArray>>("lines");
-        QTest::newRow("two lines in one segment") << QList<QByteArray>{"{\"a\":1}\n{\"b\":2}\n"}
-                                                  << QList<QByteArray>{"{\"a\":1}\n", "{\"b\":2}\n"};
-        QTest::newRow("one line across two segments") << QList<QByteArray>{"{\"a\":", "1}\n"}
-                                                      << QList<QByteArray>{"{\"a\":1}\n"};
-        QTest::newRow("line ends mid-segment") << QList<QByteArray>{"{\"a\":1}\n{\"b\"", ":2}\n"}
-                                               << QList<QByteArray>{"{\"a\":1}\n", "{\"b\":2}\n"};
+        QTest::newRow("two lines in one segment")
+            << QList<QByteArray>{"{\"a\":1}\n{\"b\":2}\n"} << QList<QByteArray>{"{\"a\":1}\n", "{\"b\":2}\n"};
+        QTest::newRow("one line across two segments")
+            << QList<QByteArray>{"{\"a\":", "1}\n"} << QList<QByteArray>{"{\"a\":1}\n"};
+        QTest::newRow("line ends mid-segment")
+            << QList<QByteArray>{"{\"a\":1}\n{\"b\"", ":2}\n"} << QList<QByteArray>{"{\"a\":1}\n", "{\"b\":2}\n"};
         QTest::newRow("oversized line then a good one")
             << QList<QByteArray>{QByteArray(40, 'x'), QByteArray(40, 'y') + "\n{\"ok\":1}\n"}
             << QList<QByteArray>{"{\"ok\":1}\n"};

@@ -1,0 +1,3 @@
+#include "enrollment/otpscreen.h"
+
+OtpScreen::OtpScreen(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,1 @@
+#include "enrollment/qrcodegenerator.h"

@@ -1,0 +1,3 @@
+#include "enrollment/qrcodescreen.h"
+
+QRCodeScreen::QRCodeScreen(QWidget* parent) : QWidget(parent) {}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class QRCodeScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit QRCodeScreen(QWidget* parent = nullptr);
+};
