@@ -75,14 +75,10 @@ void tcpsocket::readyRead_callback()
         start = end;
     }
 
-    // A receiver that runs a nested event loop can bring us back here; the outer call keeps handing up the lines,
-    // so they still go up in the order they arrived.
-    if (handingUpLines)
-        return;
-    handingUpLines = true;
+    // The queue is shared with nested calls: a receiver that runs a modal dialog lets later reads in, and those
+    // hand up the older lines first, so the order the agent sent them in holds.
     while (!completeLines.isEmpty())
         emit event_notify(completeLines.takeFirst());
-    handingUpLines = false;
 }
 
 void tcpsocket::connectionError_Handler(QAbstractSocket::SocketError)

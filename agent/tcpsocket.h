@@ -53,5 +53,4 @@ private:
     QByteArray partialLine;
     bool discardingLine = false;
     QList<QByteArray> completeLines;
-    bool handingUpLines = false;
 };

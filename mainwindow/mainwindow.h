@@ -1,13 +1,135 @@
 #pragma once
 
-#include <QMainWindow>
+#include "agent/records.h"
 
+#include <QJsonObject>
+#include <QMainWindow>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTime>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class MainWindow;
+}
+class Activate;
+class ActivationPending;
+class AuthEmail;
+class QMessageBox;
+class ServiceCode;
+class Settings;
+class WaitingSpinnerWidget;
+
+// The one window: the stack of screens, navigation by the user and by the agent's activation state, the Secure
+// Access toggle and status line, the tray icon and the restart prompt. Every agent message passes through here.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    // Stack pages; navigation code and the agent's activation state refer to them by these numbers.
+    enum Page
+    {
+        HomePage = 0,
+        ActivatePage = 1,
+        ServiceCodePage = 2,
+        PendingPage = 3,
+        SettingsPage = 4,
+        EmailPage = 5
+    };
+
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+signals:
+    void setAuthStatus(bool);
+    void startUptime();
+    void stopUpTime();
+    void userAuthResponse(Response response);
+    void feedbackResponse(Response response);
+    void listPags(Response response, PAG preferred, QString error);
+    void listViolations(Response response, QString error);
+    void listPeers(Response response, QString error);
+    void vexaEventUpdate(AgentInfo info, AgentInfo previous);
+    void activationSuccessful();
+    void activationError(ResponseType code);
+    void verifyActivationError(ResponseType code);
+    void clearActivationScreen();
+    void secconnChangeToggleState(bool enable);
+    void userDeregistration();
+    void signInReq();
+    void authADReq();
+    void changeNotificationsIcon(bool notify);
+    void showQRCode(QString code);
+    void qrScreenSwitched();
+    void activate(ActivationReq request);
+    void activateQR(QString code);
+    void sendToOtpScreen(ActivationReq request);
+    void rebootCancelled();
+
+public slots:
+    void activateQRThroughCode();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void openSettings();
+    void goHome();
+    void goAuth();
+    void goAuthSignIn();
+    void goAuthAD();
+    void toggleSwitch(int value);
+    void sliderPressed();
+    void clearStatusText();
+    void processVexaEvent(QJsonObject message);
+    AgentInfo parseVexaEvent(QJsonObject message);
+    void setActivationScreen();
+    void setActivatedScreen();
+    void actionTriggered(int action);
+    void handleAgentDisconnection();
+    void handleAgentConnection();
+    void agentDisconnectedNotification();
+    void agentConnectedNotification();
+    void signOut();
+    void updateLoadingTime();
+    void goToEmailScreen();
+    void sysTrayMessageClicked();
+    void startSpinner(QWidget* parent, bool disableParent);
+    void stopSpinner();
+    void rebootRequired();
+
+private:
+    int currentPage() const;
+    void showPage(int page);
+    void updateScreenForAgentState(AgentInfo& info, bool markActivated);
+    void applySnapshot(AgentInfo& info);
+    void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
+    void dispatchActivationResult(const Response& response, const AgentInfo& info);
+    void showNetworkAccessNotice(const Response& response);
+    void setToggleState(int position);
+    void applyToggleStyle(const QString& styleTemplate, const QString& background, const QString& knob);
+    void showStatusMessage(const QString& text, int seconds);
+    void showTrayMessage(const QString& text, int seconds);
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    void tellScreensAgentUnavailable();
+
+    QSystemTrayIcon* trayIcon;
+    std::unique_ptr<Ui::MainWindow> ui;
+    Settings* settingsScreen;
+    Activate* activateScreen;
+    ServiceCode* serviceCodeScreen;
+    AuthEmail* authEmailScreen;
+    ActivationPending* pendingScreen;
+    bool pendingApproval = false;
+    bool screensReset = false;
+    QPointer<WaitingSpinnerWidget> spinner;
+    QPointer<QMessageBox> rebootBox;
+    std::optional<AgentInfo> currentAgentInfo;
+    QTimer loadingTimer;
+    QTime loadingTime;
+    bool signInRequested = false;
+    bool waitingForData = false;
+    QString pendingServiceCode;
 };

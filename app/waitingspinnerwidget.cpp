@@ -1,0 +1,92 @@
+#include "app/waitingspinnerwidget.h"
+
+#include <QPainter>
+#include <cmath>
+
+WaitingSpinnerWidget::WaitingSpinnerWidget(QWidget* parent, bool centerOnParent, bool disableParentWhenSpinning)
+    : QWidget(parent), centerOnParent(centerOnParent), disableParentWhenSpinning(disableParentWhenSpinning)
+{
+    const int side = (innerRadius + lineLength) * 2;
+    setFixedSize(side, side);
+    timer.setInterval(static_cast<int>(1000 / (lineCount * revolutionsPerSecond)));
+    connect(&timer, &QTimer::timeout, this, &WaitingSpinnerWidget::rotate);
+    hide();
+}
+
+void WaitingSpinnerWidget::start()
+{
+    updatePosition();
+    spinning = true;
+    show();
+    if (parentWidget() && disableParentWhenSpinning)
+        parentWidget()->setEnabled(false);
+    if (!timer.isActive()) {
+        timer.start();
+        counter = 0;
+    }
+}
+
+void WaitingSpinnerWidget::stop()
+{
+    spinning = false;
+    hide();
+    if (parentWidget() && disableParentWhenSpinning)
+        parentWidget()->setEnabled(true);
+    if (timer.isActive()) {
+        timer.stop();
+        counter = 0;
+    }
+}
+
+void WaitingSpinnerWidget::rotate()
+{
+    counter = (counter + 1) % lineCount;
+    update();
+}
+
+void WaitingSpinnerWidget::updatePosition()
+{
+    if (parentWidget() && centerOnParent)
+        move(parentWidget()->width() / 2 - width() / 2, parentWidget()->height() / 2 - height() / 2);
+}
+
+QColor WaitingSpinnerWidget::lineColorAt(int index) const
+{
+    int distance = counter - index;
+    if (distance < 0)
+        distance += lineCount;
+    QColor color = lineColor;
+    if (distance == 0)
+        return color;
+    const qreal minAlpha = minimumTrailOpacity / 100.0;
+    const int threshold = static_cast<int>(std::ceil((lineCount - 1) * trailFadePercentage / 100.0));
+    if (distance > threshold) {
+        color.setAlphaF(minAlpha);
+    } else {
+        const qreal alpha = color.alphaF();
+        const qreal faded = alpha - distance * (alpha - minAlpha) / (threshold + 1);
+        color.setAlphaF(qBound(0.0, faded, 1.0));
+    }
+    return color;
+}
+
+void WaitingSpinnerWidget::paintEvent(QPaintEvent*)
+{
+    updatePosition();
+    QPainter painter(this);
+    painter.fillRect(rect(), backgroundColor);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (counter >= lineCount)
+        counter = 0;
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < lineCount; ++i) {
+        painter.save();
+        painter.translate(innerRadius + lineLength, innerRadius + lineLength);
+        painter.rotate(360.0 * i / lineCount);
+        painter.translate(innerRadius, 0);
+        painter.setBrush(lineColorAt(i));
+        painter.drawRoundedRect(QRect(0, -(lineWidth / 2), lineLength, lineWidth), roundness, roundness,
+                                Qt::RelativeSize);
+        painter.restore();
+    }
+}

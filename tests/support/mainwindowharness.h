@@ -1,0 +1,44 @@
+#pragma once
+
+#include "agent/vexaintf.h"
+#include "mainwindow/mainwindow.h"
+#include "tests/support/testsupport.h"
+
+#include <QJsonObject>
+#include <QLabel>
+#include <QSlider>
+#include <QStackedWidget>
+#include <memory>
+
+// The main window wired to a fake agent over a real loopback link. Messages can be injected straight into the
+// window (as if the link had decoded them) or sent as bytes through the socket.
+class MainWindowHarness
+{
+public:
+    explicit MainWindowHarness(bool agentRunning = true);
+    ~MainWindowHarness();
+
+    void deliver(const QJsonObject& message) { emit link.sendVexaEvent(message); }
+    int page() const { return window->findChild<QStackedWidget*>(QStringLiteral("screenStack"))->currentIndex(); }
+    void showPage(int page)
+    {
+        window->findChild<QStackedWidget*>(QStringLiteral("screenStack"))->setCurrentIndex(page);
+    }
+    QString text(const char* labelName) const;
+    QSlider* toggle() const { return window->findChild<QSlider*>(QStringLiteral("toggleButton")); }
+    QWidget* widget(const char* name) const { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
+    // The next request line the window sent to the agent, or empty when none comes.
+    QByteArray nextRequest(int timeoutMs = 300) { return agent.nextLine(timeoutMs); }
+
+    FakeAgent agent;
+    vexaintf link;
+    std::unique_ptr<MainWindow> window;
+};
+
+// A message: the base snapshot (activated, data available, secure access offered and not connected), with the
+// given type and the dotted paths set to the given values, e.g. {{"agentinfo.features.secconn.status", 2}}.
+QJsonObject agentMessage(int type, const QList<QPair<QString, QJsonValue>>& changes = {});
+// Sets one dotted path inside a JSON object, creating the objects on the way.
+void setJsonPath(QJsonObject& object, const QString& dottedPath, const QJsonValue& value);
+// Fires every pending named single shot at once instead of waiting for it.
+int fireTimers(QObject* owner, const QString& name);

@@ -1,0 +1,547 @@
+#include "app/brandprofile.h"
+#include "app/startup.h"
+#include "app/waitingspinnerwidget.h"
+#include "tests/support/mainwindowharness.h"
+#include "tests/support/metatypes.h"
+
+#include <QDesktopServices>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using Changes = QList<QPair<QString, QJsonValue>>;
+
+namespace {
+const QString activationState = QStringLiteral("agentinfo.activation_state");
+const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
+const QString secconnState = QStringLiteral("agentinfo.features.secconn.state");
+const QString secconnEnabled = QStringLiteral("agentinfo.features.secconn.enabled");
+const QString email = QStringLiteral("agentinfo.user.email");
+const QString userIdMethod = QStringLiteral("agentinfo.features.config.user_id_method");
+const QString responseType = QStringLiteral("response.type");
+
+BrandProfile profileWith(const char* brandName, int activationType)
+{
+    BrandProfile profile = brandProfileNamed(QString::fromLatin1(brandName));
+    profile.activationType = activationType;
+    return profile;
+}
+} // namespace
+
+// Records the URLs the window hands to the desktop, per scheme.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+class TestMainWindowEvents : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
+
+    void pageFollowsActivationState_data()
+    {
+        QTest::addColumn<QString>("brandName");
+        QTest::addColumn<int>("activationType");
+        QTest::addColumn<int>("fromState");
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<int>("toState");
+        QTest::addColumn<int>("expectedPage");
+        using P = MainWindow::Page;
+        QTest::newRow("zq: not activated shows service ID")
+            << "novalume" << 1 << 1 << int(P::HomePage) << 0 << int(P::ServiceCodePage);
+        QTest::newRow("other: not activated shows code")
+            << "dovrin" << 0 << 1 << int(P::HomePage) << 0 << int(P::ActivatePage);
+        QTest::newRow("email: not activated keeps email page")
+            << "dovrin" << 2 << 1 << int(P::EmailPage) << 0 << int(P::EmailPage);
+        QTest::newRow("pending approval")
+            << "novalume" << 1 << 0 << int(P::ServiceCodePage) << 2 << int(P::PendingPage);
+        QTest::newRow("activated from service ID")
+            << "novalume" << 1 << 0 << int(P::ServiceCodePage) << 1 << int(P::HomePage);
+        QTest::newRow("activated from pending") << "novalume" << 1 << 2 << int(P::PendingPage) << 1 << int(P::HomePage);
+        QTest::newRow("activated keeps settings")
+            << "novalume" << 1 << 0 << int(P::SettingsPage) << 1 << int(P::SettingsPage);
+        QTest::newRow("unknown state changes nothing")
+            << "novalume" << 1 << 1 << int(P::SettingsPage) << 7 << int(P::SettingsPage);
+    }
+    void pageFollowsActivationState()
+    {
+        QFETCH(QString, brandName);
+        QFETCH(int, activationType);
+        QFETCH(int, fromState);
+        QFETCH(int, startPage);
+        QFETCH(int, toState);
+        QFETCH(int, expectedPage);
+        ScopedBrandProfile scoped(profileWith(qPrintable(brandName), activationType));
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{activationState, fromState}}));
+        h.showPage(startPage);
+        h.deliver(agentMessage(0, {{activationState, toState}}));
+        QCOMPARE(h.page(), expectedPage);
+    }
+
+    void goHomeWhileApprovalPendingShowsPendingScreen()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        h.deliver(agentMessage(0, {{activationState, 2}}));
+        QCOMPARE(h.page(), int(MainWindow::PendingPage));
+        h.showPage(MainWindow::SettingsPage);
+        QMetaObject::invokeMethod(h.window.get(), "goHome");
+        QCOMPARE(h.page(), int(MainWindow::PendingPage));
+    }
+
+    void connectionTextAndToggle_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("position");
+        QTest::newRow("connecting") << 1 << "You're connecting..." << 1;
+        QTest::newRow("connected") << 2 << "You're connected!" << 1;
+        QTest::newRow("disconnecting") << 3 << "You're disconnecting..." << 1;
+        QTest::newRow("not connected") << 4 << "You're not connected" << 0;
+        QTest::newRow("already in network") << 5 << "You're already in the network" << 1;
+        QTest::newRow("unknown") << 0 << "You're not connected" << 0;
+    }
+    void connectionTextAndToggle()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        QFETCH(int, position);
+        MainWindowHarness h;
+        // From the opposite position, so the toggle really has to move.
+        h.deliver(agentMessage(0, {{secconnStatus, position == 1 ? 4 : 2}}));
+        h.deliver(agentMessage(0, {{secconnStatus, status}}));
+        QCOMPARE(h.text("connStatus"), text);
+        QCOMPARE(h.toggle()->sliderPosition(), position);
+        QVERIFY(!h.widget("toggleSwitchWidget")->isHidden());
+        QVERIFY(h.toggle()->styleSheet().contains(position == 1 ? brand().primaryColor : brand().secondaryColor));
+        QVERIFY(!h.toggle()->styleSheet().contains(QLatin1String("__")));
+    }
+
+    void secureAccessNotOffered_data()
+    {
+        QTest::addColumn<bool>("edr");
+        QTest::addColumn<bool>("isolated");
+        QTest::addColumn<bool>("dataAvailable");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("isolated") << true << true << true << "Your Device Has Been Isolated";
+        QTest::newRow("subscribed") << true << false << true << "You're Subscribed";
+        QTest::newRow("no endpoint protection") << false << true << true << "";
+        QTest::newRow("waiting for data") << true << true << false << "";
+    }
+    void secureAccessNotOffered()
+    {
+        QFETCH(bool, edr);
+        QFETCH(bool, isolated);
+        QFETCH(bool, dataAvailable);
+        QFETCH(QString, text);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{secconnEnabled, false},
+                                   {QStringLiteral("agentinfo.features.edrinfo.enabled"), edr},
+                                   {QStringLiteral("agentinfo.ui_alerts.agent_isolated"), isolated},
+                                   {QStringLiteral("agentinfo.features.data_available"), dataAvailable}}));
+        QCOMPARE(h.text("connStatus"), text);
+        QVERIFY(h.widget("toggleSwitchWidget")->isHidden());
+    }
+
+    void phaseTextsShowForFiveSeconds_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1") << 1 << "Discovery In Progress";
+        QTest::newRow("2") << 2 << "Fetching Preferred Access Gateway Information";
+        QTest::newRow("3") << 3 << "Checking Preferred Access Gateway Reachability";
+        QTest::newRow("4") << 4 << "Fetching Profile";
+        QTest::newRow("5") << 5 << "You're Already in the Network";
+        QTest::newRow("6") << 6 << "Creating Session";
+        QTest::newRow("7") << 7 << "Session Timeout";
+        QTest::newRow("8") << 8 << "You're Connected!";
+        QTest::newRow("other") << 9 << "";
+    }
+    void phaseTextsShowForFiveSeconds()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, text);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.deliver(agentMessage(0, {{secconnState, state}}));
+        QCOMPARE(h.text("statusText"), text);
+        const QList<QTimer*> timers = h.window->findChildren<QTimer*>(QStringLiteral("statusClearTimer"));
+        QCOMPARE(timers.size(), text.isEmpty() ? 0 : 1);
+        if (text.isEmpty())
+            return;
+        QCOMPARE(timers.first()->interval(), 5000);
+        // The same phase again shows nothing new.
+        h.deliver(agentMessage(0, {{secconnState, state}}));
+        QCOMPARE(h.window->findChildren<QTimer*>(QStringLiteral("statusClearTimer")).size(), 1);
+        fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
+        QCOMPARE(h.text("statusText"), QString());
+    }
+
+    void authenticationTexts_data()
+    {
+        QTest::addColumn<int>("adAuthState");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("clearAfterMs");
+        QTest::newRow("in progress stays") << 1 << "User authentication is in progress" << 0;
+        QTest::newRow("failed") << 2 << "User authentication failed" << 5000;
+        QTest::newRow("successful") << 3 << "User authentication successful" << 4000;
+        QTest::newRow("unknown clears") << 6 << "" << 0;
+    }
+    void authenticationTexts()
+    {
+        QFETCH(int, adAuthState);
+        QFETCH(QString, text);
+        QFETCH(int, clearAfterMs);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.user.ad_auth_state"), adAuthState}}));
+        QCOMPARE(h.text("statusText"), text);
+        const QList<QTimer*> timers = h.window->findChildren<QTimer*>(QStringLiteral("statusClearTimer"));
+        QCOMPARE(timers.size(), clearAfterMs ? 1 : 0);
+        if (clearAfterMs)
+            QCOMPARE(timers.first()->interval(), clearAfterMs);
+    }
+
+    void notificationIconFollowsViolations()
+    {
+        MainWindowHarness h;
+        QSignalSpy icon(h.window.get(), &MainWindow::changeNotificationsIcon);
+        const QString notify = QStringLiteral("agentinfo.features.dpminfo.notify_violation");
+        h.deliver(agentMessage(0, {{notify, false}}));
+        h.deliver(agentMessage(0, {{notify, true}}));
+        h.deliver(agentMessage(0, {{notify, true}}));
+        QCOMPARE(icon.size(), 2);
+        QCOMPARE(icon.at(0).at(0).toBool(), false);
+        QCOMPARE(icon.at(1).at(0).toBool(), true);
+        // A violation listing marks the findings as seen.
+        h.deliver(agentMessage(12, {{notify, true}, {responseType, 0}}));
+        QCOMPARE(icon.last().at(0).toBool(), false);
+    }
+
+    void emailSignInIsRequestedOnce()
+    {
+        ScopedBrandProfile scoped(profileWith("dovrin", 0));
+        MainWindowHarness h;
+        QSignalSpy signIn(h.window.get(), &MainWindow::signInReq);
+        h.deliver(agentMessage(0, {{email, QStringLiteral("ann@acme.example")}, {userIdMethod, 1}}));
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+        QCOMPARE(signIn.size(), 0);
+
+        h.deliver(agentMessage(0, {{email, QString()}, {userIdMethod, 1}}));
+        QCOMPARE(h.page(), int(MainWindow::EmailPage));
+        QCOMPARE(signIn.size(), 1);
+        h.deliver(agentMessage(0, {{email, QString()}, {userIdMethod, 1}}));
+        h.showPage(MainWindow::SettingsPage);
+        h.deliver(agentMessage(0, {{email, QString()}, {userIdMethod, 1}}));
+        QCOMPARE(signIn.size(), 1);
+
+        // Signed in again: back home from wherever sign-in left the user.
+        h.showPage(MainWindow::EmailPage);
+        h.deliver(agentMessage(0, {{email, QStringLiteral("ann@acme.example")}, {userIdMethod, 1}}));
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+    }
+
+    void serviceIdEditionNeverAsksForEmail()
+    {
+        MainWindowHarness h;
+        QSignalSpy signIn(h.window.get(), &MainWindow::signInReq);
+        h.deliver(agentMessage(0, {{email, QString()}, {userIdMethod, 1}}));
+        QCOMPARE(signIn.size(), 0);
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+    }
+
+    void dataAvailabilityDrivesLoadingAnimation()
+    {
+        MainWindowHarness h;
+        const QString dataAvailable = QStringLiteral("agentinfo.features.data_available");
+        h.deliver(agentMessage(0, {{dataAvailable, false}, {secconnStatus, 2}}));
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+        auto* loading = h.window->findChild<QTimer*>();
+        Q_UNUSED(loading);
+        // The connection fields read as idle while the agent has no data.
+        QVERIFY(h.widget("toggleSwitchWidget")->isHidden());
+        QCOMPARE(h.text("connStatus"), QString());
+        QStringList shown;
+        for (int tick = 0; tick < 5; ++tick) {
+            QMetaObject::invokeMethod(h.window.get(), "updateLoadingTime");
+            shown << h.text("statusText");
+        }
+        QCOMPARE(shown, QStringList({"Fetching Information.  ", "Fetching Information.. ", "Fetching Information...",
+                                     "Fetching Information   ", "Fetching Information.  "}));
+        h.deliver(agentMessage(0, {{dataAvailable, true}, {secconnStatus, 2}}));
+        QCOMPARE(h.text("statusText"), QString());
+        QCOMPARE(h.text("connStatus"), QStringLiteral("You're connected!"));
+    }
+
+    void anyMessageStopsTheSpinner()
+    {
+        MainWindowHarness h;
+        QWidget* covered = h.widget("connPage");
+        QMetaObject::invokeMethod(h.window.get(), "startSpinner", Q_ARG(QWidget*, covered), Q_ARG(bool, true));
+        auto* spinner = covered->findChild<WaitingSpinnerWidget*>();
+        QVERIFY(spinner && spinner->isSpinning());
+        QVERIFY(!covered->isEnabled());
+        // Only one wait indicator at a time, whoever asks.
+        QMetaObject::invokeMethod(h.window.get(), "startSpinner", Q_ARG(QWidget*, h.widget("settingsWidget")),
+                                  Q_ARG(bool, false));
+        QVERIFY(!h.widget("settingsWidget")->findChild<WaitingSpinnerWidget*>());
+        h.deliver(QJsonObject{{QStringLiteral("type"), 99}});
+        QVERIFY(!spinner->isSpinning());
+        QVERIFY(covered->isEnabled());
+    }
+
+    void dispatchRaisesTheRightSignal_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<int>("page");
+        using P = MainWindow::Page;
+        QTest::newRow("activation 15") << 1 << 15 << QByteArray(SIGNAL(activationError(ResponseType)))
+                                       << int(P::ServiceCodePage);
+        QTest::newRow("activation 21") << 1 << 21 << QByteArray(SIGNAL(activationError(ResponseType)))
+                                       << int(P::ServiceCodePage);
+        QTest::newRow("activation 30") << 1 << 30 << QByteArray(SIGNAL(activationError(ResponseType)))
+                                       << int(P::ServiceCodePage);
+        QTest::newRow("activation 32") << 1 << 32 << QByteArray(SIGNAL(activationError(ResponseType)))
+                                       << int(P::ServiceCodePage);
+        QTest::newRow("activation 1 zq") << 1 << 1 << QByteArray(SIGNAL(qrScreenSwitched())) << int(P::HomePage);
+        QTest::newRow("activation 31 zq") << 1 << 31 << QByteArray(SIGNAL(qrScreenSwitched())) << int(P::HomePage);
+        QTest::newRow("activation 22") << 1 << 22 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
+                                       << int(P::PendingPage);
+        QTest::newRow("status 20") << 2 << 20 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
+                                   << int(P::PendingPage);
+        QTest::newRow("status 22") << 2 << 22 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
+                                   << int(P::PendingPage);
+        QTest::newRow("user registration")
+            << 4 << 5 << QByteArray(SIGNAL(userAuthResponse(Response))) << int(P::HomePage);
+        QTest::newRow("user activation 15")
+            << 6 << 15 << QByteArray(SIGNAL(userAuthResponse(Response))) << int(P::ServiceCodePage);
+        QTest::newRow("sign-out") << 5 << 0 << QByteArray(SIGNAL(signInReq())) << int(P::EmailPage);
+        QTest::newRow("feedback") << 7 << 13 << QByteArray(SIGNAL(feedbackResponse(Response))) << int(P::HomePage);
+        QTest::newRow("gateways") << 9 << 0 << QByteArray(SIGNAL(listPags(Response, PAG, QString))) << int(P::HomePage);
+        QTest::newRow("gateways failed") << 9 << 24 << QByteArray(SIGNAL(listPags(Response, PAG, QString)))
+                                         << int(P::HomePage);
+        QTest::newRow("violations") << 12 << 0 << QByteArray(SIGNAL(listViolations(Response, QString)))
+                                    << int(P::HomePage);
+        QTest::newRow("violations failed")
+            << 12 << 29 << QByteArray(SIGNAL(listViolations(Response, QString))) << int(P::HomePage);
+        QTest::newRow("peers") << 14 << 0 << QByteArray(SIGNAL(listPeers(Response, QString))) << int(P::HomePage);
+        QTest::newRow("peers failed") << 14 << 34 << QByteArray(SIGNAL(listPeers(Response, QString)))
+                                      << int(P::HomePage);
+    }
+    void dispatchRaisesTheRightSignal()
+    {
+        QFETCH(int, type);
+        QFETCH(int, code);
+        QFETCH(QByteArray, signal);
+        QFETCH(int, page);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        QSignalSpy spy(h.window.get(), signal.constData());
+        h.deliver(agentMessage(type, {{responseType, code}}));
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(h.page(), page);
+    }
+
+    void listingsCarryTheirPayload()
+    {
+        MainWindowHarness h;
+        QSignalSpy pags(h.window.get(), &MainWindow::listPags);
+        QSignalSpy violations(h.window.get(), &MainWindow::listViolations);
+        QSignalSpy peers(h.window.get(), &MainWindow::listPeers);
+        QJsonObject listing = agentMessage(9, {{responseType, 0}});
+        setJsonPath(listing, QStringLiteral("response.pag_listing.pags"),
+                    QJsonArray() << QJsonObject{{"id", "pag-a"}} << QJsonObject{{"id", "pag-b"}});
+        h.deliver(listing);
+        const Response gateways = pags.at(0).at(0).value<Response>();
+        QCOMPARE(gateways.pags.size(), 2);
+        QCOMPARE(gateways.pags.at(1).id, QStringLiteral("pag-b"));
+        QCOMPARE(pags.at(0).at(1).value<PAG>().id, QStringLiteral("pag-fra-1"));
+        QCOMPARE(pags.at(0).at(2).toString(), QString());
+
+        h.deliver(agentMessage(9, {{responseType, 24}}));
+        QCOMPARE(pags.at(1).at(2).toString(), QStringLiteral("Preferred Access Gateway listing failure"));
+        QVERIFY(pags.at(1).at(0).value<Response>().pags.isEmpty());
+        QCOMPARE(h.text("statusText"), QStringLiteral("Preferred Access Gateway listing failure"));
+
+        h.deliver(agentMessage(12, {{responseType, 29}}));
+        QCOMPARE(violations.at(0).at(1).toString(), QStringLiteral("Getting Violation list failed"));
+        h.deliver(agentMessage(14, {{responseType, 34}}));
+        QCOMPARE(peers.at(0).at(1).toString(), QStringLiteral("Error with listing peer devices"));
+    }
+
+    void statusTexts_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("not subscribed") << 9 << 25 << "Not Subscribed for Secure Connection" << 4;
+        QTest::newRow("preference failed") << 10 << 26 << "Setting Preferred Access Gateway Failed" << 5;
+        QTest::newRow("preference ok") << 10 << 0 << "" << 0;
+    }
+    void statusTexts()
+    {
+        QFETCH(int, type);
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QFETCH(int, seconds);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.deliver(agentMessage(type, {{responseType, code}}));
+        QCOMPARE(h.text("statusText"), text);
+        const QList<QTimer*> timers = h.window->findChildren<QTimer*>(QStringLiteral("statusClearTimer"));
+        QCOMPARE(timers.size(), seconds ? 1 : 0);
+        if (seconds)
+            QCOMPARE(timers.first()->interval(), seconds * 1000);
+    }
+
+    void networkAccessNotices_data()
+    {
+        QTest::addColumn<int>("accessType");
+        QTest::addColumn<qint64>("blockTime");
+        QTest::addColumn<QString>("subnets");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("seconds");
+        const qint64 fivePastOne = 13 * 3600 + 5 * 60 + 9; // 13:05:09 on the test's UTC clock
+        QTest::newRow("blocked") << 1 << qint64(0) << ""
+                                 << "Internet Access is blocked. Check the notification page "
+                                    "to see the compliance details"
+                                 << 8;
+        QTest::newRow("subnet blocked") << 1 << qint64(0) << "10.8.0.0/16"
+                                        << "Access to the network address 10.8.0.0/16 has been blocked. Check the "
+                                           "notification page to see the compliance details"
+                                        << 8;
+        QTest::newRow("will be blocked") << 2 << fivePastOne << ""
+                                         << "Internet Access will be blocked at 1:5:9 pm. Check the notification "
+                                            "page to see the compliance details"
+                                         << 5;
+        QTest::newRow("subnet will be blocked") << 2 << fivePastOne << "10.8.0.0/16"
+                                                << "Access to network address 10.8.0.0/16 will be blocked at 1:5:9 "
+                                                   "pm. Check the notification page to see the compliance details"
+                                                << 5;
+        QTest::newRow("negative block time") << 2 << qint64(-5) << ""
+                                             << "" << 0;
+        QTest::newRow("enabled") << 3 << qint64(0) << ""
+                                 << "Internet Access enabled" << 3;
+        QTest::newRow("unknown") << 4 << qint64(0) << ""
+                                 << "" << 0;
+    }
+    void networkAccessNotices()
+    {
+        QFETCH(int, accessType);
+        QFETCH(qint64, blockTime);
+        QFETCH(QString, subnets);
+        QFETCH(QString, status);
+        QFETCH(int, seconds);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.deliver(agentMessage(11, {{responseType, 28},
+                                    {QStringLiteral("response.notification.net_access.type"), accessType},
+                                    {QStringLiteral("response.notification.net_access.block_time_unix"), blockTime},
+                                    {QStringLiteral("response.notification.net_access.blocked_subnets"), subnets}}));
+        QCOMPARE(h.text("statusText"), status);
+        const QList<QTimer*> timers = h.window->findChildren<QTimer*>(QStringLiteral("statusClearTimer"));
+        QCOMPARE(timers.size(), seconds ? 1 : 0);
+        if (seconds)
+            QCOMPARE(timers.first()->interval(), seconds * 1000);
+    }
+
+    void activationTimers()
+    {
+        MainWindowHarness h;
+        QSignalSpy qrAgain(h.window.get(), &MainWindow::activateQR);
+        h.deliver(agentMessage(13, {{activationState, 0}, {QStringLiteral("response.act_qr_info.code"), "qr-1"}}));
+        h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 33}}));
+        h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 8}}));
+        QList<QTimer*> retries = h.window->findChildren<QTimer*>(QStringLiteral("qrRetryTimer"));
+        QCOMPARE(retries.size(), 2);
+        QCOMPARE(retries.first()->interval(), 5000);
+        QCOMPARE(qrAgain.size(), 0);
+        fireTimers(h.window.get(), QStringLiteral("qrRetryTimer"));
+        QCOMPARE(qrAgain.size(), 2);
+        QCOMPARE(qrAgain.at(0).at(0).toString(), QStringLiteral("qr-1"));
+
+        h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 20}}));
+        h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 20}}));
+        const QList<QTimer*> rechecks = h.window->findChildren<QTimer*>(QStringLiteral("approvalRecheckTimer"));
+        QCOMPARE(rechecks.size(), 2);
+        QCOMPARE(rechecks.first()->interval(), 300000);
+        QCOMPARE(h.page(), int(MainWindow::PendingPage));
+    }
+
+    void activationAcceptedShowsHome()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        QCOMPARE(h.page(), int(MainWindow::ServiceCodePage));
+        h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 14}}));
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+    }
+
+    void qrCodeFromAnyMessageInThisEdition()
+    {
+        MainWindowHarness h;
+        QSignalSpy shown(h.window.get(), &MainWindow::showQRCode);
+        h.deliver(agentMessage(7, {{QStringLiteral("response.act_qr_info.code"), "ab\\\\cd"}}));
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).at(0).toString(), QStringLiteral("abcd"));
+        ScopedBrandProfile other(profileWith("dovrin", 0));
+        MainWindowHarness h2;
+        QSignalSpy notShown(h2.window.get(), &MainWindow::showQRCode);
+        h2.deliver(agentMessage(13, {{QStringLiteral("response.act_qr_info.code"), "abcd"}}));
+        QCOMPARE(notShown.size(), 0);
+    }
+
+    void browserOpensOnlyWebAddresses_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("https") << "https://sso.acme.example/login?x=1" << true;
+        QTest::newRow("http") << "http://sso.acme.example/" << true;
+        QTest::newRow("file") << "file:///etc/passwd" << false;
+        QTest::newRow("local path") << "/usr/bin/xterm" << false;
+        QTest::newRow("other scheme") << "smb://host/share" << false;
+        QTest::newRow("javascript") << "javascript:alert(1)" << false;
+    }
+    void browserOpensOnlyWebAddresses()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, opened);
+        UrlCatcher catcher;
+        for (const char* scheme : {"http", "https", "file", "smb", "javascript"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "open");
+        MainWindowHarness h;
+        h.deliver(agentMessage(
+            8, {{responseType, 23}, {QStringLiteral("response.authentication_resp.browser_launch_url"), url}}));
+        h.deliver(agentMessage(
+            8, {{responseType, 0}, {QStringLiteral("response.authentication_resp.browser_launch_url"), url}}));
+        QCOMPARE(catcher.opened.size(), opened ? 1 : 0);
+        for (const char* scheme : {"http", "https", "file", "smb", "javascript"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
+    void messagesWithoutSnapshotReadAsNotActivated()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.deliver(QJsonObject{{QStringLiteral("type"), 11}});
+        QCOMPARE(h.page(), int(MainWindow::ServiceCodePage));
+    }
+};
+
+QTEST_MAIN(TestMainWindowEvents)
+#include "test_mainwindow_events.moc"
