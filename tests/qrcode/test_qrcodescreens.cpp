@@ -1,0 +1,238 @@
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/currentuser.h"
+#include "enrollment/qrcodescreen.h"
+#include "enrollment/servicecode.h"
+#include "tests/qrcode/zbardecode.h"
+#include "tests/support/testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+QByteArray activationLine(const QByteArray& code, const QByteArray& serviceId)
+{
+    return "{\"activation_req\":{\"act_qr\":{\"code\":\"" + code + "\",\"svc_id\":\"" + serviceId +
+           "\"},\"act_type\":1},\"type\":2}\n";
+}
+
+const QByteArray qrRequestLine("{\"act_qr_info_req\":{},\"type\":13}\n");
+const QByteArray newQrRequestLine("{\"act_qr_info_req\":{\"regenerate_code\":true},\"type\":13}\n");
+const QByteArray markerLine("{\"type\":3}\n");
+
+// The brand that asks for a service ID first, built with the service-ID enrollment method.
+BrandProfile serviceIdLumidor()
+{
+    BrandProfile profile = brandProfileNamed(QStringLiteral("lumidor"));
+    profile.activationType = ActivationType::ServiceId;
+    profile.editionCode = QStringLiteral("zq");
+    return profile;
+}
+
+} // namespace
+
+class TestQrCodeScreens : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<FakeAgent> agent;
+    std::unique_ptr<vexaintf> link;
+
+    // Everything the screen wrote has been read when the agent's next line is a request sent after it.
+    void expectNothingMoreSent()
+    {
+        link->verifyActivationStatus();
+        QCOMPARE(agent->nextLine(), markerLine);
+    }
+
+    static QStackedWidget* stackOf(ServiceCode& screen)
+    {
+        return screen.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+    }
+    static QRCodeScreen* qrPageOf(ServiceCode& screen) { return screen.findChild<QRCodeScreen*>(); }
+    static QLabel* qrLabelOf(ServiceCode& screen) { return screen.findChild<QLabel*>(QStringLiteral("qr")); }
+    static QList<QByteArray> shownCodes(ServiceCode& screen)
+    {
+        return decodeQrCodes(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).toImage());
+    }
+    template <typename T>
+    static T* child(QWidget& screen, const char* name)
+    {
+        return screen.findChild<T*>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase() { qRegisterMetaType<QWidget*>(); }
+
+    void init()
+    {
+        setCurrentUserName(QStringLiteral("alice"));
+        agent = std::make_unique<FakeAgent>();
+        link = std::make_unique<vexaintf>(agent->port());
+        link->start();
+        QVERIFY(agent->waitForClient());
+        QVERIFY(agent->nextLine().contains("subscribe_req"));
+        vexaintf::setInstance(link.get());
+    }
+    void cleanup()
+    {
+        vexaintf::setInstance(nullptr);
+        link.reset();
+        agent.reset();
+    }
+
+    void directFlowShowsTheQrPageAtOnce()
+    {
+        ServiceCode screen;
+        screen.show();
+        QRCodeScreen* qrPage = qrPageOf(screen);
+        QVERIFY(child<QPushButton>(screen, "backButton")->isHidden());
+        QVERIFY(!child<QPushButton>(screen, "backButton")->isEnabled());
+        QVERIFY(child<QPushButton>(screen, "cancelButton")->isHidden());
+        QCOMPARE(child<QLabel>(screen, "titleLabel")->text(), QStringLiteral("Novalume"));
+        QSignalSpy spinner(&screen, &ServiceCode::startSpinner);
+
+        screen.qrScreenSwitched();
+        QCOMPARE(stackOf(screen)->currentWidget(), qrPage);
+        QCOMPARE(spinner.size(), 1);
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), qrPage);
+        QCOMPARE(spinner.at(0).at(1).toBool(), true);
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+
+        screen.showQRCode(QStringLiteral("QR-ONE"));
+        QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-ONE"});
+        QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
+
+        QTest::mouseClick(child<QPushButton>(screen, "regenerateQRButton"), Qt::LeftButton);
+        QCOMPARE(agent->nextLine(), newQrRequestLine);
+        QCOMPARE(spinner.size(), 2);
+        QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrPage);
+        QCOMPARE(spinner.at(1).at(1).toBool(), true);
+
+        screen.showQRCode(QStringLiteral("QR-TWO"));
+        QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-TWO"});
+        QCOMPARE(agent->nextLine(), activationLine("QR-TWO", ""));
+
+        // Without a service-ID page, "back" keeps the QR page.
+        screen.switchToServiceCodeScreen();
+        QCOMPARE(stackOf(screen)->currentWidget(), qrPage);
+        expectNothingMoreSent();
+    }
+
+    void serviceIdFlow_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("sentServiceId");
+        QTest::newRow("trimmed") << QStringLiteral("  svc-42 ") << QByteArray("svc-42");
+        QTest::newRow("blank") << QStringLiteral("   ") << QByteArray();
+        QTest::newRow("empty") << QString() << QByteArray();
+    }
+    void serviceIdFlow()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, sentServiceId);
+        ScopedBrandProfile lumidor(serviceIdLumidor());
+        ServiceCode screen;
+        screen.show();
+        auto* input = child<QLineEdit>(screen, "serviceCodeInput");
+        QCOMPARE(child<QLabel>(screen, "titleBar")->text(), QStringLiteral("Lumidor"));
+        QVERIFY(!child<QPushButton>(screen, "backButton")->isHidden());
+        QCOMPARE(input->maxLength(), 50);
+        QSignalSpy spinner(&screen, &ServiceCode::startSpinner);
+
+        // This brand waits for the user's service ID instead.
+        screen.qrScreenSwitched();
+        QCOMPARE(stackOf(screen)->currentIndex(), 0);
+        QCOMPARE(spinner.size(), 0);
+        expectNothingMoreSent();
+
+        QTest::keyClicks(input, typed);
+        QTest::mouseClick(child<QPushButton>(screen, "submitButton"), Qt::LeftButton);
+        QCOMPARE(stackOf(screen)->currentWidget(), qrPageOf(screen));
+        QCOMPARE(spinner.size(), 1);
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), qrPageOf(screen));
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+
+        screen.showQRCode(QStringLiteral("QR-L"));
+        QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-L"});
+        QCOMPARE(agent->nextLine(), activationLine("QR-L", sentServiceId));
+
+        // Retrying the held code goes with the same service ID.
+        screen.activateQR(QStringLiteral("QR-HELD"));
+        QCOMPARE(agent->nextLine(), activationLine("QR-HELD", sentServiceId));
+
+        QTest::mouseClick(child<QPushButton>(screen, "backButton"), Qt::LeftButton);
+        QCOMPARE(stackOf(screen)->currentIndex(), 0);
+        QCOMPARE(input->text(), typed);
+
+        QTest::keyClick(input, Qt::Key_Return);
+        QCOMPARE(stackOf(screen)->currentWidget(), qrPageOf(screen));
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+
+        screen.clearServiceIDScreen();
+        QCOMPARE(input->text(), QString());
+        expectNothingMoreSent();
+    }
+
+    void payloadOnServiceIdPageIsDrawnAndSentInPlace()
+    {
+        ScopedBrandProfile lumidor(serviceIdLumidor());
+        ServiceCode screen;
+        screen.show();
+        QCOMPARE(stackOf(screen)->currentIndex(), 0);
+
+        screen.showQRCode(QStringLiteral("QR-EARLY"));
+        QCOMPARE(stackOf(screen)->currentIndex(), 0);
+        QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-EARLY"});
+        QCOMPARE(agent->nextLine(), activationLine("QR-EARLY", ""));
+    }
+
+    void agentLinkCoversAndRefreshes()
+    {
+        ServiceCode screen;
+        QSignalSpy spinner(&screen, &ServiceCode::startSpinner);
+
+        screen.agentDisconnectedNotification();
+        QCOMPARE(spinner.size(), 1);
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), &screen);
+        QCOMPARE(spinner.at(0).at(1).toBool(), true);
+
+        screen.agentConnectedNotification();
+        QCOMPARE(spinner.size(), 2);
+        QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrPageOf(screen));
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+    }
+
+    void payloadTooLongToDraw()
+    {
+        ServiceCode screen;
+        screen.show();
+        screen.qrScreenSwitched();
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        screen.showQRCode(QStringLiteral("QR-OK"));
+        QCOMPARE(agent->nextLine(), activationLine("QR-OK", ""));
+
+        const QString tooLong(3000, QLatin1Char('x'));
+        screen.showQRCode(tooLong);
+        QLabel* qr = qrLabelOf(screen);
+        QVERIFY(qr->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(!qr->text().isEmpty());
+        // Neither the screen nor a later retry of the held code activates a code the user never saw.
+        screen.activateQR(tooLong);
+        expectNothingMoreSent();
+
+        screen.showQRCode(QStringLiteral("QR-NEXT"));
+        QCOMPARE(qr->text(), QString());
+        QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-NEXT"});
+        QCOMPARE(agent->nextLine(), activationLine("QR-NEXT", ""));
+    }
+};
+
+QTEST_MAIN(TestQrCodeScreens)
+#include "test_qrcodescreens.moc"

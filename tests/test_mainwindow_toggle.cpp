@@ -1,0 +1,236 @@
+#include "app/modaldialog.h"
+#include "app/startup.h"
+#include "app/systemrestart.h"
+#include "tests/support/mainwindowharness.h"
+#include "tests/support/metatypes.h"
+
+#include <QJsonDocument>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
+const QString unreachable = QStringLiteral("Unable to connect with application service");
+} // namespace
+
+class TestMainWindowToggle : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
+
+    void pressingKnobWhileConnectedAsksToDisconnect()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{secconnStatus, 2}}));
+        QCOMPARE(h.toggle()->sliderPosition(), 1);
+        emit h.toggle()->sliderPressed();
+        QCOMPARE(h.text("connStatus"), QStringLiteral("You're disconnecting..."));
+        QCOMPARE(h.toggle()->sliderPosition(), 1);
+        QVERIFY(h.toggle()->styleSheet().contains(QLatin1String("background-color: white")));
+        QCOMPARE(h.nextRequest(), QByteArray("{\"enable_secconn_status\":false,\"type\":8}\n"));
+        // The knob moves only when the agent reports the new state.
+        h.deliver(agentMessage(0, {{secconnStatus, 4}}));
+        QCOMPARE(h.toggle()->sliderPosition(), 0);
+        QCOMPARE(h.text("connStatus"), QStringLiteral("You're not connected"));
+    }
+
+    void pressingKnobWhileOffAsksToConnect_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<int>("userIdMethod");
+        QTest::addColumn<bool>("signInPage");
+        QTest::newRow("signed in") << "ann@acme.example" << 1 << false;
+        QTest::newRow("no sign-in needed") << "" << 0 << false;
+        QTest::newRow("must sign in first") << "" << 1 << true;
+    }
+    void pressingKnobWhileOffAsksToConnect()
+    {
+        QFETCH(QString, email);
+        QFETCH(int, userIdMethod);
+        QFETCH(bool, signInPage);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.user.email"), email},
+                                   {QStringLiteral("agentinfo.features.config.user_id_method"), userIdMethod}}));
+        emit h.toggle()->sliderPressed();
+        QCOMPARE(h.text("connStatus"), QStringLiteral("You're connecting..."));
+        QCOMPARE(h.toggle()->sliderPosition(), 0);
+        QCOMPARE(h.page(), signInPage ? int(MainWindow::EmailPage) : int(MainWindow::HomePage));
+        QCOMPARE(h.nextRequest(), QByteArray("{\"enable_secconn_status\":true,\"type\":8}\n"));
+    }
+
+    void keyboardStepsSendLikeAPress_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("right while off") << 4 << int(Qt::Key_Right) << QByteArray("true");
+        QTest::newRow("page up while off") << 4 << int(Qt::Key_PageUp) << QByteArray("true");
+        QTest::newRow("left while on") << 2 << int(Qt::Key_Left) << QByteArray("false");
+    }
+    void keyboardStepsSendLikeAPress()
+    {
+        QFETCH(int, status);
+        QFETCH(int, key);
+        QFETCH(QByteArray, request);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{secconnStatus, status}}));
+        QTest::keyClick(h.toggle(), Qt::Key(key));
+        QCOMPARE(h.nextRequest(), "{\"enable_secconn_status\":" + request + ",\"type\":8}\n");
+        // The position stays with the agent's last report.
+        QCOMPARE(h.toggle()->sliderPosition(), status == 2 ? 1 : 0);
+    }
+
+    void linkDownSendsNothing()
+    {
+        MainWindowHarness h(false);
+        QSignalSpy requests(h.window.get(), &MainWindow::secconnChangeToggleState);
+        QCOMPARE(h.text("statusText"), unreachable);
+        QVERIFY(!h.widget("toggleSwitchWidget")->isEnabled());
+        h.window->findChild<QLabel*>(QStringLiteral("statusText"))->clear();
+        emit h.toggle()->sliderPressed();
+        QCOMPARE(h.text("statusText"), unreachable);
+        // The row is locked, and even if a key got through it would only bring the text back.
+        QTest::keyClick(h.toggle(), Qt::Key_Right);
+        h.widget("toggleSwitchWidget")->setEnabled(true);
+        h.window->findChild<QLabel*>(QStringLiteral("statusText"))->clear();
+        QTest::keyClick(h.toggle(), Qt::Key_Right);
+        QCOMPARE(h.text("statusText"), unreachable);
+        QCOMPARE(requests.size(), 0);
+    }
+
+    void linkUpAndDown()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.secconn.status_user_control_disabled"), true}}));
+        QVERIFY(!h.widget("toggleSwitchWidget")->isEnabled());
+        emit h.link.agentDisconnected();
+        QCOMPARE(h.text("statusText"), unreachable);
+        emit h.link.agentConnected();
+        QCOMPARE(h.text("statusText"), QString());
+        // The last snapshot forbids user control, so the toggle stays locked.
+        QVERIFY(!h.widget("toggleSwitchWidget")->isEnabled());
+
+        h.deliver(agentMessage(0));
+        emit h.link.agentDisconnected();
+        QVERIFY(!h.widget("toggleSwitchWidget")->isEnabled());
+        emit h.link.agentConnected();
+        QVERIFY(h.widget("toggleSwitchWidget")->isEnabled());
+        // Another text on the status line is not the link's to clear.
+        h.window->findChild<QLabel*>(QStringLiteral("statusText"))->setText(QStringLiteral("Creating Session"));
+        emit h.link.agentConnected();
+        QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
+    }
+
+    void statusMessageClearedByEachTimer()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.secconn.state"), 1}}));
+        QList<QTimer*> timers = h.window->findChildren<QTimer*>(QStringLiteral("statusClearTimer"));
+        QCOMPARE(timers.size(), 1);
+        QTimer* first = timers.first();
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.secconn.state"), 6}}));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
+        // The first message's timer clears the second message too.
+        first->start(0);
+        QTRY_COMPARE(h.text("statusText"), QString());
+    }
+
+    void malformedMessagesOverTheSocketAreSurvived_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("not JSON") << QByteArray("{\"type\":1,\n");
+        QTest::newRow("array") << QByteArray("[{\"type\":1}]\n");
+        QTest::newRow("types wrong") << QByteArray("{\"type\":\"1\",\"agentinfo\":{\"activation_state\":\"x\","
+                                                   "\"features\":[],\"user\":7},\"response\":\"r\"}\n");
+        QTest::newRow("arrays for objects")
+            << QByteArray("{\"type\":9,\"agentinfo\":[],\"response\":{\"type\":0,\"pag_listing\":[1],"
+                          "\"violation_list\":[],\"peer_listing\":{\"peers\":{\"a\":1}}}}\n");
+        QTest::newRow("objects for arrays")
+            << QByteArray("{\"type\":12,\"response\":{\"violation_list\":{\"port\":{\"ports\":1},\"program\":"
+                          "[{\"programs\":{\"name\":1}},7,null]}}}\n");
+        QTest::newRow("negative block time")
+            << QByteArray("{\"type\":11,\"response\":{\"type\":28,\"notification\":{\"net_access\":{\"type\":2,"
+                          "\"block_time_unix\":-1}}}}\n");
+        QTest::newRow("huge numbers") << QByteArray(
+            "{\"type\":11,\"response\":{\"type\":28,\"notification\":{\"net_access\":{\"type\":2,"
+            "\"block_time_unix\":1e300}}}}\n");
+        QTest::newRow("missing everything") << QByteArray("{}\n");
+        QTest::newRow("nested nulls") << QByteArray("{\"type\":null,\"agentinfo\":null,\"response\":null}\n");
+    }
+    void malformedMessagesOverTheSocketAreSurvived()
+    {
+        QFETCH(QByteArray, line);
+        MainWindowHarness h;
+        h.agent.send(line);
+        QJsonObject good = agentMessage(0, {{secconnStatus, 2}});
+        h.agent.send(QJsonDocument(good).toJson(QJsonDocument::Compact) + "\n");
+        QTRY_COMPARE(h.text("connStatus"), QStringLiteral("You're connected!"));
+        QCOMPARE(h.text("enterpriseName"), QStringLiteral("Acme Industries"));
+    }
+
+    void restartPrompt()
+    {
+        QList<SystemRestart::Command> restarts;
+        SystemRestart::setLauncher([&restarts](const SystemRestart::Command& c) {
+            restarts.append(c);
+            return true;
+        });
+        QList<QString> prompts;
+        int answer = QMessageBox::Cancel;
+        ModalDialog::setAnswerer([&](QDialog& dialog) {
+            prompts.append(static_cast<QMessageBox&>(dialog).text());
+            return answer;
+        });
+
+        MainWindowHarness h;
+        h.window->hide();
+        const QJsonObject reboot = agentMessage(11, {{QStringLiteral("response.type"), 36}});
+        h.deliver(reboot);
+        QVERIFY(h.window->isVisible());
+        QCOMPARE(prompts, QList<QString>{"Novalume requires a system restart. Click 'OK' to restart the system."});
+        QCOMPARE(h.nextRequest(), QByteArray("{\"type\":15}\n"));
+        // Within half a second of a refusal no new prompt; afterwards there is one.
+        h.deliver(reboot);
+        QCOMPARE(prompts.size(), 1);
+        QCOMPARE(fireTimers(h.window.get(), QStringLiteral("rebootPromptResetTimer")), 1);
+        answer = QMessageBox::Ok;
+        h.deliver(reboot);
+        QCOMPARE(prompts.size(), 2);
+        QCOMPARE(restarts.size(), 1);
+        QVERIFY(!restarts.first().program.isEmpty());
+        // Consent stands for the rest of the run.
+        h.deliver(reboot);
+        QCOMPARE(prompts.size(), 2);
+        QCOMPARE(restarts.size(), 1);
+        QVERIFY(h.nextRequest().isEmpty());
+
+        ModalDialog::setAnswerer({});
+        SystemRestart::setLauncher({});
+    }
+
+    void trayClickTogglesTheWindow()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        auto* tray = h.window->findChild<QSystemTrayIcon*>();
+        emit tray->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!h.window->isVisible());
+        emit tray->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!h.window->isVisible());
+        emit tray->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(h.window->isVisible());
+        h.window->hide();
+        emit tray->messageClicked();
+        QVERIFY(h.window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindowToggle)
+#include "test_mainwindow_toggle.moc"
