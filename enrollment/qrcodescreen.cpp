@@ -1,3 +1,70 @@
 #include "enrollment/qrcodescreen.h"
 
-QRCodeScreen::QRCodeScreen(QWidget* parent) : QWidget(parent) {}
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/theme.h"
+#include "enrollment/qrcodegenerator.h"
+#include "ui_qrcodescreen.h"
+
+QRCodeScreen::QRCodeScreen(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::QRCodeScreen>())
+{
+    ui->setupUi(this);
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
+    applyThemeColors(ui->cancelButton, StyleTemplate::qrScreenButton, ThemeColors::darkColors());
+    ui->titleLabel->setText(brand().displayName);
+
+    // Only the brand that asks for a service ID first has a page to go back to.
+    if (brand().displayName != QLatin1String("Lumidor")) {
+        ui->backButton->hide();
+        ui->backButton->setEnabled(false);
+        ui->titleSpacer->changeSize(0, 0);
+        ui->horizontalLayout_3->invalidate();
+    }
+    ui->cancelButton->setEnabled(false);
+    ui->cancelButton->hide();
+
+    connect(ui->backButton, &QPushButton::clicked, this, &QRCodeScreen::backButtonClicked);
+    connect(ui->regenerateQRButton, &QPushButton::clicked, this, &QRCodeScreen::regenerateQRCode);
+    connect(this, &QRCodeScreen::generateQR, vexaintf::instance(), &vexaintf::generateQR);
+    connect(this, &QRCodeScreen::activate, vexaintf::instance(), &vexaintf::activate);
+}
+
+QRCodeScreen::~QRCodeScreen() = default;
+
+void QRCodeScreen::requestQRCode()
+{
+    emit startSpinner(this, true);
+    emit generateQR(false);
+}
+
+ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)
+{
+    ActivationReq request;
+    request.actType = brand().activationType;
+    request.qrCode = code.qrCode;
+    request.serviceId = code.serviceId;
+    request.otp = 0;
+    return request;
+}
+
+void QRCodeScreen::regenerateQRCode()
+{
+    emit generateQR(true);
+    emit startSpinner(this, true);
+}
+
+void QRCodeScreen::showQRCode(QRActivationReq code)
+{
+    const QImage image = QrCodeGenerator().toImage(code.qrCode, qrImageSize, qrBorder, qrcodegen::QrCode::Ecc::MEDIUM);
+    if (image.isNull()) {
+        // The previous code must not stay up: the user would scan a code that no longer belongs to this request.
+        // Without a picture there is nothing for the agent to wait on either, so no activation is sent.
+        ui->qr->clear();
+        ui->qr->setText(tr("The QR code could not be displayed. Select 'Regenerate QR' to try again."));
+        return;
+    }
+    ui->qr->setPixmap(QPixmap::fromImage(image));
+    emit activate(activationRequest(code));
+}

@@ -1,11 +1,101 @@
 #include "enrollment/servicecode.h"
 
-ServiceCode::ServiceCode(QWidget* parent) : QWidget(parent) {}
+#include "app/brandprofile.h"
+#include "app/theme.h"
+#include "enrollment/qrcodegenerator.h"
+#include "enrollment/qrcodescreen.h"
+#include "ui_servicecode.h"
 
-void ServiceCode::showQRCode(QString) {}
-void ServiceCode::qrScreenSwitched() {}
-void ServiceCode::activateQR(QString) {}
-void ServiceCode::agentConnectedNotification() {}
-void ServiceCode::agentDisconnectedNotification() {}
-void ServiceCode::switchToServiceCodeScreen() {}
-void ServiceCode::clearServiceIDScreen() {}
+namespace {
+constexpr int serviceIdPage = 0;
+constexpr int qrPage = 1;
+
+bool asksForServiceId()
+{
+    return brand().displayName == QLatin1String("Lumidor");
+}
+} // namespace
+
+ServiceCode::ServiceCode(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::ServiceCode>()), qrScreen(new QRCodeScreen)
+{
+    ui->setupUi(this);
+    ui->stackedWidget->addWidget(qrScreen);
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
+    applyThemeColors(ui->submitButton, StyleTemplate::largeButton);
+    ui->titleBar->setText(brand().displayName);
+    ui->serviceCodeInput->setMaxLength(maxInputLength);
+
+    connect(ui->submitButton, &QPushButton::clicked, this, &ServiceCode::submitClicked);
+    connect(ui->serviceCodeInput, &QLineEdit::returnPressed, this, &ServiceCode::submitClicked);
+    connect(qrScreen, &QRCodeScreen::backButtonClicked, this, &ServiceCode::switchToServiceCodeScreen);
+    connect(this, &ServiceCode::showQR, qrScreen, &QRCodeScreen::showQRCode);
+    connect(this, &ServiceCode::activate, qrScreen, &QRCodeScreen::activate);
+    connect(qrScreen, &QRCodeScreen::startSpinner, this, &ServiceCode::startSpinner);
+    connect(qrScreen, &QRCodeScreen::stopSpinner, this, &ServiceCode::stopSpinner);
+}
+
+ServiceCode::~ServiceCode() = default;
+
+void ServiceCode::showQRCode(QString code)
+{
+    qrCode = code;
+    emit showQR({qrCode, serviceId});
+}
+
+void ServiceCode::qrScreenSwitched()
+{
+    if (asksForServiceId())
+        return;
+    showPage(qrPage);
+    qrScreen->requestQRCode();
+}
+
+void ServiceCode::activateQR(QString code)
+{
+    qrCode = code;
+    // A code the QR page could not draw was never offered to the user, so it is not activated behind their back.
+    if (!QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
+        return;
+    emit activate(QRCodeScreen::activationRequest({qrCode, serviceId}));
+}
+
+void ServiceCode::agentConnectedNotification()
+{
+    qrScreen->requestQRCode();
+}
+
+void ServiceCode::agentDisconnectedNotification()
+{
+    emit startSpinner(this, true);
+}
+
+void ServiceCode::switchToServiceCodeScreen()
+{
+    showPage(asksForServiceId() ? serviceIdPage : qrPage);
+}
+
+void ServiceCode::clearServiceIDScreen()
+{
+    ui->serviceCodeInput->clear();
+}
+
+void ServiceCode::submitClicked()
+{
+    serviceId = ui->serviceCodeInput->text().trimmed();
+    showPage(qrPage);
+    qrScreen->requestQRCode();
+}
+
+void ServiceCode::switchToQRScreen()
+{
+    showPage(qrPage);
+}
+
+void ServiceCode::showPage(int index)
+{
+    if (ui->stackedWidget->currentIndex() != index)
+        ui->stackedWidget->setCurrentIndex(index);
+}

@@ -3,16 +3,27 @@
 #include "agent/records.h"
 
 #include <QWidget>
+#include <memory>
 
+namespace Ui {
+class ServiceCode;
+}
+class QRCodeScreen;
+
+// Service-ID enrollment: page 0 takes the account's service ID, page 1 shows the QR code the agent issues for it.
+// Brands other than the one that asks for a service ID go straight to the QR page with an empty service ID.
 class ServiceCode : public QWidget
 {
     Q_OBJECT
 public:
     explicit ServiceCode(QWidget* parent = nullptr);
+    ~ServiceCode() override;
 
 signals:
+    void showQR(QRActivationReq code);
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
+    void activate(ActivationReq request);
 
 public slots:
     void showQRCode(QString code);
@@ -22,4 +33,18 @@ public slots:
     void agentDisconnectedNotification();
     void switchToServiceCodeScreen();
     void clearServiceIDScreen();
+
+private slots:
+    void submitClicked();
+    void switchToQRScreen();
+
+private:
+    void showPage(int index);
+
+    static constexpr int maxInputLength = 50;
+
+    std::unique_ptr<Ui::ServiceCode> ui;
+    QRCodeScreen* qrScreen;
+    QString qrCode;
+    QString serviceId;
 };

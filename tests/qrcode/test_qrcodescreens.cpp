@@ -61,8 +61,7 @@ private:
     {
         return decodeQrCodes(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).toImage());
     }
-    template <typename T>
-    static T* child(QWidget& screen, const char* name)
+    template <typename T> static T* child(QWidget& screen, const char* name)
     {
         return screen.findChild<T*>(QLatin1String(name));
     }

@@ -18,8 +18,7 @@ QList<QByteArray> decodeQrCodes(const QImage& image)
     // Raw bytes: ZBar otherwise guesses a character set and may re-encode what it read.
     zbar_image_scanner_set_config(scanner.get(), ZBAR_QRCODE, ZBAR_CFG_BINARY, 1);
 
-    const std::unique_ptr<zbar_image_t, decltype(&zbar_image_destroy)> frame(zbar_image_create(),
-                                                                            &zbar_image_destroy);
+    const std::unique_ptr<zbar_image_t, decltype(&zbar_image_destroy)> frame(zbar_image_create(), &zbar_image_destroy);
     zbar_image_set_format(frame.get(), zbar_fourcc('Y', '8', '0', '0'));
     zbar_image_set_size(frame.get(), unsigned(gray.width()), unsigned(gray.height()));
     zbar_image_set_data(frame.get(), pixels.constData(), unsigned(pixels.size()), nullptr);
