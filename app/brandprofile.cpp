@@ -35,8 +35,8 @@ BrandProfile novalume()
 BrandProfile lumidor()
 {
     BrandProfile p =
-        makeProfile(QStringLiteral("lumidor"), QStringLiteral("Lumidor"), QStringLiteral("lm"),
-                    ActivationType::ActivationCode, QStringLiteral("#FFC8962E"), QStringLiteral("#77C8962E"));
+        makeProfile(QStringLiteral("lumidor"), QStringLiteral("Lumidor"), QStringLiteral("zq"),
+                    ActivationType::ServiceId, QStringLiteral("#FFC8962E"), QStringLiteral("#77C8962E"));
     p.supportUrl = QUrl(QStringLiteral("https://support.lumidor.example/"));
     p.eulaUrl = QUrl(QStringLiteral("https://www.lumidor.example/eula"));
     p.termsUrl = QUrl(QStringLiteral("https://www.lumidor.example/terms"));

@@ -42,15 +42,15 @@ private slots:
     void scopedProfileSwitchesAndRestores()
     {
         {
-            ScopedBrandProfile lumidor(brandProfileNamed(QStringLiteral("lumidor")));
-            QCOMPARE(brand().displayName, QStringLiteral("Lumidor"));
+            ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
+            QCOMPARE(brand().displayName, QStringLiteral("Dovrin"));
             QCOMPARE(tcpsocket::agentPort(), quint16(8002));
             {
                 BrandProfile email = brand();
                 email.activationType = ActivationType::Email;
                 ScopedBrandProfile nested(email);
                 QCOMPARE(brand().activationType, ActivationType::Email);
-                QCOMPARE(brand().displayName, QStringLiteral("Lumidor"));
+                QCOMPARE(brand().displayName, QStringLiteral("Dovrin"));
             }
             QCOMPARE(brand().activationType, ActivationType::ActivationCode);
         }

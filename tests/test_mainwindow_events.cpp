@@ -101,6 +101,20 @@ private slots:
         QCOMPARE(h.page(), int(MainWindow::PendingPage));
     }
 
+    void lumidorKeepsUnenrolledDeviceOnEnrollment()
+    {
+        ScopedBrandProfile lumidor(brandProfileNamed(QStringLiteral("lumidor")));
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        h.showPage(MainWindow::SettingsPage);
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        QCOMPARE(h.page(), int(MainWindow::ServiceCodePage));
+        ScopedBrandProfile novalume(brandProfileNamed(QStringLiteral("novalume")));
+        h.showPage(MainWindow::SettingsPage);
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        QCOMPARE(h.page(), int(MainWindow::SettingsPage));
+    }
+
     void connectionTextAndToggle_data()
     {
         QTest::addColumn<int>("status");

@@ -26,13 +26,10 @@ const QByteArray qrRequestLine("{\"act_qr_info_req\":{},\"type\":13}\n");
 const QByteArray newQrRequestLine("{\"act_qr_info_req\":{\"regenerate_code\":true},\"type\":13}\n");
 const QByteArray markerLine("{\"type\":3}\n");
 
-// The brand that asks for a service ID first, built with the service-ID enrollment method.
+// The brand that asks for a service ID first.
 BrandProfile serviceIdLumidor()
 {
-    BrandProfile profile = brandProfileNamed(QStringLiteral("lumidor"));
-    profile.activationType = ActivationType::ServiceId;
-    profile.editionCode = QStringLiteral("zq");
-    return profile;
+    return brandProfileNamed(QStringLiteral("lumidor"));
 }
 
 } // namespace
