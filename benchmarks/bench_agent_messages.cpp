@@ -14,32 +14,39 @@
 
 namespace {
 
-QByteArray realisticSnapshotLine()
+QJsonObject fullSnapshot()
 {
     QFile file(QStringLiteral(VEXAUI_SNAPSHOT_FIXTURE));
     file.open(QIODevice::ReadOnly);
-    QJsonObject message = QJsonDocument::fromJson(file.readAll()).object();
-    // A listing reply on top of the snapshot, of the size a managed laptop produces.
-    QJsonArray pags;
-    for (int i = 0; i < 12; ++i)
-        pags.append(QJsonObject{{"id", QStringLiteral("pag-%1").arg(i)},
-                                {"type", 1},
-                                {"name", "Gateway"},
-                                {"city", "Frankfurt"},
-                                {"country", "DE"},
-                                {"status", 1},
-                                {"replica_number", i}});
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+// A compliance listing of the size a managed laptop produces, on top of the snapshot every message carries.
+QJsonObject violationListing()
+{
+    QJsonObject message = fullSnapshot();
+    message.insert(QStringLiteral("type"), 12);
     QJsonArray programs;
     for (int i = 0; i < 40; ++i)
         programs.append(QJsonObject{{"name", QStringLiteral("tool-%1.exe").arg(i)},
                                     {"path", QStringLiteral("C:\\Program Files\\Tool %1\\tool.exe").arg(i)},
                                     {"attributes", QJsonArray{QJsonObject{{"vendor", "Vendor"}, {"version", "1.0"}}}}});
-    message.insert(QStringLiteral("response"),
-                   QJsonObject{{"type", 0},
-                               {"pag_listing", QJsonObject{{"pags", pags}}},
-                               {"violation_list",
-                                QJsonObject{{"program", QJsonArray{QJsonObject{{"condition", "must not be installed"},
-                                                                               {"programs", programs}}}}}}});
+    QJsonArray ports;
+    for (int port : {21, 23, 445, 3389})
+        ports.append(QJsonObject{{"port", port}, {"path", ""}});
+    message.insert(
+        QStringLiteral("response"),
+        QJsonObject{
+            {"type", 0},
+            {"violation_list",
+             QJsonObject{
+                 {"program", QJsonArray{QJsonObject{{"condition", "must not be installed"}, {"programs", programs}}}},
+                 {"port", QJsonArray{QJsonObject{{"condition", "must be closed"}, {"ports", ports}}}}}}});
+    return message;
+}
+
+QByteArray lineOf(const QJsonObject& message)
+{
     return QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -52,34 +59,43 @@ struct Fixture
     }
     vexaintf link; // port 1: nothing listens, nothing is sent
     std::unique_ptr<MainWindow> window;
-    const QByteArray line = realisticSnapshotLine();
-    const QJsonObject message = QJsonDocument::fromJson(line).object();
+    const QJsonObject snapshot = fullSnapshot();
+    const QByteArray snapshotLine = lineOf(snapshot);
+    const QJsonObject listing = violationListing();
+    const QByteArray listingLine = lineOf(listing);
 };
 
 Fixture* fixture = nullptr;
 
-void bareJsonParse(benchmark::State& state)
+void bareJsonParse(benchmark::State& state, const QByteArray* line)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(QJsonDocument::fromJson(fixture->line));
-    state.SetBytesProcessed(state.iterations() * fixture->line.size());
+        benchmark::DoNotOptimize(QJsonDocument::fromJson(*line));
+    state.SetBytesProcessed(state.iterations() * line->size());
 }
-BENCHMARK(bareJsonParse);
 
-void processVexaEvent(benchmark::State& state)
+void processVexaEvent(benchmark::State& state, const QJsonObject* message)
 {
     for (auto _ : state)
-        emit fixture->link.sendVexaEvent(fixture->message);
+        emit fixture->link.sendVexaEvent(*message);
 }
-BENCHMARK(processVexaEvent);
 
-void lineToScreen(benchmark::State& state)
+void lineToScreen(benchmark::State& state, const QByteArray* line)
 {
     for (auto _ : state)
-        fixture->link.event_notify(fixture->line);
-    state.SetBytesProcessed(state.iterations() * fixture->line.size());
+        fixture->link.event_notify(*line);
+    state.SetBytesProcessed(state.iterations() * line->size());
 }
-BENCHMARK(lineToScreen);
+
+void registerBenchmarks()
+{
+    benchmark::RegisterBenchmark("snapshot/bareJsonParse", bareJsonParse, &fixture->snapshotLine);
+    benchmark::RegisterBenchmark("snapshot/processVexaEvent", processVexaEvent, &fixture->snapshot);
+    benchmark::RegisterBenchmark("snapshot/lineToScreen", lineToScreen, &fixture->snapshotLine);
+    benchmark::RegisterBenchmark("violationListing/bareJsonParse", bareJsonParse, &fixture->listingLine);
+    benchmark::RegisterBenchmark("violationListing/processVexaEvent", processVexaEvent, &fixture->listing);
+    benchmark::RegisterBenchmark("violationListing/lineToScreen", lineToScreen, &fixture->listingLine);
+}
 
 } // namespace
 
@@ -90,6 +106,7 @@ int main(int argc, char** argv)
     initVexaResources();
     Fixture shared;
     fixture = &shared;
+    registerBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
