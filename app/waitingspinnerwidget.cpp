@@ -4,7 +4,7 @@
 #include <cmath>
 
 WaitingSpinnerWidget::WaitingSpinnerWidget(QWidget* parent, bool centerOnParent, bool disableParentWhenSpinning)
-    : QWidget(parent), centerOnParent(centerOnParent), disableParentWhenSpinning(disableParentWhenSpinning)
+    : QWidget(parent), centerOnParent(centerOnParent), disableParentWhenSpinning(disableParentWhenSpinning), timer(this)
 {
     const int side = (innerRadius + lineLength) * 2;
     setFixedSize(side, side);
