@@ -1,9 +1,178 @@
 #include "enrollment/activate.h"
 
-Activate::Activate(QWidget* parent) : QWidget(parent) {}
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/namedtimer.h"
+#include "app/theme.h"
+#include "ui_activate.h"
 
-void Activate::activationError(ResponseType) {}
-void Activate::clearActivationScreen() {}
-void Activate::userAuthMessages(QString) {}
-void Activate::showAgentUnavailable() {}
-void Activate::clearAgentUnavailable() {}
+#include <QDesktopServices>
+
+namespace {
+
+constexpr int failureSeconds = 5;
+constexpr int authMessageMs = 5000;
+
+const char* activationFailureText(ResponseType code)
+{
+    switch (code) {
+    case InvalidActivationCode:
+        return QT_TRANSLATE_NOOP("Activate", "Invalid Activation Code");
+    case InvalidName:
+        return QT_TRANSLATE_NOOP("Activate", "Invalid Name");
+    case ConnectivityFailure:
+        return QT_TRANSLATE_NOOP("Activate", "Activation Failure due to Connectivity Issues");
+    case AgentNotActivated:
+        return QT_TRANSLATE_NOOP("Activate", "Agent Not Activated");
+    case DuplicateDeviceName:
+        return QT_TRANSLATE_NOOP("Activate", "Duplicate Device Name");
+    case ActivationNotAllowed:
+        return QT_TRANSLATE_NOOP("Activate", "Device Activation Is Not Allowed, Please Contact Your Administrator");
+    case ActivationCodeExpired:
+        return QT_TRANSLATE_NOOP("Activate", "Activation Code Expired");
+    case MaxDevicesReached:
+        return QT_TRANSLATE_NOOP("Activate", "Maximum Number Of Devices Reached For Your Account");
+    default:
+        return nullptr;
+    }
+}
+
+// The service-ID build enrolls through its QR screen; the agent would read a request from here as an empty QR
+// activation, so under that method this screen never sends one.
+bool sendsRequests()
+{
+    return brand().activationType == ActivationType::ActivationCode || brand().activationType == ActivationType::Email;
+}
+
+void openBrandLink(const QUrl& url)
+{
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(url);
+}
+
+} // namespace
+
+Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Activate>())
+{
+    ui->setupUi(this);
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
+    applyThemeColors(ui->activateButton, StyleTemplate::largeButton);
+    ui->titleBar->setText(brand().displayName);
+    ui->staticIcon->setFixedSize(brand().screenLogoSize);
+    ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
+    ui->contactSupportWidget->hide();
+    if (brand().activationType == ActivationType::Email) {
+        ui->codeInput->setPlaceholderText(QStringLiteral("Email"));
+        ui->contactAdminLabel->hide();
+    }
+    ui->activateButton->setEnabled(false);
+    ui->codeInput->setMaxLength(maxInputLength);
+    ui->friendlyName->setMaxLength(maxInputLength);
+
+    connect(ui->linkIcon, &QPushButton::clicked, this, &Activate::openSupportLink);
+    connect(ui->eulaCheckBox, &QCheckBox::stateChanged, this, &Activate::activateButton);
+    connect(ui->codeInput, &QLineEdit::textEdited, this, &Activate::activateButton);
+    connect(ui->codeInput, &QLineEdit::returnPressed, this, &Activate::onActivateAccountRequest);
+    connect(ui->eulaButton, &QPushButton::clicked, this, &Activate::openEula);
+    connect(ui->activateButton, &QPushButton::clicked, this, &Activate::onActivateAccountRequest);
+    connect(this, &Activate::activate, vexaintf::instance(), &vexaintf::activate);
+}
+
+Activate::~Activate() = default;
+
+void Activate::setStatusText(const QString& text, int seconds)
+{
+    ui->statusMessage->setText(text);
+    // Each timer clears whatever is showing when it fires, even a later text.
+    startNamedSingleShot(this, seconds * 1000, QStringLiteral("statusClearTimer"), [this] { clearStatusText(); });
+}
+
+void Activate::showAgentUnavailable()
+{
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+}
+
+void Activate::clearAgentUnavailable()
+{
+    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+        ui->statusMessage->clear();
+}
+
+void Activate::activationError(ResponseType code)
+{
+    if (const char* text = activationFailureText(code))
+        setStatusText(tr(text), failureSeconds);
+}
+
+void Activate::clearActivationScreen()
+{
+    ui->activateButton->setEnabled(false);
+    ui->codeInput->clear();
+    ui->friendlyName->clear();
+    ui->eulaCheckBox->setChecked(false);
+}
+
+void Activate::userAuthMessages(QString message)
+{
+    setStatusText(message, authMessageMs / 1000);
+}
+
+void Activate::onActivateAccountRequest()
+{
+    if (!vexaintf::instance()->isConnected()) {
+        showAgentUnavailable();
+        return;
+    }
+    clearAgentUnavailable();
+    // Enter in the code field lands here without the button, so the licence agreement is checked here too.
+    if (ui->codeInput->text().isEmpty() || !ui->eulaCheckBox->isChecked() || !sendsRequests())
+        return;
+
+    const ActivationReq request = buildRequest();
+    emit activate(request);
+    if (brand().activationType == ActivationType::Email)
+        emit sendtoOtpScreen(request);
+    emit startSpinner(this, true);
+    ui->activateButton->setEnabled(false);
+}
+
+void Activate::activateButton()
+{
+    ui->activateButton->setEnabled(!ui->codeInput->text().isEmpty() && ui->eulaCheckBox->isChecked() &&
+                                   sendsRequests());
+}
+
+void Activate::openSupportLink()
+{
+    openBrandLink(brand().supportUrl);
+}
+
+void Activate::openEula()
+{
+    openBrandLink(brand().eulaUrl);
+}
+
+void Activate::clearStatusText()
+{
+    ui->statusMessage->clear();
+}
+
+ActivationReq Activate::buildRequest() const
+{
+    ActivationReq request;
+    request.actType = brand().activationType;
+    const QString code = ui->codeInput->text().trimmed();
+    const QString name = ui->friendlyName->text().trimmed();
+    if (brand().activationType == ActivationType::Email) {
+        request.email = code;
+        request.emailName = name;
+        request.otp = -1;
+    } else {
+        request.actCode = code;
+        request.actCodeName = name;
+        request.otp = 0;
+    }
+    return request;
+}

@@ -3,12 +3,24 @@
 #include "agent/records.h"
 
 #include <QWidget>
+#include <memory>
 
+namespace Ui {
+class Activate;
+}
+
+// Enrollment with an administrator-issued activation code and an optional device name. The email build uses the same
+// screen for the address and hands the request on to the OTP screen as well.
 class Activate : public QWidget
 {
     Q_OBJECT
 public:
     explicit Activate(QWidget* parent = nullptr);
+    ~Activate() override;
+
+    void setStatusText(const QString& text, int seconds);
+    void showAgentUnavailable();
+    void clearAgentUnavailable();
 
 signals:
     void startSpinner(QWidget* parent, bool disableParent);
@@ -21,7 +33,17 @@ public slots:
     void clearActivationScreen();
     void userAuthMessages(QString message);
 
-public:
-    void showAgentUnavailable();
-    void clearAgentUnavailable();
+private slots:
+    void onActivateAccountRequest();
+    void activateButton();
+    void openSupportLink();
+    void openEula();
+    void clearStatusText();
+
+private:
+    ActivationReq buildRequest() const;
+
+    static constexpr int maxInputLength = 100;
+
+    std::unique_ptr<Ui::Activate> ui;
 };

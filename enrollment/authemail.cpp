@@ -1,11 +1,217 @@
 #include "enrollment/authemail.h"
 
-AuthEmail::AuthEmail(QWidget* parent) : QWidget(parent) {}
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/theme.h"
+#include "enrollment/otpscreen.h"
+#include "ui_authemail.h"
 
-void AuthEmail::processUserAuthResponse(Response) {}
-void AuthEmail::signInReq() {}
-void AuthEmail::authADReq() {}
-void AuthEmail::clearEmailScreen() {}
-void AuthEmail::setCompanyName(QString) {}
-void AuthEmail::showAgentUnavailable() {}
-void AuthEmail::clearAgentUnavailable() {}
+#include <QTimer>
+
+namespace {
+
+constexpr int emailPage = 0;
+constexpr int otpPage = 1;
+constexpr int tickMs = 1000;
+constexpr qint64 secondsPerDay = 86400;
+const QTime zero(0, 0);
+
+// A clock time counts the duration down, so it wraps at 24 hours; a negative duration means no wait.
+QTime countdownFrom(qint64 seconds)
+{
+    return seconds > 0 ? zero.addSecs(int(seconds % secondsPerDay)) : zero;
+}
+
+bool isEmailEnrollment()
+{
+    return brand().activationType == ActivationType::Email;
+}
+
+} // namespace
+
+AuthEmail::AuthEmail(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::AuthEmail>()), otpScreen(new OtpScreen),
+      attemptBlockedTimer(new QTimer(this))
+{
+    ui->setupUi(this);
+    ui->stackedWidget->addWidget(otpScreen);
+    attemptBlockedTimer->setObjectName(QStringLiteral("attemptBlockedTimer"));
+    attemptBlockedTimer->setInterval(tickMs);
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
+    applyThemeColors(ui->emailAuthButton, StyleTemplate::largeButton);
+    applyThemeColors(ui->skipButton, StyleTemplate::largeButton, ThemeColors::darkColors());
+    ui->titleBar->setText(brand().displayName);
+    ui->staticIcon->setFixedSize(brand().screenLogoSize);
+    ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
+    ui->mailInput->setMaxLength(maxInputLength);
+    ui->emailAuthButton->setEnabled(false);
+
+    vexaintf* agent = vexaintf::instance();
+    connect(ui->skipButton, &QPushButton::clicked, this, &AuthEmail::skipButtonClicked);
+    connect(ui->emailAuthButton, &QPushButton::clicked, this, &AuthEmail::nextButtonClicked);
+    connect(ui->mailInput, &QLineEdit::textChanged, this, &AuthEmail::enableNextButton);
+    connect(ui->mailInput, &QLineEdit::returnPressed, this, &AuthEmail::nextButtonClicked);
+    connect(otpScreen, &OtpScreen::goMainWin, this, &AuthEmail::goMainWin);
+    connect(otpScreen, &OtpScreen::goEmailScreen, this, &AuthEmail::goEmailScreen);
+    connect(this, &AuthEmail::sendMailID, otpScreen, &OtpScreen::getMailID);
+    connect(this, &AuthEmail::sendToOtpScreen, otpScreen, &OtpScreen::getActivationDetails);
+    connect(this, &AuthEmail::userregister, agent, &vexaintf::userregister);
+    connect(otpScreen, &OtpScreen::userRegistration, agent, &vexaintf::userregister);
+    connect(this, &AuthEmail::userAuthResponse, otpScreen, &OtpScreen::processResponse);
+    connect(attemptBlockedTimer, &QTimer::timeout, this, &AuthEmail::onAttemptBlockedTimeOut);
+    connect(otpScreen, &OtpScreen::startSpinner, this, &AuthEmail::startSpinner);
+    connect(otpScreen, &OtpScreen::stopSpinner, this, &AuthEmail::stopSpinner);
+    connect(otpScreen, &OtpScreen::goActivation, this, &AuthEmail::goActivation);
+}
+
+AuthEmail::~AuthEmail() = default;
+
+void AuthEmail::showAgentUnavailable()
+{
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    otpScreen->showAgentUnavailable();
+}
+
+void AuthEmail::clearAgentUnavailable()
+{
+    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+        ui->statusMessage->clear();
+    otpScreen->clearAgentUnavailable();
+}
+
+void AuthEmail::processUserAuthResponse(Response response)
+{
+    const qint64 resendWait = isEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
+    const qint64 validity = isEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
+
+    switch (response.code) {
+    case InvalidEmail:
+        ui->statusMessage->setText(tr("Invalid Email"));
+        if (isEmailEnrollment())
+            emit sendMessageToActivate(tr("Invalid Email, Please contact your Administrator."));
+        break;
+    case OtpSent:
+        showPage(otpPage);
+        if (isEmailEnrollment())
+            emit switchToEmailScreen();
+        break;
+    case OtpResendBlocked:
+        ui->statusMessage->setText(tr("OTP resend blocked retry after sometime..."));
+        if (isEmailEnrollment())
+            emit sendMessageToActivate(ui->statusMessage->text());
+        startCountdown(resendWait);
+        break;
+    case OtpAttemptsBlocked:
+        ui->statusMessage->setText(tr("OTP attempts blocked retry after sometime..."));
+        if (isEmailEnrollment())
+            emit sendMessageToActivate(ui->statusMessage->text());
+        startCountdown(validity);
+        break;
+    case UserRegistrationFailure:
+        ui->statusMessage->setText(tr("User Registration Failure"));
+        break;
+    default:
+        break;
+    }
+    emit userAuthResponse(response);
+    // The answer ends the wait for it, but not a block that is still counting down.
+    enableNextButton(ui->mailInput->text());
+}
+
+void AuthEmail::signInReq()
+{
+    otpScreen->clearOtpScreen();
+    showPage(emailPage);
+}
+
+void AuthEmail::authADReq()
+{
+    emit userregister(QString());
+}
+
+void AuthEmail::clearEmailScreen()
+{
+    ui->mailInput->clear();
+    ui->statusMessage->clear();
+}
+
+void AuthEmail::setCompanyName(QString name)
+{
+    ui->authText->setText(tr("Sign in using your ") + (name.isEmpty() ? tr("company") : name) +
+                          tr(" email address to access the enterprise network from this endpoint."));
+}
+
+void AuthEmail::onAttemptBlockedTimeOut()
+{
+    if (attemptBlockedTime == zero) {
+        attemptBlockedTimer->stop();
+        enableNextButton(ui->mailInput->text());
+        ui->statusMessage->clear();
+        return;
+    }
+    attemptBlockedTime = attemptBlockedTime.addSecs(-1);
+    ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
+                               attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+    ui->emailAuthButton->setEnabled(false);
+}
+
+void AuthEmail::skipButtonClicked()
+{
+    emit goHome();
+    emit stopSpinner();
+}
+
+void AuthEmail::nextButtonClicked()
+{
+    if (!vexaintf::instance()->isConnected()) {
+        ui->statusMessage->setText(tr("Unable to connect with application service"));
+        otpScreen->showAgentUnavailable();
+        return;
+    }
+    clearAgentUnavailable();
+    // Enter in the address field lands here as well; a disabled Next means a block is counting down or an answer is
+    // still awaited, and neither may be bypassed from the keyboard.
+    if (ui->mailInput->text().isEmpty() || !ui->emailAuthButton->isEnabled())
+        return;
+
+    const QString mailId = ui->mailInput->text().trimmed();
+    otpScreen->setEmail(mailId);
+    emit startSpinner(this, false);
+    emit sendMailID(mailId);
+    emit userregister(mailId);
+    ui->emailAuthButton->setEnabled(false);
+}
+
+void AuthEmail::goMainWin()
+{
+    emit goHome();
+}
+
+void AuthEmail::enableNextButton(QString text)
+{
+    ui->emailAuthButton->setEnabled(!text.isEmpty() && !attemptBlockedTimer->isActive());
+}
+
+void AuthEmail::goEmailScreen()
+{
+    if (ui->stackedWidget->currentIndex() == emailPage)
+        return;
+    ui->mailInput->clear();
+    ui->statusMessage->clear();
+    showPage(emailPage);
+}
+
+void AuthEmail::startCountdown(qint64 seconds)
+{
+    attemptBlockedTime = countdownFrom(seconds);
+    if (attemptBlockedTime != zero)
+        attemptBlockedTimer->start();
+}
+
+void AuthEmail::showPage(int index)
+{
+    if (ui->stackedWidget->currentIndex() != index)
+        ui->stackedWidget->setCurrentIndex(index);
+}

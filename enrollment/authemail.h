@@ -2,13 +2,28 @@
 
 #include "agent/records.h"
 
+#include <QTime>
 #include <QWidget>
+#include <memory>
 
+namespace Ui {
+class AuthEmail;
+}
+class OtpScreen;
+class QTimer;
+
+// Sign-in of the device's user with an email address: the agent mails an OTP, which the user confirms on the OTP
+// screen held as page 1 of this screen's own stack. In the email enrollment method it also relays the activation
+// request from the activation screen to the OTP screen.
 class AuthEmail : public QWidget
 {
     Q_OBJECT
 public:
     explicit AuthEmail(QWidget* parent = nullptr);
+    ~AuthEmail() override;
+
+    void showAgentUnavailable();
+    void clearAgentUnavailable();
 
 signals:
     void startSpinner(QWidget* parent, bool disableParent);
@@ -18,6 +33,10 @@ signals:
     void switchToEmailScreen();
     void sendMessageToActivate(QString message);
     void sendToOtpScreen(ActivationReq request);
+    void userregister(QString email);
+    void activationFailure(ResponseType code);
+    void userAuthResponse(Response response);
+    void sendMailID(QString email);
 
 public slots:
     void processUserAuthResponse(Response response);
@@ -25,8 +44,24 @@ public slots:
     void authADReq();
     void clearEmailScreen();
     void setCompanyName(QString name);
+    // One tick of the attempts-blocked countdown, once a second while its timer runs.
+    void onAttemptBlockedTimeOut();
 
-public:
-    void showAgentUnavailable();
-    void clearAgentUnavailable();
+private slots:
+    void skipButtonClicked();
+    void nextButtonClicked();
+    void goMainWin();
+    void enableNextButton(QString text);
+    void goEmailScreen();
+
+private:
+    void startCountdown(qint64 seconds);
+    void showPage(int index);
+
+    static constexpr int maxInputLength = 100;
+
+    std::unique_ptr<Ui::AuthEmail> ui;
+    OtpScreen* otpScreen;
+    QTime attemptBlockedTime{0, 0};
+    QTimer* attemptBlockedTimer;
 };

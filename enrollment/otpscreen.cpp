@@ -1,3 +1,268 @@
 #include "enrollment/otpscreen.h"
 
-OtpScreen::OtpScreen(QWidget* parent) : QWidget(parent) {}
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/theme.h"
+#include "ui_otpscreen.h"
+
+#include <QTimer>
+
+namespace {
+
+constexpr int tickMs = 1000;
+constexpr qint64 secondsPerDay = 86400;
+const QTime zero(0, 0);
+
+// A clock time counts the duration down, so it wraps at 24 hours. A negative duration from the agent means no
+// wait at all rather than a wait of almost a day.
+QTime countdownFrom(qint64 seconds)
+{
+    return seconds > 0 ? zero.addSecs(int(seconds % secondsPerDay)) : zero;
+}
+
+bool isEmailEnrollment()
+{
+    return brand().activationType == ActivationType::Email;
+}
+
+QTimer* makeTickTimer(QObject* owner, const QString& name)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(name);
+    timer->setInterval(tickMs);
+    return timer;
+}
+
+} // namespace
+
+OtpScreen::OtpScreen(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::OtpScreen>()),
+      validityTimer(makeTickTimer(this, QStringLiteral("validityTimer"))),
+      resendTimer(makeTickTimer(this, QStringLiteral("resendTimer"))),
+      attemptBlockedTimer(makeTickTimer(this, QStringLiteral("otpAttemptBlockedTimer")))
+{
+    ui->setupUi(this);
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    // The bar is a plain container, which paints a style-sheet background only when asked to.
+    ui->titleBar->setAttribute(Qt::WA_StyledBackground);
+    applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
+    applyThemeColors(ui->submitButton, StyleTemplate::largeButton);
+    ui->otpScreenLabel->setText(brand().displayName);
+    ui->staticIcon->setFixedSize(brand().screenLogoSize);
+    ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
+    ui->otpInput->setMaxLength(maxInputLength);
+    ui->resendButton->setEnabled(false);
+    ui->submitButton->setEnabled(false);
+    if (isEmailEnrollment())
+        ui->cancelButton->hide();
+
+    connect(ui->cancelButton, &QPushButton::clicked, this, &OtpScreen::cancelClicked);
+    connect(ui->submitButton, &QPushButton::clicked, this, &OtpScreen::submitClicked);
+    connect(ui->backButton, &QPushButton::clicked, this, &OtpScreen::backButtonClicked);
+    connect(ui->resendButton, &QPushButton::clicked, this, &OtpScreen::resendButtonClicked);
+    connect(ui->otpInput, &QLineEdit::returnPressed, this, &OtpScreen::submitClicked);
+    connect(ui->otpInput, &QLineEdit::textChanged, this, &OtpScreen::enableSubmitButton);
+    connect(this, &OtpScreen::useractivate, vexaintf::instance(), &vexaintf::useractivate);
+    connect(this, &OtpScreen::deviceActivate, vexaintf::instance(), &vexaintf::activate);
+    connect(validityTimer, &QTimer::timeout, this, &OtpScreen::onValidityTimeOut);
+    connect(resendTimer, &QTimer::timeout, this, &OtpScreen::onResendTimeOut);
+    connect(attemptBlockedTimer, &QTimer::timeout, this, &OtpScreen::onAttemptBlockedTimeOut);
+}
+
+OtpScreen::~OtpScreen() = default;
+
+void OtpScreen::setEmail(const QString& address)
+{
+    email = address;
+}
+
+void OtpScreen::showAgentUnavailable()
+{
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+}
+
+void OtpScreen::clearAgentUnavailable()
+{
+    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+        ui->statusMessage->clear();
+}
+
+void OtpScreen::clearOtpScreen()
+{
+    ui->statusMessage->clear();
+    ui->otpInput->clear();
+}
+
+void OtpScreen::cancelClicked()
+{
+    emit goMainWin();
+    emit stopSpinner();
+}
+
+void OtpScreen::submitClicked()
+{
+    if (!vexaintf::instance()->isConnected()) {
+        showAgentUnavailable();
+        return;
+    }
+    clearAgentUnavailable();
+    const QString otp = ui->otpInput->text();
+    if (!otp.isEmpty() && !blocked) {
+        if (isEmailEnrollment()) {
+            storedRequest.otp = otp.trimmed().toInt();
+            emit deviceActivate(storedRequest);
+        } else {
+            emit useractivate(email, otp.trimmed());
+        }
+        emit startSpinner(this, false);
+    }
+    ui->otpInput->clear();
+    ui->submitButton->setEnabled(false);
+}
+
+void OtpScreen::processResponse(Response response)
+{
+    const qint64 resendWait = isEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
+    const qint64 validity = isEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
+    const qint64 attemptsBlocked = response.userActNextAttempt;
+
+    if (resendWait != 0) {
+        resendTime = countdownFrom(resendWait);
+        resendTimer->start();
+    }
+    if (validity != 0) {
+        validityTime = countdownFrom(validity);
+        validityTimer->start();
+    }
+    if (attemptsBlocked != 0)
+        attemptBlockedTime = countdownFrom(attemptsBlocked);
+
+    if (attemptBlockedTime != zero) {
+        resendTime = zero;
+        resendTimer->stop();
+        ui->resendButton->setEnabled(false);
+        validityTime = zero;
+        validityTimer->stop();
+        ui->validLabel->clear();
+        blocked = true;
+    } else {
+        // A resend wait that has just started keeps the button off until it runs out.
+        ui->resendButton->setEnabled(!resendTimer->isActive());
+        blocked = false;
+    }
+
+    switch (response.code) {
+    case InvalidEmail:
+        ui->statusMessage->setText(tr("Invalid Email"));
+        break;
+    case InvalidOtp:
+        ui->statusMessage->setText(tr("Invalid OTP"));
+        break;
+    case OtpSent:
+        if (!blocked)
+            ui->statusMessage->clear();
+        break;
+    case OtpResendBlocked:
+        ui->statusMessage->setText(tr("OTP Resend Blocked"));
+        break;
+    case OtpAttemptsBlocked:
+        ui->statusMessage->setText(tr("OTP Attempts blocked"));
+        ui->submitButton->setEnabled(false);
+        attemptBlockedTimer->start();
+        break;
+    case UserAssociationFailure:
+        ui->statusMessage->setText(tr("User Association Failure"));
+        break;
+    default:
+        break;
+    }
+}
+
+void OtpScreen::enableSubmitButton(QString text)
+{
+    ui->submitButton->setEnabled(!text.isEmpty() && !blocked);
+}
+
+void OtpScreen::backButtonClicked()
+{
+    if (isEmailEnrollment())
+        emit goActivation();
+    else
+        emit goEmailScreen();
+    emit stopSpinner();
+}
+
+void OtpScreen::getMailID(QString address)
+{
+    mailId = address;
+}
+
+void OtpScreen::getActivationDetails(ActivationReq request)
+{
+    storedRequest = request;
+}
+
+void OtpScreen::resendButtonClicked()
+{
+    // Written to a dropped link the request would be lost while the screen claimed a new OTP was on its way.
+    if (!vexaintf::instance()->isConnected()) {
+        showAgentUnavailable();
+        return;
+    }
+    if (isEmailEnrollment()) {
+        if (storedRequest.email.isEmpty()) {
+            ui->statusMessage->setText(tr("Mail ID not found pleae go back to activation screen and try again"));
+            return;
+        }
+        ui->statusMessage->clear();
+        // The agent mails a new OTP only for a request that carries none; a submitted one would be checked instead.
+        storedRequest.otp = -1;
+        emit deviceActivate(storedRequest);
+        return;
+    }
+    if (mailId.isEmpty()) {
+        ui->statusMessage->setText(tr("Mail ID not found pleae go back to email screen and try again"));
+        return;
+    }
+    ui->statusMessage->clear();
+    emit userRegistration(mailId);
+}
+
+void OtpScreen::onValidityTimeOut()
+{
+    if (validityTime == zero) {
+        validityTimer->stop();
+        ui->validLabel->clear();
+        return;
+    }
+    validityTime = validityTime.addSecs(-1);
+    ui->validLabel->setText(tr("You OTP is valid for ") + validityTime.toString(QStringLiteral("mm:ss")));
+}
+
+void OtpScreen::onResendTimeOut()
+{
+    if (resendTime == zero) {
+        resendTimer->stop();
+        ui->resendButton->setEnabled(true);
+        ui->retryTimer->clear();
+        return;
+    }
+    resendTime = resendTime.addSecs(-1);
+    ui->resendButton->setEnabled(false);
+    ui->retryTimer->setText(QStringLiteral("(") + resendTime.toString(QStringLiteral("mm:ss")) + QStringLiteral(")"));
+}
+
+void OtpScreen::onAttemptBlockedTimeOut()
+{
+    if (attemptBlockedTime == zero) {
+        blocked = false;
+        attemptBlockedTimer->stop();
+        ui->statusMessage->clear();
+        return;
+    }
+    attemptBlockedTime = attemptBlockedTime.addSecs(-1);
+    blocked = true;
+    ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
+                               attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+}

@@ -1,10 +1,70 @@
 #pragma once
 
-#include <QWidget>
+#include "agent/records.h"
 
+#include <QTime>
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class OtpScreen;
+}
+class QTimer;
+
+// Takes the one-time password the agent mailed. For sign-in it answers a user registration; for the email enrollment
+// method it completes the activation request made on the activation screen. Counts down the OTP's validity, the wait
+// before a resend and the time OTP attempts stay blocked.
 class OtpScreen : public QWidget
 {
     Q_OBJECT
 public:
     explicit OtpScreen(QWidget* parent = nullptr);
+    ~OtpScreen() override;
+
+    // The address that Submit verifies the OTP for.
+    void setEmail(const QString& address);
+    void showAgentUnavailable();
+    void clearAgentUnavailable();
+
+signals:
+    void goMainWin();
+    void goEmailScreen();
+    void goActivation();
+    void deviceActivate(ActivationReq request);
+    void useractivate(QString email, QString otp);
+    void userRegistration(QString email);
+    void startSpinner(QWidget* parent, bool disableParent);
+    void stopSpinner();
+
+public slots:
+    void clearOtpScreen();
+    void processResponse(Response response);
+    void getMailID(QString email);
+    void getActivationDetails(ActivationReq request);
+    // Countdown ticks, once a second while their timer runs.
+    void onValidityTimeOut();
+    void onResendTimeOut();
+    void onAttemptBlockedTimeOut();
+
+private slots:
+    void cancelClicked();
+    void submitClicked();
+    void enableSubmitButton(QString text);
+    void backButtonClicked();
+    void resendButtonClicked();
+
+private:
+    static constexpr int maxInputLength = 50;
+
+    std::unique_ptr<Ui::OtpScreen> ui;
+    QString email;
+    QString mailId;
+    ActivationReq storedRequest;
+    bool blocked = false;
+    QTime validityTime{0, 0};
+    QTime resendTime{0, 0};
+    QTime attemptBlockedTime{0, 0};
+    QTimer* validityTimer;
+    QTimer* resendTimer;
+    QTimer* attemptBlockedTimer;
 };

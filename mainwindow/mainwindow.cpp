@@ -296,7 +296,7 @@ void MainWindow::handleAgentConnection()
     if (currentAgentInfo && currentAgentInfo->secconn.enabled && !currentAgentInfo->secconn.userControlDisabled)
         ui->toggleSwitchWidget->setEnabled(true);
     agentConnectedNotification();
-    emit pendingScreen->verifyActivationStatus();
+    pendingScreen->requestActivationStatus();
     pendingScreen->clearAgentUnavailable();
     settingsScreen->showAgentRows();
     activateScreen->clearAgentUnavailable();

@@ -1,0 +1,382 @@
+#include "app/startup.h"
+#include "enrollment/otpscreen.h"
+#include "tests/enrollment/enrollmenttestkit.h"
+#include "tests/support/metatypes.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+ActivationReq emailRequest()
+{
+    ActivationReq request;
+    request.actType = ActivationType::Email;
+    request.email = QStringLiteral("user@corp.example");
+    request.emailName = QStringLiteral("desk");
+    request.otp = -1;
+    return request;
+}
+
+QByteArray emailActivationLine(const char* otpMember)
+{
+    return QByteArray(R"({"activation_req":{"act_email":{"email":"user@corp.example","name":"desk")") + otpMember +
+           R"(},"act_type":2},"type":2})" + "\n";
+}
+
+struct Durations
+{
+    qint64 resend = 0;
+    qint64 validity = 0;
+    qint64 blocked = 0;
+};
+
+// The durations go into the members the build's method reads: the activation's for email enrollment, the
+// registration's otherwise. The attempts block is the same member in both.
+Response responseWith(int code, Durations d = {})
+{
+    Response response;
+    response.code = code;
+    if (brand().activationType == ActivationType::Email) {
+        response.actNextAttempt = d.resend;
+        response.actOtpValidity = d.validity;
+    } else {
+        response.regNextAttempt = d.resend;
+        response.regOtpValidity = d.validity;
+    }
+    response.userActNextAttempt = d.blocked;
+    return response;
+}
+
+} // namespace
+
+class TestOtpScreen : public QObject
+{
+    Q_OBJECT
+private:
+    static QLineEdit* otpInput(const OtpScreen& s) { return child<QLineEdit>(&s, "otpInput"); }
+    static QPushButton* submitButton(const OtpScreen& s) { return child<QPushButton>(&s, "submitButton"); }
+    static QPushButton* resendButton(const OtpScreen& s) { return child<QPushButton>(&s, "resendButton"); }
+    static QString status(const OtpScreen& s) { return labelText(&s, "statusMessage"); }
+
+private slots:
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
+
+    void submitSendsTheTypedOtp_data()
+    {
+        QTest::addColumn<int>("activationType");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("sign-in keeps the text")
+            << 0 << " 0123 "
+            << QByteArray(R"({"type":7,"user_activation_req":{"email":"user@corp.example","otp":"0123"}})"
+                          "\n");
+        QTest::newRow("email enrollment sends a number") << 2 << " 0123 " << emailActivationLine(R"(,"otp":123)");
+        QTest::newRow("email enrollment, not a number") << 2 << "12ab" << emailActivationLine(R"(,"otp":0)");
+    }
+    void submitSendsTheTypedOtp()
+    {
+        QFETCH(int, activationType);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, line);
+        ActivationTypeScope type(activationType);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.getActivationDetails(emailRequest());
+        QSignalSpy spinner(&screen, &OtpScreen::startSpinner);
+
+        QVERIFY(!submitButton(screen)->isEnabled());
+        QTest::keyClicks(otpInput(screen), typed);
+        QVERIFY(submitButton(screen)->isEnabled());
+        submitButton(screen)->click();
+
+        QCOMPARE(agent.nextRequest(), line);
+        QCOMPARE(spinner.size(), 1);
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), &screen);
+        QCOMPARE(spinner.at(0).at(1).toBool(), false);
+        QVERIFY(otpInput(screen)->text().isEmpty());
+        QVERIFY(!submitButton(screen)->isEnabled());
+    }
+
+    void submitWithoutOtpOrWhileBlockedSendsNothing()
+    {
+        ActivationTypeScope type(ActivationType::ActivationCode);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.setEmail(QStringLiteral("user@corp.example"));
+        QSignalSpy spinner(&screen, &OtpScreen::startSpinner);
+
+        QTest::keyClick(otpInput(screen), Qt::Key_Return);
+        QVERIFY(agent.nextRequest().isEmpty());
+
+        screen.processResponse(responseWith(Success, {0, 0, 90}));
+        QTest::keyClicks(otpInput(screen), QStringLiteral("1234"));
+        QVERIFY(!submitButton(screen)->isEnabled());
+        QTest::keyClick(otpInput(screen), Qt::Key_Return);
+        QVERIFY(agent.nextRequest().isEmpty());
+        QCOMPARE(spinner.size(), 0);
+        QVERIFY(otpInput(screen)->text().isEmpty());
+    }
+
+    void resend_data()
+    {
+        QTest::addColumn<int>("activationType");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("sign-in repeats the registration")
+            << 0 << true
+            << QByteArray(R"({"type":5,"user_registration_req":{"email":"user@corp.example"}})"
+                          "\n")
+            << "";
+        QTest::newRow("sign-in without an address")
+            << 0 << false << QByteArray() << "Mail ID not found pleae go back to email screen and try again";
+        QTest::newRow("email enrollment asks again without the submitted OTP")
+            << 2 << true << emailActivationLine("") << "";
+        QTest::newRow("email enrollment without a request")
+            << 2 << false << QByteArray() << "Mail ID not found pleae go back to activation screen and try again";
+    }
+    void resend()
+    {
+        QFETCH(int, activationType);
+        QFETCH(bool, known);
+        QFETCH(QByteArray, line);
+        QFETCH(QString, text);
+        ActivationTypeScope type(activationType);
+        AgentLink agent;
+        OtpScreen screen;
+        // The email sign-in screen that owns this one routes its registration repeats to the agent.
+        connect(&screen, &OtpScreen::userRegistration, &agent.link, &vexaintf::userregister);
+        if (known) {
+            screen.setEmail(QStringLiteral("user@corp.example"));
+            screen.getMailID(QStringLiteral("user@corp.example"));
+            screen.getActivationDetails(emailRequest());
+            // A wrong OTP first, so the stored request has one to lose.
+            QTest::keyClicks(otpInput(screen), QStringLiteral("42"));
+            submitButton(screen)->click();
+            agent.nextRequest();
+        }
+        screen.processResponse(responseWith(InvalidOtp));
+        QVERIFY(resendButton(screen)->isEnabled());
+
+        resendButton(screen)->click();
+
+        QCOMPARE(agent.nextRequest(), line);
+        QCOMPARE(status(screen), text.isEmpty() ? QString() : text);
+    }
+
+    void responseTexts_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text"); // null: the status line is left alone
+        QTest::newRow("3") << 3 << "Invalid Email";
+        QTest::newRow("4") << 4 << "Invalid OTP";
+        QTest::newRow("5 clears") << 5 << "";
+        QTest::newRow("6") << 6 << "OTP Resend Blocked";
+        QTest::newRow("7") << 7 << "OTP Attempts blocked";
+        QTest::newRow("12") << 12 << "User Association Failure";
+        QTest::newRow("10 is for the email page") << 10 << QString();
+        QTest::newRow("0") << 0 << QString();
+    }
+    void responseTexts()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        AgentLink agent;
+        OtpScreen screen;
+        child<QLabel>(&screen, "statusMessage")->setText(QStringLiteral("earlier"));
+
+        screen.processResponse(responseWith(code));
+
+        QCOMPARE(status(screen), text.isNull() ? QStringLiteral("earlier") : text);
+    }
+
+    void validityCountdown_data()
+    {
+        QTest::addColumn<int>("activationType");
+        QTest::newRow("sign-in") << 0;
+        QTest::newRow("email enrollment") << 2;
+    }
+    void validityCountdown()
+    {
+        QFETCH(int, activationType);
+        ActivationTypeScope type(activationType);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.processResponse(responseWith(OtpSent, {0, 65, 0}));
+        QTimer* timer = directTimer(&screen, "validityTimer");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
+
+        screen.onValidityTimeOut();
+        QCOMPARE(labelText(&screen, "validLabel"), QStringLiteral("You OTP is valid for 01:04"));
+        for (int tick = 2; tick <= 65; ++tick)
+            screen.onValidityTimeOut();
+        QCOMPARE(labelText(&screen, "validLabel"), QStringLiteral("You OTP is valid for 00:00"));
+        QVERIFY(timer->isActive());
+        screen.onValidityTimeOut();
+        QVERIFY(labelText(&screen, "validLabel").isEmpty());
+        QVERIFY(!timer->isActive());
+    }
+
+    void resendCountdownHoldsResend()
+    {
+        ActivationTypeScope type(ActivationType::Email);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.processResponse(responseWith(OtpSent, {2, 0, 0}));
+        QTimer* timer = directTimer(&screen, "resendTimer");
+        QVERIFY(timer->isActive());
+        QVERIFY(!resendButton(screen)->isEnabled());
+
+        screen.onResendTimeOut();
+        QCOMPARE(labelText(&screen, "retryTimer"), QStringLiteral("(00:01)"));
+        screen.onResendTimeOut();
+        QCOMPARE(labelText(&screen, "retryTimer"), QStringLiteral("(00:00)"));
+        QVERIFY(!resendButton(screen)->isEnabled());
+        screen.onResendTimeOut();
+        QVERIFY(labelText(&screen, "retryTimer").isEmpty());
+        QVERIFY(resendButton(screen)->isEnabled());
+        QVERIFY(!timer->isActive());
+    }
+
+    void attemptsBlock()
+    {
+        ActivationTypeScope type(ActivationType::ActivationCode);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.processResponse(responseWith(OtpSent, {30, 300, 0}));
+        screen.onValidityTimeOut();
+        QVERIFY(!labelText(&screen, "validLabel").isEmpty());
+
+        // A block stops the other countdowns; without its own code it does not count down yet.
+        screen.processResponse(responseWith(InvalidOtp, {0, 0, 90}));
+        QVERIFY(!directTimer(&screen, "resendTimer")->isActive());
+        QVERIFY(!directTimer(&screen, "validityTimer")->isActive());
+        QVERIFY(!directTimer(&screen, "otpAttemptBlockedTimer")->isActive());
+        QVERIFY(labelText(&screen, "validLabel").isEmpty());
+        QVERIFY(!resendButton(screen)->isEnabled());
+        QTest::keyClicks(otpInput(screen), QStringLiteral("1"));
+        QVERIFY(!submitButton(screen)->isEnabled());
+
+        screen.processResponse(responseWith(OtpAttemptsBlocked, {0, 0, 90}));
+        QTimer* timer = directTimer(&screen, "otpAttemptBlockedTimer");
+        QVERIFY(timer->isActive());
+        QVERIFY(!submitButton(screen)->isEnabled());
+        screen.onAttemptBlockedTimeOut();
+        QCOMPARE(status(screen), QStringLiteral("OTP attempts blocked for : 00:01:29"));
+
+        // A new OTP while blocked leaves the block text in place.
+        screen.processResponse(responseWith(OtpSent));
+        QCOMPARE(status(screen), QStringLiteral("OTP attempts blocked for : 00:01:29"));
+
+        for (int tick = 2; tick <= 90; ++tick)
+            screen.onAttemptBlockedTimeOut();
+        QCOMPARE(status(screen), QStringLiteral("OTP attempts blocked for : 00:00:00"));
+        screen.onAttemptBlockedTimeOut();
+        QVERIFY(status(screen).isEmpty());
+        QVERIFY(!timer->isActive());
+        QTest::keyClicks(otpInput(screen), QStringLiteral("2"));
+        QVERIFY(submitButton(screen)->isEnabled());
+        submitButton(screen)->click();
+        QVERIFY(!agent.nextRequest().isEmpty());
+    }
+
+    void durationsOutsideTheDay_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<bool>("blocks");
+        QTest::newRow("a whole day wraps to nothing") << qint64(86400) << false;
+        QTest::newRow("negative is no block") << qint64(-5) << false;
+        QTest::newRow("a day and a second") << qint64(86401) << true;
+    }
+    void durationsOutsideTheDay()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(bool, blocks);
+        ActivationTypeScope type(ActivationType::ActivationCode);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.processResponse(responseWith(OtpSent, {seconds, seconds, seconds}));
+        QCOMPARE(resendButton(screen)->isEnabled(), !blocks && !directTimer(&screen, "resendTimer")->isActive());
+        QTest::keyClicks(otpInput(screen), QStringLiteral("1"));
+        QCOMPARE(submitButton(screen)->isEnabled(), !blocks);
+        if (blocks)
+            return;
+        // Whatever countdown started ends on its first tick instead of running for most of a day.
+        screen.onResendTimeOut();
+        screen.onValidityTimeOut();
+        QVERIFY(!directTimer(&screen, "resendTimer")->isActive());
+        QVERIFY(!directTimer(&screen, "validityTimer")->isActive());
+        QVERIFY(resendButton(screen)->isEnabled());
+    }
+
+    void backAndCancel_data()
+    {
+        QTest::addColumn<int>("activationType");
+        QTest::newRow("sign-in") << 0;
+        QTest::newRow("email enrollment") << 2;
+    }
+    void backAndCancel()
+    {
+        QFETCH(int, activationType);
+        ActivationTypeScope type(activationType);
+        AgentLink agent;
+        OtpScreen screen;
+        QStringList order;
+        connect(&screen, &OtpScreen::goActivation, this, [&] { order << QStringLiteral("goActivation"); });
+        connect(&screen, &OtpScreen::goEmailScreen, this, [&] { order << QStringLiteral("goEmailScreen"); });
+        connect(&screen, &OtpScreen::goMainWin, this, [&] { order << QStringLiteral("goMainWin"); });
+        connect(&screen, &OtpScreen::stopSpinner, this, [&] { order << QStringLiteral("stopSpinner"); });
+        const bool emailEnrollment = activationType == ActivationType::Email;
+
+        child<QPushButton>(&screen, "backButton")->click();
+        QCOMPARE(order, QStringList({emailEnrollment ? QStringLiteral("goActivation") : QStringLiteral("goEmailScreen"),
+                                     QStringLiteral("stopSpinner")}));
+        QCOMPARE(child(&screen, "cancelButton")->isHidden(), emailEnrollment);
+        order.clear();
+        child<QPushButton>(&screen, "cancelButton")->click();
+        QCOMPARE(order, QStringList({QStringLiteral("goMainWin"), QStringLiteral("stopSpinner")}));
+    }
+
+    void linkDownSendsNothingAndKeepsTheInput()
+    {
+        ActivationTypeScope type(ActivationType::ActivationCode);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.getMailID(QStringLiteral("user@corp.example"));
+        screen.processResponse(responseWith(OtpSent));
+        QSignalSpy spinner(&screen, &OtpScreen::startSpinner);
+        QSignalSpy registrations(&screen, &OtpScreen::userRegistration);
+        QTest::keyClicks(otpInput(screen), QStringLiteral("1234"));
+
+        agent.drop();
+        screen.showAgentUnavailable();
+        submitButton(screen)->click();
+        resendButton(screen)->click();
+        QVERIFY(agent.nextRequest().isEmpty());
+        QCOMPARE(spinner.size(), 0);
+        QCOMPARE(registrations.size(), 0);
+        QCOMPARE(status(screen), agentUnavailable);
+        QCOMPARE(otpInput(screen)->text(), QStringLiteral("1234"));
+
+        agent.restore();
+        screen.clearAgentUnavailable();
+        QVERIFY(status(screen).isEmpty());
+        submitButton(screen)->click();
+        QVERIFY(!agent.nextRequest().isEmpty());
+
+        screen.processResponse(responseWith(InvalidOtp));
+        screen.clearAgentUnavailable();
+        QCOMPARE(status(screen), QStringLiteral("Invalid OTP"));
+    }
+};
+
+QTEST_MAIN(TestOtpScreen)
+#include "test_otpscreen.moc"
