@@ -1,4 +1,465 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
+<context>
+    <name>Activate</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact your administrator for the Activation Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DEVICE NAME (Optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I have read and agree to terms of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request to Activate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Activation Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation Failure due to Connectivity Issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agent Not Activated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate Device Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation Code Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Number Of Devices Reached For Your Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ActivationPending</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation is pending...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Administrator has been notified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resend Verification Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Activation Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Admin approval pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verification Request Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AuthEmail</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authorization Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Email, Please contact your Administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP resend blocked retry after sometime...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP attempts blocked retry after sometime...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Registration Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in using your </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> email address to access the enterprise network from this endpoint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP attempts blocked for : </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re Not Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User authentication is in progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User authentication failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User authentication successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re disconnecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re already in the network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discovery In Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching Preferred Access Gateway Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking Preferred Access Gateway Reachability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re Already in the Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session Timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re Connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Device Has Been Isolated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re Subscribed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferred Access Gateway listing failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Subscribed for Secure Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting Preferred Access Gateway Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet Access is blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access to the network address </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> has been blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet Access will be blocked at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access to network address </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> will be blocked at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet Access enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Open </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> to see the compliance details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Check the notification page to see the compliance details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OtpScreen</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Verification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resend OTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid OTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP Resend Blocked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP Attempts blocked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Association Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail ID not found pleae go back to activation screen and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail ID not found pleae go back to email screen and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You OTP is valid for </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP attempts blocked for : </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QRCodeScreen</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regenerate QR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCode</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the account service ID below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
