@@ -1,0 +1,89 @@
+// The application against the stand-in agent, as a user meets it on a new machine: the QR code the agent issues is
+// shown, the agent accepts the activation, the home page names the enterprise, and Secure Access connects.
+#include "app/startup.h"
+#include "tests/support/mainwindowharness.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QSlider>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// The stand-in agent on a free port, with its simulated delays shortened.
+class StandInAgent
+{
+public:
+    explicit StandInAgent(const QString& scenario)
+    {
+        process.setProgram(QStringLiteral(VEXA_AGENT_SIM));
+        process.setArguments({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"),
+                              QStringLiteral("20"), QStringLiteral("--scenario"), scenario});
+        process.start();
+        process.waitForStarted();
+        if (!QTest::qWaitFor([this] { return process.canReadLine(); }, 10000))
+            return;
+        const QByteArray first = process.readLine().trimmed(); // "listening 127.0.0.1:PORT"
+        port = static_cast<quint16>(first.mid(first.lastIndexOf(':') + 1).toUInt());
+    }
+    ~StandInAgent()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    void command(const QByteArray& line) { process.write(line + '\n'); }
+
+    QProcess process;
+    quint16 port = 0;
+};
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initVexaResources(); }
+
+    void newDeviceEnrollsByQrCodeAndConnects()
+    {
+        StandInAgent agent(QStringLiteral("qr-slow-scan"));
+        QVERIFY(agent.port != 0);
+        vexaintf link(agent.port);
+        link.start();
+        QVERIFY(link.isConnected());
+        vexaintf::setInstance(&link);
+        auto window = std::make_unique<MainWindow>();
+        auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("screenStack"));
+
+        // The QR page appears with a drawn code while the phone has not scanned it yet.
+        QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), int(MainWindow::ServiceCodePage), 10000);
+        auto* qr = window->findChild<QLabel*>(QStringLiteral("qr"));
+        QTRY_VERIFY_WITH_TIMEOUT(qr->pixmap(Qt::ReturnByValue).width() > 100, 10000);
+
+        // The phone scans; the window retries with the held code 5 s after the agent asked it to.
+        agent.command("scan");
+        const QString retryTimer = QStringLiteral("qrRetryTimer");
+        QTRY_VERIFY_WITH_TIMEOUT(!window->findChildren<QTimer*>(retryTimer).isEmpty(), 10000);
+        QCOMPARE(window->findChildren<QTimer*>(retryTimer).first()->interval(), 5000);
+        fireTimers(window.get(), retryTimer);
+
+        QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), int(MainWindow::HomePage), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel*>(QStringLiteral("enterpriseName"))->text(),
+                                  QStringLiteral("Acme Industries"), 10000);
+
+        auto* toggle = window->findChild<QSlider*>(QStringLiteral("toggleButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(window->findChild<QWidget*>(QStringLiteral("toggleSwitchWidget"))->isEnabled(), 10000);
+        emit toggle->sliderPressed();
+        QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel*>(QStringLiteral("connStatus"))->text(),
+                                  QStringLiteral("You're connected!"), 15000);
+        QCOMPARE(toggle->sliderPosition(), 1);
+
+        window.reset();
+        vexaintf::setInstance(nullptr);
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "test_endtoend.moc"
