@@ -6,8 +6,7 @@ namespace agentsim {
 
 JsonView::JsonView(const QJsonObject& object, const QString& path, QStringList* errors)
     : m_object(object), m_path(path), m_errors(errors)
-{
-}
+{}
 
 QString JsonView::pathOf(const QString& key) const
 {

@@ -1,0 +1,146 @@
+#include "commands.h"
+#include "eventlog.h"
+#include "scenario.h"
+#include "simagent.h"
+#include "simclock.h"
+#include "simserver.h"
+#include "stdinreader.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+using namespace agentsim;
+
+namespace {
+
+// The service-ID edition's port; the other editions use 8002 (give --port or a scenario that sets "port").
+constexpr quint16 DefaultPort = 8004;
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+void print(const QString& text)
+{
+    if (!text.isEmpty())
+        out() << text << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vexa-agent-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Stand-in for the local agent service: speaks the agent protocol on 127.0.0.1 and plays a scenario."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("TCP port on 127.0.0.1 (default: the scenario's, else 8004; 0 picks a free one)."),
+        QStringLiteral("N"));
+    const QCommandLineOption scenarioOption(QStringLiteral("scenario"),
+                                            QStringLiteral("Scenario file, or name of a built-in scenario."),
+                                            QStringLiteral("FILE|NAME"), QStringLiteral("default"));
+    const QCommandLineOption logOption(QStringLiteral("log"),
+                                       QStringLiteral("Write the JSON-lines log to FILE instead of standard error."),
+                                       QStringLiteral("FILE"));
+    const QCommandLineOption speedOption(QStringLiteral("speed"),
+                                         QStringLiteral("Run simulated time F times faster (all delays divided by F)."),
+                                         QStringLiteral("F"), QStringLiteral("1"));
+    const QCommandLineOption listOption(QStringLiteral("list-scenarios"),
+                                        QStringLiteral("List the built-in scenarios and exit."));
+    parser.addOptions({portOption, scenarioOption, logOption, speedOption, listOption});
+    parser.process(app);
+
+    QTextStream err(stderr);
+    if (parser.isSet(listOption)) {
+        for (const QString& name : Scenario::builtinNames()) {
+            QString error;
+            const auto scenario = Scenario::load(name, &error);
+            print(QStringLiteral("%1  %2").arg(name, -26).arg(scenario ? scenario->description : error));
+        }
+        return 0;
+    }
+
+    bool valid = false;
+    const double speed = parser.value(speedOption).toDouble(&valid);
+    if (!valid || speed <= 0 || speed > 1e6) {
+        err << "vexa-agent-sim: --speed needs a number above 0" << Qt::endl;
+        return 2;
+    }
+    QString error;
+    const auto scenario = Scenario::load(parser.value(scenarioOption), &error);
+    if (!scenario) {
+        err << "vexa-agent-sim: " << error << Qt::endl;
+        return 2;
+    }
+    quint16 port = scenario->port > 0 ? quint16(scenario->port) : DefaultPort;
+    if (parser.isSet(portOption)) {
+        const uint value = parser.value(portOption).toUInt(&valid);
+        if (!valid || value > 65535) {
+            err << "vexa-agent-sim: --port needs a number from 0 to 65535" << Qt::endl;
+            return 2;
+        }
+        port = quint16(value);
+    }
+
+    QFile logFile;
+    if (parser.isSet(logOption) && parser.value(logOption) != QLatin1String("-")) {
+        logFile.setFileName(parser.value(logOption));
+        if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+            err << "vexa-agent-sim: cannot write " << logFile.fileName() << ": " << logFile.errorString() << Qt::endl;
+            return 2;
+        }
+    } else if (!logFile.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return 2;
+    }
+    const EventLog log(&logFile);
+
+    const SimClock clock(speed);
+    SimAgent agent(*scenario, clock);
+    SimServer server(agent, log);
+    Commands commands(agent, &server);
+    if (!server.listen(port, &error)) {
+        err << "vexa-agent-sim: cannot listen on 127.0.0.1:" << port << ": " << error << Qt::endl;
+        return 1;
+    }
+    // The first line is for whoever started the simulator with --port 0.
+    print(QStringLiteral("listening 127.0.0.1:%1").arg(server.port()));
+    print(QStringLiteral("scenario %1: %2").arg(scenario->name, scenario->description));
+    print(QStringLiteral("type help for the console commands"));
+    log.write(QStringLiteral("scenario"), {{QStringLiteral("name"), scenario->name}, {QStringLiteral("speed"), speed}});
+
+    QObject::connect(&agent, &SimAgent::noted, &app, [&log](const QString& text, const QJsonObject& details) {
+        print(QStringLiteral("# ") + text);
+        QJsonObject entry = details;
+        entry.insert(QStringLiteral("text"), text);
+        log.write(QStringLiteral("event"), entry);
+    });
+    QObject::connect(&commands, &Commands::output, &app, [&log](const QString& text) {
+        print(text);
+        log.write(QStringLiteral("console"), {{QStringLiteral("output"), text}});
+    });
+    QObject::connect(&commands, &Commands::quitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    StdinReader console;
+    QObject::connect(&console, &StdinReader::lineRead, &app, [&commands, &log](const QString& line) {
+        const QString answer = commands.run(line);
+        print(answer);
+        if (!line.trimmed().isEmpty())
+            log.write(QStringLiteral("console"),
+                      {{QStringLiteral("command"), line.trimmed()}, {QStringLiteral("output"), answer}});
+    });
+
+    agent.start();
+    commands.scheduleScenarioEvents();
+    return app.exec();
+}
