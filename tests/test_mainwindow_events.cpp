@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -495,6 +496,50 @@ private slots:
         QCOMPARE(rechecks.size(), 2);
         QCOMPARE(rechecks.first()->interval(), 300000);
         QCOMPARE(h.page(), int(MainWindow::PendingPage));
+    }
+
+    void qrActivationOutcomesOverTheSocket_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("request");
+        const QByteArray again("{\"activation_req\":{\"act_qr\":{\"code\":\"qr-held\",\"svc_id\":\"\"},"
+                               "\"act_type\":1},\"type\":2}\n");
+        const QByteArray newCode("{\"act_qr_info_req\":{},\"type\":13}\n");
+        QTest::newRow("33 retries with the held code") << 33 << again;
+        QTest::newRow("2 retries with the held code") << 2 << again;
+        QTest::newRow("8 retries with the held code") << 8 << again;
+        QTest::newRow("1 asks for a new code") << 1 << newCode;
+        QTest::newRow("31 asks for a new code") << 31 << newCode;
+    }
+    void qrActivationOutcomesOverTheSocket()
+    {
+        QFETCH(int, code);
+        QFETCH(QByteArray, request);
+        MainWindowHarness h;
+        const auto send = [&h](const QJsonObject& message) {
+            h.agent.send(QJsonDocument(message).toJson(QJsonDocument::Compact) + "\n");
+        };
+        send(agentMessage(13, {{activationState, 0}, {QStringLiteral("response.act_qr_info.code"), "qr-held"}}));
+        QTRY_COMPARE(h.page(), int(MainWindow::ServiceCodePage));
+        // Drawing the code sends its activation at once.
+        QByteArray line;
+        do
+            line = h.nextRequest(2000);
+        while (!line.isEmpty() && !line.contains("activation_req"));
+        QVERIFY(line.contains("qr-held"));
+        while (!h.nextRequest(100).isEmpty()) {
+        }
+
+        send(agentMessage(1, {{activationState, 0}, {responseType, code}}));
+        const bool retries = request.contains("activation_req");
+        const QString retryTimer = QStringLiteral("qrRetryTimer");
+        QTRY_COMPARE(h.window->findChildren<QTimer*>(retryTimer).size(), retries ? 1 : 0);
+        if (retries) {
+            QVERIFY(h.nextRequest(200).isEmpty());
+            QCOMPARE(h.window->findChildren<QTimer*>(retryTimer).first()->interval(), 5000);
+            fireTimers(h.window.get(), retryTimer);
+        }
+        QCOMPARE(h.nextRequest(2000), request);
     }
 
     void activationAcceptedShowsHome()
