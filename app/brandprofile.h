@@ -28,6 +28,7 @@ struct BrandProfile
     QUrl privacyPolicyUrl;
 
     bool isServiceIdEdition() const { return editionCode == QLatin1String("zq"); }
+    bool usesEmailEnrollment() const;
 };
 
 namespace ActivationType {
@@ -35,6 +36,11 @@ constexpr int ActivationCode = 0;
 constexpr int ServiceId = 1;
 constexpr int Email = 2;
 } // namespace ActivationType
+
+inline bool BrandProfile::usesEmailEnrollment() const
+{
+    return activationType == ActivationType::Email;
+}
 
 // The profile in force: the one chosen at build time, unless a ScopedBrandProfile is alive.
 const BrandProfile& brand();

@@ -41,7 +41,7 @@ const char* activationFailureText(ResponseType code)
 // activation, so under that method this screen never sends one.
 bool sendsRequests()
 {
-    return brand().activationType == ActivationType::ActivationCode || brand().activationType == ActivationType::Email;
+    return brand().activationType == ActivationType::ActivationCode || brand().usesEmailEnrollment();
 }
 
 void openBrandLink(const QUrl& url)
@@ -63,7 +63,7 @@ Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::A
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
     ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
     ui->contactSupportWidget->hide();
-    if (brand().activationType == ActivationType::Email) {
+    if (brand().usesEmailEnrollment()) {
         ui->codeInput->setPlaceholderText(QStringLiteral("Email"));
         ui->contactAdminLabel->hide();
     }
@@ -132,7 +132,7 @@ void Activate::onActivateAccountRequest()
 
     const ActivationReq request = buildRequest();
     emit activate(request);
-    if (brand().activationType == ActivationType::Email)
+    if (brand().usesEmailEnrollment())
         emit sendtoOtpScreen(request);
     emit startSpinner(this, true);
     ui->activateButton->setEnabled(false);
@@ -165,7 +165,7 @@ ActivationReq Activate::buildRequest() const
     request.actType = brand().activationType;
     const QString code = ui->codeInput->text().trimmed();
     const QString name = ui->friendlyName->text().trimmed();
-    if (brand().activationType == ActivationType::Email) {
+    if (brand().usesEmailEnrollment()) {
         request.email = code;
         request.emailName = name;
         request.otp = -1;

@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/theme.h"
+#include "enrollment/countdown.h"
 #include "enrollment/otpscreen.h"
 #include "ui_authemail.h"
 
@@ -12,20 +13,6 @@ namespace {
 
 constexpr int emailPage = 0;
 constexpr int otpPage = 1;
-constexpr int tickMs = 1000;
-constexpr qint64 secondsPerDay = 86400;
-const QTime zero(0, 0);
-
-// A clock time counts the duration down, so it wraps at 24 hours; a negative duration means no wait.
-QTime countdownFrom(qint64 seconds)
-{
-    return seconds > 0 ? zero.addSecs(int(seconds % secondsPerDay)) : zero;
-}
-
-bool isEmailEnrollment()
-{
-    return brand().activationType == ActivationType::Email;
-}
 
 } // namespace
 
@@ -36,7 +23,7 @@ AuthEmail::AuthEmail(QWidget* parent)
     ui->setupUi(this);
     ui->stackedWidget->addWidget(otpScreen);
     attemptBlockedTimer->setObjectName(QStringLiteral("attemptBlockedTimer"));
-    attemptBlockedTimer->setInterval(tickMs);
+    attemptBlockedTimer->setInterval(Countdown::tickMs);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
@@ -83,29 +70,29 @@ void AuthEmail::clearAgentUnavailable()
 
 void AuthEmail::processUserAuthResponse(Response response)
 {
-    const qint64 resendWait = isEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
-    const qint64 validity = isEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
+    const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
+    const qint64 validity = brand().usesEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
 
     switch (response.code) {
     case InvalidEmail:
         ui->statusMessage->setText(tr("Invalid Email"));
-        if (isEmailEnrollment())
+        if (brand().usesEmailEnrollment())
             emit sendMessageToActivate(tr("Invalid Email, Please contact your Administrator."));
         break;
     case OtpSent:
         showPage(otpPage);
-        if (isEmailEnrollment())
+        if (brand().usesEmailEnrollment())
             emit switchToEmailScreen();
         break;
     case OtpResendBlocked:
         ui->statusMessage->setText(tr("OTP resend blocked retry after sometime..."));
-        if (isEmailEnrollment())
+        if (brand().usesEmailEnrollment())
             emit sendMessageToActivate(ui->statusMessage->text());
         startCountdown(resendWait);
         break;
     case OtpAttemptsBlocked:
         ui->statusMessage->setText(tr("OTP attempts blocked retry after sometime..."));
-        if (isEmailEnrollment())
+        if (brand().usesEmailEnrollment())
             emit sendMessageToActivate(ui->statusMessage->text());
         startCountdown(validity);
         break;
@@ -145,7 +132,7 @@ void AuthEmail::setCompanyName(QString name)
 
 void AuthEmail::onAttemptBlockedTimeOut()
 {
-    if (attemptBlockedTime == zero) {
+    if (attemptBlockedTime == Countdown::zero) {
         attemptBlockedTimer->stop();
         enableNextButton(ui->mailInput->text());
         ui->statusMessage->clear();
@@ -205,8 +192,8 @@ void AuthEmail::goEmailScreen()
 
 void AuthEmail::startCountdown(qint64 seconds)
 {
-    attemptBlockedTime = countdownFrom(seconds);
-    if (attemptBlockedTime != zero)
+    attemptBlockedTime = Countdown::from(seconds);
+    if (attemptBlockedTime != Countdown::zero)
         attemptBlockedTimer->start();
 }
 

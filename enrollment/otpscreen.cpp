@@ -3,33 +3,18 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/theme.h"
+#include "enrollment/countdown.h"
 #include "ui_otpscreen.h"
 
 #include <QTimer>
 
 namespace {
 
-constexpr int tickMs = 1000;
-constexpr qint64 secondsPerDay = 86400;
-const QTime zero(0, 0);
-
-// A clock time counts the duration down, so it wraps at 24 hours. A negative duration from the agent means no
-// wait at all rather than a wait of almost a day.
-QTime countdownFrom(qint64 seconds)
-{
-    return seconds > 0 ? zero.addSecs(int(seconds % secondsPerDay)) : zero;
-}
-
-bool isEmailEnrollment()
-{
-    return brand().activationType == ActivationType::Email;
-}
-
 QTimer* makeTickTimer(QObject* owner, const QString& name)
 {
     auto* timer = new QTimer(owner);
     timer->setObjectName(name);
-    timer->setInterval(tickMs);
+    timer->setInterval(Countdown::tickMs);
     return timer;
 }
 
@@ -54,7 +39,7 @@ OtpScreen::OtpScreen(QWidget* parent)
     ui->otpInput->setMaxLength(maxInputLength);
     ui->resendButton->setEnabled(false);
     ui->submitButton->setEnabled(false);
-    if (isEmailEnrollment())
+    if (brand().usesEmailEnrollment())
         ui->cancelButton->hide();
 
     connect(ui->cancelButton, &QPushButton::clicked, this, &OtpScreen::cancelClicked);
@@ -109,7 +94,7 @@ void OtpScreen::submitClicked()
     clearAgentUnavailable();
     const QString otp = ui->otpInput->text();
     if (!otp.isEmpty() && !blocked) {
-        if (isEmailEnrollment()) {
+        if (brand().usesEmailEnrollment()) {
             storedRequest.otp = otp.trimmed().toInt();
             emit deviceActivate(storedRequest);
         } else {
@@ -123,26 +108,26 @@ void OtpScreen::submitClicked()
 
 void OtpScreen::processResponse(Response response)
 {
-    const qint64 resendWait = isEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
-    const qint64 validity = isEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
+    const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
+    const qint64 validity = brand().usesEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
     const qint64 attemptsBlocked = response.userActNextAttempt;
 
     if (resendWait != 0) {
-        resendTime = countdownFrom(resendWait);
+        resendTime = Countdown::from(resendWait);
         resendTimer->start();
     }
     if (validity != 0) {
-        validityTime = countdownFrom(validity);
+        validityTime = Countdown::from(validity);
         validityTimer->start();
     }
     if (attemptsBlocked != 0)
-        attemptBlockedTime = countdownFrom(attemptsBlocked);
+        attemptBlockedTime = Countdown::from(attemptsBlocked);
 
-    if (attemptBlockedTime != zero) {
-        resendTime = zero;
+    if (attemptBlockedTime != Countdown::zero) {
+        resendTime = Countdown::zero;
         resendTimer->stop();
         ui->resendButton->setEnabled(false);
-        validityTime = zero;
+        validityTime = Countdown::zero;
         validityTimer->stop();
         ui->validLabel->clear();
         blocked = true;
@@ -186,7 +171,7 @@ void OtpScreen::enableSubmitButton(QString text)
 
 void OtpScreen::backButtonClicked()
 {
-    if (isEmailEnrollment())
+    if (brand().usesEmailEnrollment())
         emit goActivation();
     else
         emit goEmailScreen();
@@ -210,7 +195,7 @@ void OtpScreen::resendButtonClicked()
         showAgentUnavailable();
         return;
     }
-    if (isEmailEnrollment()) {
+    if (brand().usesEmailEnrollment()) {
         if (storedRequest.email.isEmpty()) {
             ui->statusMessage->setText(tr("Mail ID not found pleae go back to activation screen and try again"));
             return;
@@ -231,7 +216,7 @@ void OtpScreen::resendButtonClicked()
 
 void OtpScreen::onValidityTimeOut()
 {
-    if (validityTime == zero) {
+    if (validityTime == Countdown::zero) {
         validityTimer->stop();
         ui->validLabel->clear();
         return;
@@ -242,7 +227,7 @@ void OtpScreen::onValidityTimeOut()
 
 void OtpScreen::onResendTimeOut()
 {
-    if (resendTime == zero) {
+    if (resendTime == Countdown::zero) {
         resendTimer->stop();
         ui->resendButton->setEnabled(true);
         ui->retryTimer->clear();
@@ -255,7 +240,7 @@ void OtpScreen::onResendTimeOut()
 
 void OtpScreen::onAttemptBlockedTimeOut()
 {
-    if (attemptBlockedTime == zero) {
+    if (attemptBlockedTime == Countdown::zero) {
         blocked = false;
         attemptBlockedTimer->stop();
         ui->statusMessage->clear();

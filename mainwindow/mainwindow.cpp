@@ -237,7 +237,7 @@ void MainWindow::updateScreenForAgentState(AgentInfo& info, bool markActivated)
     if (markActivated) {
         info.activationState = 1;
     } else if (info.activationState == 0) {
-        if (!(brand().activationType == ActivationType::Email && currentPage() == EmailPage))
+        if (!(brand().usesEmailEnrollment() && currentPage() == EmailPage))
             setActivationScreen();
         screensReset = false;
         return;
@@ -593,7 +593,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
 
 void MainWindow::dispatchActivationResult(const Response& response, const AgentInfo& info)
 {
-    if (brand().activationType == ActivationType::Email)
+    if (brand().usesEmailEnrollment())
         emit userAuthResponse(response);
 
     const auto code = static_cast<ResponseType>(response.code);

@@ -2,6 +2,7 @@
 #include "app/theme.h"
 #include "enrollment/activate.h"
 #include "tests/enrollment/enrollmenttestkit.h"
+#include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
 #include <QCheckBox>
@@ -250,7 +251,7 @@ private slots:
         QCOMPARE(labelText(&screen, "statusMessage"), text);
         QCOMPARE(timers.size(), 1);
         QCOMPARE(timers.first()->interval(), 5000);
-        fireTimersNow(&screen, "statusClearTimer");
+        fireTimers(&screen, QStringLiteral("statusClearTimer"), Qt::FindDirectChildrenOnly);
         QVERIFY(labelText(&screen, "statusMessage").isEmpty());
     }
 

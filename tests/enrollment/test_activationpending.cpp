@@ -1,6 +1,7 @@
 #include "app/startup.h"
 #include "enrollment/activationpending.h"
 #include "tests/enrollment/enrollmenttestkit.h"
+#include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
 #include <QSignalSpy>
@@ -56,7 +57,7 @@ private slots:
         QCOMPARE(status(screen), text);
         QCOMPARE(clearTimers(screen).size(), 1);
         QCOMPARE(clearTimers(screen).first()->interval(), shownForMs);
-        fireTimersNow(&screen, "statusClearTimer");
+        fireTimers(&screen, QStringLiteral("statusClearTimer"), Qt::FindDirectChildrenOnly);
         QVERIFY(status(screen).isEmpty());
     }
 

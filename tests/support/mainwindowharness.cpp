@@ -3,24 +3,11 @@
 #include <QTest>
 #include <QTimer>
 
-MainWindowHarness::MainWindowHarness(bool agentRunning) : link(agent.port())
-{
-    if (!agentRunning)
-        agent.stopListening();
-    link.start();
-    if (agentRunning) {
-        agent.waitForClient();
-        agent.nextLine(); // the subscription
-    }
-    vexaintf::setInstance(&link);
-    window = std::make_unique<MainWindow>();
-}
+MainWindowHarness::MainWindowHarness(bool agentRunning)
+    : AgentLink(agentRunning), window(std::make_unique<MainWindow>())
+{}
 
-MainWindowHarness::~MainWindowHarness()
-{
-    window.reset();
-    vexaintf::setInstance(nullptr);
-}
+MainWindowHarness::~MainWindowHarness() = default;
 
 QString MainWindowHarness::text(const char* labelName) const
 {
@@ -49,9 +36,9 @@ QJsonObject agentMessage(int type, const QList<QPair<QString, QJsonValue>>& chan
     return message;
 }
 
-int fireTimers(QObject* owner, const QString& name)
+int fireTimers(QObject* owner, const QString& name, Qt::FindChildOptions options)
 {
-    const QList<QTimer*> timers = owner->findChildren<QTimer*>(name);
+    const QList<QTimer*> timers = owner->findChildren<QTimer*>(name, options);
     for (QTimer* timer : timers)
         timer->start(0);
     QTest::qWait(5);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "agent/vexaintf.h"
 #include "mainwindow/mainwindow.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/agentlink.h"
 
 #include <QJsonObject>
 #include <QLabel>
@@ -12,7 +11,7 @@
 
 // The main window wired to a fake agent over a real loopback link. Messages can be injected straight into the
 // window (as if the link had decoded them) or sent as bytes through the socket.
-class MainWindowHarness
+class MainWindowHarness : public AgentLink
 {
 public:
     explicit MainWindowHarness(bool agentRunning = true);
@@ -27,11 +26,6 @@ public:
     QString text(const char* labelName) const;
     QSlider* toggle() const { return window->findChild<QSlider*>(QStringLiteral("toggleButton")); }
     QWidget* widget(const char* name) const { return window->findChild<QWidget*>(QString::fromLatin1(name)); }
-    // The next request line the window sent to the agent, or empty when none comes.
-    QByteArray nextRequest(int timeoutMs = 300) { return agent.nextLine(timeoutMs); }
-
-    FakeAgent agent;
-    vexaintf link;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -41,4 +35,4 @@ QJsonObject agentMessage(int type, const QList<QPair<QString, QJsonValue>>& chan
 // Sets one dotted path inside a JSON object, creating the objects on the way.
 void setJsonPath(QJsonObject& object, const QString& dottedPath, const QJsonValue& value);
 // Fires every pending named single shot at once instead of waiting for it.
-int fireTimers(QObject* owner, const QString& name);
+int fireTimers(QObject* owner, const QString& name, Qt::FindChildOptions options = Qt::FindChildrenRecursively);
