@@ -610,14 +610,13 @@ void MainWindow::dispatchActivationResult(const Response& response, const AgentI
         break;
     case InvalidName:
     case ConnectivityFailure:
-        if (serviceIdEdition) {
-            startNamedSingleShot(this, qrRetryDelayMs, QStringLiteral("qrRetryTimer"),
-                                 [this] { activateQRThroughCode(); });
-        } else {
+        if (!serviceIdEdition) {
             emit activationError(code);
             setActivationScreen();
+            break;
         }
-        break;
+        // The service-ID edition retries these with the held code, as it does when asked to.
+        [[fallthrough]];
     case ActivateQrThroughCode:
         startNamedSingleShot(this, qrRetryDelayMs, QStringLiteral("qrRetryTimer"), [this] { activateQRThroughCode(); });
         break;

@@ -121,9 +121,7 @@ private slots:
         QFETCH(int, activationType);
         QFETCH(int, otp);
         QFETCH(QByteArray, bytes);
-        BrandProfile profile = brand();
-        profile.activationType = activationType;
-        ScopedBrandProfile scoped(profile);
+        ActivationTypeScope scoped(activationType);
         link->activate(sampleActivation(otp));
         QCOMPARE(agent->nextLine(), bytes);
     }

@@ -65,10 +65,7 @@ private slots:
 
     void retriesEveryFewSecondsWithoutAgent()
     {
-        FakeAgent agent;
-        const quint16 port = agent.port();
-        agent.stopListening();
-        tcpsocket socket(port);
+        tcpsocket socket(closedLoopbackPort());
         QSignalSpy connected(&socket, &tcpsocket::connectedToBackend);
         QVERIFY(!socket.Connect());
         QVERIFY(socket.reconnectTimer()->isActive());
@@ -112,10 +109,7 @@ private slots:
 
     void startWithoutAgentReportsLinkDown()
     {
-        FakeAgent agent;
-        const quint16 port = agent.port();
-        agent.stopListening();
-        vexaintf link(port);
+        vexaintf link(closedLoopbackPort());
         QSignalSpy down(&link, &vexaintf::agentDisconnected);
         link.start();
         QCOMPARE(down.size(), 1);

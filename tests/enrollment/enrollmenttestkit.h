@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/brandprofile.h"
 #include "tests/support/agentlink.h"
 #include "tests/support/testsupport.h"
 
@@ -10,22 +9,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-
-// Runs a test under the shipped brand with another enrollment method.
-class ActivationTypeScope
-{
-public:
-    explicit ActivationTypeScope(int activationType) : scope(withType(activationType)) {}
-
-private:
-    static BrandProfile withType(int activationType)
-    {
-        BrandProfile profile = brand();
-        profile.activationType = activationType;
-        return profile;
-    }
-    ScopedBrandProfile scope;
-};
 
 template <typename T = QWidget> T* child(const QObject* screen, const char* name)
 {

@@ -56,3 +56,11 @@ QJsonObject loadFixture(const char* name)
         qFatal("missing fixture %s", name);
     return QJsonDocument::fromJson(file.readAll()).object();
 }
+
+quint16 closedLoopbackPort()
+{
+    FakeAgent agent;
+    const quint16 port = agent.port();
+    agent.stopListening();
+    return port;
+}

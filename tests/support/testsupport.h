@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/brandprofile.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -37,3 +39,22 @@ QByteArray agentLine(const char* json);
 
 // A JSON message kept as a file in tests/fixtures.
 QJsonObject loadFixture(const char* name);
+
+// The port of a loopback listener that has closed again: connecting to it is refused at once.
+quint16 closedLoopbackPort();
+
+// Runs a test under the shipped brand with another enrollment method.
+class ActivationTypeScope
+{
+public:
+    explicit ActivationTypeScope(int activationType) : scope(withType(activationType)) {}
+
+private:
+    static BrandProfile withType(int activationType)
+    {
+        BrandProfile profile = brand();
+        profile.activationType = activationType;
+        return profile;
+    }
+    ScopedBrandProfile scope;
+};
