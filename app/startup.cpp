@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QIcon>
@@ -18,51 +19,114 @@
 #include <QUrl>
 #include <memory>
 
+namespace {
+
+// -r, -u and -a as the program has always read them, then the --help and --version a command-line user expects.
+struct CommandLine
+{
+    QCommandLineParser parser;
+    const QCommandLineOption remoteUrl{{QStringLiteral("r"), QStringLiteral("rurl")},
+                                       QStringLiteral("passing remote url <rurl>"),
+                                       QStringLiteral("rurl")};
+    const QCommandLineOption user{{QStringLiteral("u"), QStringLiteral("user")},
+                                  QStringLiteral("passing the user <user>"),
+                                  QStringLiteral("user")};
+    const QCommandLineOption allow{QStringLiteral("a"), QStringLiteral("allow multiple instance"),
+                                   QStringLiteral("allow"), QStringLiteral("allow")};
+
+    CommandLine()
+    {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("CommandLine", "The desktop window of the Vexa secure-access agent."));
+        parser.addOption(remoteUrl);
+        parser.addOption(user);
+        parser.addOption(allow);
+        parser.addHelpOption();
+        parser.addVersionOption();
+    }
+
+    // True only when the arguments parse and ask for help or the version. Anything else goes the usual way through
+    // the QApplication: Qt's own options, which only it understands, and --help-all, which lists them.
+    bool asksOnlyForHelpOrVersion(int argc, char** argv)
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        return parser.parse(arguments) &&
+               (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")));
+    }
+};
+
+void installTranslation(QTranslator& translator)
+{
+    if (translator.load(QLocale(), QStringLiteral("vexaui"), QStringLiteral("_"), QStringLiteral(":/lang/langFiles")))
+        QCoreApplication::installTranslator(&translator);
+}
+
+// Help and version are printed on a terminal, which may have no display to build a QApplication on.
+int answerOnTerminal(int& argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    initVexaResources();
+    setApplicationIdentity();
+    QTranslator translator;
+    installTranslation(translator);
+    CommandLine commandLine;
+    commandLine.parser.process(app); // prints and ends the process
+    return 0;
+}
+
+} // namespace
+
 void initVexaResources()
 {
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(translations);
 }
 
+QString applicationId()
+{
+    return QStringLiteral(VEXAUI_APP_ID);
+}
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setOrganizationName(brand().companyWord);
+    QCoreApplication::setApplicationName(brand().displayName);
+    QCoreApplication::setApplicationVersion(brand().appVersion);
+    QGuiApplication::setDesktopFileName(applicationId());
+}
+
 int runVexaUi(int& argc, char** argv)
 {
+    if (CommandLine().asksOnlyForHelpOrVersion(argc, argv))
+        return answerOnTerminal(argc, argv);
+
     QApplication app(argc, argv);
+    // Before the first window: Wayland takes the app id when a window is created, the splash included.
+    setApplicationIdentity();
     initVexaResources();
 
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-R.ttf"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-B.ttf"));
 
     QTranslator translator;
-    if (translator.load(QLocale(), QStringLiteral("vexaui"), QStringLiteral("_"), QStringLiteral(":/lang/langFiles")))
-        QCoreApplication::installTranslator(&translator);
+    installTranslation(translator);
 
-    QCommandLineParser parser;
-    const QCommandLineOption remoteUrlOption({QStringLiteral("r"), QStringLiteral("rurl")},
-                                             QStringLiteral("passing remote url <rurl>"), QStringLiteral("rurl"));
-    const QCommandLineOption userOption({QStringLiteral("u"), QStringLiteral("user")},
-                                        QStringLiteral("passing the user <user>"), QStringLiteral("user"));
-    const QCommandLineOption allowOption(QStringLiteral("a"), QStringLiteral("allow multiple instance"),
-                                         QStringLiteral("allow"), QStringLiteral("allow"));
-    parser.addOption(remoteUrlOption);
-    parser.addOption(userOption);
-    parser.addOption(allowOption);
-    parser.process(app);
+    CommandLine commandLine;
+    commandLine.parser.process(app);
 
-    QDesktopServices::openUrl(QUrl(parser.value(remoteUrlOption), QUrl::TolerantMode));
+    QDesktopServices::openUrl(QUrl(commandLine.parser.value(commandLine.remoteUrl), QUrl::TolerantMode));
 
-    const QString user = parser.value(userOption);
+    const QString user = commandLine.parser.value(commandLine.user);
     setCurrentUserName(user.length() != 0 ? user : systemUserName());
-    const QString allow = parser.value(allowOption);
+    const QString allow = commandLine.parser.value(commandLine.allow);
 
     RunGuard guard(QStringLiteral("KdPsXvBm") + currentUserName());
     if (allow != QLatin1String("true") && !guard.tryToRun())
         return 0;
 
     SplashHandOff splash;
-
-    QCoreApplication::setOrganizationName(brand().companyWord);
-    QCoreApplication::setApplicationName(brand().displayName);
-    QCoreApplication::setApplicationVersion(brand().appVersion);
 
     vexaintf::instance();
 

@@ -1,7 +1,17 @@
 #pragma once
 
+#include <QString>
+
 // The whole life of the program, from the application object to its teardown; main() only calls this.
 int runVexaUi(int& argc, char** argv);
 
 // The compiled-in resources live in a static library, whose registration objects the linker would otherwise drop.
 void initVexaResources();
+
+// The id under which the desktop knows this program: the name of its desktop entry, icons and metainfo, and its
+// Wayland app id.
+QString applicationId();
+
+// Organisation, name and version from the brand profile, and the desktop entry the windows belong to, so task bars
+// and Wayland compositors show the brand's name and icon.
+void setApplicationIdentity();

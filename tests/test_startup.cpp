@@ -1,3 +1,4 @@
+#include "app/brandprofile.h"
 #include "app/currentuser.h"
 #include "app/runguard.h"
 #include "app/startup.h"
@@ -5,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QProcess>
 #include <QTest>
@@ -42,16 +45,53 @@ QByteArray tryOnce(const QString& key)
     return answer;
 }
 
-int runVexaUiToExit(const QStringList& arguments)
+struct Ended
+{
+    int status = -1; // also for a crash or a process that had to be killed
+    QByteArray output;
+};
+
+Ended runVexaUiToEnd(const QStringList& arguments,
+                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VEXAUI_EXECUTABLE), arguments);
     if (!process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished();
-        return -1;
+        return {};
     }
-    return process.exitCode();
+    if (process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput()};
+}
+
+int runVexaUiToExit(const QStringList& arguments)
+{
+    return runVexaUiToEnd(arguments).status;
+}
+
+// A terminal over ssh or a text console: no display server to connect to.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return environment;
+}
+
+QByteArray lineOf(const char* path, const QByteArray& key)
+{
+    QFile file(QString::fromUtf8(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    for (QByteArray line : file.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size());
+    }
+    return {};
 }
 
 // The program as started by a user, given a moment to claim its slot.
@@ -191,6 +231,55 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QCOMPARE(runVexaUiToExit(arguments), status);
+    }
+
+    // Answers on a terminal, where a user or a packaging tool asks and no display may exist.
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("printed");
+        const QString options = QStringLiteral("-u, --user <user>");
+        const QString version = brand().displayName + QLatin1Char(' ') + brand().appVersion + QLatin1Char('\n');
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << options;
+        QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << options;
+        QTest::newRow("help after the other options")
+            << QStringList{QStringLiteral("-u"),    QStringLiteral("alice"), QStringLiteral("-a"),
+                           QStringLiteral("true"),  QStringLiteral("-r"),    QStringLiteral("https://example.org/"),
+                           QStringLiteral("--help")}
+            << QStringLiteral("-r, --rurl <rurl>");
+        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version;
+        QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << version;
+    }
+    void helpAndVersion()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, printed);
+        const Ended ended = runVexaUiToEnd(arguments, withoutDisplay());
+        QCOMPARE(ended.status, 0);
+        QVERIFY2(ended.output.contains(printed.toUtf8()), ended.output.constData());
+    }
+
+    // An option's value is data: a user named like the help option gets the window, not the help text.
+    void helpAsAValueIsNoRequestForHelp()
+    {
+        RunningVexaUi program(
+            {QStringLiteral("-u"), QStringLiteral("--help"), QStringLiteral("-a"), QStringLiteral("true")});
+        QVERIFY(program.isRunningAfter(1500));
+    }
+
+    // The desktop entry and the metainfo are generated at build time from the brand's identity on the build side;
+    // they must name what the program tells the desktop, or task bars show a generic icon.
+    void desktopFilesMatchTheProgram()
+    {
+        setApplicationIdentity();
+        const QString id = QGuiApplication::desktopFileName();
+        QCOMPARE(id, applicationId());
+        QCOMPARE(QFileInfo(QStringLiteral(VEXAUI_DESKTOP_ENTRY)).fileName(), id + QStringLiteral(".desktop"));
+        QCOMPARE(lineOf(VEXAUI_DESKTOP_ENTRY, "Name="), QCoreApplication::applicationName().toUtf8());
+        QCOMPARE(lineOf(VEXAUI_DESKTOP_ENTRY, "Icon="), id.toUtf8());
+        QCOMPARE(lineOf(VEXAUI_METAINFO, "  <id>"), id.toUtf8() + "</id>");
+        QCOMPARE(lineOf(VEXAUI_METAINFO, "    <release version=\"").split('"').value(0),
+                 QCoreApplication::applicationVersion().toUtf8());
     }
 
     void singleInstancePerUser()

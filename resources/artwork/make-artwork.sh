@@ -6,12 +6,13 @@
 # Needs: rsvg-convert (librsvg2-bin), ImageMagick's convert; optipng is used
 # when present to shrink the PNGs losslessly.
 #
-# Usage: resources/artwork/make-artwork.sh [output-dir]
+# Usage: resources/artwork/make-artwork.sh [output-dir [desktop-icon-dir]]
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 res=$(dirname "$here")
 out=${1:-$res/images}
+icons=${2:-$res/desktop/icons}
 
 for tool in rsvg-convert convert; do
     command -v "$tool" >/dev/null || {
@@ -254,6 +255,20 @@ make_brand() { # BRAND NAME PRIMARY DARK
     render "$work/$1-splash.svg" 744 360 "$dir/splashScreen.png"
     connect_svg "$3" "$4" >"$work/$1-connect.svg"
     render "$work/$1-connect.svg" 750 280 "$dir/connectScreen.png"
+    make_desktop_icons "$1" "$3"
+}
+
+# The menu and task bar icons, installed into the hicolor theme: the same logo
+# as logo.ico, in the sizes desktops and software centres look for, and as the
+# scalable SVG itself.
+make_desktop_icons() { # BRAND PRIMARY
+    local dir=$icons/$1 s
+    mkdir -p "$dir"
+    logo_svg "$1" "$2" 256 >"$dir/scalable.svg"
+    for s in 16 32 48 64 128 256; do
+        logo_svg "$1" "$2" "$s" >"$work/$1-icon-$s.svg"
+        render "$work/$1-icon-$s.svg" "$s" "$s" "$dir/$s.png"
+    done
 }
 
 # ---------------------------------------------------------------- shared icons
@@ -440,4 +455,4 @@ congrats_svg | icon congrats 240
 support_svg | icon support 96
 logout_svg | icon logOut 96
 
-echo "make-artwork: images written to $out"
+echo "make-artwork: images written to $out, desktop icons to $icons"
