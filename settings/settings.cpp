@@ -87,6 +87,7 @@ Settings::Settings(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::S
     }
     ui->uptime->hide();
     ui->uptimeLabel->hide();
+    ui->statusMessage->hide();
     ui->bottomNavBar->hide();
     ui->cleanUp->hide();
     ui->legal->setVisible(brand().displayName == QLatin1String("Kivora") ||
@@ -330,6 +331,8 @@ void Settings::showAgentRows()
     showDefaultSections();
     if (lastInfo)
         updateInfo(*lastInfo, nullptr);
+    ui->statusMessage->clear();
+    ui->statusMessage->hide();
 }
 
 void Settings::hideAgentRows()
@@ -343,6 +346,9 @@ void Settings::hideAgentRows()
     ui->cleanUp->hide();
     ui->bottomNavBar->hide();
     ui->peerWidget->hide();
+    // Otherwise the page would just look empty, with no hint why.
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->show();
 }
 
 // ---- navigation

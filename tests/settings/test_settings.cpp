@@ -537,10 +537,14 @@ private slots:
     {
         SettingsPage p;
         p.update(connectedUser());
+        QVERIFY(!p.shown("statusMessage"));
         p.page->hideAgentRows();
         QCOMPARE(shownSections(p), QStringList());
         QVERIFY(p.shown("aboutWidget"));
+        QVERIFY(p.shown("statusMessage"));
+        QCOMPARE(p.label("statusMessage")->text(), QStringLiteral("Unable to connect with application service"));
         p.page->showAgentRows();
+        QVERIFY(!p.shown("statusMessage"));
         QCOMPARE(shownSections(p),
                  QStringList({"sessionDetails", "userDetailsWidget", "testConnectivityWidget", "dpmWidget",
                               "peerWidget", "support", "cleanUp", "bottomNavBar", "pagButton"}));
