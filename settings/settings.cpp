@@ -15,7 +15,7 @@
 
 namespace {
 
-// What the caption and the margins around a row take from the window's width besides the caption.
+// What a row's margins, spacing and the scroll bar take from the window's width, beside the caption.
 constexpr int rowMargins = 88;
 
 constexpr int secconnConnected = 2;
@@ -60,6 +60,7 @@ QString buttonText(QString text)
 
 Settings::Settings(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Settings>())
 {
+    // Plain pages hold the sub-screens' stack indexes until those screens are built.
     QWidget* subScreens[] = {new QWidget, new QWidget, new QWidget, new QWidget};
     ui->setupUi(this);
 
