@@ -15,8 +15,8 @@
 
 namespace {
 
-// What a row's margins, spacing and the scroll bar take from the window's width, beside the caption.
-constexpr int rowMargins = 88;
+// What the scroll bar, a row's spacing and the value's paddings take from the window's width beside the caption.
+constexpr int rowMargins = 40;
 
 constexpr int secconnConnected = 2;
 constexpr int secconnNotConnected = 4;
@@ -138,9 +138,12 @@ void Settings::setRow(QLabel* value, QLabel* caption, const QString& text)
         value->hide();
         return;
     }
-    // The caption's own width, not its current geometry: the page is filled before it is ever laid out.
+    // The caption's own width, not its current geometry: the page is filled before it is ever laid out. Widths
+    // are those of the label's own font, so a blank goes only where the text would really overflow.
+    caption->ensurePolished();
+    value->ensurePolished();
     const int available = window()->width() - caption->sizeHint().width() - rowMargins;
-    value->setText(insertBreakBlanks(text, available));
+    value->setText(insertBreakBlanks(text, available, value->fontMetrics()));
     value->show();
     caption->show();
 }

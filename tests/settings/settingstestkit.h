@@ -1,12 +1,17 @@
 #pragma once
 
 #include "app/brandprofile.h"
+#include "app/modaldialog.h"
 #include "settings/settings.h"
 #include "tests/support/agentlink.h"
 
+#include <QInputDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <functional>
 #include <memory>
+#include <optional>
 
 // A session as the agent reports it for a signed-in user with the tunnel up: every row of the page has a value.
 inline AgentInfo connectedUser()
@@ -73,4 +78,73 @@ public:
     AgentLink link;
     std::unique_ptr<Settings> page;
     std::optional<AgentInfo> previous;
+};
+
+// What a dialog showed when it was opened.
+struct Prompt
+{
+    QString kind; // "box" or "input"
+    QString title;
+    QString text;
+    QWidget* parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    QString initialText;
+};
+
+// Answers every dialog instead of a person: presses the button with the given text, or types a text into an input
+// dialog and accepts it. An empty answer closes the dialog without a choice.
+class Dialogs
+{
+public:
+    Dialogs()
+    {
+        ModalDialog::setAnswerer([this](QDialog& dialog) {
+            if (beforeAnswer)
+                beforeAnswer();
+            return answer(dialog);
+        });
+    }
+    ~Dialogs() { ModalDialog::setAnswerer({}); }
+
+    QString press;      // button text for message boxes
+    QString type;       // text for input dialogs
+    bool accept = true; // for input dialogs
+    std::function<void()> beforeAnswer;
+    QList<Prompt> seen;
+
+private:
+    int answer(QDialog& dialog)
+    {
+        Prompt prompt;
+        prompt.title = dialog.windowTitle();
+        prompt.parent = dialog.parentWidget();
+        if (auto* input = qobject_cast<QInputDialog*>(&dialog)) {
+            prompt.kind = QStringLiteral("input");
+            prompt.text = input->labelText();
+            prompt.echo = input->textEchoMode();
+            prompt.initialText = input->textValue();
+            seen.append(prompt);
+            if (!accept)
+                return QDialog::Rejected;
+            input->setTextValue(type);
+            return QDialog::Accepted;
+        }
+        auto& box = static_cast<QMessageBox&>(dialog);
+        prompt.kind = QStringLiteral("box");
+        prompt.text = box.text();
+        prompt.icon = box.icon();
+        QAbstractButton* chosen = nullptr;
+        for (QAbstractButton* button : box.buttons()) {
+            prompt.buttons.append(button->text().remove(QLatin1Char('&')));
+            if (button->text().remove(QLatin1Char('&')) == press)
+                chosen = button;
+        }
+        seen.append(prompt);
+        if (!chosen)
+            return QMessageBox::Escape;
+        chosen->click();
+        return box.standardButton(chosen);
+    }
 };

@@ -1,5 +1,4 @@
 #include "app/startup.h"
-#include "settings/breakblanks.h"
 #include "tests/settings/settingstestkit.h"
 #include "tests/support/metatypes.h"
 
@@ -517,20 +516,43 @@ private slots:
         QVERIFY(p.button("pagName")->shortcut().isEmpty());
     }
 
-    void longValuesGetBreakBlanks()
+    // Blanks go where a value would overflow its row as laid out, and nowhere else.
+    void longValuesWrapWithinTheirRow_data()
     {
-        SettingsPage p;
-        AgentInfo info = connectedUser();
-        info.devName = QString(80, QLatin1Char('x'));
-        p.update(info);
-        const QString shown = p.row("deviceName");
-        QCOMPARE(QString(shown).remove(QLatin1Char(' ')), info.devName);
-        QVERIFY(shown.contains(QLatin1Char(' ')));
-        // Wrapped for the room beside the caption, in the window's width.
-        const int available = p.page->width() - p.label("deviceNameLabel")->sizeHint().width() - 88;
-        QCOMPARE(shown, insertBreakBlanks(info.devName, available));
-        // Short values come through unchanged.
-        QCOMPARE(p.row("externalIP"), info.secconn.publicIp);
+        QTest::addColumn<QString>("brandName");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("device") << "dovrin"
+                                << "deviceName";
+        QTest::newRow("email") << "kivora"
+                               << "userEmail";
+        QTest::newRow("user") << "novalume"
+                              << "userEmail";
+        QTest::newRow("gateway address") << "dovrin"
+                                         << "pagIP";
+    }
+    void longValuesWrapWithinTheirRow()
+    {
+        QFETCH(QString, brandName);
+        QFETCH(QString, row);
+        SettingsPage p(qPrintable(brandName));
+        p.page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.page.get()));
+        QLabel* value = p.label(qPrintable(row));
+        const QFontMetrics metrics = value->fontMetrics();
+        for (int length = 8; length <= 64; length += 4) {
+            const QString text = QStringLiteral("a@b.") + QString(length, QLatin1Char('m'));
+            AgentInfo info = connectedUser();
+            info.devName = info.email = info.secconn.pagIp = text;
+            p.update(info);
+            QCoreApplication::processEvents();
+            const QString shown = p.row(qPrintable(row));
+            QCOMPARE(QString(shown).remove(QLatin1Char(' ')), text);
+            const int room = value->contentsRect().width();
+            if (metrics.horizontalAdvance(text) <= room - 2 * metrics.horizontalAdvance(QLatin1Char('m')))
+                QCOMPARE(shown, text);
+            for (const QString& line : shown.split(QLatin1Char(' ')))
+                QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(shown));
+        }
     }
 
     void linkDownHidesAgentSections()

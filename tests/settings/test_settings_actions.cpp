@@ -1,85 +1,14 @@
-#include "app/modaldialog.h"
 #include "app/startup.h"
 #include "app/waitingspinnerwidget.h"
 #include "tests/settings/settingstestkit.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-// What a dialog showed when it was opened.
-struct Prompt
-{
-    QString kind; // "box" or "input"
-    QString title;
-    QString text;
-    QWidget* parent = nullptr;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-    QLineEdit::EchoMode echo = QLineEdit::Normal;
-    QString initialText;
-};
-
-// Answers every dialog instead of a person: presses the button with the given text, or types a text into an input
-// dialog and accepts it. An empty answer closes the dialog without a choice.
-class Dialogs
-{
-public:
-    Dialogs()
-    {
-        ModalDialog::setAnswerer([this](QDialog& dialog) {
-            if (beforeAnswer)
-                beforeAnswer();
-            return answer(dialog);
-        });
-    }
-    ~Dialogs() { ModalDialog::setAnswerer({}); }
-
-    QString press;      // button text for message boxes
-    QString type;       // text for input dialogs
-    bool accept = true; // for input dialogs
-    std::function<void()> beforeAnswer;
-    QList<Prompt> seen;
-
-private:
-    int answer(QDialog& dialog)
-    {
-        Prompt prompt;
-        prompt.title = dialog.windowTitle();
-        prompt.parent = dialog.parentWidget();
-        if (auto* input = qobject_cast<QInputDialog*>(&dialog)) {
-            prompt.kind = QStringLiteral("input");
-            prompt.text = input->labelText();
-            prompt.echo = input->textEchoMode();
-            prompt.initialText = input->textValue();
-            seen.append(prompt);
-            if (!accept)
-                return QDialog::Rejected;
-            input->setTextValue(type);
-            return QDialog::Accepted;
-        }
-        auto& box = static_cast<QMessageBox&>(dialog);
-        prompt.kind = QStringLiteral("box");
-        prompt.text = box.text();
-        prompt.icon = box.icon();
-        QAbstractButton* chosen = nullptr;
-        for (QAbstractButton* button : box.buttons()) {
-            prompt.buttons.append(button->text().remove(QLatin1Char('&')));
-            if (button->text().remove(QLatin1Char('&')) == press)
-                chosen = button;
-        }
-        seen.append(prompt);
-        if (!chosen)
-            return QMessageBox::Escape;
-        chosen->click();
-        return box.standardButton(chosen);
-    }
-};
 
 QStringList sorted(QStringList list)
 {
