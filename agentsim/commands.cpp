@@ -60,6 +60,7 @@ QString Commands::helpText()
         "  gateway selection on|off      allow or forbid choosing the preferred gateway\n"
         "  gateway list                  the gateways and their ids\n"
         "  tunnel up | tunnel down       the agent switches the secure connection by itself\n"
+        "  tunnel full | tunnel split    route all traffic through the tunnel, or only the enterprise's\n"
         "  secure-access on|off          offer or withdraw the secure connection\n"
         "  control lock | control unlock forbid or allow the user to switch the connection\n"
         "  violations on|off             raise or clear the compliance-findings flag\n"
@@ -68,6 +69,9 @@ QString Commands::helpText()
         "  adauth 0|1|2|3                set the directory sign-in state\n"
         "  browser [URL]                 send a browser-authentication step (message type 8, code 23)\n"
         "  signout                       the agent signs the user out\n"
+        "  signin EMAIL                  the agent signs EMAIL in (as a directory sign-in would)\n"
+        "  config user-id 0..5           user identification method (1 email, 2-5 directory, 0 none)\n"
+        "  config deact 1|2|3            deactivation: confirmation, password, not allowed\n"
         "  next KIND CODE                the next KIND request gets outcome CODE; KIND is one of\n"
         "                                activate status deactivate register verify signout feedback pags pref\n"
         "                                violations peers\n"
@@ -149,6 +153,10 @@ QString Commands::run(const QString& line)
     }
     if (verb == QLatin1String("signout"))
         return m_agent.users().signOutNow();
+    if (verb == QLatin1String("signin"))
+        return signIn(args);
+    if (verb == QLatin1String("config"))
+        return config(args);
     if (verb == QLatin1String("next"))
         return next(args);
     if (verb == QLatin1String("disconnect")) {
@@ -284,9 +292,15 @@ QString Commands::gateway(const QStringList& args)
 
 QString Commands::tunnel(const QStringList& args)
 {
+    const auto full = onOff(args, 1, "full", "split");
+    if (full) {
+        m_agent.walker().setFullTunnel(*full);
+        m_agent.changed();
+        return ok(*full ? QStringLiteral("full tunnel") : QStringLiteral("split tunnel"));
+    }
     const auto up = onOff(args, 1, "up", "down");
     if (!up)
-        return error(QStringLiteral("usage: tunnel up|down"));
+        return error(QStringLiteral("usage: tunnel up|down|full|split"));
     const AgentState& state = m_agent.state();
     if (state.activationState != 1 || !state.secconn.enabled)
         return error(QStringLiteral("the secure connection is not offered to this device"));
@@ -325,6 +339,38 @@ QString Commands::edr(const QStringList& args)
         return ok(QStringLiteral("EDR status %1").arg(status));
     }
     return setFlag(args, "endpoint protection", &state.edrEnabled, true);
+}
+
+QString Commands::signIn(const QStringList& args)
+{
+    AgentState& state = m_agent.state();
+    if (args.size() != 2 || !args.at(1).contains(QLatin1Char('@')))
+        return error(QStringLiteral("usage: signin EMAIL"));
+    if (state.activationState != 1)
+        return error(QStringLiteral("the device is not activated"));
+    state.email = args.at(1);
+    state.adAuthState = state.userIdMethod >= 2 ? 3 : 0;
+    m_agent.changed();
+    return ok(QStringLiteral("signed in ") + state.email);
+}
+
+QString Commands::config(const QStringList& args)
+{
+    bool valid = false;
+    const int value = args.value(2).toInt(&valid);
+    const QString what = args.value(1);
+    AgentState& state = m_agent.state();
+    if (args.size() == 3 && valid && what == QLatin1String("user-id") && value >= 0 && value <= 5) {
+        state.userIdMethod = value;
+        m_agent.changed();
+        return ok(QStringLiteral("user identification method %1").arg(value));
+    }
+    if (args.size() == 3 && valid && what == QLatin1String("deact") && value >= 1 && value <= 3) {
+        state.deactCfg = value;
+        m_agent.changed();
+        return ok(QStringLiteral("deactivation configuration %1").arg(value));
+    }
+    return error(QStringLiteral("usage: config user-id 0..5 | config deact 1|2|3"));
 }
 
 QString Commands::next(const QStringList& args)

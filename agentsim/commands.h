@@ -36,6 +36,8 @@ private:
     QString secureAccess(const QStringList& args);
     QString isolate(bool on);
     QString next(const QStringList& args);
+    QString signIn(const QStringList& args);
+    QString config(const QStringList& args);
     QString edr(const QStringList& args);
     QString stateText() const;
     void sendNetAccess(int kind, qint64 blockAt, const QString& subnets);

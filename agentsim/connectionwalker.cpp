@@ -73,6 +73,13 @@ void ConnectionWalker::fillLocalAddresses()
     s.publicPort = m_network.publicPort;
 }
 
+void ConnectionWalker::setFullTunnel(bool full)
+{
+    m_network.fullTunnel = full;
+    if (isConnected())
+        m_state.secconn.fullTunnelEnabled = full;
+}
+
 bool ConnectionWalker::fillGateway()
 {
     const Gateway* gateway = m_picker ? m_picker() : nullptr;

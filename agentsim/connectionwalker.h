@@ -40,6 +40,8 @@ public:
     // Torn down at once; the caller reports the change.
     void dropNow();
     void fillLocalAddresses();
+    // Full or split tunnel from now on; an established tunnel changes at once.
+    void setFullTunnel(bool full);
 
 private:
     using Step = std::function<void()>;

@@ -1,14 +1,550 @@
 #include "settings/settings.h"
 
-Settings::Settings(QWidget* parent) : QWidget(parent) {}
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/modaldialog.h"
+#include "app/theme.h"
+#include "app/weblink.h"
+#include "settings/breakblanks.h"
+#include "ui_settings.h"
 
-void Settings::changeNotificationsIcon(bool) {}
-void Settings::processFeedbackResponse(Response) {}
-void Settings::processPagsResponse(Response, PAG, QString) {}
-void Settings::processViolationListResponse(Response, QString) {}
-void Settings::processPeerListResponse(Response, QString) {}
-void Settings::updateInfo(AgentInfo, const AgentInfo*) {}
-void Settings::deactivationResult(Response) {}
-void Settings::signOutFailed() {}
-void Settings::showAgentRows() {}
-void Settings::hideAgentRows() {}
+#include <QDesktopServices>
+#include <QIcon>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+// What the scroll bar, a row's spacing and the value's paddings take from the window's width beside the caption.
+constexpr int rowMargins = 40;
+
+constexpr int secconnConnected = 2;
+constexpr int secconnNotConnected = 4;
+constexpr int secconnAlreadyInNetwork = 5;
+
+// Without a tunnel of its own the device has no gateway address, assigned address or test link worth showing.
+bool hidesTunnelRows(int status)
+{
+    return status == secconnNotConnected || status == secconnAlreadyInNetwork;
+}
+
+// True when the snapshot's status brings back the rows that the one before had hidden.
+bool tunnelRowsReturn(const AgentInfo& info, const AgentInfo* previous)
+{
+    return previous && hidesTunnelRows(previous->secconn.status) && !hidesTunnelRows(info.secconn.status);
+}
+
+bool restrictedEdition()
+{
+    return brand().isServiceIdEdition();
+}
+
+bool isNovalume()
+{
+    return brand().displayName == QLatin1String("Novalume");
+}
+
+void openBrandLink(const QUrl& url)
+{
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(url);
+}
+
+// A button label would take "&" for a shortcut marker and drop it.
+QString buttonText(QString text)
+{
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+Settings::Settings(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Settings>())
+{
+    // Plain pages hold the sub-screens' stack indexes until those screens are built.
+    QWidget* subScreens[] = {new QWidget, new QWidget, new QWidget, new QWidget};
+    ui->setupUi(this);
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
+    applyThemeColors(ui->scrollArea, StyleTemplate::scrollBar);
+    ui->scrollArea->setFrameShape(QFrame::NoFrame);
+
+    ui->version->setText(brand().appVersion);
+    // Rows appear as the agent fills them, so none shows an empty value.
+    for (const auto& [value, caption] : {std::pair{ui->wan, ui->wanLabel},
+                                         {ui->externalIP, ui->externalIPLabel},
+                                         {ui->pagIP, ui->pagIPLabel},
+                                         {ui->assignedIP, ui->assignedIPLabel},
+                                         {ui->edrStatus, ui->edrStatusLabel},
+                                         {ui->deviceName, ui->deviceNameLabel},
+                                         {ui->userEmail, ui->userEmailLabel}})
+        setRow(value, caption, QString());
+
+    if (restrictedEdition())
+        ui->userEmailLabel->setText(tr("User"));
+    if (isNovalume()) {
+        ui->testConnectivityWidget->setEnabled(false);
+        ui->testConnectivityWidget->hide();
+    }
+    ui->uptime->hide();
+    ui->uptimeLabel->hide();
+    ui->statusMessage->hide();
+    ui->bottomNavBar->hide();
+    ui->cleanUp->hide();
+    ui->legal->setVisible(brand().displayName == QLatin1String("Kivora") ||
+                          brand().displayName == QLatin1String("Lumidor"));
+    if (restrictedEdition()) {
+        ui->bottomNavBar->setEnabled(false);
+        ui->bottomNavBar->hide();
+        ui->edrStatus->hide();
+        ui->edrStatusLabel->hide();
+    }
+
+    vexaintf* agent = vexaintf::instance();
+    connect(ui->backButton, &QPushButton::clicked, this, &Settings::backClicked);
+    connect(ui->deactivateButton, &QPushButton::clicked, this, &Settings::resetButtonClicked);
+    connect(ui->resetDeviceButton, &QPushButton::clicked, this, &Settings::resetButtonClicked);
+    connect(ui->pagButton, &QPushButton::clicked, this, &Settings::goPAGSelection);
+    connect(ui->pagName, &QPushButton::clicked, this, &Settings::goPAGSelection);
+    connect(ui->pagNameLabel, &QPushButton::clicked, this, &Settings::goPAGSelection);
+    connect(ui->feedBackButton, &QPushButton::clicked, this, &Settings::feedBackbuttonClicked);
+    connect(ui->feedBackLabel, &QPushButton::clicked, this, &Settings::feedBackbuttonClicked);
+    connect(ui->signOutButton, &QPushButton::clicked, this, &Settings::signOutButtonClicked);
+    connect(ui->signOutIcon, &QPushButton::clicked, this, &Settings::signOutButtonClicked);
+    connect(ui->eulaLink, &QPushButton::clicked, this, &Settings::openEulaLink);
+    connect(ui->tosLink, &QPushButton::clicked, this, &Settings::openTosLink);
+    connect(ui->privacyPolicyLink, &QPushButton::clicked, this, &Settings::openPrivacyPolicy);
+    connect(ui->tryMeLink, &QPushButton::clicked, this, &Settings::openTryMe);
+    connect(ui->notificationButton, &QPushButton::clicked, this, &Settings::goNotification);
+    connect(ui->notificationLabel, &QPushButton::clicked, this, &Settings::goNotification);
+    connect(ui->peerListButton, &QPushButton::clicked, this, &Settings::goPeerListing);
+    connect(ui->peerListLabel, &QPushButton::clicked, this, &Settings::goPeerListing);
+    connect(this, &Settings::getPagList, agent, &vexaintf::getPAGList);
+    connect(this, &Settings::getViolationList, agent, &vexaintf::getViolationList);
+    connect(this, &Settings::getPeerList, agent, &vexaintf::getPeerList);
+
+    for (int index = FeedbackPage; index <= PeerDevicesPage; ++index)
+        ui->settingsStack->insertWidget(index, subScreens[index - FeedbackPage]);
+}
+
+Settings::~Settings() = default;
+
+// ---- filling the page
+
+void Settings::setRow(QLabel* value, QLabel* caption, const QString& text)
+{
+    if (text.isEmpty()) {
+        caption->hide();
+        value->hide();
+        return;
+    }
+    // The caption's own width, not its current geometry: the page is filled before it is ever laid out. Widths
+    // are those of the label's own font, so a blank goes only where the text would really overflow.
+    caption->ensurePolished();
+    value->ensurePolished();
+    const int available = window()->width() - caption->sizeHint().width() - rowMargins;
+    value->setText(insertBreakBlanks(text, available, value->fontMetrics()));
+    value->show();
+    caption->show();
+}
+
+void Settings::updateInfo(AgentInfo info, const AgentInfo* previous)
+{
+    if (!previous || info.activationState != previous->activationState) {
+        if (info.activationState == 1) {
+            ui->support->show();
+        } else {
+            ui->support->hide();
+            ui->dpmWidget->hide();
+            ui->peerWidget->hide();
+        }
+    }
+
+    fillSessionRows(info, previous);
+    fillAccountRows(info, previous);
+
+    if (!previous || info.secconn.tryMe != previous->secconn.tryMe || tunnelRowsReturn(info, previous)) {
+        if (info.secconn.tryMe.isEmpty()) {
+            ui->testConnectivityWidget->hide();
+            tryMeUrl.clear();
+        } else if (!isNovalume()) {
+            ui->testConnectivityWidget->show();
+            tryMeUrl = info.secconn.tryMe;
+        }
+    }
+
+    if (!previous || info.deactCfg != previous->deactCfg) {
+        switch (info.deactCfg) {
+        case 1:
+            deactivationPasswordRequired = false;
+            ui->cleanUp->show();
+            break;
+        case 2:
+            deactivationPasswordRequired = true;
+            ui->cleanUp->show();
+            break;
+        case 3:
+            ui->cleanUp->hide();
+            break;
+        default:
+            break;
+        }
+    }
+
+    if (hidesTunnelRows(info.secconn.status)) {
+        ui->assignedIPLabel->hide();
+        ui->assignedIP->hide();
+        ui->pagIPLabel->hide();
+        ui->pagIP->hide();
+        ui->testConnectivityWidget->hide();
+    }
+
+    lastInfo = info;
+}
+
+void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
+{
+    const SecconnInfo& now = info.secconn;
+    const SecconnInfo* before = previous ? &previous->secconn : nullptr;
+
+    if (!info.edrEnabled) {
+        ui->edrStatus->hide();
+        ui->edrStatusLabel->hide();
+    } else if ((!previous || info.edrStatus != previous->edrStatus || !previous->edrEnabled) && !restrictedEdition()) {
+        setRow(ui->edrStatus, ui->edrStatusLabel,
+               info.edrStatus == secconnConnected ? tr("Connected") : tr("Connecting..."));
+    }
+
+    if (!before || now.privateIp != before->privateIp || now.intfName != before->intfName ||
+        now.fullTunnelEnabled != before->fullTunnelEnabled) {
+        QString wan;
+        if (!now.intfName.isEmpty() && !now.privateIp.isEmpty())
+            wan = now.intfName + QLatin1Char(' ') + now.privateIp + QLatin1Char('[') +
+                  (now.fullTunnelEnabled ? tr("FULL") : tr("SPLIT")) + QLatin1Char(']');
+        setRow(ui->wan, ui->wanLabel, wan);
+    }
+
+    if (!before || now.publicIp != before->publicIp)
+        setRow(ui->externalIP, ui->externalIPLabel, now.publicIp);
+
+    if (!before || now.pagName != before->pagName)
+        ui->pagName->setText(buttonText(now.pagName));
+
+    ui->dpmWidget->setVisible(info.dpmEnabled);
+
+    if (now.enabled) {
+        ui->pagName->show();
+        ui->pagNameLabel->show();
+        ui->pagName->setText(buttonText(now.pagName));
+        if (!info.email.isEmpty()) {
+            ui->pagButton->setVisible(now.pagSelectionAllowed);
+            ui->pagName->setEnabled(now.pagSelectionAllowed);
+            ui->pagNameLabel->setEnabled(now.pagSelectionAllowed);
+            ui->peerWidget->setVisible(now.peerDiscoveryAllowed);
+        } else {
+            ui->pagButton->hide();
+        }
+    } else {
+        ui->pagNameLabel->hide();
+        ui->pagName->hide();
+        ui->pagButton->hide();
+        ui->bottomNavBar->hide();
+    }
+
+    // Rows that a disconnected status hid come back with the tunnel even when their values did not change.
+    const bool rowsReturn = tunnelRowsReturn(info, previous);
+    if (!before || now.pagIp != before->pagIp || rowsReturn)
+        setRow(ui->pagIP, ui->pagIPLabel, now.pagIp);
+    if (!before || now.tunnelIp != before->tunnelIp || rowsReturn)
+        setRow(ui->assignedIP, ui->assignedIPLabel, now.tunnelIp);
+}
+
+void Settings::fillAccountRows(const AgentInfo& info, const AgentInfo* previous)
+{
+    if (!previous || info.devName != previous->devName) {
+        setRow(ui->deviceName, ui->deviceNameLabel, info.devName);
+        ui->userDetailsWidget->setVisible(!info.devName.isEmpty());
+    }
+
+    userIdMethod = info.userIdMethod;
+    switch (userIdMethod) {
+    case 4:
+    case 5:
+        ui->bottomNavBar->hide();
+        // An empty address hides the row, so a signed-out user is not shown as still signed in.
+        setRow(ui->userEmail, ui->userEmailLabel, info.email);
+        if (!info.email.isEmpty())
+            ui->userDetailsWidget->show();
+        break;
+    case 1:
+    case 2:
+    case 3:
+        if (info.activationState == 1 && !restrictedEdition()) {
+            ui->bottomNavBar->setMaximumHeight(50);
+            ui->bottomNavBar->show();
+        }
+        if (!info.email.isEmpty()) {
+            signInMode = false;
+            showSignOutButton(tr("Sign Out"));
+            ui->userDetailsWidget->show();
+            setRow(ui->userEmail, ui->userEmailLabel, info.email);
+        } else {
+            ui->userEmail->hide();
+            ui->userEmailLabel->hide();
+            if (info.secconn.enabled) {
+                showSignOutButton(tr("Sign In"));
+                signInMode = true;
+            } else {
+                ui->bottomNavBar->hide();
+            }
+        }
+        break;
+    default:
+        break;
+    }
+
+    if (restrictedEdition() && (!previous || info.email != previous->email))
+        setRow(ui->userEmail, ui->userEmailLabel, info.email);
+}
+
+void Settings::showSignOutButton(const QString& text)
+{
+    ui->signOutButton->setText(text);
+    ui->signOutButton->setMaximumSize(10000, 66);
+    ui->signOutButton->setMinimumSize(0, 66);
+}
+
+// The sections as a page shows them before any snapshot; the agent's state narrows them down from there.
+void Settings::showDefaultSections()
+{
+    ui->support->show();
+    ui->userDetailsWidget->show();
+    ui->sessionDetails->show();
+    ui->dpmWidget->show();
+    ui->peerWidget->show();
+    ui->pagButton->show();
+    ui->testConnectivityWidget->setVisible(!isNovalume());
+    ui->cleanUp->hide();
+    ui->bottomNavBar->hide();
+}
+
+void Settings::showAgentRows()
+{
+    // Showing every section would bring back what the agent hid (deactivation not allowed, no sign-out in this
+    // edition) until some field happened to change; the last snapshot decides instead, as if it were the first.
+    showDefaultSections();
+    if (lastInfo)
+        updateInfo(*lastInfo, nullptr);
+    ui->statusMessage->clear();
+    ui->statusMessage->hide();
+}
+
+void Settings::hideAgentRows()
+{
+    ui->pagButton->hide();
+    ui->support->hide();
+    ui->userDetailsWidget->hide();
+    ui->sessionDetails->hide();
+    ui->testConnectivityWidget->hide();
+    ui->dpmWidget->hide();
+    ui->cleanUp->hide();
+    ui->bottomNavBar->hide();
+    ui->peerWidget->hide();
+    // Otherwise the page would just look empty, with no hint why.
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->show();
+}
+
+// ---- navigation
+
+void Settings::showSubScreen(int index)
+{
+    if (ui->settingsStack->currentIndex() != index)
+        ui->settingsStack->setCurrentIndex(index);
+}
+
+void Settings::openListing(int index, void (Settings::*request)())
+{
+    emit(this->*request)();
+    emit startSpinner(ui->settingsStack->widget(index), false);
+    showSubScreen(index);
+}
+
+void Settings::backClicked()
+{
+    showSubScreen(ListPage);
+    emit goHome();
+}
+
+void Settings::goSettings()
+{
+    showSubScreen(ListPage);
+}
+
+void Settings::feedBackbuttonClicked()
+{
+    showSubScreen(FeedbackPage);
+}
+
+void Settings::goPAGSelection()
+{
+    openListing(PagSelectionPage, &Settings::getPagList);
+}
+
+void Settings::goNotification()
+{
+    openListing(NotificationPage, &Settings::getViolationList);
+}
+
+void Settings::goPeerListing()
+{
+    openListing(PeerDevicesPage, &Settings::getPeerList);
+}
+
+void Settings::processFeedbackResponse(Response response)
+{
+    emit feedbackResponse(response);
+    // An answer without a ticket has not been filed, whatever its code says: the form keeps what was typed.
+    if (response.code == Success && !response.ticketId.isEmpty() && ui->settingsStack->currentIndex() == FeedbackPage) {
+        emit clearFeedback();
+        showSubScreen(ListPage);
+    }
+}
+
+void Settings::processPagsResponse(Response response, PAG preferred, QString error)
+{
+    emit listPags(response, preferred, error);
+}
+
+void Settings::processViolationListResponse(Response response, QString error)
+{
+    emit listViolations(response, error);
+}
+
+void Settings::processPeerListResponse(Response response, QString error)
+{
+    emit listPeers(response, error);
+}
+
+void Settings::changeNotificationsIcon(bool notify)
+{
+    ui->notificationButton->setIcon(QIcon(notify ? QStringLiteral(":/images/goForwardNotification.png")
+                                                 : QStringLiteral(":/images/goForward.png")));
+}
+
+// ---- links
+
+void Settings::openTosLink()
+{
+    openBrandLink(brand().termsUrl);
+}
+
+void Settings::openEulaLink()
+{
+    openBrandLink(brand().eulaUrl);
+}
+
+void Settings::openPrivacyPolicy()
+{
+    openBrandLink(brand().privacyPolicyUrl);
+}
+
+void Settings::openTryMe()
+{
+    // The address comes from the agent's port, which another process can hold while the agent is down.
+    if (!tryMeUrl.isEmpty())
+        openWebLinkFromAgent(tryMeUrl);
+}
+
+// ---- account actions
+
+bool Settings::agentReachable()
+{
+    // The link can drop while a question is open; a request written then would be lost without a word.
+    if (vexaintf::instance()->isConnected())
+        return true;
+    showInformation(tr("Unable to connect with application service"));
+    return false;
+}
+
+void Settings::showInformation(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this);
+    ModalDialog::exec(box);
+}
+
+void Settings::signOutButtonClicked()
+{
+    if (signInMode) {
+        if (userIdMethod == 1)
+            emit goAuth();
+        else if (userIdMethod >= 2 && userIdMethod <= 5)
+            emit goAuthAD();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, brand().displayName,
+                    tr("You are about to sign out. Click 'Yes' to continue."), QMessageBox::Yes | QMessageBox::No,
+                    this);
+    if (ModalDialog::exec(box) != QMessageBox::Yes || !agentReachable())
+        return;
+    emit signOut();
+    emit startSpinner(this, true);
+}
+
+void Settings::resetButtonClicked()
+{
+    QString password;
+    if (deactivationPasswordRequired) {
+        QInputDialog prompt(this);
+        prompt.setWindowTitle(brand().displayName);
+        prompt.setLabelText(tr("Enter Password : "));
+        prompt.setTextEchoMode(QLineEdit::Password);
+        prompt.setTextValue(QString());
+        if (ModalDialog::exec(prompt) != QDialog::Accepted)
+            return;
+        password = prompt.textValue();
+        if (password.isEmpty())
+            return;
+    } else {
+        QMessageBox box;
+        box.setText(tr("You are about to deactivate. To continue deactivation please click 'Yes'"));
+        box.setIcon(QMessageBox::Warning);
+        const QAbstractButton* yes = box.addButton(tr("Yes"), QMessageBox::YesRole);
+        box.addButton(tr("No"), QMessageBox::NoRole);
+        ModalDialog::exec(box);
+        if (box.clickedButton() != yes)
+            return;
+    }
+    if (!agentReachable())
+        return;
+    emit Deactivate(password);
+    emit startSpinner(this, true);
+}
+
+void Settings::deactivationResult(Response response)
+{
+    switch (response.code) {
+    case Success:
+        emit goActivate();
+        break;
+    case DeactivationFailed:
+        showInformation(tr("Deactivation failed, please try again or contact admin"));
+        break;
+    case PasswordRequired:
+        showInformation(tr("Password Required"));
+        break;
+    case WrongPassword:
+        showInformation(tr("Wrong Password"));
+        break;
+    case DeactivationNotAllowed:
+        showInformation(tr("Deactivation Not Allowed"));
+        break;
+    default:
+        break;
+    }
+}
+
+void Settings::signOutFailed()
+{
+    showInformation(tr("SignOut Failed"));
+}

@@ -3,34 +3,94 @@
 #include "agent/records.h"
 
 #include <QWidget>
+#include <memory>
+#include <optional>
 
+namespace Ui {
+class Settings;
+}
+class QLabel;
+
+// The settings page: what the agent reports about the session and the account, the way to the gateway choice,
+// compliance findings, peer devices and feedback (its own stack, indexes 1 to 4), the brand's links, and the
+// account actions sign-out/sign-in and deactivation. Rows follow the agent's snapshots field by field.
 class Settings : public QWidget
 {
     Q_OBJECT
 public:
+    // Pages of the page's own stack.
+    enum SubScreen
+    {
+        ListPage = 0,
+        FeedbackPage = 1,
+        PagSelectionPage = 2,
+        NotificationPage = 3,
+        PeerDevicesPage = 4
+    };
+
     explicit Settings(QWidget* parent = nullptr);
+    ~Settings() override;
+
+    // `previous` is the snapshot before this one, null for the first.
+    void updateInfo(AgentInfo info, const AgentInfo* previous);
+    void showAgentRows();
+    void hideAgentRows();
+    void deactivationResult(Response response);
+    void signOutFailed();
 
 signals:
-    void startSpinner(QWidget* parent, bool disableParent);
-    void stopSpinner();
     void goHome();
     void goAuth();
     void goAuthAD();
-    void signOut();
-    void Deactivate(QString password);
     void goActivate();
+    void signOut();
+    void feedbackResponse(Response response);
+    void listPags(Response response, PAG preferred, QString error);
+    void listViolations(Response response, QString error);
+    void listPeers(Response response, QString error);
+    void clearFeedback();
+    void Deactivate(QString password);
+    void getPagList();
+    void getViolationList();
+    void getPeerList();
+    void startSpinner(QWidget* parent, bool disableParent);
+    void stopSpinner();
 
 public slots:
-    void changeNotificationsIcon(bool notify);
+    void backClicked();
+    void feedBackbuttonClicked();
+    void goSettings();
+    void goPAGSelection();
     void processFeedbackResponse(Response response);
     void processPagsResponse(Response response, PAG preferred, QString error);
     void processViolationListResponse(Response response, QString error);
     void processPeerListResponse(Response response, QString error);
+    void openTosLink();
+    void openEulaLink();
+    void openPrivacyPolicy();
+    void openTryMe();
+    void signOutButtonClicked();
+    void resetButtonClicked();
+    void goNotification();
+    void changeNotificationsIcon(bool notify);
+    void goPeerListing();
 
-public:
-    void updateInfo(AgentInfo info, const AgentInfo* previous);
-    void deactivationResult(Response response);
-    void signOutFailed();
-    void showAgentRows();
-    void hideAgentRows();
+private:
+    void showSubScreen(int index);
+    void openListing(int index, void (Settings::*request)());
+    void setRow(QLabel* value, QLabel* caption, const QString& text);
+    void showDefaultSections();
+    void fillSessionRows(const AgentInfo& info, const AgentInfo* previous);
+    void fillAccountRows(const AgentInfo& info, const AgentInfo* previous);
+    void showSignOutButton(const QString& text);
+    bool agentReachable();
+    void showInformation(const QString& text);
+
+    QString tryMeUrl;
+    std::unique_ptr<Ui::Settings> ui;
+    int userIdMethod = 0;
+    bool signInMode = false;
+    bool deactivationPasswordRequired = false;
+    // Kept only so that a reconnection can derive the sections from what the agent last said.
+    std::optional<AgentInfo> lastInfo;
 };

@@ -84,6 +84,7 @@ private slots:
     void notices_data();
     void notices();
     void worldEvents();
+    void settingsControls();
     void scenarioTimeline();
 };
 
@@ -641,6 +642,40 @@ void TestFlows::worldEvents()
     QVERIFY(sim.run("signout").startsWith("ok"));
     QVERIFY(sim.run("next nothing 3").startsWith("error"));
     QVERIFY(sim.run("frobnicate").startsWith("error: unknown command"));
+}
+
+// What the settings page shows, switched from the console: identification method, deactivation configuration,
+// signed-in user, full or split tunnel, and a refused sign-out.
+void TestFlows::settingsControls()
+{
+    Harness sim("deactivation-password"); // enrolled and connected
+    QVERIFY(sim.ok());
+    TestClient client;
+    QVERIFY(subscribeReady(client, sim.port()));
+
+    QVERIFY(sim.run("config user-id 4").startsWith("ok"));
+    QVERIFY(client.waitFor(pathIs("features.config.user_id_method", 4)));
+    QVERIFY(sim.run("config deact 3").startsWith("ok"));
+    QVERIFY(client.waitFor(pathIs("features.config.deact_cfg", 3)));
+    QVERIFY(sim.run("signin ann@acme-industries.example").startsWith("ok"));
+    const auto signedIn = client.waitFor(pathIs("user.email", "ann@acme-industries.example"));
+    QVERIFY(signedIn);
+    QCOMPARE(at(*signedIn, "agentinfo.user.ad_auth_state").toInt(), 3);
+    QVERIFY(sim.run("tunnel full").startsWith("ok"));
+    QVERIFY(client.waitFor(pathIs("features.secconn.session.full_tunnel_enabled", true)));
+    QVERIFY(sim.run("tunnel split").startsWith("ok"));
+    QVERIFY(client.waitFor(pathIs("features.secconn.session.full_tunnel_enabled", false)));
+    for (const char* wrong :
+         {"config user-id 6", "config deact 0", "config colour 1", "signin nobody", "tunnel sideways"})
+        QVERIFY2(sim.run(wrong).startsWith("error"), wrong);
+
+    QVERIFY(sim.run("next signout 11").startsWith("ok"));
+    client.drain();
+    client.send(request(6, "user_deregistration_req", QJsonObject()));
+    const auto refused = client.waitFor(typeIs(5));
+    QVERIFY(refused);
+    QCOMPARE(responseCode(*refused), 11);
+    QCOMPARE(at(*refused, "agentinfo.user.email").toString(), QString("ann@acme-industries.example"));
 }
 
 void TestFlows::scenarioTimeline()

@@ -1,0 +1,364 @@
+#include "app/startup.h"
+#include "app/waitingspinnerwidget.h"
+#include "tests/settings/settingstestkit.h"
+#include "tests/support/mainwindowharness.h"
+#include "tests/support/metatypes.h"
+
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+AgentInfo withDeactivation(int configuration)
+{
+    AgentInfo info = connectedUser();
+    info.deactCfg = configuration;
+    return info;
+}
+
+} // namespace
+
+class TestSettingsActions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
+
+    void signOutAsksFirst_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("yes") << "signOutButton"
+                             << "Yes" << true;
+        QTest::newRow("icon, yes") << "signOutIcon"
+                                   << "Yes" << true;
+        QTest::newRow("no") << "signOutButton"
+                            << "No" << false;
+        QTest::newRow("closed") << "signOutButton"
+                                << "" << false;
+    }
+    void signOutAsksFirst()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, press);
+        QFETCH(bool, sent);
+        SettingsPage p("kivora");
+        p.update(connectedUser());
+        Dialogs dialogs;
+        dialogs.press = press;
+        QSignalSpy signOut(p.page.get(), &Settings::signOut);
+        QSignalSpy spinner(p.page.get(), &Settings::startSpinner);
+        p.button(qPrintable(control))->click();
+
+        QCOMPARE(dialogs.seen.size(), 1);
+        const Prompt& box = dialogs.seen.first();
+        QCOMPARE(box.title, QStringLiteral("Kivora"));
+        QCOMPARE(box.text, QStringLiteral("You are about to sign out. Click 'Yes' to continue."));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(sorted(box.buttons), QStringList({"No", "Yes"}));
+        QCOMPARE(box.parent, p.page.get());
+        QCOMPARE(signOut.size(), sent ? 1 : 0);
+        QCOMPARE(spinner.size(), sent ? 1 : 0);
+        if (sent) {
+            QCOMPARE(spinner.first().at(0).value<QWidget*>(), p.page.get());
+            QCOMPARE(spinner.first().at(1).toBool(), true);
+        }
+    }
+
+    // "Sign In" starts the sign-in the enterprise uses, without asking; signInMode stays from the last snapshot
+    // that set it, so a later method still picks the route.
+    void signInRoutesByUserIdMethod_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<int>("emailRoute");
+        QTest::addColumn<int>("directoryRoute");
+        QTest::newRow("email") << 1 << 1 << 0;
+        QTest::newRow("directory 2") << 2 << 0 << 1;
+        QTest::newRow("directory 3") << 3 << 0 << 1;
+        QTest::newRow("method 4") << 4 << 0 << 1;
+        QTest::newRow("method 5") << 5 << 0 << 1;
+        QTest::newRow("none") << 0 << 0 << 0;
+    }
+    void signInRoutesByUserIdMethod()
+    {
+        QFETCH(int, method);
+        QFETCH(int, emailRoute);
+        QFETCH(int, directoryRoute);
+        SettingsPage p;
+        AgentInfo info = connectedUser();
+        info.email.clear();
+        p.update(info);
+        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign In"));
+        info.userIdMethod = method;
+        p.update(info);
+        Dialogs dialogs;
+        QSignalSpy email(p.page.get(), &Settings::goAuth);
+        QSignalSpy directory(p.page.get(), &Settings::goAuthAD);
+        QSignalSpy signOut(p.page.get(), &Settings::signOut);
+        p.button("signOutButton")->click();
+        QCOMPARE(email.size(), emailRoute);
+        QCOMPARE(directory.size(), directoryRoute);
+        QCOMPARE(signOut.size(), 0);
+        QCOMPARE(dialogs.seen.size(), 0);
+    }
+
+    void signedInAgainSignsOut()
+    {
+        SettingsPage p;
+        AgentInfo info = connectedUser();
+        info.email.clear();
+        p.update(info);
+        p.update(connectedUser());
+        Dialogs dialogs;
+        dialogs.press = QStringLiteral("Yes");
+        QSignalSpy signOut(p.page.get(), &Settings::signOut);
+        QSignalSpy email(p.page.get(), &Settings::goAuth);
+        p.button("signOutButton")->click();
+        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign Out"));
+        QCOMPARE(signOut.size(), 1);
+        QCOMPARE(email.size(), 0);
+    }
+
+    void deactivationAsksYesOrNo_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("yes") << "deactivateButton"
+                             << "Yes" << true;
+        QTest::newRow("arrow, yes") << "resetDeviceButton"
+                                    << "Yes" << true;
+        QTest::newRow("no") << "deactivateButton"
+                            << "No" << false;
+        QTest::newRow("closed") << "deactivateButton"
+                                << "" << false;
+    }
+    void deactivationAsksYesOrNo()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, press);
+        QFETCH(bool, sent);
+        SettingsPage p;
+        p.update(withDeactivation(1));
+        Dialogs dialogs;
+        dialogs.press = press;
+        QSignalSpy deactivate(p.page.get(), &Settings::Deactivate);
+        QSignalSpy spinner(p.page.get(), &Settings::startSpinner);
+        p.button(qPrintable(control))->click();
+
+        QCOMPARE(dialogs.seen.size(), 1);
+        const Prompt& box = dialogs.seen.first();
+        QCOMPARE(box.kind, QStringLiteral("box"));
+        QCOMPARE(box.title, QString());
+        QCOMPARE(box.text, QStringLiteral("You are about to deactivate. To continue deactivation please click 'Yes'"));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.buttons, QStringList({"Yes", "No"}));
+        QCOMPARE(deactivate.size(), sent ? 1 : 0);
+        QCOMPARE(spinner.size(), sent ? 1 : 0);
+        if (sent) {
+            QCOMPARE(deactivate.first().at(0).toString(), QString());
+            QCOMPARE(spinner.first().at(0).value<QWidget*>(), p.page.get());
+            QCOMPARE(spinner.first().at(1).toBool(), true);
+        }
+    }
+
+    void deactivationAsksForPassword_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("password") << "Acme-Deact-2024" << true << true;
+        QTest::newRow("blanks are kept") << "  pass word " << true << true;
+        QTest::newRow("empty") << "" << true << false;
+        QTest::newRow("cancelled") << "Acme-Deact-2024" << false << false;
+    }
+    void deactivationAsksForPassword()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(bool, sent);
+        SettingsPage p("kivora");
+        p.update(withDeactivation(2));
+        Dialogs dialogs;
+        dialogs.type = typed;
+        dialogs.accept = accepted;
+        QSignalSpy deactivate(p.page.get(), &Settings::Deactivate);
+        QSignalSpy spinner(p.page.get(), &Settings::startSpinner);
+        p.button("deactivateButton")->click();
+
+        QCOMPARE(dialogs.seen.size(), 1);
+        const Prompt& prompt = dialogs.seen.first();
+        QCOMPARE(prompt.kind, QStringLiteral("input"));
+        QCOMPARE(prompt.title, QStringLiteral("Kivora"));
+        QCOMPARE(prompt.text, QStringLiteral("Enter Password : "));
+        QCOMPARE(prompt.echo, QLineEdit::Password);
+        QCOMPARE(prompt.initialText, QString());
+        QCOMPARE(prompt.parent, p.page.get());
+        QCOMPARE(deactivate.size(), sent ? 1 : 0);
+        QCOMPARE(spinner.size(), sent ? 1 : 0);
+        if (sent)
+            QCOMPARE(deactivate.first().at(0).toString(), typed);
+
+        // Back to configuration 1: a plain confirmation again.
+        p.update(withDeactivation(1));
+        dialogs.press = QStringLiteral("No");
+        p.button("deactivateButton")->click();
+        QCOMPARE(dialogs.seen.last().kind, QStringLiteral("box"));
+    }
+
+    void linkLostWhileAskingSendsNothing_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("configuration");
+        QTest::newRow("sign out") << "signOutButton" << 1;
+        QTest::newRow("deactivate") << "deactivateButton" << 1;
+        QTest::newRow("deactivate with password") << "deactivateButton" << 2;
+    }
+    void linkLostWhileAskingSendsNothing()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, configuration);
+        SettingsPage p;
+        p.update(withDeactivation(configuration));
+        Dialogs dialogs;
+        dialogs.press = QStringLiteral("Yes");
+        dialogs.type = QStringLiteral("pw");
+        dialogs.beforeAnswer = [&] {
+            dialogs.beforeAnswer = nullptr;
+            p.link.drop();
+        };
+        QSignalSpy signOut(p.page.get(), &Settings::signOut);
+        QSignalSpy deactivate(p.page.get(), &Settings::Deactivate);
+        QSignalSpy spinner(p.page.get(), &Settings::startSpinner);
+        p.button(qPrintable(control))->click();
+        QCOMPARE(signOut.size() + deactivate.size() + spinner.size(), 0);
+        QCOMPARE(dialogs.seen.size(), 2);
+        QCOMPARE(dialogs.seen.last().text, QStringLiteral("Unable to connect with application service"));
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("toActivation");
+        QTest::newRow("deactivated") << 0 << "" << true;
+        QTest::newRow("16") << 16 << "Deactivation failed, please try again or contact admin" << false;
+        QTest::newRow("17") << 17 << "Password Required" << false;
+        QTest::newRow("18") << 18 << "Wrong Password" << false;
+        QTest::newRow("19") << 19 << "Deactivation Not Allowed" << false;
+        QTest::newRow("other") << 11 << "" << false;
+    }
+    void answers()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QFETCH(bool, toActivation);
+        SettingsPage p("lumidor");
+        Dialogs dialogs;
+        dialogs.press = QStringLiteral("OK");
+        QSignalSpy activation(p.page.get(), &Settings::goActivate);
+        Response response;
+        response.code = code;
+        p.page->deactivationResult(response);
+        QCOMPARE(activation.size(), toActivation ? 1 : 0);
+        QCOMPARE(dialogs.seen.size(), text.isEmpty() ? 0 : 1);
+        if (text.isEmpty())
+            return;
+        const Prompt& box = dialogs.seen.first();
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.title, QStringLiteral("Lumidor"));
+        QCOMPARE(box.icon, QMessageBox::Information);
+        QCOMPARE(box.buttons, QStringList({"OK"}));
+        QCOMPARE(box.parent, p.page.get());
+    }
+
+    void signOutFailedSaysSo()
+    {
+        SettingsPage p;
+        Dialogs dialogs;
+        p.page->signOutFailed();
+        QCOMPARE(dialogs.seen.size(), 1);
+        QCOMPARE(dialogs.seen.first().text, QStringLiteral("SignOut Failed"));
+        QCOMPARE(dialogs.seen.first().title, QStringLiteral("Dovrin"));
+        QCOMPARE(dialogs.seen.first().icon, QMessageBox::Information);
+    }
+
+    // The whole window over a loopback socket: the bytes the agent receives, and what its answers show.
+    void signOutOverTheWire()
+    {
+        ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@acme.example")},
+                                   {QStringLiteral("agentinfo.features.config.user_id_method"), 1}}));
+        h.showPage(MainWindow::SettingsPage);
+        Dialogs dialogs;
+        dialogs.press = QStringLiteral("No");
+        h.window->findChild<QPushButton*>(QStringLiteral("signOutButton"))->click();
+        QCOMPARE(h.nextRequest(), QByteArray());
+
+        dialogs.press = QStringLiteral("Yes");
+        h.window->findChild<QPushButton*>(QStringLiteral("signOutButton"))->click();
+        QCOMPARE(h.nextRequest(), QByteArray("{\"type\":6,\"user_deregistration_req\":{}}\n"));
+        // The page waits under the spinner until the agent answers.
+        const auto* spinner = h.window->findChild<WaitingSpinnerWidget*>();
+        QVERIFY(spinner);
+        QCOMPARE(spinner->parentWidget(), h.window->findChild<Settings*>());
+
+        dialogs.press = QStringLiteral("OK");
+        h.agent.send(agentLine("{\"type\":5,\"response\":{\"type\":11},\"agentinfo\":{\"activation_state\":1,"
+                               "\"user\":{\"email\":\"ann@acme.example\"},\"features\":{\"data_available\":true,"
+                               "\"config\":{\"user_id_method\":1,\"deact_cfg\":1},\"secconn\":{\"enabled\":true}}}}"));
+        QTRY_COMPARE(dialogs.seen.size(), 3);
+        QCOMPARE(dialogs.seen.last().text, QStringLiteral("SignOut Failed"));
+        QCOMPARE(h.page(), int(MainWindow::SettingsPage));
+        QVERIFY(!h.window->findChild<WaitingSpinnerWidget*>());
+    }
+
+    void deactivationOverTheWire_data()
+    {
+        QTest::addColumn<int>("configuration");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("confirmation") << 1 << ""
+                                      << QByteArray("{\"deactivation_req\":{\"password\":\"\"},\"type\":4}\n");
+        QTest::newRow("password as typed")
+            << 2 << " p\"w\\ \u00e9 "
+            << QByteArray("{\"deactivation_req\":{\"password\":\" p\\\"w\\\\ \xc3\xa9 \"},\"type\":4}\n");
+    }
+    void deactivationOverTheWire()
+    {
+        QFETCH(int, configuration);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, line);
+        ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.config.deact_cfg"), configuration}}));
+        h.showPage(MainWindow::SettingsPage);
+        Dialogs dialogs;
+        dialogs.press = QStringLiteral("Yes");
+        dialogs.type = typed;
+        h.window->findChild<QPushButton*>(QStringLiteral("deactivateButton"))->click();
+        QCOMPARE(h.nextRequest(), line);
+
+        // The agent confirms: the window goes back to enrollment.
+        h.agent.send(agentLine("{\"type\":3,\"response\":{\"type\":0},\"agentinfo\":{\"activation_state\":1,"
+                               "\"features\":{\"data_available\":true}}}"));
+        QTRY_COMPARE(h.page(), int(MainWindow::ActivatePage));
+        QCOMPARE(dialogs.seen.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestSettingsActions)
+#include "test_settings_actions.moc"

@@ -1,0 +1,137 @@
+// The settings page of the whole window against the stand-in agent executable: the rows follow what the agent's
+// console changes, and sign-out and deactivation go through to the agent and back.
+#include "app/startup.h"
+#include "tests/settings/settingstestkit.h"
+#include "tests/support/mainwindowharness.h"
+
+#include <QProcess>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace {
+
+constexpr int waitMs = 10000;
+
+// The stand-in agent on a free port with its delays shortened, and its console.
+class StandInAgent
+{
+public:
+    explicit StandInAgent(const char* scenario)
+    {
+        process.start(QStringLiteral(VEXA_AGENT_SIM),
+                      {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"), QStringLiteral("20"),
+                       QStringLiteral("--scenario"), QString::fromLatin1(scenario)});
+        if (!QTest::qWaitFor([this] { return process.canReadLine(); }, waitMs))
+            return;
+        const QByteArray first = process.readLine().trimmed(); // "listening 127.0.0.1:PORT"
+        port = static_cast<quint16>(first.mid(first.lastIndexOf(':') + 1).toUInt());
+    }
+    ~StandInAgent()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    // Runs a console command and returns its answer line ("ok: ..." or "error: ...").
+    QByteArray command(const QByteArray& line)
+    {
+        process.write(line + '\n');
+        QByteArray answer;
+        const bool answered = QTest::qWaitFor(
+            [&] {
+                while (process.canReadLine()) {
+                    answer = process.readLine();
+                    if (answer.startsWith("ok:") || answer.startsWith("error:"))
+                        return true;
+                }
+                return false;
+            },
+            waitMs);
+        return answered ? answer : QByteArray();
+    }
+
+    QProcess process;
+    quint16 port = 0;
+};
+
+} // namespace
+
+class TestSettingsAgentSim : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initVexaResources(); }
+
+    void pageFollowsTheAgentAndItsAnswers()
+    {
+        ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
+        StandInAgent agent("deactivation-password"); // enrolled, connected, password needed to deactivate
+        QVERIFY(agent.port != 0);
+        vexaintf link(agent.port);
+        link.start();
+        QVERIFY(link.isConnected());
+        vexaintf::setInstance(&link);
+        auto window = std::make_unique<MainWindow>();
+        auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("screenStack"));
+        auto* page = window->findChild<Settings*>();
+        auto label = [&](const char* name) {
+            return page->findChild<QLabel*>(QString::fromLatin1(name));
+        };
+        auto button = [&](const char* name) {
+            return page->findChild<QPushButton*>(QString::fromLatin1(name));
+        };
+        auto shown = [&](const char* name) {
+            return !page->findChild<QWidget*>(QString::fromLatin1(name))->isHidden();
+        };
+        stack->setCurrentIndex(MainWindow::SettingsPage);
+
+        QTRY_COMPARE_WITH_TIMEOUT(label("wan")->text(), QStringLiteral("Ethernet 192.168.1.47[SPLIT]"), waitMs);
+        QCOMPARE(label("assignedIP")->text(), QStringLiteral("100.64.12.37"));
+        QVERIFY(shown("cleanUp"));
+        QVERIFY(!shown("bottomNavBar"));
+        QVERIFY(agent.command("tunnel full").startsWith("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(label("wan")->text(), QStringLiteral("Ethernet 192.168.1.47[FULL]"), waitMs);
+        QVERIFY(agent.command("edr on").startsWith("ok"));
+        QVERIFY(agent.command("edr status 2").startsWith("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(label("edrStatus")->text(), QStringLiteral("Connected"), waitMs);
+        QVERIFY(agent.command("config deact 3").startsWith("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(!shown("cleanUp"), waitMs);
+        QVERIFY(agent.command("config deact 2").startsWith("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown("cleanUp"), waitMs);
+
+        // A directory user signs in and out.
+        QVERIFY(agent.command("config user-id 2").startsWith("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(button("signOutButton")->text(), QStringLiteral("Sign In"), waitMs);
+        QVERIFY(shown("bottomNavBar"));
+        QVERIFY(agent.command("signin ann@acme-industries.example").startsWith("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(label("userEmail")->text(), QStringLiteral("ann@acme-industries.example"), waitMs);
+        QCOMPARE(button("signOutButton")->text(), QStringLiteral("Sign Out"));
+        Dialogs dialogs;
+        dialogs.press = QStringLiteral("OK");
+        QVERIFY(agent.command("next signout 11").startsWith("ok"));
+        dialogs.press = QStringLiteral("Yes");
+        button("signOutButton")->click();
+        dialogs.press = QStringLiteral("OK");
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs.seen.last().text, QStringLiteral("SignOut Failed"), waitMs);
+        dialogs.press = QStringLiteral("Yes");
+        button("signOutButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(button("signOutButton")->text(), QStringLiteral("Sign In"), waitMs);
+        QVERIFY(label("userEmail")->isHidden());
+        stack->setCurrentIndex(MainWindow::SettingsPage);
+
+        // Deactivation: a wrong password is refused, the right one returns the window to enrollment.
+        dialogs.type = QStringLiteral("acme-deact-2024");
+        dialogs.press = QStringLiteral("OK");
+        button("deactivateButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs.seen.last().text, QStringLiteral("Wrong Password"), waitMs);
+        dialogs.type = QStringLiteral("Acme-Deact-2024");
+        button("deactivateButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), int(MainWindow::ActivatePage), waitMs);
+        QCOMPARE(dialogs.seen.last().kind, QStringLiteral("input"));
+
+        window.reset();
+        vexaintf::setInstance(nullptr);
+    }
+};
+
+QTEST_MAIN(TestSettingsAgentSim)
+#include "test_settings_agentsim.moc"
