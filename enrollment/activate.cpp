@@ -82,6 +82,17 @@ Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::A
 
 Activate::~Activate() = default;
 
+QString Activate::refusalText(ResponseType code)
+{
+    const char* text = activationFailureText(code);
+    return text ? tr(text) : QString();
+}
+
+void Activate::showNotice(const QString& text)
+{
+    ui->statusMessage->setText(text);
+}
+
 void Activate::setStatusText(const QString& text, int seconds)
 {
     ui->statusMessage->setText(text);
@@ -102,8 +113,9 @@ void Activate::clearAgentUnavailable()
 
 void Activate::activationError(ResponseType code)
 {
-    if (const char* text = activationFailureText(code))
-        setStatusText(tr(text), failureSeconds);
+    const QString text = refusalText(code);
+    if (!text.isEmpty())
+        setStatusText(text, failureSeconds);
 }
 
 void Activate::clearActivationScreen()

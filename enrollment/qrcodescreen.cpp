@@ -35,8 +35,25 @@ QRCodeScreen::~QRCodeScreen() = default;
 
 void QRCodeScreen::requestQRCode()
 {
+    if (refused)
+        return;
+    awaitingCode = true;
     emit startSpinner(this, true);
     emit generateQR(false);
+}
+
+void QRCodeScreen::showRefusal(const QString& reason)
+{
+    // A code asked for before the refusal came is not wanted any more either.
+    refused = true;
+    awaitingCode = false;
+    ui->statusMessage->setText(reason);
+}
+
+void QRCodeScreen::clearRefusal()
+{
+    refused = false;
+    ui->statusMessage->clear();
 }
 
 ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)
@@ -51,12 +68,20 @@ ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)
 
 void QRCodeScreen::regenerateQRCode()
 {
+    clearRefusal();
+    awaitingCode = true;
     emit generateQR(true);
     emit startSpinner(this, true);
 }
 
 void QRCodeScreen::showQRCode(QRActivationReq code)
 {
+    // Only a code this screen asked for, or one it has not shown yet, is drawn and activated: an agent that repeats
+    // its code in other messages, or hands one out after a refusal, must not set off an activation each time.
+    const bool askedFor = awaitingCode;
+    if (!askedFor && (refused || code.qrCode == shownCode))
+        return;
+    awaitingCode = false;
     const QImage image = QrCodeGenerator().toImage(code.qrCode, qrImageSize, qrBorder, qrcodegen::QrCode::Ecc::MEDIUM);
     if (image.isNull()) {
         // The previous code must not stay up: the user would scan a code that no longer belongs to this request.
@@ -66,5 +91,6 @@ void QRCodeScreen::showQRCode(QRActivationReq code)
         return;
     }
     ui->qr->setPixmap(QPixmap::fromImage(image));
+    shownCode = code.qrCode;
     emit activate(activationRequest(code));
 }

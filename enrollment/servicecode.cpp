@@ -56,8 +56,9 @@ void ServiceCode::qrScreenSwitched()
 void ServiceCode::activateQR(QString code)
 {
     qrCode = code;
-    // A code the QR page could not draw was never offered to the user, so it is not activated behind their back.
-    if (!QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
+    // A code the QR page could not draw was never offered to the user, so it is not activated behind their back;
+    // after a refusal the user decides when to try again.
+    if (qrScreen->isRefused() || !QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
         return;
     emit activate(QRCodeScreen::activationRequest({qrCode, serviceId}));
 }
@@ -82,10 +83,17 @@ void ServiceCode::clearServiceIDScreen()
     ui->serviceCodeInput->clear();
 }
 
+void ServiceCode::showRefusal(const QString& reason)
+{
+    showPage(qrPage);
+    qrScreen->showRefusal(reason);
+}
+
 void ServiceCode::submitClicked()
 {
     serviceId = ui->serviceCodeInput->text().trimmed();
     showPage(qrPage);
+    qrScreen->clearRefusal();
     qrScreen->requestQRCode();
 }
 

@@ -296,6 +296,10 @@ void MainWindow::handleAgentConnection()
     if (currentAgentInfo && currentAgentInfo->secconn.enabled && !currentAgentInfo->secconn.userControlDisabled)
         ui->toggleSwitchWidget->setEnabled(true);
     agentConnectedNotification();
+    if (qrRetryHeld) {
+        qrRetryHeld = false;
+        retryHeldCodeLater();
+    }
     pendingScreen->requestActivationStatus();
     pendingScreen->clearAgentUnavailable();
     settingsScreen->showAgentRows();
@@ -362,6 +366,10 @@ void MainWindow::processVexaEvent(QJsonObject message)
 void MainWindow::applySnapshot(AgentInfo& info)
 {
     const AgentInfo* previous = currentAgentInfo ? &*currentAgentInfo : nullptr;
+
+    // Before the activation page comes back, so that it tells the user and does not simply start over.
+    if (previous && previous->activationState == 2 && info.activationState == 0)
+        tellApprovalDenied();
 
     if (!previous || info.dataAvailable != previous->dataAvailable) {
         if (info.dataAvailable) {
@@ -597,40 +605,30 @@ void MainWindow::dispatchActivationResult(const Response& response, const AgentI
         emit userAuthResponse(response);
 
     const auto code = static_cast<ResponseType>(response.code);
-    const bool serviceIdEdition = brand().isServiceIdEdition();
     switch (code) {
-    case InvalidActivationCode:
-    case ActivationCodeExpired:
-        if (serviceIdEdition) {
-            emit qrScreenSwitched();
-        } else {
-            emit activationError(code);
-            setActivationScreen();
-        }
-        break;
     case InvalidName:
     case ConnectivityFailure:
-        if (!serviceIdEdition) {
-            emit activationError(code);
-            setActivationScreen();
+        if (!brand().isServiceIdEdition()) {
+            refuseActivation(code);
             break;
         }
         // The service-ID edition retries these with the held code, as it does when asked to.
         [[fallthrough]];
     case ActivateQrThroughCode:
-        startNamedSingleShot(this, qrRetryDelayMs, QStringLiteral("qrRetryTimer"), [this] { activateQRThroughCode(); });
+        retryHeldCodeLater();
         break;
     case ActivationAccepted: {
         AgentInfo activated = info;
         updateScreenForAgentState(activated, true);
         break;
     }
+    case InvalidActivationCode:
+    case ActivationCodeExpired:
     case AgentNotActivated:
     case DuplicateDeviceName:
     case ActivationNotAllowed:
     case MaxDevicesReached:
-        emit activationError(code);
-        setActivationScreen();
+        refuseActivation(code);
         break;
     case AdminApprovalPending:
         startNamedSingleShot(this, approvalRecheckDelayMs, QStringLiteral("approvalRecheckTimer"),
@@ -644,6 +642,61 @@ void MainWindow::dispatchActivationResult(const Response& response, const AgentI
         break;
     default:
         break;
+    }
+}
+
+void MainWindow::refuseActivation(ResponseType code)
+{
+    if (!brand().isServiceIdEdition()) {
+        emit activationError(code);
+        setActivationScreen();
+        return;
+    }
+    // A new code would be refused as fast as the agent answers, and the user would never learn why. The QR page
+    // says why instead, and the user decides when to try again.
+    cancelHeldCodeRetry();
+    serviceCodeScreen->showRefusal(Activate::refusalText(code));
+    showPage(ServiceCodePage);
+}
+
+void MainWindow::retryHeldCodeLater()
+{
+    // One retry at a time: each answer to an activation would otherwise start a chain of retries of its own.
+    if (qrRetryTimer)
+        return;
+    qrRetryTimer =
+        startNamedSingleShot(this, qrRetryDelayMs, QStringLiteral("qrRetryTimer"), [this] { retryHeldCode(); });
+}
+
+void MainWindow::retryHeldCode()
+{
+    qrRetryTimer = nullptr;
+    // Enrolled or waiting for approval meanwhile: the held code has done its work.
+    if (currentAgentInfo && currentAgentInfo->activationState != 0)
+        return;
+    // Written to a dropped link the retry would vanish; it waits for the link instead.
+    if (!vexaintf::instance()->isConnected()) {
+        qrRetryHeld = true;
+        return;
+    }
+    activateQRThroughCode();
+}
+
+void MainWindow::cancelHeldCodeRetry()
+{
+    delete qrRetryTimer;
+    qrRetryHeld = false;
+}
+
+void MainWindow::tellApprovalDenied()
+{
+    pendingApproval = false;
+    const QString text = tr("Your administrator did not approve the activation of this device.");
+    if (brand().isServiceIdEdition()) {
+        cancelHeldCodeRetry();
+        serviceCodeScreen->showRefusal(text);
+    } else {
+        activateScreen->showNotice(text);
     }
 }
 

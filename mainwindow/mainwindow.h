@@ -107,6 +107,11 @@ private:
     void applySnapshot(AgentInfo& info);
     void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
     void dispatchActivationResult(const Response& response, const AgentInfo& info);
+    void refuseActivation(ResponseType code);
+    void retryHeldCodeLater();
+    void retryHeldCode();
+    void cancelHeldCodeRetry();
+    void tellApprovalDenied();
     void showNetworkAccessNotice(const Response& response);
     void setToggleState(int position);
     void applyToggleStyle(const QString& styleTemplate, const QString& background, const QString& knob);
@@ -132,4 +137,6 @@ private:
     bool signInRequested = false;
     bool waitingForData = false;
     QString pendingServiceCode;
+    QPointer<QTimer> qrRetryTimer;
+    bool qrRetryHeld = false;
 };
