@@ -23,7 +23,8 @@ class Settings;
 class WaitingSpinnerWidget;
 
 // The one window: the stack of screens, navigation by the user and by the agent's activation state, the Secure
-// Access toggle and status line, the tray icon and the restart prompt. Every agent message passes through here.
+// Access toggle and status line, the tray icon and the restart prompt. Every agent message passes through here; that
+// processing is in agentmessages.cpp, the rest in mainwindow.cpp.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
