@@ -102,6 +102,8 @@ void Activate::setStatusText(const QString& text, int seconds)
 
 void Activate::showAgentUnavailable()
 {
+    // A text shown before the drop must not take its clearing timer along with the link's text.
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusMessage->setText(tr("Unable to connect with application service"));
 }
 

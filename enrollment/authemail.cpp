@@ -132,15 +132,19 @@ void AuthEmail::setCompanyName(QString name)
 
 void AuthEmail::onAttemptBlockedTimeOut()
 {
+    // The block keeps counting while the link is down, but the line keeps saying that the link is down.
+    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect with application service");
     if (attemptBlockedTime == Countdown::zero) {
         attemptBlockedTimer->stop();
         enableNextButton(ui->mailInput->text());
-        ui->statusMessage->clear();
+        if (!linkLossShown)
+            ui->statusMessage->clear();
         return;
     }
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);
-    ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
-                               attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+    if (!linkLossShown)
+        ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
+                                   attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
     ui->emailAuthButton->setEnabled(false);
 }
 

@@ -240,14 +240,18 @@ void OtpScreen::onResendTimeOut()
 
 void OtpScreen::onAttemptBlockedTimeOut()
 {
+    // The block keeps counting while the link is down, but the line keeps saying that the link is down.
+    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect with application service");
     if (attemptBlockedTime == Countdown::zero) {
         blocked = false;
         attemptBlockedTimer->stop();
-        ui->statusMessage->clear();
+        if (!linkLossShown)
+            ui->statusMessage->clear();
         return;
     }
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);
     blocked = true;
-    ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
-                               attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+    if (!linkLossShown)
+        ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
+                                   attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
 }

@@ -47,13 +47,26 @@ void QRCodeScreen::showRefusal(const QString& reason)
     // A code asked for before the refusal came is not wanted any more either.
     refused = true;
     awaitingCode = false;
+    refusalReason = reason;
     ui->statusMessage->setText(reason);
 }
 
 void QRCodeScreen::clearRefusal()
 {
     refused = false;
+    refusalReason.clear();
     ui->statusMessage->clear();
+}
+
+void QRCodeScreen::showAgentUnavailable()
+{
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+}
+
+void QRCodeScreen::clearAgentUnavailable()
+{
+    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+        ui->statusMessage->setText(refusalReason);
 }
 
 ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)

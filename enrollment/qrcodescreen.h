@@ -26,6 +26,8 @@ public:
     // The user asked for a fresh start (Regenerate, or another service ID).
     void clearRefusal();
     bool isRefused() const { return refused; }
+    void showAgentUnavailable();
+    void clearAgentUnavailable();
 
     // The activation request that goes with a code shown on this screen.
     static ActivationReq activationRequest(const QRActivationReq& code);
@@ -47,6 +49,7 @@ public slots:
 private:
     std::unique_ptr<Ui::QRCodeScreen> ui;
     bool refused = false;
+    QString refusalReason;
     bool awaitingCode = false;
     QString shownCode;
 };

@@ -65,11 +65,13 @@ void ServiceCode::activateQR(QString code)
 
 void ServiceCode::agentConnectedNotification()
 {
+    qrScreen->clearAgentUnavailable();
     qrScreen->requestQRCode();
 }
 
 void ServiceCode::agentDisconnectedNotification()
 {
+    qrScreen->showAgentUnavailable();
     emit startSpinner(this, true);
 }
 

@@ -52,7 +52,7 @@ void MainWindow::applySnapshot(AgentInfo& info)
     if (!previous || info.dataAvailable != previous->dataAvailable) {
         if (info.dataAvailable) {
             waitingForData = false;
-            loadingTimer.stop();
+            loadingTimer->stop();
             ui->statusText->clear();
             updateScreenForAgentState(info, false);
         } else {
@@ -60,7 +60,7 @@ void MainWindow::applySnapshot(AgentInfo& info)
             if (info.activationState != 1)
                 updateScreenForAgentState(info, false);
             info.secconn = SecconnInfo();
-            loadingTimer.start(1000);
+            loadingTimer->start();
         }
     }
 

@@ -34,6 +34,7 @@ const QString togglePressedTemplate = QStringLiteral(
     "border-radius: 15px; }");
 
 constexpr int rebootPromptResetMs = 500;
+constexpr int loadingTickMs = 1000;
 
 } // namespace
 
@@ -48,6 +49,10 @@ MainWindow::MainWindow(QWidget* parent)
     authEmailScreen = new AuthEmail;
     pendingScreen = new ActivationPending;
 
+    // A child, so that tests find it by name and drive it.
+    loadingTimer = new QTimer(this);
+    loadingTimer->setObjectName(QStringLiteral("loadingTimer"));
+    loadingTimer->setInterval(loadingTickMs);
     loadingTime = QTime(0, 0);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
@@ -114,7 +119,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(this, &MainWindow::listPags, settingsScreen, &Settings::processPagsResponse);
     connect(this, &MainWindow::listViolations, settingsScreen, &Settings::processViolationListResponse);
     connect(this, &MainWindow::listPeers, settingsScreen, &Settings::processPeerListResponse);
-    connect(&loadingTimer, &QTimer::timeout, this, &MainWindow::updateLoadingTime);
+    connect(loadingTimer, &QTimer::timeout, this, &MainWindow::updateLoadingTime);
     connect(trayIcon, &QSystemTrayIcon::messageClicked, this, &MainWindow::sysTrayMessageClicked);
     connect(this, &MainWindow::showQRCode, serviceCodeScreen, &ServiceCode::showQRCode);
     connect(this, &MainWindow::qrScreenSwitched, serviceCodeScreen, &ServiceCode::qrScreenSwitched);
@@ -272,6 +277,10 @@ void MainWindow::tellScreensAgentUnavailable()
 void MainWindow::handleAgentDisconnection()
 {
     ui->toggleSwitchWidget->setEnabled(false);
+    // While the link is down the status line says so and nothing else: no loading animation and no clearing of
+    // a text shown before the drop may take its place.
+    loadingTimer->stop();
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusText->setText(tr("Unable to connect with application service"));
     tellScreensAgentUnavailable();
 }
@@ -281,6 +290,8 @@ void MainWindow::handleAgentConnection()
     if (currentAgentInfo && currentAgentInfo->secconn.enabled && !currentAgentInfo->secconn.userControlDisabled)
         ui->toggleSwitchWidget->setEnabled(true);
     agentConnectedNotification();
+    if (waitingForData)
+        loadingTimer->start();
     if (qrRetryHeld) {
         qrRetryHeld = false;
         retryHeldCodeLater();

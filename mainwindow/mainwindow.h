@@ -133,7 +133,7 @@ private:
     QPointer<WaitingSpinnerWidget> spinner;
     QPointer<QMessageBox> rebootBox;
     std::optional<AgentInfo> currentAgentInfo;
-    QTimer loadingTimer;
+    QTimer* loadingTimer;
     QTime loadingTime;
     bool signInRequested = false;
     bool waitingForData = false;

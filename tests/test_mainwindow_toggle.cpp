@@ -1,6 +1,11 @@
 #include "app/modaldialog.h"
 #include "app/startup.h"
 #include "app/systemrestart.h"
+#include "enrollment/activate.h"
+#include "enrollment/activationpending.h"
+#include "enrollment/authemail.h"
+#include "enrollment/otpscreen.h"
+#include "enrollment/qrcodescreen.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
@@ -12,6 +17,7 @@
 namespace {
 const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
 const QString unreachable = QStringLiteral("Unable to connect with application service");
+const QString dataAvailable = QStringLiteral("agentinfo.features.data_available");
 } // namespace
 
 class TestMainWindowToggle : public QObject
@@ -125,6 +131,60 @@ private slots:
         h.window->findChild<QLabel*>(QStringLiteral("statusText"))->setText(QStringLiteral("Creating Session"));
         emit h.link.agentConnected();
         QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
+    }
+
+    void loadingAnimationWhileTheAgentHasNoData()
+    {
+        MainWindowHarness h;
+        auto* loading = h.window->findChild<QTimer*>(QStringLiteral("loadingTimer"));
+        QVERIFY(!loading->isActive());
+        h.deliver(agentMessage(0, {{dataAvailable, false}}));
+        QVERIFY(loading->isActive());
+        QCOMPARE(loading->interval(), 1000);
+        QMetaObject::invokeMethod(loading, "timeout");
+        QCOMPARE(h.text("statusText"), QStringLiteral("Fetching Information.  "));
+        h.deliver(agentMessage(0, {{dataAvailable, true}}));
+        QVERIFY(!loading->isActive());
+        QCOMPARE(h.text("statusText"), QString());
+    }
+
+    void linkLossTextStaysWhileTheLinkIsDown()
+    {
+        MainWindowHarness h;
+        auto* loading = h.window->findChild<QTimer*>(QStringLiteral("loadingTimer"));
+        auto* activate = h.window->findChild<Activate*>();
+        auto* pending = h.window->findChild<ActivationPending*>();
+        auto* qr = h.window->findChild<QRCodeScreen*>();
+        h.deliver(agentMessage(0, {{dataAvailable, false}}));
+        h.deliver(agentMessage(0, {{dataAvailable, false}, {QStringLiteral("agentinfo.features.secconn.state"), 1}}));
+        activate->setStatusText(QStringLiteral("Invalid Activation Code"), 5);
+        pending->verifyActivationError(AdminApprovalPending);
+        // A sign-in blocked for a while on the email page and on the OTP page.
+        h.deliver(agentMessage(4, {{dataAvailable, false},
+                                   {QStringLiteral("response.type"), 7},
+                                   {QStringLiteral("response.user_activation_resp.next_attempt_unix"), 60}}));
+        auto* email = h.window->findChild<AuthEmail*>();
+        auto* otp = h.window->findChild<OtpScreen*>();
+
+        h.drop();
+        QVERIFY(!loading->isActive());
+        // Clearings that were due for texts shown before the drop are gone with those texts.
+        QCOMPARE(fireTimers(h.window.get(), QStringLiteral("statusClearTimer")), 0);
+        for (const char* countdown : {"attemptBlockedTimer", "otpAttemptBlockedTimer"})
+            QMetaObject::invokeMethod(h.window->findChild<QTimer*>(QLatin1String(countdown)), "timeout");
+        const QList<QWidget*> screens{h.window.get(), activate, pending, qr, email, otp};
+        for (const QWidget* screen : screens) {
+            const auto* line =
+                screen->findChild<QLabel*>(QLatin1String(screen == h.window.get() ? "statusText" : "statusMessage"));
+            QCOMPARE(line->text(), unreachable);
+        }
+
+        h.restore();
+        QCOMPARE(h.text("statusText"), QString());
+        QCOMPARE(activate->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(), QString());
+        QCOMPARE(qr->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(), QString());
+        // Still no data: the animation comes back with the link.
+        QVERIFY(loading->isActive());
     }
 
     void statusMessageClearedByEachTimer()
