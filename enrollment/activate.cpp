@@ -116,8 +116,11 @@ void Activate::clearAgentUnavailable()
 void Activate::activationError(ResponseType code)
 {
     const QString text = refusalText(code);
-    if (!text.isEmpty())
-        setStatusText(text, failureSeconds);
+    if (text.isEmpty())
+        return;
+    setStatusText(text, failureSeconds);
+    // The request is answered: the same fields may be sent again, e.g. after a connectivity failure.
+    activateButton();
 }
 
 void Activate::clearActivationScreen()

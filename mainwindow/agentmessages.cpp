@@ -326,8 +326,9 @@ void MainWindow::dispatchActivationResult(const Response& response, const AgentI
 void MainWindow::refuseActivation(ResponseType code)
 {
     if (!brand().isServiceIdEdition()) {
+        // The page comes back as the user left it, so that a mistyped code or name can be corrected.
         emit activationError(code);
-        setActivationScreen();
+        showPage(ActivatePage);
         return;
     }
     // A new code would be refused as fast as the agent answers, and the user would never learn why. The QR page

@@ -361,6 +361,40 @@ private slots:
         QCOMPARE(h.page(), page);
     }
 
+    void userActivatedReachesTheActivatedScreen_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<bool>("approvalPending");
+        QTest::addColumn<int>("expectedPage");
+        using P = MainWindow::Page;
+        for (int type : {4, 6}) {
+            QTest::addRow("%d from the email page", type) << type << int(P::EmailPage) << false << int(P::HomePage);
+            QTest::addRow("%d while approval is pending", type)
+                << type << int(P::EmailPage) << true << int(P::PendingPage);
+            QTest::addRow("%d keeps the settings page", type)
+                << type << int(P::SettingsPage) << false << int(P::SettingsPage);
+            QTest::addRow("%d stays home", type) << type << int(P::HomePage) << false << int(P::HomePage);
+        }
+    }
+    void userActivatedReachesTheActivatedScreen()
+    {
+        QFETCH(int, type);
+        QFETCH(int, startPage);
+        QFETCH(bool, approvalPending);
+        QFETCH(int, expectedPage);
+        ScopedBrandProfile scoped(profileWith("dovrin", 0));
+        MainWindowHarness h;
+        if (approvalPending)
+            h.deliver(agentMessage(0, {{activationState, 2}}));
+        h.deliver(agentMessage(0, {{activationState, approvalPending ? 2 : 1}}));
+        h.showPage(startPage);
+        QSignalSpy toScreens(h.window.get(), &MainWindow::userAuthResponse);
+        h.deliver(agentMessage(type, {{activationState, approvalPending ? 2 : 1}, {responseType, 9}}));
+        QCOMPARE(toScreens.size(), 1);
+        QCOMPARE(h.page(), expectedPage);
+    }
+
     void listingsCarryTheirPayload()
     {
         MainWindowHarness h;

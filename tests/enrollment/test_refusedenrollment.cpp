@@ -6,7 +6,9 @@
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
+#include <QCheckBox>
 #include <QJsonDocument>
+#include <QSignalSpy>
 
 namespace {
 const QString activationState = QStringLiteral("agentinfo.activation_state");
@@ -207,6 +209,55 @@ private slots:
         h.deliver(agentMessage(13, {{activationState, 0}, {qrCode, "QR-NEW"}}));
         QCOMPARE(pendingRequests(h), QList<QByteArray>{activationLine("QR-NEW")});
         QCOMPARE(labelText(qrScreen(h), "statusMessage"), QString());
+    }
+
+    void otherEditionsKeepWhatTheUserTyped_data()
+    {
+        QTest::addColumn<int>("activationType");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason");
+        for (int type : {0, 2}) {
+            const char* edition = type == 0 ? "code" : "email";
+            QTest::addRow("%s 1", edition) << type << 1 << "Invalid Activation Code";
+            QTest::addRow("%s 2", edition) << type << 2 << "Invalid Name";
+            QTest::addRow("%s 8", edition) << type << 8 << "Activation Failure due to Connectivity Issues";
+            QTest::addRow("%s 21", edition) << type << 21 << "Duplicate Device Name";
+            QTest::addRow("%s 31", edition) << type << 31 << "Activation Code Expired";
+            QTest::addRow("%s 32", edition) << type << 32 << "Maximum Number Of Devices Reached For Your Account";
+        }
+    }
+    void otherEditionsKeepWhatTheUserTyped()
+    {
+        QFETCH(int, activationType);
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        BrandProfile edition = brandProfileNamed(QStringLiteral("dovrin"));
+        edition.activationType = activationType;
+        ScopedBrandProfile scoped(edition);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        QCOMPARE(h.page(), int(MainWindow::ActivatePage));
+        auto* screen = h.window->findChild<Activate*>();
+        QTest::keyClicks(child<QLineEdit>(screen, "codeInput"), QStringLiteral("ACME-4F7K"));
+        QTest::keyClicks(child<QLineEdit>(screen, "friendlyName"), QStringLiteral("reception-pc"));
+        child<QCheckBox>(screen, "eulaCheckBox")->setChecked(true);
+        child<QPushButton>(screen, "activateButton")->click();
+        QVERIFY(h.nextRequest().contains("activation_req"));
+        h.showPage(MainWindow::SettingsPage);
+
+        QSignalSpy refusals(h.window.get(), &MainWindow::activationError);
+        QSignalSpy userAuth(h.window.get(), &MainWindow::userAuthResponse);
+        h.deliver(agentMessage(1, {{activationState, 0}, {responseType, code}}));
+        QCOMPARE(refusals.size(), 1);
+        QCOMPARE(refusals.first().first().value<ResponseType>(), ResponseType(code));
+        QCOMPARE(userAuth.size(), activationType == 2 ? 1 : 0);
+        QCOMPARE(h.page(), int(MainWindow::ActivatePage));
+        QCOMPARE(labelText(screen, "statusMessage"), reason);
+        QCOMPARE(child<QLineEdit>(screen, "codeInput")->text(), QStringLiteral("ACME-4F7K"));
+        QCOMPARE(child<QLineEdit>(screen, "friendlyName")->text(), QStringLiteral("reception-pc"));
+        QVERIFY(child<QCheckBox>(screen, "eulaCheckBox")->isChecked());
+        QVERIFY(child<QPushButton>(screen, "activateButton")->isEnabled());
+        QVERIFY(h.nextRequest().isEmpty());
     }
 
     void administratorsDenialIsShownOnTheCodePage()
