@@ -24,6 +24,18 @@ void initVexaResources()
     Q_INIT_RESOURCE(translations);
 }
 
+std::unique_ptr<QTimer> watchShowRequests(RunGuard& guard, MainWindow& window)
+{
+    auto poll = std::make_unique<QTimer>();
+    poll->setInterval(100);
+    QObject::connect(poll.get(), &QTimer::timeout, &window, [&guard, &window] {
+        if (guard.takeShowRequest())
+            window.bringToFront();
+    });
+    poll->start();
+    return poll;
+}
+
 int runVexaUi(int& argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -73,15 +85,7 @@ int runVexaUi(int& argc, char** argv)
 
     splash.finish(window.get());
 
-    auto showRequestPoll = std::make_unique<QTimer>();
-    showRequestPoll->setInterval(100);
-    QObject::connect(showRequestPoll.get(), &QTimer::timeout, &app, [&guard, &window] {
-        if (guard.takeShowRequest()) {
-            window->show();
-            window->activateWindow();
-        }
-    });
-    showRequestPoll->start();
+    auto showRequestPoll = watchShowRequests(guard, *window);
 
     window->show();
     const int status = QApplication::exec();

@@ -1,7 +1,17 @@
 #pragma once
 
+#include <QTimer>
+#include <memory>
+
+class MainWindow;
+class RunGuard;
+
 // The whole life of the program, from the application object to its teardown; main() only calls this.
 int runVexaUi(int& argc, char** argv);
 
 // The compiled-in resources live in a static library, whose registration objects the linker would otherwise drop.
 void initVexaResources();
+
+// Brings the window to the front whenever a second start of the program has asked the guard to, for as long as the
+// returned poll lives.
+std::unique_ptr<QTimer> watchShowRequests(RunGuard& guard, MainWindow& window);

@@ -5,6 +5,7 @@
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
 #include "app/systemrestart.h"
+#include "app/systemtray.h"
 #include "app/theme.h"
 #include "app/waitingspinnerwidget.h"
 #include "enrollment/activate.h"
@@ -141,7 +142,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (SystemTray::isAvailable()) {
         hide();
         event->ignore();
         return;
@@ -450,25 +451,31 @@ void MainWindow::updateLoadingTime()
 
 void MainWindow::showTrayMessage(const QString& text, int seconds)
 {
-    trayIcon->showMessage(brand().displayName, text, QSystemTrayIcon::NoIcon, seconds * 1000);
+    SystemTray::showMessage(*trayIcon, brand().displayName, text, seconds * 1000);
+}
+
+void MainWindow::bringToFront()
+{
+    // show() alone leaves a minimised window minimised, and a window behind others where it was.
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger)
         return;
-    if (isVisible()) {
+    if (isVisible() && !isMinimized())
         hide();
-    } else {
-        show();
-        activateWindow();
-    }
+    else
+        bringToFront();
 }
 
 void MainWindow::sysTrayMessageClicked()
 {
-    show();
-    activateWindow();
+    bringToFront();
 }
 
 void MainWindow::rebootRequired()
@@ -488,7 +495,7 @@ void MainWindow::rebootRequired()
 
     const int answer = ModalDialog::exec(*rebootBox);
     if (answer == QMessageBox::Ok) {
-        SystemRestart::start(restart);
+        SystemRestart::start(restart, this, [this] { restartFailed(); });
     } else if (answer == QMessageBox::Cancel) {
         emit rebootCancelled();
         startNamedSingleShot(this, rebootPromptResetMs, QStringLiteral("rebootPromptResetTimer"), [this] {
@@ -497,4 +504,17 @@ void MainWindow::rebootRequired()
             rebootBox = nullptr;
         });
     }
+}
+
+void MainWindow::restartFailed()
+{
+    // Consent no longer stands for a restart that did not happen: a later request prompts again.
+    if (rebootBox)
+        rebootBox->deleteLater();
+    rebootBox = nullptr;
+    // The agent hears what it hears when the user declines: the machine is not going down, so it may ask again.
+    emit rebootCancelled();
+    QMessageBox notice(QMessageBox::Warning, brand().displayName,
+                       tr("The system could not be restarted. Please restart it yourself."), QMessageBox::Ok, this);
+    ModalDialog::exec(notice);
 }

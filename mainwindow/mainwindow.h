@@ -43,6 +43,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Shows the window normal (not minimised), raised and active: for the tray and for a second start.
+    void bringToFront();
+
 signals:
     void setAuthStatus(bool);
     void startUptime();
@@ -119,6 +122,7 @@ private:
     void showStatusMessage(const QString& text, int seconds);
     void showTrayMessage(const QString& text, int seconds);
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    void restartFailed();
     void tellScreensAgentUnavailable();
 
     QSystemTrayIcon* trayIcon;

@@ -1,6 +1,7 @@
 #include "app/modaldialog.h"
 #include "app/startup.h"
 #include "app/systemrestart.h"
+#include "app/systemtray.h"
 #include "enrollment/activate.h"
 #include "enrollment/activationpending.h"
 #include "enrollment/authemail.h"
@@ -11,6 +12,7 @@
 
 #include <QJsonDocument>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -275,6 +277,48 @@ private slots:
         SystemRestart::setLauncher({});
     }
 
+    void restartThatDidNotHappenIsReported()
+    {
+        SystemRestart::setLauncher([](const SystemRestart::Command&) { return false; });
+        QList<QString> dialogs;
+        ModalDialog::setAnswerer([&dialogs](QDialog& dialog) {
+            dialogs.append(static_cast<QMessageBox&>(dialog).text());
+            return int(QMessageBox::Ok);
+        });
+        MainWindowHarness h;
+        const QJsonObject reboot = agentMessage(11, {{QStringLiteral("response.type"), 36}});
+        h.deliver(reboot);
+        QCOMPARE(dialogs, QList<QString>({"Novalume requires a system restart. Click 'OK' to restart the system.",
+                                          "The system could not be restarted. Please restart it yourself."}));
+        // The agent is told the machine is not going down, and may ask again: the next request prompts again.
+        QCOMPARE(h.nextRequest(), QByteArray("{\"type\":15}\n"));
+        h.deliver(reboot);
+        QCOMPARE(dialogs.size(), 4);
+        ModalDialog::setAnswerer({});
+        SystemRestart::setLauncher({});
+    }
+
+    void restartCommandFailureIsSeen_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("exits with success") << "true" << false;
+        QTest::newRow("exits with failure") << "false" << true;
+        QTest::newRow("cannot start") << "/nonexistent/restart-command" << true;
+    }
+    void restartCommandFailureIsSeen()
+    {
+        // Harmless stand-ins run through the real launcher: what counts is how their ends are read.
+        QFETCH(QString, program);
+        QFETCH(bool, failed);
+        QObject context;
+        int failures = 0;
+        SystemRestart::start({program, {}}, &context, [&failures] { ++failures; });
+        QTest::qWait(500);
+        QTRY_COMPARE(failures, failed ? 1 : 0);
+        QVERIFY(context.findChildren<QProcess*>().isEmpty());
+    }
+
     void trayClickTogglesTheWindow()
     {
         MainWindowHarness h;
@@ -289,6 +333,65 @@ private slots:
         h.window->hide();
         emit tray->messageClicked();
         QVERIFY(h.window->isVisible());
+
+        // A minimised window is brought back, not hidden, and not shown still minimised.
+        for (auto bringBack : {+[](QSystemTrayIcon* icon) { emit icon->activated(QSystemTrayIcon::Trigger); },
+                               +[](QSystemTrayIcon* icon) {
+                                   emit icon->messageClicked();
+                               }}) {
+            h.window->showMinimized();
+            bringBack(tray);
+            QVERIFY(h.window->isVisible());
+            QVERIFY(!h.window->isMinimized());
+            QVERIFY(h.window->windowState() & Qt::WindowActive);
+        }
+    }
+
+    void trayMessagesOfTheAgentsNotices_data()
+    {
+        QTest::addColumn<int>("accessType");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("milliseconds");
+        QTest::newRow("blocked") << 1
+                                 << "Access to the network address 10.8.0.0/16 has been blocked. Open Novalume to see "
+                                    "the compliance details."
+                                 << 5000;
+        QTest::newRow("enabled") << 3 << "Internet Access enabled" << 3000;
+    }
+    void trayMessagesOfTheAgentsNotices()
+    {
+        QFETCH(int, accessType);
+        QFETCH(QString, text);
+        QFETCH(int, milliseconds);
+        QStringList shown;
+        SystemTray::setMessageRecorder([&shown](const QString& title, const QString& message, int ms) {
+            shown << title << message << QString::number(ms);
+        });
+        MainWindowHarness h;
+        h.deliver(agentMessage(
+            11, {{QStringLiteral("response.type"), 28},
+                 {QStringLiteral("response.notification.net_access.type"), accessType},
+                 {QStringLiteral("response.notification.net_access.blocked_subnets"), QStringLiteral("10.8.0.0/16")}}));
+        SystemTray::setMessageRecorder({});
+        QCOMPARE(shown, QStringList({QStringLiteral("Novalume"), text, QString::number(milliseconds)}));
+    }
+
+    // Quitting ends every event loop this process starts afterwards, so this test comes last.
+    void closingHidesToTheTrayOrQuits()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        SystemTray::setAvailable(true);
+        QVERIFY(!h.window->close());
+        QVERIFY(!h.window->isVisible());
+
+        h.window->show();
+        SystemTray::setAvailable(false);
+        QEventLoop application;
+        QTimer::singleShot(0, h.window.get(), [&h] { h.window->close(); });
+        QTimer::singleShot(2000, &application, [&application] { application.exit(1); });
+        QCOMPARE(application.exec(), 0);
+        SystemTray::setAvailable(std::nullopt);
     }
 };
 
