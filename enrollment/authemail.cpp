@@ -70,8 +70,9 @@ void AuthEmail::clearAgentUnavailable()
 
 void AuthEmail::processUserAuthResponse(Response response)
 {
+    // The resend wait is the answer's own next attempt; how long attempts stay blocked is the agent's one block time,
+    // the same member the OTP page reads, whichever request was answered.
     const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
-    const qint64 validity = brand().usesEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
 
     switch (response.code) {
     case InvalidEmail:
@@ -94,7 +95,7 @@ void AuthEmail::processUserAuthResponse(Response response)
         ui->statusMessage->setText(tr("OTP attempts blocked retry after sometime..."));
         if (brand().usesEmailEnrollment())
             emit sendMessageToActivate(ui->statusMessage->text());
-        startCountdown(validity);
+        startCountdown(response.userActNextAttempt);
         break;
     case UserRegistrationFailure:
         ui->statusMessage->setText(tr("User Registration Failure"));

@@ -131,6 +131,9 @@ void OtpScreen::processResponse(Response response)
         validityTimer->stop();
         ui->validLabel->clear();
         blocked = true;
+        // Whatever the code, a block counts down: nothing else would ever end it.
+        if (!attemptBlockedTimer->isActive())
+            attemptBlockedTimer->start();
     } else {
         // A resend wait that has just started keeps the button off until it runs out.
         ui->resendButton->setEnabled(!resendTimer->isActive());
@@ -247,6 +250,7 @@ void OtpScreen::onAttemptBlockedTimeOut()
         attemptBlockedTimer->stop();
         if (!linkLossShown)
             ui->statusMessage->clear();
+        enableSubmitButton(ui->otpInput->text());
         return;
     }
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);
