@@ -116,6 +116,11 @@ void AuthEmail::signInReq()
 
 void AuthEmail::authADReq()
 {
+    // Written to a dropped link the sign-in would be lost without a word.
+    if (!vexaintf::instance()->isConnected()) {
+        showAgentUnavailable();
+        return;
+    }
     emit userregister(QString());
 }
 

@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
@@ -113,6 +114,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(agent, &vexaintf::sendVexaEvent, this, &MainWindow::processVexaEvent);
     connect(agent, &vexaintf::agentDisconnected, this, &MainWindow::handleAgentDisconnection);
     connect(agent, &vexaintf::agentConnected, this, &MainWindow::handleAgentConnection);
+    // A dropped over-long line may have been the answer the spinner waits for.
+    connect(agent->socket(), &tcpsocket::lineDiscarded, this, &MainWindow::stopSpinner);
     connect(this, &MainWindow::secconnChangeToggleState, agent, &vexaintf::togglesecurechannelstatus);
     connect(this, &MainWindow::rebootCancelled, agent, &vexaintf::rebootCancelled);
     connect(this, &MainWindow::userAuthResponse, authEmailScreen, &AuthEmail::processUserAuthResponse);

@@ -1,3 +1,4 @@
+#include "agent/tcpsocket.h"
 #include "app/brandprofile.h"
 #include "app/startup.h"
 #include "app/waitingspinnerwidget.h"
@@ -8,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -315,6 +317,38 @@ private slots:
         h.deliver(QJsonObject{{QStringLiteral("type"), 99}});
         QVERIFY(!spinner->isSpinning());
         QVERIFY(covered->isEnabled());
+    }
+
+    void overLongLineStopsTheSpinner()
+    {
+        MainWindowHarness h;
+        h.link.socket()->setMaxLineLength(64);
+        QWidget* covered = h.widget("connPage");
+        QMetaObject::invokeMethod(h.window.get(), "startSpinner", Q_ARG(QWidget*, covered), Q_ARG(bool, true));
+        auto* spinner = covered->findChild<WaitingSpinnerWidget*>();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("longer than 64 bytes")));
+        h.agent.send("{\"type\":1,\"pad\":\"" + QByteArray(100, 'p') + "\"}\n");
+        QTRY_VERIFY(!spinner || !spinner->isSpinning());
+        QVERIFY(covered->isEnabled());
+    }
+
+    void agentTextsArePlainText()
+    {
+        MainWindowHarness h;
+        const QString markup = QStringLiteral("<b>Acme</b> <img src=x>");
+        h.deliver(agentMessage(11, {{QStringLiteral("agentinfo.ent_name"), markup},
+                                    {responseType, 28},
+                                    {QStringLiteral("response.notification.net_access.type"), 1},
+                                    {QStringLiteral("response.notification.net_access.blocked_subnets"), markup}}));
+        QStringList showing;
+        for (const QLabel* label : h.window->findChildren<QLabel*>()) {
+            if (!label->text().contains(markup))
+                continue;
+            showing << label->objectName();
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
+        for (const char* name : {"authText", "enterpriseName", "statusText"})
+            QVERIFY2(showing.contains(QLatin1String(name)), name);
     }
 
     void dispatchRaisesTheRightSignal_data()

@@ -322,6 +322,11 @@ private slots:
         QCOMPARE(status(screen), agentUnavailable);
         QCOMPARE(otpStatus(screen), agentUnavailable);
         QVERIFY(agent.nextRequest().isEmpty());
+        // The directory sign-in tests the link as well.
+        screen.clearAgentUnavailable();
+        screen.authADReq();
+        QCOMPARE(status(screen), agentUnavailable);
+        QVERIFY(agent.nextRequest().isEmpty());
         QCOMPARE(spinner.size(), 0);
         QCOMPARE(mailInput(screen)->text(), QStringLiteral("user@corp.example"));
         QVERIFY(nextButton(screen)->isEnabled());
