@@ -107,6 +107,7 @@ private slots:
 
         // Trying again is the user's decision, and it is one attempt.
         QTest::mouseClick(child<QPushButton>(qrScreen(h), "regenerateQRButton"), Qt::LeftButton);
+        QTRY_COMPARE(countLines(h.agent.bytesReceived(), "activation_req"), 2);
         QTest::qWait(500);
         fireTimers(h.window.get(), retryTimer);
         QCOMPARE(countLines(h.agent.bytesReceived(), "activation_req"), 2);
