@@ -2,6 +2,7 @@
 
 #include "codes.h"
 #include "enrollment.h"
+#include "listinggenerator.h"
 #include "simagent.h"
 #include "simclock.h"
 #include "simserver.h"
@@ -70,7 +71,8 @@ QString Commands::helpText()
         "  signout                       the agent signs the user out\n"
         "  next KIND CODE                the next KIND request gets outcome CODE; KIND is one of\n"
         "                                activate status deactivate register verify signout feedback pags pref\n"
-        "                                violations peers\n"
+        "                                violations peers (next feedback 0: success without a ticket id)\n"
+        "  generate gateways|peers|findings N   the listings hold N generated entries from now on\n"
         "  disconnect                    close every client connection (clients reconnect by themselves)\n"
         "  quit                          stop the simulator");
 }
@@ -151,6 +153,8 @@ QString Commands::run(const QString& line)
         return m_agent.users().signOutNow();
     if (verb == QLatin1String("next"))
         return next(args);
+    if (verb == QLatin1String("generate"))
+        return generate(args);
     if (verb == QLatin1String("disconnect")) {
         const int count = m_server ? m_server->clientCount() : 0;
         if (m_server)
@@ -336,6 +340,24 @@ QString Commands::next(const QStringList& args)
                      OutcomePlan::kinds().join(QLatin1Char(' ')));
     m_agent.outcomes().force(args.at(1), code);
     return ok(QStringLiteral("the next %1 request gets outcome %2").arg(args.at(1)).arg(code));
+}
+
+QString Commands::generate(const QStringList& args)
+{
+    bool valid = false;
+    const int count = args.value(2).toInt(&valid);
+    const QString kind = args.value(1);
+    const QStringList kinds{QStringLiteral("gateways"), QStringLiteral("peers"), QStringLiteral("findings")};
+    if (args.size() != 3 || !kinds.contains(kind) || !valid || count < 0 || count > 100000)
+        return error(QStringLiteral("usage: generate gateways|peers|findings N, N from 0 to 100000"));
+    Catalog& catalog = m_agent.catalog();
+    if (kind == kinds.at(0))
+        catalog.setGateways(generatedGateways(count));
+    else if (kind == kinds.at(1))
+        catalog.setPeers(generatedPeers(count));
+    else
+        catalog.setViolations(generatedFindings(count));
+    return ok(QStringLiteral("%1 %2 listed from now on").arg(count).arg(kind));
 }
 
 QString Commands::stateText() const

@@ -37,6 +37,7 @@ private:
     QString isolate(bool on);
     QString next(const QStringList& args);
     QString edr(const QStringList& args);
+    QString generate(const QStringList& args);
     QString stateText() const;
     void sendNetAccess(int kind, qint64 blockAt, const QString& subnets);
 
