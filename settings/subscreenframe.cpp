@@ -156,9 +156,14 @@ QVector<RowText::Line> RowText::lines(const QString& text, int width) const
             const int blanksStart = i;
             while (i < paragraphEnd && text.at(i) == blank)
                 ++i;
+            // A word ends at a blank, or after a hyphen or slash within it (host names, paths), as a label breaks.
             const int wordStart = i;
-            while (i < paragraphEnd && text.at(i) != blank)
-                ++i;
+            while (i < paragraphEnd && text.at(i) != blank) {
+                const QChar character = text.at(i++);
+                if ((character == QLatin1Char('-') || character == QLatin1Char('/')) && i < paragraphEnd &&
+                    text.at(i) != blank)
+                    break;
+            }
             if (wordStart == i)
                 break;
             const int blanks = advance(text, blanksStart, wordStart - blanksStart);
@@ -201,7 +206,9 @@ QVector<RowText::Line> RowText::lines(const QString& text, int width) const
 
 int RowText::height(const QString& text, int width) const
 {
-    return lines(text, width).size() * metrics.lineSpacing();
+    // Lines follow each other at the line spacing; the last one also needs room for its descenders.
+    const int count = lines(text, width).size();
+    return count ? (count - 1) * metrics.lineSpacing() + metrics.height() : 0;
 }
 
 void RowText::draw(QPainter* painter, const QRect& area, const QString& text, const QColor& color) const

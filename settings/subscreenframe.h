@@ -97,14 +97,14 @@ private:
 };
 
 // Word-wrapped plain text for delegates. A label would measure every text through the font engine, which costs more
-// than a whole listing should; here each character's advance is measured once and lines break at blanks and line
-// breaks, as a word-wrapping label breaks them.
+// than a whole listing should; here each character's advance is measured once and lines break at blanks, after
+// hyphens and slashes and at line breaks, much as a word-wrapping label breaks them.
 class RowText
 {
 public:
     explicit RowText(const QFont& font = QFont());
 
-    const QFont& font() const { return textFont; }
+    // The distance from one line to the next.
     int lineHeight() const { return metrics.lineSpacing(); }
     int width(const QString& text) const;
     // Height of the wrapped text; an empty text takes no room.
