@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLocale>
@@ -57,10 +58,27 @@ struct CommandLine
     }
 };
 
-void installTranslation(QTranslator& translator)
+// The user's languages in order of preference, each as the catalogue names it or shortened at its last "_" until a
+// catalogue exists (pt_BR, then pt). Portuguese has only the Brazilian catalogue, which a reader in Portugal or Angola
+// follows far better than English; Qt's own lookup would pass over it to the next language listed, often English
+// (LANGUAGE=pt_PT:pt:en).
+QString translationFile(const QStringList& uiLanguages)
 {
-    if (translator.load(QLocale(), QStringLiteral("vexaui"), QStringLiteral("_"), QStringLiteral(":/lang/langFiles")))
-        QCoreApplication::installTranslator(&translator);
+    const QString pattern = QStringLiteral(":/lang/langFiles/vexaui_%1.qm");
+    for (const QString& language : uiLanguages) {
+        QString name = language.toLower().replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (;;) {
+            if (QFileInfo::exists(pattern.arg(name)))
+                return pattern.arg(name);
+            const int cut = name.lastIndexOf(QLatin1Char('_'));
+            if (cut <= 0)
+                break;
+            name.truncate(cut);
+        }
+        if (name == QLatin1String("pt"))
+            return pattern.arg(QStringLiteral("pt_br"));
+    }
+    return {};
 }
 
 // Help and version are printed on a terminal, which may have no display to build a QApplication on.
@@ -77,6 +95,15 @@ int answerOnTerminal(int& argc, char** argv)
 }
 
 } // namespace
+
+bool installTranslation(QTranslator& translator)
+{
+    const QString file = translationFile(QLocale().uiLanguages());
+    if (file.isEmpty() || !translator.load(file))
+        return false;
+    QCoreApplication::installTranslator(&translator);
+    return true;
+}
 
 void initVexaResources()
 {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QTranslator;
+
 // The whole life of the program, from the application object to its teardown; main() only calls this.
 int runVexaUi(int& argc, char** argv);
 
@@ -15,3 +17,7 @@ QString applicationId();
 // Organisation, name and version from the brand profile, and the desktop entry the windows belong to, so task bars
 // and Wayland compositors show the brand's name and icon.
 void setApplicationIdentity();
+
+// Loads the catalogue for the system's user-interface languages into the translator and installs it; false when no
+// language has one, and the English source texts stay.
+bool installTranslation(QTranslator& translator);
