@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
@@ -88,7 +89,8 @@ int answerOnTerminal(int& argc, char** argv)
     initVexaResources();
     setApplicationIdentity();
     QTranslator translator;
-    installTranslation(translator);
+    QTranslator qtTranslator;
+    installTranslation(translator, qtTranslator);
     CommandLine commandLine;
     commandLine.parser.process(app); // prints and ends the process
     return 0;
@@ -96,12 +98,17 @@ int answerOnTerminal(int& argc, char** argv)
 
 } // namespace
 
-bool installTranslation(QTranslator& translator)
+bool installTranslation(QTranslator& translator, QTranslator& qtTranslator)
 {
     const QString file = translationFile(QLocale().uiLanguages());
     if (file.isEmpty() || !translator.load(file))
         return false;
     QCoreApplication::installTranslator(&translator);
+    // Qt's own texts in the same language: the standard buttons our prompts ask the user to click, the input
+    // dialog's buttons, the text fields' context menus.
+    if (qtTranslator.load(QStringLiteral("qtbase_") + translator.language(),
+                          QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
     return true;
 }
 
@@ -138,7 +145,8 @@ int runVexaUi(int& argc, char** argv)
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-B.ttf"));
 
     QTranslator translator;
-    installTranslation(translator);
+    QTranslator qtTranslator;
+    installTranslation(translator, qtTranslator);
 
     CommandLine commandLine;
     commandLine.parser.process(app);

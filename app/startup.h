@@ -18,6 +18,7 @@ QString applicationId();
 // and Wayland compositors show the brand's name and icon.
 void setApplicationIdentity();
 
-// Loads the catalogue for the system's user-interface languages into the translator and installs it; false when no
-// language has one, and the English source texts stay.
-bool installTranslation(QTranslator& translator);
+// Loads the catalogue for the system's user-interface languages into the translator, and Qt's own catalogue for the
+// same language into qtTranslator, and installs them; false when no language has a catalogue of ours, and the
+// English source texts stay.
+bool installTranslation(QTranslator& translator, QTranslator& qtTranslator);

@@ -179,6 +179,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The desktop window of the Vexa secure-access agent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -459,6 +466,197 @@
     </message>
     <message>
         <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SESSION DETAILS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Gateway IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assigned IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EDR Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ACCOUNT DETAILS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEST CONNECTIVITY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMPLIANCE DETAILS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PEER DEVICES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View All Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUPPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LEGAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms of Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DEACTIVATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivate </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Password : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivation failed, please try again or contact admin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivation Not Allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SignOut Failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
