@@ -5,659 +5,659 @@
     <name>Activate</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Contact your administrator for the Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicite o código de ativação ao seu administrador</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CÓDIGO</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME DO DISPOSITIVO (opcional)</translation>
     </message>
     <message>
         <source>I have read and agree to terms of</source>
-        <translation type="unfinished"></translation>
+        <translation>Li e concordo com os termos do</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato de Licença do Usuário Final</translation>
     </message>
     <message>
         <source>Request to Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitar ativação</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Fale com o suporte</translation>
     </message>
     <message>
         <source>Invalid Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de ativação inválido</translation>
     </message>
     <message>
         <source>Invalid Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome inválido</translation>
     </message>
     <message>
         <source>Activation Failure due to Connectivity Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na ativação devido a problemas de conectividade</translation>
     </message>
     <message>
         <source>Agent Not Activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Agente não ativado</translation>
     </message>
     <message>
         <source>Duplicate Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de dispositivo duplicado</translation>
     </message>
     <message>
         <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>A ativação do dispositivo não é permitida. Entre em contato com o administrador</translation>
     </message>
     <message>
         <source>Activation Code Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de ativação expirado</translation>
     </message>
     <message>
         <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation type="unfinished"></translation>
+        <translation>O número máximo de dispositivos da sua conta foi atingido</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
 </context>
 <context>
     <name>ActivationPending</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Activation is pending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativação pendente...</translation>
     </message>
     <message>
         <source>Your Administrator has been notified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu administrador foi notificado.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenviar e-mail de verificação</translation>
     </message>
     <message>
         <source>Check Activation Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar status da ativação</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Admin approval pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprovação do administrador pendente</translation>
     </message>
     <message>
         <source>Verification Request Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na solicitação de verificação</translation>
     </message>
 </context>
 <context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Authorization Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorização necessária</translation>
     </message>
     <message>
         <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Faça login com o e-mail da empresa para acessar a rede corporativa deste dispositivo</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de e-mail</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail inválido</translation>
     </message>
     <message>
         <source>Invalid Email, Please contact your Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail inválido. Entre em contato com o administrador.</translation>
     </message>
     <message>
         <source>OTP resend blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenvio de OTP bloqueado; tente novamente mais tarde...</translation>
     </message>
     <message>
         <source>OTP attempts blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas; tente novamente mais tarde...</translation>
     </message>
     <message>
         <source>User Registration Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no registro do usuário</translation>
     </message>
     <message>
         <source>Sign in using your </source>
-        <translation type="unfinished"></translation>
+        <translation>Faça login com o e-mail da </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>empresa</translation>
     </message>
     <message>
         <source> email address to access the enterprise network from this endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation> para acessar a rede corporativa deste dispositivo.</translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas por: </translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>The desktop window of the Vexa secure-access agent.</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela da área de trabalho do agente de acesso seguro Vexa.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>Janela principal</translation>
     </message>
     <message>
         <source>You&apos;re Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não está conectado</translation>
     </message>
     <message>
         <source>Secure Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Acesso Seguro</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>User authentication is in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticação do usuário em andamento</translation>
     </message>
     <message>
         <source>User authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na autenticação do usuário</translation>
     </message>
     <message>
         <source>User authentication successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuário autenticado com sucesso</translation>
     </message>
     <message>
         <source>You&apos;re connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está conectado!</translation>
     </message>
     <message>
         <source>You&apos;re disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectando...</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já está na rede</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não está conectado</translation>
     </message>
     <message>
         <source>Discovery In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Descoberta em andamento</translation>
     </message>
     <message>
         <source>Fetching Preferred Access Gateway Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo informações do gateway de acesso preferencial</translation>
     </message>
     <message>
         <source>Checking Preferred Access Gateway Reachability</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando se o gateway de acesso preferencial está acessível</translation>
     </message>
     <message>
         <source>Fetching Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo o perfil</translation>
     </message>
     <message>
         <source>You&apos;re Already in the Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já está na rede</translation>
     </message>
     <message>
         <source>Creating Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Criando a sessão</translation>
     </message>
     <message>
         <source>Session Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>A sessão expirou</translation>
     </message>
     <message>
         <source>You&apos;re Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está conectado!</translation>
     </message>
     <message>
         <source>Your Device Has Been Isolated</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu dispositivo foi isolado</translation>
     </message>
     <message>
         <source>You&apos;re Subscribed</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está inscrito</translation>
     </message>
     <message>
         <source>Preferred Access Gateway listing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao listar os gateways de acesso preferenciais</translation>
     </message>
     <message>
         <source>Not Subscribed for Secure Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não está inscrito na conexão segura</translation>
     </message>
     <message>
         <source>Setting Preferred Access Gateway Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao definir o gateway de acesso preferencial</translation>
     </message>
     <message>
         <source>Internet Access is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso à Internet está bloqueado.</translation>
     </message>
     <message>
         <source>Access to the network address </source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso ao endereço de rede </translation>
     </message>
     <message>
         <source> has been blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> foi bloqueado.</translation>
     </message>
     <message>
         <source>Internet Access will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso à Internet será bloqueado às </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Access to network address </source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso ao endereço de rede </translation>
     </message>
     <message>
         <source> will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation> será bloqueado às </translation>
     </message>
     <message>
         <source>Internet Access enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Acesso à Internet liberado</translation>
     </message>
     <message>
         <source> Open </source>
-        <translation type="unfinished"></translation>
+        <translation> Abra o </translation>
     </message>
     <message>
         <source> to see the compliance details.</source>
-        <translation type="unfinished"></translation>
+        <translation> para ver os detalhes de conformidade.</translation>
     </message>
     <message>
         <source> Check the notification page to see the compliance details</source>
-        <translation type="unfinished"></translation>
+        <translation> Consulte a página de notificações para ver os detalhes de conformidade</translation>
     </message>
     <message>
         <source>   </source>
-        <translation type="unfinished"></translation>
+        <translation>   </translation>
     </message>
     <message>
         <source>.  </source>
-        <translation type="unfinished"></translation>
+        <translation>.  </translation>
     </message>
     <message>
         <source>.. </source>
-        <translation type="unfinished"></translation>
+        <translation>.. </translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Fetching Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo informações</translation>
     </message>
 </context>
 <context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>User Verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação do usuário</translation>
     </message>
     <message>
         <source>Check your email for the One-time Password (OTP) and enter it below</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja no seu e-mail a senha de uso único (OTP) e digite-a abaixo</translation>
     </message>
     <message>
         <source>OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP</translation>
     </message>
     <message>
         <source>Resend OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenviar OTP</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail inválido</translation>
     </message>
     <message>
         <source>Invalid OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP inválida</translation>
     </message>
     <message>
         <source>OTP Resend Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenvio de OTP bloqueado</translation>
     </message>
     <message>
         <source>OTP Attempts blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas</translation>
     </message>
     <message>
         <source>User Association Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao associar o usuário</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de e-mail não encontrado. Volte à tela de ativação e tente novamente</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de e-mail não encontrado. Volte à tela de e-mail e tente novamente</translation>
     </message>
     <message>
         <source>You OTP is valid for </source>
-        <translation type="unfinished"></translation>
+        <translation>Sua OTP é válida por </translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas por: </translation>
     </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com seu provedor para obter ajuda.</translation>
     </message>
     <message>
         <source>Regenerate QR</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar novo QR</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exibir o código QR. Selecione &apos;Gerar novo QR&apos; para tentar novamente.</translation>
     </message>
 </context>
 <context>
     <name>ServiceCode</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Enter the account service ID below</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite abaixo o ID de serviço da conta</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de serviço</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>SESSION DETAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>DETALHES DA SESSÃO</translation>
     </message>
     <message>
         <source>Access Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway de acesso</translation>
     </message>
     <message>
         <source>WAN</source>
-        <translation type="unfinished"></translation>
+        <translation>WAN</translation>
     </message>
     <message>
         <source>External IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP externo</translation>
     </message>
     <message>
         <source>Access Gateway IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP do gateway de acesso</translation>
     </message>
     <message>
         <source>Assigned IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP atribuído</translation>
     </message>
     <message>
         <source>Up Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo ativo</translation>
     </message>
     <message>
         <source>EDR Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão EDR</translation>
     </message>
     <message>
         <source>ACCOUNT DETAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>DETALHES DA CONTA</translation>
     </message>
     <message>
         <source>Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do dispositivo</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>TEST CONNECTIVITY</source>
-        <translation type="unfinished"></translation>
+        <translation>TESTAR CONECTIVIDADE</translation>
     </message>
     <message>
         <source>Try Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Testar</translation>
     </message>
     <message>
         <source>COMPLIANCE DETAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>DETALHES DE CONFORMIDADE</translation>
     </message>
     <message>
         <source>Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificações</translation>
     </message>
     <message>
         <source>PEER DEVICES</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPOSITIVOS PARES</translation>
     </message>
     <message>
         <source>View All Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver todos os dispositivos</translation>
     </message>
     <message>
         <source>SUPPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPORTE</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentários</translation>
     </message>
     <message>
         <source>LEGAL</source>
-        <translation type="unfinished"></translation>
+        <translation>INFORMAÇÕES LEGAIS</translation>
     </message>
     <message>
         <source>Terms of Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Termos de Serviço</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Política de Privacidade</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato de Licença do Usuário Final</translation>
     </message>
     <message>
         <source>DEACTIVATION</source>
-        <translation type="unfinished"></translation>
+        <translation>DESATIVAÇÃO</translation>
     </message>
     <message>
         <source>Deactivate </source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar </translation>
     </message>
     <message>
         <source>ABOUT</source>
-        <translation type="unfinished"></translation>
+        <translation>SOBRE</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuário</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>FULL</source>
-        <translation type="unfinished"></translation>
+        <translation>COMPLETO</translation>
     </message>
     <message>
         <source>SPLIT</source>
-        <translation type="unfinished"></translation>
+        <translation>DIVIDIDO</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está prestes a sair. Clique em &apos;Sim&apos; para continuar.</translation>
     </message>
     <message>
         <source>Enter Password : </source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha: </translation>
     </message>
     <message>
         <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está prestes a desativar o dispositivo. Para continuar a desativação, clique em &apos;Sim&apos;</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Deactivation failed, please try again or contact admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na desativação. Tente novamente ou entre em contato com o administrador</translation>
     </message>
     <message>
         <source>Password Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha obrigatória</translation>
     </message>
     <message>
         <source>Wrong Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha incorreta</translation>
     </message>
     <message>
         <source>Deactivation Not Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativação não permitida</translation>
     </message>
     <message>
         <source>SignOut Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao sair</translation>
     </message>
 </context>
 </TS>

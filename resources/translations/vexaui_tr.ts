@@ -5,659 +5,659 @@
     <name>Activate</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Contact your administrator for the Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme kodu için yöneticinize başvurun</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>KOD</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>CİHAZ ADI (isteğe bağlı)</translation>
     </message>
     <message>
         <source>I have read and agree to terms of</source>
-        <translation type="unfinished"></translation>
+        <translation>Aşağıdaki sözleşmenin koşullarını okudum ve kabul ediyorum</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
     </message>
     <message>
         <source>Request to Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme iste</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Destek ekibine ulaşın</translation>
     </message>
     <message>
         <source>Invalid Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz etkinleştirme kodu</translation>
     </message>
     <message>
         <source>Invalid Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz ad</translation>
     </message>
     <message>
         <source>Activation Failure due to Connectivity Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı sorunları nedeniyle etkinleştirme başarısız oldu</translation>
     </message>
     <message>
         <source>Agent Not Activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Aracı etkinleştirilmedi</translation>
     </message>
     <message>
         <source>Duplicate Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu cihaz adı zaten kullanılıyor</translation>
     </message>
     <message>
         <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Cihaz etkinleştirmeye izin verilmiyor, lütfen yöneticinize başvurun</translation>
     </message>
     <message>
         <source>Activation Code Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme kodunun süresi doldu</translation>
     </message>
     <message>
         <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesabınız için izin verilen en fazla cihaz sayısına ulaşıldı</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
 </context>
 <context>
     <name>ActivationPending</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Activation is pending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme bekleniyor...</translation>
     </message>
     <message>
         <source>Your Administrator has been notified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yöneticinize bildirim gönderildi.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrulama e-postasını yeniden gönder</translation>
     </message>
     <message>
         <source>Check Activation Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme durumunu denetle</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Admin approval pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Yönetici onayı bekleniyor</translation>
     </message>
     <message>
         <source>Verification Request Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrulama isteği başarısız oldu</translation>
     </message>
 </context>
 <context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Authorization Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Yetkilendirme gerekli</translation>
     </message>
     <message>
         <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu cihazdan kurumsal ağa erişmek için şirket e-posta adresinizle oturum açın</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta adresi</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>İleri</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Atla</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz e-posta</translation>
     </message>
     <message>
         <source>Invalid Email, Please contact your Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz e-posta, lütfen yöneticinize başvurun.</translation>
     </message>
     <message>
         <source>OTP resend blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP yeniden gönderimi engellendi, bir süre sonra yeniden deneyin...</translation>
     </message>
     <message>
         <source>OTP attempts blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemeleri engellendi, bir süre sonra yeniden deneyin...</translation>
     </message>
     <message>
         <source>User Registration Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kaydı başarısız oldu</translation>
     </message>
     <message>
         <source>Sign in using your </source>
-        <translation type="unfinished"></translation>
+        <translation>Bu cihazdan kurumsal ağa erişmek için </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>şirket</translation>
     </message>
     <message>
         <source> email address to access the enterprise network from this endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation> e-posta adresinizle oturum açın.</translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemelerinin engeli kalkana kadar: </translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>The desktop window of the Vexa secure-access agent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vexa güvenli erişim aracısının masaüstü penceresi.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ana pencere</translation>
     </message>
     <message>
         <source>You&apos;re Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlı değilsiniz</translation>
     </message>
     <message>
         <source>Secure Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Güvenli Erişim</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>User authentication is in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kimlik doğrulaması sürüyor</translation>
     </message>
     <message>
         <source>User authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kimlik doğrulaması başarısız oldu</translation>
     </message>
     <message>
         <source>User authentication successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kimliği doğrulandı</translation>
     </message>
     <message>
         <source>You&apos;re connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlanıyor...</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlandınız!</translation>
     </message>
     <message>
         <source>You&apos;re disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı kesiliyor...</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaten ağın içindesiniz</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlı değilsiniz</translation>
     </message>
     <message>
         <source>Discovery In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Keşif sürüyor</translation>
     </message>
     <message>
         <source>Fetching Preferred Access Gateway Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçidinin bilgileri alınıyor</translation>
     </message>
     <message>
         <source>Checking Preferred Access Gateway Reachability</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçidine erişilebilirlik denetleniyor</translation>
     </message>
     <message>
         <source>Fetching Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil alınıyor</translation>
     </message>
     <message>
         <source>You&apos;re Already in the Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaten ağın içindesiniz</translation>
     </message>
     <message>
         <source>Creating Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum oluşturuluyor</translation>
     </message>
     <message>
         <source>Session Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum zaman aşımına uğradı</translation>
     </message>
     <message>
         <source>You&apos;re Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlandınız!</translation>
     </message>
     <message>
         <source>Your Device Has Been Isolated</source>
-        <translation type="unfinished"></translation>
+        <translation>Cihazınız yalıtıldı</translation>
     </message>
     <message>
         <source>You&apos;re Subscribed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonesiniz</translation>
     </message>
     <message>
         <source>Preferred Access Gateway listing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçitleri listelenemedi</translation>
     </message>
     <message>
         <source>Not Subscribed for Secure Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Güvenli bağlantı aboneliğiniz yok</translation>
     </message>
     <message>
         <source>Setting Preferred Access Gateway Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçidi ayarlanamadı</translation>
     </message>
     <message>
         <source>Internet Access is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet erişimi engellendi.</translation>
     </message>
     <message>
         <source>Access to the network address </source>
-        <translation type="unfinished"></translation>
+        <translation>Ağ adresi </translation>
     </message>
     <message>
         <source> has been blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> için erişim engellendi.</translation>
     </message>
     <message>
         <source>Internet Access will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet erişimi şu saatte engellenecek: </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Access to network address </source>
-        <translation type="unfinished"></translation>
+        <translation>Ağ adresi </translation>
     </message>
     <message>
         <source> will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation> için erişim şu saatte engellenecek: </translation>
     </message>
     <message>
         <source>Internet Access enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet erişimi açıldı</translation>
     </message>
     <message>
         <source> Open </source>
-        <translation type="unfinished"></translation>
+        <translation> Uyumluluk ayrıntılarını görmek için </translation>
     </message>
     <message>
         <source> to see the compliance details.</source>
-        <translation type="unfinished"></translation>
+        <translation> uygulamasını açın.</translation>
     </message>
     <message>
         <source> Check the notification page to see the compliance details</source>
-        <translation type="unfinished"></translation>
+        <translation> Uyumluluk ayrıntıları için bildirim sayfasına bakın</translation>
     </message>
     <message>
         <source>   </source>
-        <translation type="unfinished"></translation>
+        <translation>   </translation>
     </message>
     <message>
         <source>.  </source>
-        <translation type="unfinished"></translation>
+        <translation>.  </translation>
     </message>
     <message>
         <source>.. </source>
-        <translation type="unfinished"></translation>
+        <translation>.. </translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Fetching Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgiler alınıyor</translation>
     </message>
 </context>
 <context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>User Verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı doğrulaması</translation>
     </message>
     <message>
         <source>Check your email for the One-time Password (OTP) and enter it below</source>
-        <translation type="unfinished"></translation>
+        <translation>E-postanıza gönderilen tek kullanımlık parolayı (OTP) aşağıya girin</translation>
     </message>
     <message>
         <source>OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP</translation>
     </message>
     <message>
         <source>Resend OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP&apos;yi yeniden gönder</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gönder</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz e-posta</translation>
     </message>
     <message>
         <source>Invalid OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz OTP</translation>
     </message>
     <message>
         <source>OTP Resend Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP yeniden gönderimi engellendi</translation>
     </message>
     <message>
         <source>OTP Attempts blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemeleri engellendi</translation>
     </message>
     <message>
         <source>User Association Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı ilişkilendirilemedi</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta kimliği bulunamadı, lütfen etkinleştirme ekranına dönüp yeniden deneyin</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta kimliği bulunamadı, lütfen e-posta ekranına dönüp yeniden deneyin</translation>
     </message>
     <message>
         <source>You OTP is valid for </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP&apos;nizin kalan geçerlilik süresi: </translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemelerinin engeli kalkana kadar: </translation>
     </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR&apos;yi yeniden oluştur&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için sağlayıcınıza başvurun.</translation>
     </message>
     <message>
         <source>Regenerate QR</source>
-        <translation type="unfinished"></translation>
+        <translation>QR&apos;yi yeniden oluştur</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>QR kodu görüntülenemedi. Yeniden denemek için &apos;QR&apos;yi yeniden oluştur&apos; düğmesini seçin.</translation>
     </message>
 </context>
 <context>
     <name>ServiceCode</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Enter the account service ID below</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesap hizmet kimliğini aşağıya girin</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizmet kimliği</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gönder</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>SESSION DETAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>OTURUM AYRINTILARI</translation>
     </message>
     <message>
         <source>Access Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Erişim ağ geçidi</translation>
     </message>
     <message>
         <source>WAN</source>
-        <translation type="unfinished"></translation>
+        <translation>WAN</translation>
     </message>
     <message>
         <source>External IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Dış IP</translation>
     </message>
     <message>
         <source>Access Gateway IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Erişim ağ geçidi IP&apos;si</translation>
     </message>
     <message>
         <source>Assigned IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Atanan IP</translation>
     </message>
     <message>
         <source>Up Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalışma süresi</translation>
     </message>
     <message>
         <source>EDR Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>EDR bağlantısı</translation>
     </message>
     <message>
         <source>ACCOUNT DETAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>HESAP AYRINTILARI</translation>
     </message>
     <message>
         <source>Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cihaz adı</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta</translation>
     </message>
     <message>
         <source>TEST CONNECTIVITY</source>
-        <translation type="unfinished"></translation>
+        <translation>BAĞLANTI TESTİ</translation>
     </message>
     <message>
         <source>Try Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Dene</translation>
     </message>
     <message>
         <source>COMPLIANCE DETAILS</source>
-        <translation type="unfinished"></translation>
+        <translation>UYUMLULUK AYRINTILARI</translation>
     </message>
     <message>
         <source>Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildirimler</translation>
     </message>
     <message>
         <source>PEER DEVICES</source>
-        <translation type="unfinished"></translation>
+        <translation>EŞ CİHAZLAR</translation>
     </message>
     <message>
         <source>View All Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm cihazları görüntüle</translation>
     </message>
     <message>
         <source>SUPPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>DESTEK</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri bildirim</translation>
     </message>
     <message>
         <source>LEGAL</source>
-        <translation type="unfinished"></translation>
+        <translation>YASAL BİLGİLER</translation>
     </message>
     <message>
         <source>Terms of Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizmet Koşulları</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Gizlilik Politikası</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
     </message>
     <message>
         <source>DEACTIVATION</source>
-        <translation type="unfinished"></translation>
+        <translation>DEVRE DIŞI BIRAKMA</translation>
     </message>
     <message>
         <source>Deactivate </source>
-        <translation type="unfinished"></translation>
+        <translation>Devre dışı bırak </translation>
     </message>
     <message>
         <source>ABOUT</source>
-        <translation type="unfinished"></translation>
+        <translation>HAKKINDA</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürüm</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturumu kapat</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlı</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlanıyor...</translation>
     </message>
     <message>
         <source>FULL</source>
-        <translation type="unfinished"></translation>
+        <translation>TAM</translation>
     </message>
     <message>
         <source>SPLIT</source>
-        <translation type="unfinished"></translation>
+        <translation>BÖLÜNMÜŞ</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum aç</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturumunuz kapatılacak. Devam etmek için &apos;Evet&apos;e tıklayın.</translation>
     </message>
     <message>
         <source>Enter Password : </source>
-        <translation type="unfinished"></translation>
+        <translation>Parolayı girin: </translation>
     </message>
     <message>
         <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cihaz devre dışı bırakılacak. Devam etmek için lütfen &apos;Evet&apos;e tıklayın</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Evet</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Hayır</translation>
     </message>
     <message>
         <source>Deactivation failed, please try again or contact admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Devre dışı bırakma başarısız oldu, lütfen yeniden deneyin veya yöneticinize başvurun</translation>
     </message>
     <message>
         <source>Password Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola gerekli</translation>
     </message>
     <message>
         <source>Wrong Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Yanlış parola</translation>
     </message>
     <message>
         <source>Deactivation Not Allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Devre dışı bırakmaya izin verilmiyor</translation>
     </message>
     <message>
         <source>SignOut Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum kapatılamadı</translation>
     </message>
 </context>
 </TS>
