@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Check Activation Status</source>
-        <translation>Comprobar el estado de la activación</translation>
+        <translation>Comprobar estado de activación</translation>
     </message>
     <message>
         <source>Settings</source>
