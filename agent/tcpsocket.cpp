@@ -62,6 +62,8 @@ void tcpsocket::readyRead_callback()
             if (contentLength > maxLineLength) {
                 partialLine.clear();
                 discardingLine = true;
+                qWarning("tcpsocket: dropped a line from the agent longer than %d bytes", maxLineLength);
+                emit lineDiscarded();
             } else {
                 partialLine.append(chunk.constData() + start, end - start);
             }

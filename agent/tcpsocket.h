@@ -32,6 +32,8 @@ public:
 
 signals:
     void event_notify(QByteArray line);
+    // A line over the length limit was dropped: whatever waited for the agent's answer will not get it.
+    void lineDiscarded();
     void connectedToBackend();
     void disconnected();
 

@@ -75,6 +75,7 @@ QString Commands::helpText()
         "  next KIND CODE                the next KIND request gets outcome CODE; KIND is one of\n"
         "                                activate status deactivate register verify signout feedback pags pref\n"
         "                                violations peers\n"
+        "  raw LINE                      send LINE to every client as it stands, valid or not\n"
         "  disconnect                    close every client connection (clients reconnect by themselves)\n"
         "  quit                          stop the simulator");
 }
@@ -159,6 +160,8 @@ QString Commands::run(const QString& line)
         return config(args);
     if (verb == QLatin1String("next"))
         return next(args);
+    if (verb == QLatin1String("raw"))
+        return raw(line);
     if (verb == QLatin1String("disconnect")) {
         const int count = m_server ? m_server->clientCount() : 0;
         if (m_server)
@@ -382,6 +385,19 @@ QString Commands::next(const QStringList& args)
                      OutcomePlan::kinds().join(QLatin1Char(' ')));
     m_agent.outcomes().force(args.at(1), code);
     return ok(QStringLiteral("the next %1 request gets outcome %2").arg(args.at(1)).arg(code));
+}
+
+QString Commands::raw(const QString& line)
+{
+    // The rest of the line as typed, blanks inside kept: messages no scenario produces, for the UI's edge cases.
+    const QString typed = line.trimmed();
+    const QString rest = typed.mid(typed.indexOf(QLatin1Char(' ')) + 1).trimmed();
+    if (typed.indexOf(QLatin1Char(' ')) < 0 || rest.isEmpty())
+        return error(QStringLiteral("usage: raw LINE"));
+    const int clients = m_server ? m_server->sendRaw(rest.toUtf8()) : 0;
+    if (clients == 0)
+        return error(QStringLiteral("no clients"));
+    return ok(QStringLiteral("sent to %1 client(s)").arg(clients));
 }
 
 QString Commands::stateText() const

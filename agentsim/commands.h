@@ -40,6 +40,7 @@ private:
     QString config(const QStringList& args);
     QString edr(const QStringList& args);
     QString stateText() const;
+    QString raw(const QString& line);
     void sendNetAccess(int kind, qint64 blockAt, const QString& subnets);
 
     SimAgent& m_agent;

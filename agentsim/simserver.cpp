@@ -187,6 +187,16 @@ QStringList SimServer::clientSummaries() const
     return out;
 }
 
+int SimServer::sendRaw(const QByteArray& line)
+{
+    for (const auto& client : m_clients) {
+        client->socket->write(line + '\n');
+        m_log.write(QStringLiteral("send"),
+                    {{QStringLiteral("client"), client->id}, {QStringLiteral("raw"), QString::fromUtf8(line)}});
+    }
+    return clientCount();
+}
+
 void SimServer::disconnectAll()
 {
     std::vector<QPointer<QTcpSocket>> sockets;

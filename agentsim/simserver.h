@@ -34,6 +34,8 @@ public:
     int clientCount() const { return int(m_clients.size()); }
     QStringList clientSummaries() const;
     void disconnectAll();
+    // Writes the line as it stands, plus "\n", to every client; returns how many got it.
+    int sendRaw(const QByteArray& line);
 
 private:
     struct Client

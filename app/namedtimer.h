@@ -17,3 +17,9 @@ QTimer* startNamedSingleShot(QObject* owner, int milliseconds, const QString& na
     timer->start(milliseconds);
     return timer;
 }
+
+// Drops the owner's pending single shots of that name without firing them.
+inline void cancelNamedSingleShots(QObject* owner, const QString& name)
+{
+    qDeleteAll(owner->findChildren<QTimer*>(name, Qt::FindDirectChildrenOnly));
+}

@@ -131,6 +131,18 @@ void setApplicationIdentity()
     QGuiApplication::setDesktopFileName(applicationId());
 }
 
+std::unique_ptr<QTimer> watchShowRequests(RunGuard& guard, MainWindow& window)
+{
+    auto poll = std::make_unique<QTimer>();
+    poll->setInterval(100);
+    QObject::connect(poll.get(), &QTimer::timeout, &window, [&guard, &window] {
+        if (guard.takeShowRequest())
+            window.bringToFront();
+    });
+    poll->start();
+    return poll;
+}
+
 int runVexaUi(int& argc, char** argv)
 {
     if (CommandLine().asksOnlyForHelpOrVersion(argc, argv))
@@ -172,15 +184,7 @@ int runVexaUi(int& argc, char** argv)
 
     splash.finish(window.get());
 
-    auto showRequestPoll = std::make_unique<QTimer>();
-    showRequestPoll->setInterval(100);
-    QObject::connect(showRequestPoll.get(), &QTimer::timeout, &app, [&guard, &window] {
-        if (guard.takeShowRequest()) {
-            window->show();
-            window->activateWindow();
-        }
-    });
-    showRequestPoll->start();
+    auto showRequestPoll = watchShowRequests(guard, *window);
 
     window->show();
     const int status = QApplication::exec();

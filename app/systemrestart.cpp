@@ -21,11 +21,28 @@ Command command()
 #endif
 }
 
-bool start(const Command& restart)
+void start(const Command& restart, QObject* context, std::function<void()> failed)
 {
-    if (replacement())
-        return replacement()(restart);
-    return QProcess::startDetached(restart.program, restart.arguments);
+    if (replacement()) {
+        if (!replacement()(restart))
+            failed();
+        return;
+    }
+    // Run as a child rather than detached: only its exit status tells whether the system accepted the restart.
+    auto* process = new QProcess(context);
+    QObject::connect(process, &QProcess::errorOccurred, context, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return; // a crash also ends in finished()
+        process->deleteLater();
+        failed();
+    });
+    QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), context,
+                     [process, failed](int exitCode, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             failed();
+                     });
+    process->start(restart.program, restart.arguments);
 }
 
 void setLauncher(Launcher launcher)

@@ -82,6 +82,17 @@ Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::A
 
 Activate::~Activate() = default;
 
+QString Activate::refusalText(ResponseType code)
+{
+    const char* text = activationFailureText(code);
+    return text ? tr(text) : QString();
+}
+
+void Activate::showNotice(const QString& text)
+{
+    ui->statusMessage->setText(text);
+}
+
 void Activate::setStatusText(const QString& text, int seconds)
 {
     ui->statusMessage->setText(text);
@@ -91,6 +102,8 @@ void Activate::setStatusText(const QString& text, int seconds)
 
 void Activate::showAgentUnavailable()
 {
+    // A text shown before the drop must not take its clearing timer along with the link's text.
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusMessage->setText(tr("Unable to connect with application service"));
 }
 
@@ -102,8 +115,12 @@ void Activate::clearAgentUnavailable()
 
 void Activate::activationError(ResponseType code)
 {
-    if (const char* text = activationFailureText(code))
-        setStatusText(tr(text), failureSeconds);
+    const QString text = refusalText(code);
+    if (text.isEmpty())
+        return;
+    setStatusText(text, failureSeconds);
+    // The request is answered: the same fields may be sent again, e.g. after a connectivity failure.
+    activateButton();
 }
 
 void Activate::clearActivationScreen()

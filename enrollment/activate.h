@@ -18,7 +18,12 @@ public:
     explicit Activate(QWidget* parent = nullptr);
     ~Activate() override;
 
+    // The agent's reason for refusing an activation, or an empty text for a code that is no refusal.
+    static QString refusalText(ResponseType code);
+
     void setStatusText(const QString& text, int seconds);
+    // A text that stays until another replaces it.
+    void showNotice(const QString& text);
     void showAgentUnavailable();
     void clearAgentUnavailable();
 

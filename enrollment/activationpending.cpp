@@ -38,6 +38,8 @@ void ActivationPending::requestActivationStatus()
 
 void ActivationPending::showAgentUnavailable()
 {
+    // A text shown before the drop must not take its clearing timer along with the link's text.
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusMessage->setText(tr("Unable to connect with application service"));
 }
 

@@ -70,8 +70,9 @@ void AuthEmail::clearAgentUnavailable()
 
 void AuthEmail::processUserAuthResponse(Response response)
 {
+    // The resend wait is the answer's own next attempt; how long attempts stay blocked is the agent's one block time,
+    // the same member the OTP page reads, whichever request was answered.
     const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
-    const qint64 validity = brand().usesEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
 
     switch (response.code) {
     case InvalidEmail:
@@ -94,7 +95,7 @@ void AuthEmail::processUserAuthResponse(Response response)
         ui->statusMessage->setText(tr("OTP attempts blocked retry after sometime..."));
         if (brand().usesEmailEnrollment())
             emit sendMessageToActivate(ui->statusMessage->text());
-        startCountdown(validity);
+        startCountdown(response.userActNextAttempt);
         break;
     case UserRegistrationFailure:
         ui->statusMessage->setText(tr("User Registration Failure"));
@@ -115,6 +116,11 @@ void AuthEmail::signInReq()
 
 void AuthEmail::authADReq()
 {
+    // Written to a dropped link the sign-in would be lost without a word.
+    if (!vexaintf::instance()->isConnected()) {
+        showAgentUnavailable();
+        return;
+    }
     emit userregister(QString());
 }
 
@@ -132,15 +138,19 @@ void AuthEmail::setCompanyName(QString name)
 
 void AuthEmail::onAttemptBlockedTimeOut()
 {
+    // The block keeps counting while the link is down, but the line keeps saying that the link is down.
+    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect with application service");
     if (attemptBlockedTime == Countdown::zero) {
         attemptBlockedTimer->stop();
         enableNextButton(ui->mailInput->text());
-        ui->statusMessage->clear();
+        if (!linkLossShown)
+            ui->statusMessage->clear();
         return;
     }
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);
-    ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
-                               attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+    if (!linkLossShown)
+        ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
+                                   attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
     ui->emailAuthButton->setEnabled(false);
 }
 

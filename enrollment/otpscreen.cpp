@@ -131,6 +131,9 @@ void OtpScreen::processResponse(Response response)
         validityTimer->stop();
         ui->validLabel->clear();
         blocked = true;
+        // Whatever the code, a block counts down: nothing else would ever end it.
+        if (!attemptBlockedTimer->isActive())
+            attemptBlockedTimer->start();
     } else {
         // A resend wait that has just started keeps the button off until it runs out.
         ui->resendButton->setEnabled(!resendTimer->isActive());
@@ -240,14 +243,19 @@ void OtpScreen::onResendTimeOut()
 
 void OtpScreen::onAttemptBlockedTimeOut()
 {
+    // The block keeps counting while the link is down, but the line keeps saying that the link is down.
+    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect with application service");
     if (attemptBlockedTime == Countdown::zero) {
         blocked = false;
         attemptBlockedTimer->stop();
-        ui->statusMessage->clear();
+        if (!linkLossShown)
+            ui->statusMessage->clear();
+        enableSubmitButton(ui->otpInput->text());
         return;
     }
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);
     blocked = true;
-    ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
-                               attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+    if (!linkLossShown)
+        ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
+                                   attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
 }

@@ -35,8 +35,38 @@ QRCodeScreen::~QRCodeScreen() = default;
 
 void QRCodeScreen::requestQRCode()
 {
+    if (refused)
+        return;
+    awaitingCode = true;
     emit startSpinner(this, true);
     emit generateQR(false);
+}
+
+void QRCodeScreen::showRefusal(const QString& reason)
+{
+    // A code asked for before the refusal came is not wanted any more either.
+    refused = true;
+    awaitingCode = false;
+    refusalReason = reason;
+    ui->statusMessage->setText(reason);
+}
+
+void QRCodeScreen::clearRefusal()
+{
+    refused = false;
+    refusalReason.clear();
+    ui->statusMessage->clear();
+}
+
+void QRCodeScreen::showAgentUnavailable()
+{
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+}
+
+void QRCodeScreen::clearAgentUnavailable()
+{
+    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+        ui->statusMessage->setText(refusalReason);
 }
 
 ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)
@@ -51,12 +81,20 @@ ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)
 
 void QRCodeScreen::regenerateQRCode()
 {
+    clearRefusal();
+    awaitingCode = true;
     emit generateQR(true);
     emit startSpinner(this, true);
 }
 
 void QRCodeScreen::showQRCode(QRActivationReq code)
 {
+    // Only a code this screen asked for, or one it has not shown yet, is drawn and activated: an agent that repeats
+    // its code in other messages, or hands one out after a refusal, must not set off an activation each time.
+    const bool askedFor = awaitingCode;
+    if (!askedFor && (refused || code.qrCode == shownCode))
+        return;
+    awaitingCode = false;
     const QImage image = QrCodeGenerator().toImage(code.qrCode, qrImageSize, qrBorder, qrcodegen::QrCode::Ecc::MEDIUM);
     if (image.isNull()) {
         // The previous code must not stay up: the user would scan a code that no longer belongs to this request.
@@ -66,5 +104,6 @@ void QRCodeScreen::showQRCode(QRActivationReq code)
         return;
     }
     ui->qr->setPixmap(QPixmap::fromImage(image));
+    shownCode = code.qrCode;
     emit activate(activationRequest(code));
 }

@@ -17,8 +17,17 @@ public:
     explicit QRCodeScreen(QWidget* parent = nullptr);
     ~QRCodeScreen() override;
 
-    // Asks the agent for the current code, with the spinner covering the screen until the agent answers.
+    // Asks the agent for the current code, with the spinner covering the screen until the agent answers. While a
+    // refusal is shown nothing is asked: asking again would only be refused again.
     void requestQRCode();
+    // The agent refused the activation, or the administrator declined it. The reason stays on screen, and no code is
+    // asked for or activated on the window's own account until the user asks for a new one.
+    void showRefusal(const QString& reason);
+    // The user asked for a fresh start (Regenerate, or another service ID).
+    void clearRefusal();
+    bool isRefused() const { return refused; }
+    void showAgentUnavailable();
+    void clearAgentUnavailable();
 
     // The activation request that goes with a code shown on this screen.
     static ActivationReq activationRequest(const QRActivationReq& code);
@@ -39,4 +48,8 @@ public slots:
 
 private:
     std::unique_ptr<Ui::QRCodeScreen> ui;
+    bool refused = false;
+    QString refusalReason;
+    bool awaitingCode = false;
+    QString shownCode;
 };

@@ -56,19 +56,22 @@ void ServiceCode::qrScreenSwitched()
 void ServiceCode::activateQR(QString code)
 {
     qrCode = code;
-    // A code the QR page could not draw was never offered to the user, so it is not activated behind their back.
-    if (!QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
+    // A code the QR page could not draw was never offered to the user, so it is not activated behind their back;
+    // after a refusal the user decides when to try again.
+    if (qrScreen->isRefused() || !QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
         return;
     emit activate(QRCodeScreen::activationRequest({qrCode, serviceId}));
 }
 
 void ServiceCode::agentConnectedNotification()
 {
+    qrScreen->clearAgentUnavailable();
     qrScreen->requestQRCode();
 }
 
 void ServiceCode::agentDisconnectedNotification()
 {
+    qrScreen->showAgentUnavailable();
     emit startSpinner(this, true);
 }
 
@@ -82,10 +85,17 @@ void ServiceCode::clearServiceIDScreen()
     ui->serviceCodeInput->clear();
 }
 
+void ServiceCode::showRefusal(const QString& reason)
+{
+    showPage(qrPage);
+    qrScreen->showRefusal(reason);
+}
+
 void ServiceCode::submitClicked()
 {
     serviceId = ui->serviceCodeInput->text().trimmed();
     showPage(qrPage);
+    qrScreen->clearRefusal();
     qrScreen->requestQRCode();
 }
 

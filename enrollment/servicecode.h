@@ -33,6 +33,8 @@ public slots:
     void agentDisconnectedNotification();
     void switchToServiceCodeScreen();
     void clearServiceIDScreen();
+    // The activation was refused, by the agent or by the administrator: the QR page says why and waits for the user.
+    void showRefusal(const QString& reason);
 
 private slots:
     void submitClicked();

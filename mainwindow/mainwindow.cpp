@@ -1,24 +1,24 @@
 #include "mainwindow/mainwindow.h"
 
-#include "agent/messageparser.h"
+#include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
 #include "app/systemrestart.h"
+#include "app/systemtray.h"
 #include "app/theme.h"
 #include "app/waitingspinnerwidget.h"
-#include "app/weblink.h"
 #include "enrollment/activate.h"
 #include "enrollment/activationpending.h"
 #include "enrollment/authemail.h"
 #include "enrollment/servicecode.h"
+#include "mainwindow/secconnstatus.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -35,15 +35,8 @@ const QString togglePressedTemplate = QStringLiteral(
     "background-color: white; border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; "
     "border-radius: 15px; }");
 
-constexpr int secconnConnecting = 1;
-constexpr int secconnConnected = 2;
-constexpr int secconnDisconnecting = 3;
-constexpr int secconnNotConnected = 4;
-constexpr int secconnAlreadyInNetwork = 5;
-
-constexpr int qrRetryDelayMs = 5000;
-constexpr int approvalRecheckDelayMs = 300000;
 constexpr int rebootPromptResetMs = 500;
+constexpr int loadingTickMs = 1000;
 
 } // namespace
 
@@ -58,6 +51,10 @@ MainWindow::MainWindow(QWidget* parent)
     authEmailScreen = new AuthEmail;
     pendingScreen = new ActivationPending;
 
+    // A child, so that tests find it by name and drive it.
+    loadingTimer = new QTimer(this);
+    loadingTimer->setObjectName(QStringLiteral("loadingTimer"));
+    loadingTimer->setInterval(loadingTickMs);
     loadingTime = QTime(0, 0);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
@@ -117,6 +114,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(agent, &vexaintf::sendVexaEvent, this, &MainWindow::processVexaEvent);
     connect(agent, &vexaintf::agentDisconnected, this, &MainWindow::handleAgentDisconnection);
     connect(agent, &vexaintf::agentConnected, this, &MainWindow::handleAgentConnection);
+    // A dropped over-long line may have been the answer the spinner waits for.
+    connect(agent->socket(), &tcpsocket::lineDiscarded, this, &MainWindow::stopSpinner);
     connect(this, &MainWindow::secconnChangeToggleState, agent, &vexaintf::togglesecurechannelstatus);
     connect(this, &MainWindow::rebootCancelled, agent, &vexaintf::rebootCancelled);
     connect(this, &MainWindow::userAuthResponse, authEmailScreen, &AuthEmail::processUserAuthResponse);
@@ -124,7 +123,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(this, &MainWindow::listPags, settingsScreen, &Settings::processPagsResponse);
     connect(this, &MainWindow::listViolations, settingsScreen, &Settings::processViolationListResponse);
     connect(this, &MainWindow::listPeers, settingsScreen, &Settings::processPeerListResponse);
-    connect(&loadingTimer, &QTimer::timeout, this, &MainWindow::updateLoadingTime);
+    connect(loadingTimer, &QTimer::timeout, this, &MainWindow::updateLoadingTime);
     connect(trayIcon, &QSystemTrayIcon::messageClicked, this, &MainWindow::sysTrayMessageClicked);
     connect(this, &MainWindow::showQRCode, serviceCodeScreen, &ServiceCode::showQRCode);
     connect(this, &MainWindow::qrScreenSwitched, serviceCodeScreen, &ServiceCode::qrScreenSwitched);
@@ -144,14 +143,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::activateQRThroughCode()
-{
-    emit activateQR(pendingServiceCode);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (SystemTray::isAvailable()) {
         hide();
         event->ignore();
         return;
@@ -287,6 +281,10 @@ void MainWindow::tellScreensAgentUnavailable()
 void MainWindow::handleAgentDisconnection()
 {
     ui->toggleSwitchWidget->setEnabled(false);
+    // While the link is down the status line says so and nothing else: no loading animation and no clearing of
+    // a text shown before the drop may take its place.
+    loadingTimer->stop();
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusText->setText(tr("Unable to connect with application service"));
     tellScreensAgentUnavailable();
 }
@@ -296,6 +294,12 @@ void MainWindow::handleAgentConnection()
     if (currentAgentInfo && currentAgentInfo->secconn.enabled && !currentAgentInfo->secconn.userControlDisabled)
         ui->toggleSwitchWidget->setEnabled(true);
     agentConnectedNotification();
+    if (waitingForData)
+        loadingTimer->start();
+    if (qrRetryHeld) {
+        qrRetryHeld = false;
+        retryHeldCodeLater();
+    }
     pendingScreen->requestActivationStatus();
     pendingScreen->clearAgentUnavailable();
     settingsScreen->showAgentRows();
@@ -338,348 +342,6 @@ void MainWindow::stopSpinner()
     spinner = nullptr;
 }
 
-// ---- agent messages
-
-AgentInfo MainWindow::parseVexaEvent(QJsonObject message)
-{
-    return parseAgentInfo(message);
-}
-
-void MainWindow::processVexaEvent(QJsonObject message)
-{
-    stopSpinner();
-    const int messageType = message.value(QLatin1String("type")).toInt();
-    AgentInfo info = parseVexaEvent(message);
-    const Response response = parseResponse(message);
-    if (!response.qrCode.isEmpty() && brand().isServiceIdEdition()) {
-        pendingServiceCode = response.qrCode;
-        emit showQRCode(response.qrCode);
-    }
-    applySnapshot(info);
-    dispatchResponse(messageType, response, info);
-}
-
-void MainWindow::applySnapshot(AgentInfo& info)
-{
-    const AgentInfo* previous = currentAgentInfo ? &*currentAgentInfo : nullptr;
-
-    if (!previous || info.dataAvailable != previous->dataAvailable) {
-        if (info.dataAvailable) {
-            waitingForData = false;
-            loadingTimer.stop();
-            ui->statusText->clear();
-            updateScreenForAgentState(info, false);
-        } else {
-            waitingForData = true;
-            if (info.activationState != 1)
-                updateScreenForAgentState(info, false);
-            info.secconn = SecconnInfo();
-            loadingTimer.start(1000);
-        }
-    }
-
-    if (info.activationState != 1 && brand().displayName == QLatin1String("Lumidor"))
-        updateScreenForAgentState(info, false);
-
-    if (previous && info.activationState != previous->activationState)
-        updateScreenForAgentState(info, false);
-
-    if (!previous || info.entName != previous->entName) {
-        ui->enterpriseName->setText(info.entName);
-        authEmailScreen->setCompanyName(info.entName);
-    }
-
-    const bool sameSignedInUser = previous && !info.email.isEmpty() && info.email == previous->email;
-    if (!sameSignedInUser) {
-        const bool mustSignIn = !brand().isServiceIdEdition() && info.activationState == 1 && info.email.isEmpty() &&
-                                info.secconn.enabled && info.userIdMethod == 1;
-        if (mustSignIn && currentPage() != EmailPage) {
-            const bool alreadyAsked = signInRequested && (!previous || previous->email == info.email);
-            if (!alreadyAsked) {
-                signInRequested = true;
-                authEmailScreen->clearEmailScreen();
-                emit signInReq();
-                showPage(EmailPage);
-            }
-        } else if (!info.email.isEmpty() && currentPage() != HomePage && currentPage() != SettingsPage) {
-            goHome();
-        }
-    }
-
-    if (!previous || info.adAuthState != previous->adAuthState) {
-        switch (info.adAuthState) {
-        case 0:
-            break;
-        case 1:
-            ui->statusText->setText(tr("User authentication is in progress"));
-            break;
-        case 2:
-            showStatusMessage(tr("User authentication failed"), 5);
-            break;
-        case 3:
-            showStatusMessage(tr("User authentication successful"), 4);
-            break;
-        default:
-            ui->statusText->clear();
-            break;
-        }
-    }
-
-    if (!previous || info.notifyViolation != previous->notifyViolation) {
-        ui->settingsIcon->setIcon(QIcon(info.notifyViolation ? QStringLiteral(":/images/settingsNotification.png")
-                                                             : QStringLiteral(":/images/settings.png")));
-        emit changeNotificationsIcon(info.notifyViolation);
-    }
-
-    settingsScreen->updateInfo(info, previous);
-
-    QString connectionText;
-    int togglePosition = 0;
-    if (info.secconn.enabled) {
-        if (ui->toggleSwitchWidget->isHidden())
-            ui->toggleSwitchWidget->show();
-        ui->toggleSwitchWidget->setEnabled(!info.secconn.userControlDisabled);
-        switch (info.secconn.status) {
-        case secconnConnecting:
-            connectionText = tr("You're connecting...");
-            togglePosition = 1;
-            break;
-        case secconnConnected:
-            connectionText = tr("You're connected!");
-            togglePosition = 1;
-            break;
-        case secconnDisconnecting:
-            connectionText = tr("You're disconnecting...");
-            togglePosition = 1;
-            break;
-        case secconnAlreadyInNetwork:
-            connectionText = tr("You're already in the network");
-            togglePosition = 1;
-            break;
-        default:
-            connectionText = tr("You're not connected");
-            break;
-        }
-        if (!previous)
-            ui->statusText->clear();
-        if (!previous || info.secconn.state != previous->secconn.state) {
-            QString phase;
-            switch (info.secconn.state) {
-            case 1:
-                phase = tr("Discovery In Progress");
-                break;
-            case 2:
-                phase = tr("Fetching Preferred Access Gateway Information");
-                break;
-            case 3:
-                phase = tr("Checking Preferred Access Gateway Reachability");
-                break;
-            case 4:
-                phase = tr("Fetching Profile");
-                break;
-            case 5:
-                phase = tr("You're Already in the Network");
-                break;
-            case 6:
-                phase = tr("Creating Session");
-                break;
-            case 7:
-                phase = tr("Session Timeout");
-                break;
-            case 8:
-                phase = tr("You're Connected!");
-                break;
-            default:
-                break;
-            }
-            if (!phase.isEmpty())
-                showStatusMessage(phase, 5);
-        }
-    } else {
-        ui->toggleSwitchWidget->hide();
-        QString subscription;
-        if (!waitingForData && info.edrEnabled)
-            subscription = info.agentIsolated ? tr("Your Device Has Been Isolated") : tr("You're Subscribed");
-        ui->connStatus->setText(subscription);
-    }
-
-    if (!currentAgentInfo)
-        currentAgentInfo.emplace();
-    *currentAgentInfo = info;
-
-    if (!connectionText.isEmpty()) {
-        ui->connStatus->setText(connectionText);
-        setToggleState(togglePosition);
-    }
-}
-
-void MainWindow::dispatchResponse(int messageType, const Response& response, const AgentInfo& info)
-{
-    const int code = response.code;
-    switch (messageType) {
-    case 1:
-        dispatchActivationResult(response, info);
-        break;
-    case 2:
-        if (code == AdminApprovalPending || code == VerificationRequestFailed) {
-            emit verifyActivationError(static_cast<ResponseType>(code));
-            showPage(PendingPage);
-        }
-        break;
-    case 3:
-        settingsScreen->deactivationResult(response);
-        break;
-    case 4:
-    case 6:
-        emit userAuthResponse(response);
-        if (code == Activated)
-            setActivatedScreen();
-        else if (code == AgentNotActivated)
-            setActivationScreen();
-        break;
-    case 5:
-        if (code == Success)
-            goAuthSignIn();
-        else if (code == SignOutFailed)
-            settingsScreen->signOutFailed();
-        break;
-    case 7:
-        emit feedbackResponse(response);
-        break;
-    case 8:
-        if (code == BrowserLaunch && !response.browserLaunchUrl.isEmpty())
-            openWebLinkFromAgent(response.browserLaunchUrl);
-        break;
-    case 9:
-        if (code == PagListingFailed) {
-            const QString failure = tr("Preferred Access Gateway listing failure");
-            emit listPags(Response(), PAG(), failure);
-            showStatusMessage(failure, 4);
-        } else if (code == NotSubscribed) {
-            showStatusMessage(tr("Not Subscribed for Secure Connection"), 4);
-        } else {
-            emit listPags(response, PAG{info.prefPagId, info.prefPagType}, QString());
-        }
-        break;
-    case 10:
-        if (code == PagPreferenceFailed)
-            showStatusMessage(tr("Setting Preferred Access Gateway Failed"), 5);
-        break;
-    case 11:
-        if (code == RebootRequired)
-            rebootRequired();
-        else if (code == NetAccessNotice)
-            showNetworkAccessNotice(response);
-        break;
-    case 12:
-        if (code == ViolationListFailed) {
-            emit listViolations(Response(), QStringLiteral("Getting Violation list failed"));
-        } else {
-            ui->settingsIcon->setIcon(QIcon(QStringLiteral(":/images/settings.png")));
-            emit changeNotificationsIcon(false);
-            emit listViolations(response, QString());
-        }
-        break;
-    case 14:
-        if (code == PeerListingFailed)
-            emit listPeers(Response(), QStringLiteral("Error with listing peer devices"));
-        else
-            emit listPeers(response, QString());
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::dispatchActivationResult(const Response& response, const AgentInfo& info)
-{
-    if (brand().usesEmailEnrollment())
-        emit userAuthResponse(response);
-
-    const auto code = static_cast<ResponseType>(response.code);
-    const bool serviceIdEdition = brand().isServiceIdEdition();
-    switch (code) {
-    case InvalidActivationCode:
-    case ActivationCodeExpired:
-        if (serviceIdEdition) {
-            emit qrScreenSwitched();
-        } else {
-            emit activationError(code);
-            setActivationScreen();
-        }
-        break;
-    case InvalidName:
-    case ConnectivityFailure:
-        if (!serviceIdEdition) {
-            emit activationError(code);
-            setActivationScreen();
-            break;
-        }
-        // The service-ID edition retries these with the held code, as it does when asked to.
-        [[fallthrough]];
-    case ActivateQrThroughCode:
-        startNamedSingleShot(this, qrRetryDelayMs, QStringLiteral("qrRetryTimer"), [this] { activateQRThroughCode(); });
-        break;
-    case ActivationAccepted: {
-        AgentInfo activated = info;
-        updateScreenForAgentState(activated, true);
-        break;
-    }
-    case AgentNotActivated:
-    case DuplicateDeviceName:
-    case ActivationNotAllowed:
-    case MaxDevicesReached:
-        emit activationError(code);
-        setActivationScreen();
-        break;
-    case AdminApprovalPending:
-        startNamedSingleShot(this, approvalRecheckDelayMs, QStringLiteral("approvalRecheckTimer"),
-                             [this] { pendingScreen->checkActivationStatusClicked(); });
-        emit verifyActivationError(code);
-        showPage(PendingPage);
-        break;
-    case VerificationRequestFailed:
-        emit verifyActivationError(code);
-        showPage(PendingPage);
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::showNetworkAccessNotice(const Response& response)
-{
-    QString notice;
-    switch (response.netAccessType) {
-    case 1:
-        notice = response.blockedSubnets.isEmpty()
-                     ? tr("Internet Access is blocked.")
-                     : tr("Access to the network address ") + response.blockedSubnets + tr(" has been blocked.");
-        break;
-    case 2: {
-        if (response.blockTime < 0)
-            return;
-        const QString time = QDateTime::fromSecsSinceEpoch(static_cast<quint32>(response.blockTime))
-                                 .toLocalTime()
-                                 .toString(QStringLiteral("h:m:s ap"));
-        notice = response.blockedSubnets.isEmpty() ? tr("Internet Access will be blocked at ") + time + tr(".")
-                                                   : tr("Access to network address ") + response.blockedSubnets +
-                                                         tr(" will be blocked at ") + time + tr(".");
-        break;
-    }
-    case 3:
-        notice = tr("Internet Access enabled");
-        showTrayMessage(notice, 3);
-        showStatusMessage(notice, 3);
-        return;
-    default:
-        return;
-    }
-    showTrayMessage(notice + tr(" Open ") + brand().displayName + tr(" to see the compliance details."), 5);
-    showStatusMessage(notice + tr(" Check the notification page to see the compliance details"),
-                      response.netAccessType == 1 ? 8 : 5);
-}
-
 // ---- toggle and status line
 
 void MainWindow::applyToggleStyle(const QString& styleTemplate, const QString& background, const QString& knob)
@@ -706,12 +368,12 @@ void MainWindow::setToggleState(int position)
 void MainWindow::toggleSwitch(int value)
 {
     const int position = ui->toggleButton->sliderPosition();
-    if (currentAgentInfo && currentAgentInfo->secconn.status == secconnConnected && position == 0) {
+    if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::connected && position == 0) {
         ui->toggleButton->setSliderPosition(1);
         ui->connStatus->setText(tr("You're disconnecting..."));
         return;
     }
-    if (currentAgentInfo && currentAgentInfo->secconn.status == secconnNotConnected && position == 1) {
+    if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::notConnected && position == 1) {
         if (currentAgentInfo->email.isEmpty() && currentAgentInfo->userIdMethod == 1)
             goAuthSignIn();
         ui->toggleButton->setSliderPosition(0);
@@ -730,7 +392,7 @@ void MainWindow::sliderPressed()
     agentConnectedNotification();
     const int position = ui->toggleButton->sliderPosition();
     if (position == 1) {
-        if (currentAgentInfo && currentAgentInfo->secconn.status == secconnConnected) {
+        if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::connected) {
             ui->connStatus->setText(tr("You're disconnecting..."));
             applyToggleStyle(togglePressedTemplate, brand().primaryColor, QString());
         } else {
@@ -738,7 +400,7 @@ void MainWindow::sliderPressed()
         }
         emit secconnChangeToggleState(false);
     } else if (position == 0) {
-        if (currentAgentInfo && currentAgentInfo->secconn.status == secconnNotConnected)
+        if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::notConnected)
             ui->connStatus->setText(tr("You're connecting..."));
         else
             toggleSwitch(1);
@@ -792,25 +454,31 @@ void MainWindow::updateLoadingTime()
 
 void MainWindow::showTrayMessage(const QString& text, int seconds)
 {
-    trayIcon->showMessage(brand().displayName, text, QSystemTrayIcon::NoIcon, seconds * 1000);
+    SystemTray::showMessage(*trayIcon, brand().displayName, text, seconds * 1000);
+}
+
+void MainWindow::bringToFront()
+{
+    // show() alone leaves a minimised window minimised, and a window behind others where it was.
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger)
         return;
-    if (isVisible()) {
+    if (isVisible() && !isMinimized())
         hide();
-    } else {
-        show();
-        activateWindow();
-    }
+    else
+        bringToFront();
 }
 
 void MainWindow::sysTrayMessageClicked()
 {
-    show();
-    activateWindow();
+    bringToFront();
 }
 
 void MainWindow::rebootRequired()
@@ -830,7 +498,7 @@ void MainWindow::rebootRequired()
 
     const int answer = ModalDialog::exec(*rebootBox);
     if (answer == QMessageBox::Ok) {
-        SystemRestart::start(restart);
+        SystemRestart::start(restart, this, [this] { restartFailed(); });
     } else if (answer == QMessageBox::Cancel) {
         emit rebootCancelled();
         startNamedSingleShot(this, rebootPromptResetMs, QStringLiteral("rebootPromptResetTimer"), [this] {
@@ -839,4 +507,17 @@ void MainWindow::rebootRequired()
             rebootBox = nullptr;
         });
     }
+}
+
+void MainWindow::restartFailed()
+{
+    // Consent no longer stands for a restart that did not happen: a later request prompts again.
+    if (rebootBox)
+        rebootBox->deleteLater();
+    rebootBox = nullptr;
+    // The agent hears what it hears when the user declines: the machine is not going down, so it may ask again.
+    emit rebootCancelled();
+    QMessageBox notice(QMessageBox::Warning, brand().displayName,
+                       tr("The system could not be restarted. Please restart it yourself."), QMessageBox::Ok, this);
+    ModalDialog::exec(notice);
 }

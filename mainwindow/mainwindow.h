@@ -23,7 +23,8 @@ class Settings;
 class WaitingSpinnerWidget;
 
 // The one window: the stack of screens, navigation by the user and by the agent's activation state, the Secure
-// Access toggle and status line, the tray icon and the restart prompt. Every agent message passes through here.
+// Access toggle and status line, the tray icon and the restart prompt. Every agent message passes through here; that
+// processing is in agentmessages.cpp, the rest in mainwindow.cpp.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -41,6 +42,9 @@ public:
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Shows the window normal (not minimised), raised and active: for the tray and for a second start.
+    void bringToFront();
 
 signals:
     void setAuthStatus(bool);
@@ -107,12 +111,18 @@ private:
     void applySnapshot(AgentInfo& info);
     void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
     void dispatchActivationResult(const Response& response, const AgentInfo& info);
+    void refuseActivation(ResponseType code);
+    void retryHeldCodeLater();
+    void retryHeldCode();
+    void cancelHeldCodeRetry();
+    void tellApprovalDenied();
     void showNetworkAccessNotice(const Response& response);
     void setToggleState(int position);
     void applyToggleStyle(const QString& styleTemplate, const QString& background, const QString& knob);
     void showStatusMessage(const QString& text, int seconds);
     void showTrayMessage(const QString& text, int seconds);
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    void restartFailed();
     void tellScreensAgentUnavailable();
 
     QSystemTrayIcon* trayIcon;
@@ -127,9 +137,11 @@ private:
     QPointer<WaitingSpinnerWidget> spinner;
     QPointer<QMessageBox> rebootBox;
     std::optional<AgentInfo> currentAgentInfo;
-    QTimer loadingTimer;
+    QTimer* loadingTimer;
     QTime loadingTime;
     bool signInRequested = false;
     bool waitingForData = false;
     QString pendingServiceCode;
+    QPointer<QTimer> qrRetryTimer;
+    bool qrRetryHeld = false;
 };

@@ -1,10 +1,17 @@
 // The application against the stand-in agent, as a user meets it on a new machine: the QR code the agent issues is
-// shown, the agent accepts the activation, the home page names the enterprise, and Secure Access connects.
+// shown, the agent accepts the activation, the home page names the enterprise, and Secure Access connects; and a
+// user whose one-time passwords are blocked sees the block counted down wherever they turn.
 #include "app/startup.h"
+#include "enrollment/authemail.h"
+#include "enrollment/otpscreen.h"
 #include "tests/support/mainwindowharness.h"
+#include "tests/support/metatypes.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <memory>
@@ -44,7 +51,11 @@ class TestEndToEnd : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { initVexaResources(); }
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
 
     void newDeviceEnrollsByQrCodeAndConnects()
     {
@@ -79,6 +90,56 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel*>(QStringLiteral("connStatus"))->text(),
                                   QStringLiteral("You're connected!"), 15000);
         QCOMPARE(toggle->sliderPosition(), 1);
+
+        window.reset();
+        vexaintf::setInstance(nullptr);
+    }
+
+    void blockedSignInCountsDownOnBothPages()
+    {
+        BrandProfile codeEdition = brandProfileNamed(QStringLiteral("dovrin"));
+        codeEdition.activationType = 0;
+        ScopedBrandProfile scoped(codeEdition);
+        StandInAgent agent(QStringLiteral("email-signin"));
+        QVERIFY(agent.port != 0);
+        vexaintf link(agent.port);
+        link.start();
+        vexaintf::setInstance(&link);
+        auto window = std::make_unique<MainWindow>();
+        auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("screenStack"));
+        QSignalSpy answers(window.get(), &MainWindow::userAuthResponse);
+        QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), int(MainWindow::EmailPage), 10000);
+        auto* email = window->findChild<AuthEmail*>();
+        auto* otp = window->findChild<OtpScreen*>();
+        const auto signIn = [&] {
+            QTest::keyClicks(email->findChild<QLineEdit*>(QStringLiteral("mailInput")),
+                             QStringLiteral("ann@acme-industries.example"));
+            QTest::keyClick(email->findChild<QLineEdit*>(QStringLiteral("mailInput")), Qt::Key_Return);
+        };
+        signIn();
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, 10000);
+
+        // Three wrong one-time passwords block the attempts; the OTP page counts the block down.
+        for (int attempt = 1; attempt <= 3; ++attempt) {
+            QTest::keyClicks(otp->findChild<QLineEdit*>(QStringLiteral("otpInput")), QStringLiteral("111111"));
+            QTest::keyClick(otp->findChild<QLineEdit*>(QStringLiteral("otpInput")), Qt::Key_Return);
+            QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1 + attempt, 10000);
+        }
+        QCOMPARE(answers.last().first().value<Response>().code, int(OtpAttemptsBlocked));
+        const QString blockedFor = QStringLiteral("OTP attempts blocked for : 00:01:");
+        QMetaObject::invokeMethod(otp->findChild<QTimer*>(QStringLiteral("otpAttemptBlockedTimer")), "timeout");
+        QVERIFY(otp->findChild<QLabel*>(QStringLiteral("statusMessage"))->text().startsWith(blockedFor));
+
+        // Back on the email page the same block counts down, and no new OTP can be asked for meanwhile.
+        otp->findChild<QPushButton*>(QStringLiteral("backButton"))->click();
+        auto* countdown = email->findChild<QTimer*>(QStringLiteral("attemptBlockedTimer"), Qt::FindDirectChildrenOnly);
+        QVERIFY(countdown->isActive());
+        QMetaObject::invokeMethod(countdown, "timeout");
+        QVERIFY(email->findChild<QLabel*>(QStringLiteral("statusMessage"))->text().startsWith(blockedFor));
+        signIn();
+        QVERIFY(!email->findChild<QPushButton*>(QStringLiteral("emailAuthButton"))->isEnabled());
+        QTest::qWait(500);
+        QCOMPARE(answers.size(), 4);
 
         window.reset();
         vexaintf::setInstance(nullptr);

@@ -1,3 +1,4 @@
+#include "agent/tcpsocket.h"
 #include "app/brandprofile.h"
 #include "app/startup.h"
 #include "app/waitingspinnerwidget.h"
@@ -8,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -317,6 +319,38 @@ private slots:
         QVERIFY(covered->isEnabled());
     }
 
+    void overLongLineStopsTheSpinner()
+    {
+        MainWindowHarness h;
+        h.link.socket()->setMaxLineLength(64);
+        QWidget* covered = h.widget("connPage");
+        QMetaObject::invokeMethod(h.window.get(), "startSpinner", Q_ARG(QWidget*, covered), Q_ARG(bool, true));
+        auto* spinner = covered->findChild<WaitingSpinnerWidget*>();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("longer than 64 bytes")));
+        h.agent.send("{\"type\":1,\"pad\":\"" + QByteArray(100, 'p') + "\"}\n");
+        QTRY_VERIFY(!spinner || !spinner->isSpinning());
+        QVERIFY(covered->isEnabled());
+    }
+
+    void agentTextsArePlainText()
+    {
+        MainWindowHarness h;
+        const QString markup = QStringLiteral("<b>Acme</b> <img src=x>");
+        h.deliver(agentMessage(11, {{QStringLiteral("agentinfo.ent_name"), markup},
+                                    {responseType, 28},
+                                    {QStringLiteral("response.notification.net_access.type"), 1},
+                                    {QStringLiteral("response.notification.net_access.blocked_subnets"), markup}}));
+        QStringList showing;
+        for (const QLabel* label : h.window->findChildren<QLabel*>()) {
+            if (!label->text().contains(markup))
+                continue;
+            showing << label->objectName();
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
+        for (const char* name : {"authText", "enterpriseName", "statusText"})
+            QVERIFY2(showing.contains(QLatin1String(name)), name);
+    }
+
     void dispatchRaisesTheRightSignal_data()
     {
         QTest::addColumn<int>("type");
@@ -324,16 +358,6 @@ private slots:
         QTest::addColumn<QByteArray>("signal");
         QTest::addColumn<int>("page");
         using P = MainWindow::Page;
-        QTest::newRow("activation 15") << 1 << 15 << QByteArray(SIGNAL(activationError(ResponseType)))
-                                       << int(P::ServiceCodePage);
-        QTest::newRow("activation 21") << 1 << 21 << QByteArray(SIGNAL(activationError(ResponseType)))
-                                       << int(P::ServiceCodePage);
-        QTest::newRow("activation 30") << 1 << 30 << QByteArray(SIGNAL(activationError(ResponseType)))
-                                       << int(P::ServiceCodePage);
-        QTest::newRow("activation 32") << 1 << 32 << QByteArray(SIGNAL(activationError(ResponseType)))
-                                       << int(P::ServiceCodePage);
-        QTest::newRow("activation 1 zq") << 1 << 1 << QByteArray(SIGNAL(qrScreenSwitched())) << int(P::HomePage);
-        QTest::newRow("activation 31 zq") << 1 << 31 << QByteArray(SIGNAL(qrScreenSwitched())) << int(P::HomePage);
         QTest::newRow("activation 22") << 1 << 22 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
                                        << int(P::PendingPage);
         QTest::newRow("status 20") << 2 << 20 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
@@ -369,6 +393,40 @@ private slots:
         h.deliver(agentMessage(type, {{responseType, code}}));
         QCOMPARE(spy.size(), 1);
         QCOMPARE(h.page(), page);
+    }
+
+    void userActivatedReachesTheActivatedScreen_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<bool>("approvalPending");
+        QTest::addColumn<int>("expectedPage");
+        using P = MainWindow::Page;
+        for (int type : {4, 6}) {
+            QTest::addRow("%d from the email page", type) << type << int(P::EmailPage) << false << int(P::HomePage);
+            QTest::addRow("%d while approval is pending", type)
+                << type << int(P::EmailPage) << true << int(P::PendingPage);
+            QTest::addRow("%d keeps the settings page", type)
+                << type << int(P::SettingsPage) << false << int(P::SettingsPage);
+            QTest::addRow("%d stays home", type) << type << int(P::HomePage) << false << int(P::HomePage);
+        }
+    }
+    void userActivatedReachesTheActivatedScreen()
+    {
+        QFETCH(int, type);
+        QFETCH(int, startPage);
+        QFETCH(bool, approvalPending);
+        QFETCH(int, expectedPage);
+        ScopedBrandProfile scoped(profileWith("dovrin", 0));
+        MainWindowHarness h;
+        if (approvalPending)
+            h.deliver(agentMessage(0, {{activationState, 2}}));
+        h.deliver(agentMessage(0, {{activationState, approvalPending ? 2 : 1}}));
+        h.showPage(startPage);
+        QSignalSpy toScreens(h.window.get(), &MainWindow::userAuthResponse);
+        h.deliver(agentMessage(type, {{activationState, approvalPending ? 2 : 1}, {responseType, 9}}));
+        QCOMPARE(toScreens.size(), 1);
+        QCOMPARE(h.page(), expectedPage);
     }
 
     void listingsCarryTheirPayload()
@@ -482,12 +540,13 @@ private slots:
         h.deliver(agentMessage(13, {{activationState, 0}, {QStringLiteral("response.act_qr_info.code"), "qr-1"}}));
         h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 33}}));
         h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 8}}));
+        // One retry is pending, however many answers asked for one.
         QList<QTimer*> retries = h.window->findChildren<QTimer*>(QStringLiteral("qrRetryTimer"));
-        QCOMPARE(retries.size(), 2);
+        QCOMPARE(retries.size(), 1);
         QCOMPARE(retries.first()->interval(), 5000);
         QCOMPARE(qrAgain.size(), 0);
         fireTimers(h.window.get(), QStringLiteral("qrRetryTimer"));
-        QCOMPARE(qrAgain.size(), 2);
+        QCOMPARE(qrAgain.size(), 1);
         QCOMPARE(qrAgain.at(0).at(0).toString(), QStringLiteral("qr-1"));
 
         h.deliver(agentMessage(1, {{activationState, 0}, {responseType, 20}}));
@@ -504,12 +563,11 @@ private slots:
         QTest::addColumn<QByteArray>("request");
         const QByteArray again("{\"activation_req\":{\"act_qr\":{\"code\":\"qr-held\",\"svc_id\":\"\"},"
                                "\"act_type\":1},\"type\":2}\n");
-        const QByteArray newCode("{\"act_qr_info_req\":{},\"type\":13}\n");
         QTest::newRow("33 retries with the held code") << 33 << again;
         QTest::newRow("2 retries with the held code") << 2 << again;
         QTest::newRow("8 retries with the held code") << 8 << again;
-        QTest::newRow("1 asks for a new code") << 1 << newCode;
-        QTest::newRow("31 asks for a new code") << 31 << newCode;
+        QTest::newRow("1 waits for the user") << 1 << QByteArray();
+        QTest::newRow("31 waits for the user") << 31 << QByteArray();
     }
     void qrActivationOutcomesOverTheSocket()
     {
@@ -539,7 +597,7 @@ private slots:
             QCOMPARE(h.window->findChildren<QTimer*>(retryTimer).first()->interval(), 5000);
             fireTimers(h.window.get(), retryTimer);
         }
-        QCOMPARE(h.nextRequest(2000), request);
+        QCOMPARE(h.nextRequest(retries ? 2000 : 300), request);
     }
 
     void activationAcceptedShowsHome()

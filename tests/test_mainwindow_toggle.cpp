@@ -1,17 +1,25 @@
 #include "app/modaldialog.h"
 #include "app/startup.h"
 #include "app/systemrestart.h"
+#include "app/systemtray.h"
+#include "enrollment/activate.h"
+#include "enrollment/activationpending.h"
+#include "enrollment/authemail.h"
+#include "enrollment/otpscreen.h"
+#include "enrollment/qrcodescreen.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
 #include <QJsonDocument>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
 const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
 const QString unreachable = QStringLiteral("Unable to connect with application service");
+const QString dataAvailable = QStringLiteral("agentinfo.features.data_available");
 } // namespace
 
 class TestMainWindowToggle : public QObject
@@ -127,6 +135,60 @@ private slots:
         QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
     }
 
+    void loadingAnimationWhileTheAgentHasNoData()
+    {
+        MainWindowHarness h;
+        auto* loading = h.window->findChild<QTimer*>(QStringLiteral("loadingTimer"));
+        QVERIFY(!loading->isActive());
+        h.deliver(agentMessage(0, {{dataAvailable, false}}));
+        QVERIFY(loading->isActive());
+        QCOMPARE(loading->interval(), 1000);
+        QMetaObject::invokeMethod(loading, "timeout");
+        QCOMPARE(h.text("statusText"), QStringLiteral("Fetching Information.  "));
+        h.deliver(agentMessage(0, {{dataAvailable, true}}));
+        QVERIFY(!loading->isActive());
+        QCOMPARE(h.text("statusText"), QString());
+    }
+
+    void linkLossTextStaysWhileTheLinkIsDown()
+    {
+        MainWindowHarness h;
+        auto* loading = h.window->findChild<QTimer*>(QStringLiteral("loadingTimer"));
+        auto* activate = h.window->findChild<Activate*>();
+        auto* pending = h.window->findChild<ActivationPending*>();
+        auto* qr = h.window->findChild<QRCodeScreen*>();
+        h.deliver(agentMessage(0, {{dataAvailable, false}}));
+        h.deliver(agentMessage(0, {{dataAvailable, false}, {QStringLiteral("agentinfo.features.secconn.state"), 1}}));
+        activate->setStatusText(QStringLiteral("Invalid Activation Code"), 5);
+        pending->verifyActivationError(AdminApprovalPending);
+        // A sign-in blocked for a while on the email page and on the OTP page.
+        h.deliver(agentMessage(4, {{dataAvailable, false},
+                                   {QStringLiteral("response.type"), 7},
+                                   {QStringLiteral("response.user_activation_resp.next_attempt_unix"), 60}}));
+        auto* email = h.window->findChild<AuthEmail*>();
+        auto* otp = h.window->findChild<OtpScreen*>();
+
+        h.drop();
+        QVERIFY(!loading->isActive());
+        // Clearings that were due for texts shown before the drop are gone with those texts.
+        QCOMPARE(fireTimers(h.window.get(), QStringLiteral("statusClearTimer")), 0);
+        for (const char* countdown : {"attemptBlockedTimer", "otpAttemptBlockedTimer"})
+            QMetaObject::invokeMethod(h.window->findChild<QTimer*>(QLatin1String(countdown)), "timeout");
+        const QList<QWidget*> screens{h.window.get(), activate, pending, qr, email, otp};
+        for (const QWidget* screen : screens) {
+            const auto* line =
+                screen->findChild<QLabel*>(QLatin1String(screen == h.window.get() ? "statusText" : "statusMessage"));
+            QCOMPARE(line->text(), unreachable);
+        }
+
+        h.restore();
+        QCOMPARE(h.text("statusText"), QString());
+        QCOMPARE(activate->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(), QString());
+        QCOMPARE(qr->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(), QString());
+        // Still no data: the animation comes back with the link.
+        QVERIFY(loading->isActive());
+    }
+
     void statusMessageClearedByEachTimer()
     {
         MainWindowHarness h;
@@ -215,6 +277,48 @@ private slots:
         SystemRestart::setLauncher({});
     }
 
+    void restartThatDidNotHappenIsReported()
+    {
+        SystemRestart::setLauncher([](const SystemRestart::Command&) { return false; });
+        QList<QString> dialogs;
+        ModalDialog::setAnswerer([&dialogs](QDialog& dialog) {
+            dialogs.append(static_cast<QMessageBox&>(dialog).text());
+            return int(QMessageBox::Ok);
+        });
+        MainWindowHarness h;
+        const QJsonObject reboot = agentMessage(11, {{QStringLiteral("response.type"), 36}});
+        h.deliver(reboot);
+        QCOMPARE(dialogs, QList<QString>({"Novalume requires a system restart. Click 'OK' to restart the system.",
+                                          "The system could not be restarted. Please restart it yourself."}));
+        // The agent is told the machine is not going down, and may ask again: the next request prompts again.
+        QCOMPARE(h.nextRequest(), QByteArray("{\"type\":15}\n"));
+        h.deliver(reboot);
+        QCOMPARE(dialogs.size(), 4);
+        ModalDialog::setAnswerer({});
+        SystemRestart::setLauncher({});
+    }
+
+    void restartCommandFailureIsSeen_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("exits with success") << "true" << false;
+        QTest::newRow("exits with failure") << "false" << true;
+        QTest::newRow("cannot start") << "/nonexistent/restart-command" << true;
+    }
+    void restartCommandFailureIsSeen()
+    {
+        // Harmless stand-ins run through the real launcher: what counts is how their ends are read.
+        QFETCH(QString, program);
+        QFETCH(bool, failed);
+        QObject context;
+        int failures = 0;
+        SystemRestart::start({program, {}}, &context, [&failures] { ++failures; });
+        QTest::qWait(500);
+        QTRY_COMPARE(failures, failed ? 1 : 0);
+        QVERIFY(context.findChildren<QProcess*>().isEmpty());
+    }
+
     void trayClickTogglesTheWindow()
     {
         MainWindowHarness h;
@@ -229,6 +333,65 @@ private slots:
         h.window->hide();
         emit tray->messageClicked();
         QVERIFY(h.window->isVisible());
+
+        // A minimised window is brought back, not hidden, and not shown still minimised.
+        for (auto bringBack : {+[](QSystemTrayIcon* icon) { emit icon->activated(QSystemTrayIcon::Trigger); },
+                               +[](QSystemTrayIcon* icon) {
+                                   emit icon->messageClicked();
+                               }}) {
+            h.window->showMinimized();
+            bringBack(tray);
+            QVERIFY(h.window->isVisible());
+            QVERIFY(!h.window->isMinimized());
+            QVERIFY(h.window->windowState() & Qt::WindowActive);
+        }
+    }
+
+    void trayMessagesOfTheAgentsNotices_data()
+    {
+        QTest::addColumn<int>("accessType");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("milliseconds");
+        QTest::newRow("blocked") << 1
+                                 << "Access to the network address 10.8.0.0/16 has been blocked. Open Novalume to see "
+                                    "the compliance details."
+                                 << 5000;
+        QTest::newRow("enabled") << 3 << "Internet Access enabled" << 3000;
+    }
+    void trayMessagesOfTheAgentsNotices()
+    {
+        QFETCH(int, accessType);
+        QFETCH(QString, text);
+        QFETCH(int, milliseconds);
+        QStringList shown;
+        SystemTray::setMessageRecorder([&shown](const QString& title, const QString& message, int ms) {
+            shown << title << message << QString::number(ms);
+        });
+        MainWindowHarness h;
+        h.deliver(agentMessage(
+            11, {{QStringLiteral("response.type"), 28},
+                 {QStringLiteral("response.notification.net_access.type"), accessType},
+                 {QStringLiteral("response.notification.net_access.blocked_subnets"), QStringLiteral("10.8.0.0/16")}}));
+        SystemTray::setMessageRecorder({});
+        QCOMPARE(shown, QStringList({QStringLiteral("Novalume"), text, QString::number(milliseconds)}));
+    }
+
+    // Quitting ends every event loop this process starts afterwards, so this test comes last.
+    void closingHidesToTheTrayOrQuits()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        SystemTray::setAvailable(true);
+        QVERIFY(!h.window->close());
+        QVERIFY(!h.window->isVisible());
+
+        h.window->show();
+        SystemTray::setAvailable(false);
+        QEventLoop application;
+        QTimer::singleShot(0, h.window.get(), [&h] { h.window->close(); });
+        QTimer::singleShot(2000, &application, [&application] { application.exit(1); });
+        QCOMPARE(application.exec(), 0);
+        SystemTray::setAvailable(std::nullopt);
     }
 };
 

@@ -2,6 +2,8 @@
 #include "app/currentuser.h"
 #include "app/runguard.h"
 #include "app/startup.h"
+#include "mainwindow/mainwindow.h"
+#include "tests/support/agentlink.h"
 #include "tests/support/testsupport.h"
 
 #include <QCoreApplication>
@@ -109,6 +111,41 @@ struct RunningVexaUi
         process.waitForFinished();
     }
     bool isRunningAfter(int ms) { return !process.waitForFinished(ms); }
+};
+
+// Listens where the program looks for its agent and keeps what every client writes: another vexaui on this machine
+// may connect here too, and must neither hide nor replace the lines of the program under test.
+class AgentPortListener : public QObject
+{
+public:
+    explicit AgentPortListener(quint16 port)
+    {
+        server.listen(QHostAddress::LocalHost, port);
+        connect(&server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* client = server.nextPendingConnection()) {
+                const int index = received.size();
+                received.append(QByteArray());
+                connect(client, &QTcpSocket::readyRead, this,
+                        [this, client, index] { received[index] += client->readAll(); });
+            }
+        });
+    }
+    bool isListening() const { return server.isListening(); }
+    bool receivesLine(const QByteArray& line, int timeoutMs)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                for (const QByteArray& bytes : qAsConst(received))
+                    if (bytes.startsWith(line))
+                        return true;
+                return false;
+            },
+            timeoutMs);
+    }
+
+private:
+    QTcpServer server;
+    QList<QByteArray> received;
 };
 } // namespace
 
@@ -335,15 +372,35 @@ private slots:
         QVERIFY(afterCrash.isRunningAfter(1500));
     }
 
+    void secondStartBringsTheWindowToTheFront()
+    {
+        initVexaResources();
+        const QString user = uniqueKey("front");
+        RunGuard guard(QStringLiteral("KdPsXvBm") + user);
+        QVERIFY(guard.tryToRun());
+        AgentLink agent;
+        MainWindow window;
+        window.showMinimized();
+        const auto poll = watchShowRequests(guard, window);
+
+        QCOMPARE(runVexaUiToExit({QStringLiteral("-u"), user}), 0);
+        QTRY_VERIFY(window.isVisible() && !window.isMinimized());
+        QVERIFY(window.windowState() & Qt::WindowActive);
+        // Asked again while shown, it stays shown.
+        QCOMPARE(runVexaUiToExit({QStringLiteral("-u"), user}), 0);
+        QTest::qWait(300);
+        QVERIFY(window.isVisible() && !window.isMinimized());
+    }
+
     void firstBytesAreTheSubscription()
     {
-        FakeAgent agent(8004);
+        AgentPortListener agent(8004);
         if (!agent.isListening())
             QSKIP("port 8004 is taken on this machine");
-        RunningVexaUi program(
-            {QStringLiteral("-u"), QStringLiteral("alice"), QStringLiteral("-a"), QStringLiteral("true")});
-        QVERIFY(agent.waitForClient(10000));
-        QCOMPARE(agent.nextLine(10000), QByteArray("{\"subscribe_req\":{\"username\":\"alice\"},\"type\":1}\n"));
+        // A user name of this run only, so the lines of any other vexaui that finds this port are told apart.
+        const QString user = uniqueKey("subscriber");
+        RunningVexaUi program({QStringLiteral("-u"), user, QStringLiteral("-a"), QStringLiteral("true")});
+        QVERIFY(agent.receivesLine("{\"subscribe_req\":{\"username\":\"" + user.toUtf8() + "\"},\"type\":1}\n", 10000));
     }
 };
 

@@ -355,6 +355,14 @@
         <source>Fetching Information</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your administrator did not approve the activation of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system could not be restarted. Please restart it yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -447,6 +455,10 @@
     </message>
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

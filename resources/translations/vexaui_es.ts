@@ -355,6 +355,14 @@
         <source>Fetching Information</source>
         <translation>Obteniendo información</translation>
     </message>
+    <message>
+        <source>Your administrator did not approve the activation of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system could not be restarted. Please restart it yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -448,6 +456,10 @@
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
         <translation>No se pudo mostrar el código QR. Seleccione &apos;Regenerar QR&apos; para volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished">No se puede conectar con el servicio de la aplicación</translation>
     </message>
 </context>
 <context>

@@ -355,6 +355,14 @@
         <source>Fetching Information</source>
         <translation>정보를 가져오는 중</translation>
     </message>
+    <message>
+        <source>Your administrator did not approve the activation of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system could not be restarted. Please restart it yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -448,6 +456,10 @@
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
         <translation>QR 코드를 표시할 수 없습니다. 다시 시도하려면 &apos;QR 다시 생성&apos;을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished">애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,7 @@ private slots:
     void notices();
     void worldEvents();
     void settingsControls();
+    void rawLines();
     void scenarioTimeline();
 };
 
@@ -676,6 +677,23 @@ void TestFlows::settingsControls()
     QVERIFY(refused);
     QCOMPARE(responseCode(*refused), 11);
     QCOMPARE(at(*refused, "agentinfo.user.email").toString(), QString("ann@acme-industries.example"));
+}
+
+void TestFlows::rawLines()
+{
+    Harness sim("enrolled");
+    QVERIFY(sim.ok());
+    QVERIFY(sim.run("raw {\"type\":11}").startsWith("error: no clients"));
+    TestClient client;
+    QVERIFY(client.connectTo(sim.port()));
+    QTRY_COMPARE(sim.server().clientCount(), 1);
+    // Blanks inside stay as typed; the line need not be JSON at all.
+    QCOMPARE(sim.run("RAW   {\"type\": 8,  \"response\":{\"type\":23}}  "), QString("ok: sent to 1 client(s)"));
+    QCOMPARE(sim.run("raw not json"), QString("ok: sent to 1 client(s)"));
+    QTRY_COMPARE(client.rawLines(), QList<QByteArray>({"{\"type\": 8,  \"response\":{\"type\":23}}\n", "not json\n"}));
+    QVERIFY(sim.run("raw").startsWith("error: usage"));
+    QVERIFY(sim.run("raw   ").startsWith("error: usage"));
+    QCOMPARE(sim.logEntries("send").last().value("raw").toString(), QString("not json"));
 }
 
 void TestFlows::scenarioTimeline()

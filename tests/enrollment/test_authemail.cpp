@@ -156,7 +156,7 @@ private slots:
         QTest::keyClicks(mailInput(screen), QStringLiteral("user@corp.example"));
         nextButton(screen)->click();
         agent.nextRequest();
-        screen.processUserAuthResponse(responseWith(OtpAttemptsBlocked, &Response::regOtpValidity, 3));
+        screen.processUserAuthResponse(responseWith(OtpAttemptsBlocked, &Response::userActNextAttempt, 3));
         QTimer* timer = directTimer(&screen, "attemptBlockedTimer");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1000);
@@ -190,12 +190,16 @@ private slots:
         QTest::addColumn<QString>("firstTick"); // empty: no countdown starts
         QTest::newRow("resend blocked waits for the resend time")
             << 0 << 6 << &Response::regNextAttempt << qint64(90) << "00:01:29";
-        QTest::newRow("attempts blocked waits for the OTP validity")
-            << 0 << 7 << &Response::regOtpValidity << qint64(3725) << "01:02:04";
+        QTest::newRow("attempts blocked waits for the block time")
+            << 0 << 7 << &Response::userActNextAttempt << qint64(3725) << "01:02:04";
+        QTest::newRow("attempts blocked ignores the OTP validity")
+            << 0 << 7 << &Response::regOtpValidity << qint64(3725) << "";
         QTest::newRow("email enrollment: resend time of the activation")
             << 2 << 6 << &Response::actNextAttempt << qint64(5) << "00:00:04";
-        QTest::newRow("email enrollment: validity of the activation")
-            << 2 << 7 << &Response::actOtpValidity << qint64(5) << "00:00:04";
+        QTest::newRow("email enrollment: the same block time")
+            << 2 << 7 << &Response::userActNextAttempt << qint64(5) << "00:00:04";
+        QTest::newRow("email enrollment ignores the activation's validity")
+            << 2 << 7 << &Response::actOtpValidity << qint64(5) << "";
         QTest::newRow("email enrollment ignores the registration time")
             << 2 << 6 << &Response::regNextAttempt << qint64(5) << "";
         QTest::newRow("attempts blocked ignores the resend time")
@@ -206,7 +210,7 @@ private slots:
         QTest::newRow("a day and a bit wraps")
             << 0 << 6 << &Response::regNextAttempt << qint64(86400 + 61) << "00:01:00";
         QTest::newRow("beyond 32 bits wraps by days")
-            << 0 << 7 << &Response::regOtpValidity << qint64(86400) * 50000 + 2 << "00:00:01";
+            << 0 << 7 << &Response::userActNextAttempt << qint64(86400) * 50000 + 2 << "00:00:01";
         QTest::newRow("OTP sent starts nothing") << 0 << 5 << &Response::regNextAttempt << qint64(30) << "";
     }
     void countdownDuration()
@@ -317,6 +321,11 @@ private slots:
         nextButton(screen)->click();
         QCOMPARE(status(screen), agentUnavailable);
         QCOMPARE(otpStatus(screen), agentUnavailable);
+        QVERIFY(agent.nextRequest().isEmpty());
+        // The directory sign-in tests the link as well.
+        screen.clearAgentUnavailable();
+        screen.authADReq();
+        QCOMPARE(status(screen), agentUnavailable);
         QVERIFY(agent.nextRequest().isEmpty());
         QCOMPARE(spinner.size(), 0);
         QCOMPARE(mailInput(screen)->text(), QStringLiteral("user@corp.example"));

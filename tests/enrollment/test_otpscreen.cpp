@@ -254,11 +254,11 @@ private slots:
         screen.onValidityTimeOut();
         QVERIFY(!labelText(&screen, "validLabel").isEmpty());
 
-        // A block stops the other countdowns; without its own code it does not count down yet.
+        // A block stops the other countdowns and counts down itself, whatever the answer's code.
         screen.processResponse(responseWith(InvalidOtp, {0, 0, 90}));
         QVERIFY(!directTimer(&screen, "resendTimer")->isActive());
         QVERIFY(!directTimer(&screen, "validityTimer")->isActive());
-        QVERIFY(!directTimer(&screen, "otpAttemptBlockedTimer")->isActive());
+        QVERIFY(directTimer(&screen, "otpAttemptBlockedTimer")->isActive());
         QVERIFY(labelText(&screen, "validLabel").isEmpty());
         QVERIFY(!resendButton(screen)->isEnabled());
         QTest::keyClicks(otpInput(screen), QStringLiteral("1"));
@@ -281,10 +281,30 @@ private slots:
         screen.onAttemptBlockedTimeOut();
         QVERIFY(status(screen).isEmpty());
         QVERIFY(!timer->isActive());
-        QTest::keyClicks(otpInput(screen), QStringLiteral("2"));
+        // The OTP typed during the block can be sent as it stands.
         QVERIFY(submitButton(screen)->isEnabled());
         submitButton(screen)->click();
         QVERIFY(!agent.nextRequest().isEmpty());
+    }
+
+    void blockWithoutItsOwnCodeEndsByItself()
+    {
+        ActivationTypeScope type(ActivationType::ActivationCode);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.processResponse(responseWith(InvalidOtp, {0, 0, 2}));
+        QTest::keyClicks(otpInput(screen), QStringLiteral("246810"));
+        QVERIFY(!submitButton(screen)->isEnabled());
+        QStringList shown;
+        for (int tick = 0; tick < 3; ++tick) {
+            QMetaObject::invokeMethod(directTimer(&screen, "otpAttemptBlockedTimer"), "timeout");
+            shown << status(screen);
+        }
+        QCOMPARE(shown,
+                 QStringList({"OTP attempts blocked for : 00:00:01", "OTP attempts blocked for : 00:00:00", ""}));
+        QVERIFY(!directTimer(&screen, "otpAttemptBlockedTimer")->isActive());
+        QVERIFY(submitButton(screen)->isEnabled());
     }
 
     void durationsOutsideTheDay_data()

@@ -11,8 +11,27 @@ FakeAgent::FakeAgent(quint16 listenPort, QObject* parent) : QObject(parent)
         client = server.nextPendingConnection();
         received.clear();
         consumed = 0;
-        connect(client, &QTcpSocket::readyRead, this, [this] { received += client->readAll(); });
+        answered = 0;
+        connect(client, &QTcpSocket::readyRead, this, [this] {
+            received += client->readAll();
+            answerNewLines();
+        });
     });
+}
+
+void FakeAgent::answerNewLines()
+{
+    if (!responder) {
+        answered = received.lastIndexOf('\n') + 1;
+        return;
+    }
+    for (int end = received.indexOf('\n', answered); end >= 0; end = received.indexOf('\n', answered)) {
+        const QByteArray line = received.mid(answered, end + 1 - answered);
+        answered = end + 1;
+        const QByteArray answer = responder(line);
+        if (!answer.isEmpty() && client)
+            client->write(answer);
+    }
 }
 
 bool FakeAgent::waitForClient(int timeoutMs)

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <functional>
 
 // A fake agent on an ephemeral loopback port: it records the lines the interface writes and sends whatever a test
 // tells it to, byte for byte, so framing and request bytes are checked over a real socket.
@@ -27,11 +28,20 @@ public:
     void dropClient();
     void stopListening() { server.close(); }
 
+    // Answers every complete line the client writes from now on, as an agent would; an empty answer sends nothing.
+    // The lines stay readable through nextLine().
+    using Responder = std::function<QByteArray(const QByteArray& line)>;
+    void setResponder(Responder answer) { responder = std::move(answer); }
+
 private:
+    void answerNewLines();
+
     QTcpServer server;
     QPointer<QTcpSocket> client;
     QByteArray received;
     int consumed = 0;
+    int answered = 0;
+    Responder responder;
 };
 
 // A compact JSON line as the agent would send it.

@@ -1,0 +1,418 @@
+// The way of every agent message through the window: the snapshot compared with the previous one, then the reaction
+// to the message's own type and outcome.
+#include "agent/messageparser.h"
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/namedtimer.h"
+#include "app/weblink.h"
+#include "enrollment/activate.h"
+#include "enrollment/activationpending.h"
+#include "enrollment/authemail.h"
+#include "enrollment/servicecode.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/secconnstatus.h"
+#include "settings/settings.h"
+#include "ui_mainwindow.h"
+
+#include <QDateTime>
+#include <QIcon>
+
+namespace {
+constexpr int qrRetryDelayMs = 5000;
+constexpr int approvalRecheckDelayMs = 300000;
+} // namespace
+
+AgentInfo MainWindow::parseVexaEvent(QJsonObject message)
+{
+    return parseAgentInfo(message);
+}
+
+void MainWindow::processVexaEvent(QJsonObject message)
+{
+    stopSpinner();
+    const int messageType = message.value(QLatin1String("type")).toInt();
+    AgentInfo info = parseVexaEvent(message);
+    const Response response = parseResponse(message);
+    if (!response.qrCode.isEmpty() && brand().isServiceIdEdition()) {
+        pendingServiceCode = response.qrCode;
+        emit showQRCode(response.qrCode);
+    }
+    applySnapshot(info);
+    dispatchResponse(messageType, response, info);
+}
+
+void MainWindow::applySnapshot(AgentInfo& info)
+{
+    const AgentInfo* previous = currentAgentInfo ? &*currentAgentInfo : nullptr;
+
+    // Before the activation page comes back, so that it tells the user and does not simply start over.
+    if (previous && previous->activationState == 2 && info.activationState == 0)
+        tellApprovalDenied();
+
+    if (!previous || info.dataAvailable != previous->dataAvailable) {
+        if (info.dataAvailable) {
+            waitingForData = false;
+            loadingTimer->stop();
+            ui->statusText->clear();
+            updateScreenForAgentState(info, false);
+        } else {
+            waitingForData = true;
+            if (info.activationState != 1)
+                updateScreenForAgentState(info, false);
+            info.secconn = SecconnInfo();
+            loadingTimer->start();
+        }
+    }
+
+    if (info.activationState != 1 && brand().displayName == QLatin1String("Lumidor"))
+        updateScreenForAgentState(info, false);
+
+    if (previous && info.activationState != previous->activationState)
+        updateScreenForAgentState(info, false);
+
+    if (!previous || info.entName != previous->entName) {
+        ui->enterpriseName->setText(info.entName);
+        authEmailScreen->setCompanyName(info.entName);
+    }
+
+    const bool sameSignedInUser = previous && !info.email.isEmpty() && info.email == previous->email;
+    if (!sameSignedInUser) {
+        const bool mustSignIn = !brand().isServiceIdEdition() && info.activationState == 1 && info.email.isEmpty() &&
+                                info.secconn.enabled && info.userIdMethod == 1;
+        if (mustSignIn && currentPage() != EmailPage) {
+            const bool alreadyAsked = signInRequested && (!previous || previous->email == info.email);
+            if (!alreadyAsked) {
+                signInRequested = true;
+                authEmailScreen->clearEmailScreen();
+                emit signInReq();
+                showPage(EmailPage);
+            }
+        } else if (!info.email.isEmpty() && currentPage() != HomePage && currentPage() != SettingsPage) {
+            goHome();
+        }
+    }
+
+    if (!previous || info.adAuthState != previous->adAuthState) {
+        switch (info.adAuthState) {
+        case 0:
+            break;
+        case 1:
+            ui->statusText->setText(tr("User authentication is in progress"));
+            break;
+        case 2:
+            showStatusMessage(tr("User authentication failed"), 5);
+            break;
+        case 3:
+            showStatusMessage(tr("User authentication successful"), 4);
+            break;
+        default:
+            ui->statusText->clear();
+            break;
+        }
+    }
+
+    if (!previous || info.notifyViolation != previous->notifyViolation) {
+        ui->settingsIcon->setIcon(QIcon(info.notifyViolation ? QStringLiteral(":/images/settingsNotification.png")
+                                                             : QStringLiteral(":/images/settings.png")));
+        emit changeNotificationsIcon(info.notifyViolation);
+    }
+
+    settingsScreen->updateInfo(info, previous);
+
+    QString connectionText;
+    int togglePosition = 0;
+    if (info.secconn.enabled) {
+        if (ui->toggleSwitchWidget->isHidden())
+            ui->toggleSwitchWidget->show();
+        ui->toggleSwitchWidget->setEnabled(!info.secconn.userControlDisabled);
+        switch (info.secconn.status) {
+        case SecconnStatus::connecting:
+            connectionText = tr("You're connecting...");
+            togglePosition = 1;
+            break;
+        case SecconnStatus::connected:
+            connectionText = tr("You're connected!");
+            togglePosition = 1;
+            break;
+        case SecconnStatus::disconnecting:
+            connectionText = tr("You're disconnecting...");
+            togglePosition = 1;
+            break;
+        case SecconnStatus::alreadyInNetwork:
+            connectionText = tr("You're already in the network");
+            togglePosition = 1;
+            break;
+        default:
+            connectionText = tr("You're not connected");
+            break;
+        }
+        if (!previous)
+            ui->statusText->clear();
+        if (!previous || info.secconn.state != previous->secconn.state) {
+            QString phase;
+            switch (info.secconn.state) {
+            case 1:
+                phase = tr("Discovery In Progress");
+                break;
+            case 2:
+                phase = tr("Fetching Preferred Access Gateway Information");
+                break;
+            case 3:
+                phase = tr("Checking Preferred Access Gateway Reachability");
+                break;
+            case 4:
+                phase = tr("Fetching Profile");
+                break;
+            case 5:
+                phase = tr("You're Already in the Network");
+                break;
+            case 6:
+                phase = tr("Creating Session");
+                break;
+            case 7:
+                phase = tr("Session Timeout");
+                break;
+            case 8:
+                phase = tr("You're Connected!");
+                break;
+            default:
+                break;
+            }
+            if (!phase.isEmpty())
+                showStatusMessage(phase, 5);
+        }
+    } else {
+        ui->toggleSwitchWidget->hide();
+        QString subscription;
+        if (!waitingForData && info.edrEnabled)
+            subscription = info.agentIsolated ? tr("Your Device Has Been Isolated") : tr("You're Subscribed");
+        ui->connStatus->setText(subscription);
+    }
+
+    if (!currentAgentInfo)
+        currentAgentInfo.emplace();
+    *currentAgentInfo = info;
+
+    if (!connectionText.isEmpty()) {
+        ui->connStatus->setText(connectionText);
+        setToggleState(togglePosition);
+    }
+}
+
+void MainWindow::dispatchResponse(int messageType, const Response& response, const AgentInfo& info)
+{
+    const int code = response.code;
+    switch (messageType) {
+    case 1:
+        dispatchActivationResult(response, info);
+        break;
+    case 2:
+        if (code == AdminApprovalPending || code == VerificationRequestFailed) {
+            emit verifyActivationError(static_cast<ResponseType>(code));
+            showPage(PendingPage);
+        }
+        break;
+    case 3:
+        settingsScreen->deactivationResult(response);
+        break;
+    case 4:
+    case 6:
+        emit userAuthResponse(response);
+        if (code == Activated)
+            setActivatedScreen();
+        else if (code == AgentNotActivated)
+            setActivationScreen();
+        break;
+    case 5:
+        if (code == Success)
+            goAuthSignIn();
+        else if (code == SignOutFailed)
+            settingsScreen->signOutFailed();
+        break;
+    case 7:
+        emit feedbackResponse(response);
+        break;
+    case 8:
+        if (code == BrowserLaunch && !response.browserLaunchUrl.isEmpty())
+            openWebLinkFromAgent(response.browserLaunchUrl);
+        break;
+    case 9:
+        if (code == PagListingFailed) {
+            const QString failure = tr("Preferred Access Gateway listing failure");
+            emit listPags(Response(), PAG(), failure);
+            showStatusMessage(failure, 4);
+        } else if (code == NotSubscribed) {
+            showStatusMessage(tr("Not Subscribed for Secure Connection"), 4);
+        } else {
+            emit listPags(response, PAG{info.prefPagId, info.prefPagType}, QString());
+        }
+        break;
+    case 10:
+        if (code == PagPreferenceFailed)
+            showStatusMessage(tr("Setting Preferred Access Gateway Failed"), 5);
+        break;
+    case 11:
+        if (code == RebootRequired)
+            rebootRequired();
+        else if (code == NetAccessNotice)
+            showNetworkAccessNotice(response);
+        break;
+    case 12:
+        if (code == ViolationListFailed) {
+            emit listViolations(Response(), QStringLiteral("Getting Violation list failed"));
+        } else {
+            ui->settingsIcon->setIcon(QIcon(QStringLiteral(":/images/settings.png")));
+            emit changeNotificationsIcon(false);
+            emit listViolations(response, QString());
+        }
+        break;
+    case 14:
+        if (code == PeerListingFailed)
+            emit listPeers(Response(), QStringLiteral("Error with listing peer devices"));
+        else
+            emit listPeers(response, QString());
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::dispatchActivationResult(const Response& response, const AgentInfo& info)
+{
+    if (brand().usesEmailEnrollment())
+        emit userAuthResponse(response);
+
+    const auto code = static_cast<ResponseType>(response.code);
+    switch (code) {
+    case InvalidName:
+    case ConnectivityFailure:
+        if (!brand().isServiceIdEdition()) {
+            refuseActivation(code);
+            break;
+        }
+        // The service-ID edition retries these with the held code, as it does when asked to.
+        [[fallthrough]];
+    case ActivateQrThroughCode:
+        retryHeldCodeLater();
+        break;
+    case ActivationAccepted: {
+        AgentInfo activated = info;
+        updateScreenForAgentState(activated, true);
+        break;
+    }
+    case InvalidActivationCode:
+    case ActivationCodeExpired:
+    case AgentNotActivated:
+    case DuplicateDeviceName:
+    case ActivationNotAllowed:
+    case MaxDevicesReached:
+        refuseActivation(code);
+        break;
+    case AdminApprovalPending:
+        startNamedSingleShot(this, approvalRecheckDelayMs, QStringLiteral("approvalRecheckTimer"),
+                             [this] { pendingScreen->checkActivationStatusClicked(); });
+        emit verifyActivationError(code);
+        showPage(PendingPage);
+        break;
+    case VerificationRequestFailed:
+        emit verifyActivationError(code);
+        showPage(PendingPage);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::refuseActivation(ResponseType code)
+{
+    if (!brand().isServiceIdEdition()) {
+        // The page comes back as the user left it, so that a mistyped code or name can be corrected.
+        emit activationError(code);
+        showPage(ActivatePage);
+        return;
+    }
+    // A new code would be refused as fast as the agent answers, and the user would never learn why. The QR page
+    // says why instead, and the user decides when to try again.
+    cancelHeldCodeRetry();
+    serviceCodeScreen->showRefusal(Activate::refusalText(code));
+    showPage(ServiceCodePage);
+}
+
+void MainWindow::retryHeldCodeLater()
+{
+    // One retry at a time: each answer to an activation would otherwise start a chain of retries of its own.
+    if (qrRetryTimer)
+        return;
+    qrRetryTimer =
+        startNamedSingleShot(this, qrRetryDelayMs, QStringLiteral("qrRetryTimer"), [this] { retryHeldCode(); });
+}
+
+void MainWindow::retryHeldCode()
+{
+    qrRetryTimer = nullptr;
+    // Enrolled or waiting for approval meanwhile: the held code has done its work.
+    if (currentAgentInfo && currentAgentInfo->activationState != 0)
+        return;
+    // Written to a dropped link the retry would vanish; it waits for the link instead.
+    if (!vexaintf::instance()->isConnected()) {
+        qrRetryHeld = true;
+        return;
+    }
+    activateQRThroughCode();
+}
+
+void MainWindow::activateQRThroughCode()
+{
+    emit activateQR(pendingServiceCode);
+}
+
+void MainWindow::cancelHeldCodeRetry()
+{
+    delete qrRetryTimer;
+    qrRetryHeld = false;
+}
+
+void MainWindow::tellApprovalDenied()
+{
+    pendingApproval = false;
+    const QString text = tr("Your administrator did not approve the activation of this device.");
+    if (brand().isServiceIdEdition()) {
+        cancelHeldCodeRetry();
+        serviceCodeScreen->showRefusal(text);
+    } else {
+        activateScreen->showNotice(text);
+    }
+}
+
+void MainWindow::showNetworkAccessNotice(const Response& response)
+{
+    QString notice;
+    switch (response.netAccessType) {
+    case 1:
+        notice = response.blockedSubnets.isEmpty()
+                     ? tr("Internet Access is blocked.")
+                     : tr("Access to the network address ") + response.blockedSubnets + tr(" has been blocked.");
+        break;
+    case 2: {
+        if (response.blockTime < 0)
+            return;
+        const QString time = QDateTime::fromSecsSinceEpoch(static_cast<quint32>(response.blockTime))
+                                 .toLocalTime()
+                                 .toString(QStringLiteral("h:m:s ap"));
+        notice = response.blockedSubnets.isEmpty() ? tr("Internet Access will be blocked at ") + time + tr(".")
+                                                   : tr("Access to network address ") + response.blockedSubnets +
+                                                         tr(" will be blocked at ") + time + tr(".");
+        break;
+    }
+    case 3:
+        notice = tr("Internet Access enabled");
+        showTrayMessage(notice, 3);
+        showStatusMessage(notice, 3);
+        return;
+    default:
+        return;
+    }
+    showTrayMessage(notice + tr(" Open ") + brand().displayName + tr(" to see the compliance details."), 5);
+    showStatusMessage(notice + tr(" Check the notification page to see the compliance details"),
+                      response.netAccessType == 1 ? 8 : 5);
+}
