@@ -363,6 +363,18 @@
         <source>The system could not be restarted. Please restart it yourself.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>

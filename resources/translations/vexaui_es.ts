@@ -357,11 +357,23 @@
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su administrador no ha aprobado la activación de este dispositivo.</translation>
     </message>
     <message>
         <source>The system could not be restarted. Please restart it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reiniciar el sistema. Reinícielo usted mismo.</translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation>No se pudo obtener la lista de infracciones</translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation>Error al obtener la lista de dispositivos pares</translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation> requiere reiniciar el sistema. Haga clic en &apos;Aceptar&apos; para reiniciar el sistema.</translation>
     </message>
 </context>
 <context>
@@ -459,7 +471,7 @@
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished">No se puede conectar con el servicio de la aplicación</translation>
+        <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
 </context>
 <context>

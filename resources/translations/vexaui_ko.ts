@@ -357,11 +357,23 @@
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>관리자가 이 기기의 활성화를 승인하지 않았습니다.</translation>
     </message>
     <message>
         <source>The system could not be restarted. Please restart it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템을 다시 시작할 수 없습니다. 직접 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation>위반 사항 목록을 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation>피어 기기 목록을 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation> 앱을 사용하려면 시스템을 다시 시작해야 합니다. 시스템을 다시 시작하려면 &apos;확인&apos;을 클릭하세요.</translation>
     </message>
 </context>
 <context>
@@ -459,7 +471,7 @@
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished">애플리케이션 서비스에 연결할 수 없습니다</translation>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
 </context>
 <context>

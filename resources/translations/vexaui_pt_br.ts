@@ -357,11 +357,23 @@
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu administrador não aprovou a ativação deste dispositivo.</translation>
     </message>
     <message>
         <source>The system could not be restarted. Please restart it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível reiniciar o sistema. Reinicie-o manualmente.</translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation>Falha ao obter a lista de violações</translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation>Erro ao listar os dispositivos pares</translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation> requer a reinicialização do sistema. Clique em &apos;OK&apos; para reiniciar o sistema.</translation>
     </message>
 </context>
 <context>
@@ -459,7 +471,7 @@
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished">Não é possível conectar ao serviço do aplicativo</translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
 </context>
 <context>

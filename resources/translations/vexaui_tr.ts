@@ -357,11 +357,23 @@
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yöneticiniz bu cihazın etkinleştirilmesini onaylamadı.</translation>
     </message>
     <message>
         <source>The system could not be restarted. Please restart it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem yeniden başlatılamadı. Lütfen sistemi kendiniz yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation>İhlal listesi alınamadı</translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation>Eş cihazlar listelenirken hata oluştu</translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation> için sistemin yeniden başlatılması gerekiyor. Sistemi yeniden başlatmak için &apos;Tamam&apos;a tıklayın.</translation>
     </message>
 </context>
 <context>
@@ -459,7 +471,7 @@
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished">Uygulama hizmetine bağlanılamıyor</translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
 </context>
 <context>
