@@ -45,6 +45,11 @@ public:
     QJsonObject peerListing() const;
     bool hasViolations() const;
 
+    // Lists of a chosen size take the place of the scenario's (console command "generate").
+    void setGateways(const QList<Gateway>& gateways) { m_gateways = gateways; }
+    void setViolations(const QJsonObject& violations) { m_violations = violations; }
+    void setPeers(const QJsonArray& peers) { m_peers = peers; }
+
     const QList<Gateway>& gateways() const { return m_gateways; }
     Gateway* gateway(const QString& id);
     const Gateway* gateway(const QString& id) const;

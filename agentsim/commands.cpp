@@ -2,6 +2,7 @@
 
 #include "codes.h"
 #include "enrollment.h"
+#include "listinggenerator.h"
 #include "simagent.h"
 #include "simclock.h"
 #include "simserver.h"
@@ -74,8 +75,9 @@ QString Commands::helpText()
         "  config deact 1|2|3            deactivation: confirmation, password, not allowed\n"
         "  next KIND CODE                the next KIND request gets outcome CODE; KIND is one of\n"
         "                                activate status deactivate register verify signout feedback pags pref\n"
-        "                                violations peers\n"
+        "                                violations peers (next feedback 0: success without a ticket id)\n"
         "  raw LINE                      send LINE to every client as it stands, valid or not\n"
+        "  generate gateways|peers|findings N   the listings hold N generated entries from now on\n"
         "  disconnect                    close every client connection (clients reconnect by themselves)\n"
         "  quit                          stop the simulator");
 }
@@ -162,6 +164,8 @@ QString Commands::run(const QString& line)
         return next(args);
     if (verb == QLatin1String("raw"))
         return raw(line);
+    if (verb == QLatin1String("generate"))
+        return generate(args);
     if (verb == QLatin1String("disconnect")) {
         const int count = m_server ? m_server->clientCount() : 0;
         if (m_server)
@@ -398,6 +402,24 @@ QString Commands::raw(const QString& line)
     if (clients == 0)
         return error(QStringLiteral("no clients"));
     return ok(QStringLiteral("sent to %1 client(s)").arg(clients));
+}
+
+QString Commands::generate(const QStringList& args)
+{
+    bool valid = false;
+    const int count = args.value(2).toInt(&valid);
+    const QString kind = args.value(1);
+    const QStringList kinds{QStringLiteral("gateways"), QStringLiteral("peers"), QStringLiteral("findings")};
+    if (args.size() != 3 || !kinds.contains(kind) || !valid || count < 0 || count > 100000)
+        return error(QStringLiteral("usage: generate gateways|peers|findings N, N from 0 to 100000"));
+    Catalog& catalog = m_agent.catalog();
+    if (kind == kinds.at(0))
+        catalog.setGateways(generatedGateways(count));
+    else if (kind == kinds.at(1))
+        catalog.setPeers(generatedPeers(count));
+    else
+        catalog.setViolations(generatedFindings(count));
+    return ok(QStringLiteral("%1 %2 listed from now on").arg(count).arg(kind));
 }
 
 QString Commands::stateText() const

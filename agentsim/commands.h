@@ -39,6 +39,7 @@ private:
     QString signIn(const QStringList& args);
     QString config(const QStringList& args);
     QString edr(const QStringList& args);
+    QString generate(const QStringList& args);
     QString stateText() const;
     QString raw(const QString& line);
     void sendNetAccess(int kind, qint64 blockAt, const QString& subnets);

@@ -38,7 +38,8 @@ Reply Services::feedback(const JsonView& request)
     const QString description = req.string(QStringLiteral("description"));
     if (!request.ok())
         return {};
-    if (const auto forced = refusal(QStringLiteral("feedback"), false))
+    // A forced code is the whole answer, so a forced 0 is a success without a ticket id.
+    if (const auto forced = m_agent.outcomes().takeForced(QStringLiteral("feedback")))
         return m_agent.answer(Msg::FeedbackResult, *forced);
     if (m_agent.state().activationState != 1)
         return m_agent.answer(Msg::FeedbackResult, Code::AgentNotActivated);

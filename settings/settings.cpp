@@ -6,6 +6,10 @@
 #include "app/theme.h"
 #include "app/weblink.h"
 #include "settings/breakblanks.h"
+#include "settings/feedback.h"
+#include "settings/notification.h"
+#include "settings/pagselection.h"
+#include "settings/peerdevices.h"
 #include "ui_settings.h"
 
 #include <QDesktopServices>
@@ -58,10 +62,10 @@ QString buttonText(QString text)
 
 } // namespace
 
-Settings::Settings(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Settings>())
+Settings::Settings(QWidget* parent)
+    : QWidget(parent), feedback(new Feedback), pagSelection(new PagSelection), notification(new Notification),
+      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>())
 {
-    // Plain pages hold the sub-screens' stack indexes until those screens are built.
-    QWidget* subScreens[] = {new QWidget, new QWidget, new QWidget, new QWidget};
     ui->setupUi(this);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
@@ -123,8 +127,26 @@ Settings::Settings(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::S
     connect(this, &Settings::getViolationList, agent, &vexaintf::getViolationList);
     connect(this, &Settings::getPeerList, agent, &vexaintf::getPeerList);
 
-    for (int index = FeedbackPage; index <= PeerDevicesPage; ++index)
-        ui->settingsStack->insertWidget(index, subScreens[index - FeedbackPage]);
+    connect(feedback, &Feedback::goSettings, this, &Settings::goSettings);
+    connect(pagSelection, &PagSelection::goSettings, this, &Settings::goSettings);
+    connect(notification, &Notification::goSettings, this, &Settings::goSettings);
+    connect(peerDevices, &PeerDevices::goSettings, this, &Settings::goSettings);
+    connect(pagSelection, &PagSelection::goMainWin, this, &Settings::backClicked);
+    connect(this, &Settings::feedbackResponse, feedback, &Feedback::processResponse);
+    connect(this, &Settings::clearFeedback, feedback, &Feedback::clearFeedback);
+    connect(this, &Settings::listPags, pagSelection, &PagSelection::listPags);
+    connect(this, &Settings::listViolations, notification, &Notification::listViolations);
+    connect(this, &Settings::listPeers, peerDevices, &PeerDevices::listPeers);
+    connect(feedback, &Feedback::startSpinner, this, &Settings::startSpinner);
+    connect(feedback, &Feedback::stopSpinner, this, &Settings::stopSpinner);
+    connect(notification, &Notification::stopSpinner, this, &Settings::stopSpinner);
+    connect(pagSelection, &PagSelection::stopSpinner, this, &Settings::stopSpinner);
+    connect(peerDevices, &PeerDevices::stopSpinner, this, &Settings::stopSpinner);
+
+    ui->settingsStack->insertWidget(FeedbackPage, feedback);
+    ui->settingsStack->insertWidget(PagSelectionPage, pagSelection);
+    ui->settingsStack->insertWidget(NotificationPage, notification);
+    ui->settingsStack->insertWidget(PeerDevicesPage, peerDevices);
 }
 
 Settings::~Settings() = default;
@@ -337,6 +359,7 @@ void Settings::showAgentRows()
         updateInfo(*lastInfo, nullptr);
     ui->statusMessage->clear();
     ui->statusMessage->hide();
+    feedback->clearAgentUnavailable();
 }
 
 void Settings::hideAgentRows()
@@ -353,6 +376,7 @@ void Settings::hideAgentRows()
     // Otherwise the page would just look empty, with no hint why.
     ui->statusMessage->setText(tr("Unable to connect with application service"));
     ui->statusMessage->show();
+    feedback->showAgentUnavailable();
 }
 
 // ---- navigation

@@ -9,6 +9,10 @@
 namespace Ui {
 class Settings;
 }
+class Feedback;
+class Notification;
+class PagSelection;
+class PeerDevices;
 class QLabel;
 
 // The settings page: what the agent reports about the session and the account, the way to the gateway choice,
@@ -86,6 +90,10 @@ private:
     bool agentReachable();
     void showInformation(const QString& text);
 
+    Feedback* feedback;
+    PagSelection* pagSelection;
+    Notification* notification;
+    PeerDevices* peerDevices;
     QString tryMeUrl;
     std::unique_ptr<Ui::Settings> ui;
     int userIdMethod = 0;

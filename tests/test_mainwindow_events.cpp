@@ -1,5 +1,6 @@
 #include "agent/tcpsocket.h"
 #include "app/brandprofile.h"
+#include "app/modaldialog.h"
 #include "app/startup.h"
 #include "app/waitingspinnerwidget.h"
 #include "tests/support/mainwindowharness.h"
@@ -50,7 +51,10 @@ private slots:
     {
         initVexaResources();
         registerRecordMetaTypes();
+        // Answers reach screens that report them in message boxes (feedback, deactivation); close each at once.
+        ModalDialog::setAnswerer([](QDialog&) { return int(QDialog::Rejected); });
     }
+    void cleanupTestCase() { ModalDialog::setAnswerer({}); }
 
     void pageFollowsActivationState_data()
     {

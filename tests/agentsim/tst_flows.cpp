@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QJsonArray>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -87,6 +88,9 @@ private slots:
     void settingsControls();
     void rawLines();
     void scenarioTimeline();
+    void generatedListings();
+    void feedbackOutcomes_data();
+    void feedbackOutcomes();
 };
 
 void TestFlows::qrEnrollmentThenConnect()
@@ -710,6 +714,99 @@ void TestFlows::scenarioTimeline()
     const auto reboot = client.waitFor(typeIs(11));
     QVERIFY(reboot);
     QCOMPARE(responseCode(*reboot), 36);
+}
+
+void TestFlows::generatedListings()
+{
+    Harness sim("compliance-violations");
+    QVERIFY(sim.ok());
+    TestClient client;
+    QVERIFY(subscribeReady(client, sim.port()));
+    for (const char* wrong : {"generate gateways", "generate gateways -1", "generate gateways 100001",
+                              "generate printers 5", "generate peers many"})
+        QVERIFY2(sim.run(wrong).startsWith("error: usage"), wrong);
+
+    QVERIFY(sim.run("generate gateways 1000").startsWith("ok"));
+    client.send(request(10));
+    auto answer = client.waitFor(typeIs(9));
+    QVERIFY(answer);
+    const QJsonArray pags = at(*answer, "response.pag_listing.pags").toArray();
+    QCOMPARE(pags.size(), 1000);
+    QSet<QString> ids;
+    int outOfService = 0;
+    for (const QJsonValue& pag : pags) {
+        ids.insert(pag["id"].toString());
+        outOfService += pag["status"].toInt() == 0;
+        QVERIFY(!pag["name"].toString().isEmpty() && !pag["city"].toString().isEmpty());
+    }
+    QCOMPARE(ids.size(), 1000);
+    QCOMPARE(outOfService, 100);
+    QCOMPARE(pags[20]["city"], pags[0]["city"]); // the cities come round again as replicas
+    QCOMPARE(pags[20]["replica_number"].toInt(), 1);
+    // A generated gateway can be chosen like a scenario's.
+    client.send(request(11, "pag_preference", QJsonObject{{"id", pags[4]["id"]}, {"type", pags[4]["type"]}}));
+    answer = client.waitFor(typeIs(10));
+    QVERIFY(answer);
+    QCOMPARE(responseCode(*answer), 0);
+
+    QVERIFY(sim.run("generate peers 0").startsWith("ok"));
+    client.send(request(14));
+    answer = client.waitFor(typeIs(14));
+    QVERIFY(answer);
+    QCOMPARE(at(*answer, "response.peer_listing.peers").toArray().size(), 0);
+
+    QVERIFY(sim.run("generate findings 50").startsWith("ok"));
+    client.send(request(12));
+    answer = client.waitFor(typeIs(12));
+    QVERIFY(answer);
+    const QJsonObject list = at(*answer, "response.violation_list").toObject();
+    QCOMPARE(list.size(), 16);
+    int findings = 0;
+    for (const QString& category : list.keys()) {
+        QVERIFY2(!list[category].toArray().isEmpty(), qPrintable(category));
+        for (const QJsonValue& group : list[category].toArray()) {
+            QVERIFY(!group["condition"].toString().isEmpty());
+            for (const QString& key : group.toObject().keys()) {
+                if (key != "condition")
+                    findings += group[key].toArray().size();
+            }
+        }
+    }
+    QCOMPARE(findings, 50);
+    QVERIFY(list["port"][0]["ports"][0]["port"].isDouble());
+}
+
+void TestFlows::feedbackOutcomes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("ticket");
+    QTest::newRow("as the agent decides") << QString() << 0 << true;
+    QTest::newRow("failed") << "next feedback 13" << 13 << false;
+    QTest::newRow("not activated") << "next feedback 15" << 15 << false;
+    QTest::newRow("success without a ticket id") << "next feedback 0" << 0 << false;
+}
+
+void TestFlows::feedbackOutcomes()
+{
+    QFETCH(QString, command);
+    QFETCH(int, code);
+    QFETCH(bool, ticket);
+    Harness sim("enrolled");
+    QVERIFY(sim.ok());
+    TestClient client;
+    QVERIFY(subscribeReady(client, sim.port()));
+    if (!command.isEmpty())
+        QVERIFY(sim.run(command).startsWith("ok"));
+    auto feedback = [&client] {
+        client.send(request(9, "feedback", QJsonObject{{"title", "Tunnel drops"}, {"description", ""}}));
+        return client.waitFor(typeIs(7)).value_or(QJsonObject());
+    };
+    const QJsonObject answer = feedback();
+    QCOMPARE(responseCode(answer), code);
+    QCOMPARE(at(answer, "response.feedback.ticket_id").isString(), ticket);
+    // Forced once: the next submission is answered as the agent decides.
+    QVERIFY(at(feedback(), "response.feedback.ticket_id").isString());
 }
 
 QTEST_GUILESS_MAIN(TestFlows)

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -56,9 +57,18 @@ public:
         previous = info;
     }
 
+    // The page's own widget of that name: the sub-screens reuse names such as "backButton" and "statusMessage".
     template <typename T = QWidget> T* child(const char* name) const
     {
-        return page->findChild<T*>(QString::fromLatin1(name));
+        const auto* stack = page->findChild<QStackedWidget*>(QStringLiteral("settingsStack"));
+        for (T* candidate : page->findChildren<T*>(QString::fromLatin1(name))) {
+            bool inSubScreen = false;
+            for (int index = Settings::FeedbackPage; index < stack->count(); ++index)
+                inSubScreen = inSubScreen || stack->widget(index)->isAncestorOf(candidate);
+            if (!inSubScreen)
+                return candidate;
+        }
+        return nullptr;
     }
     QLabel* label(const char* name) const { return child<QLabel>(name); }
     QPushButton* button(const char* name) const { return child<QPushButton>(name); }

@@ -1,6 +1,7 @@
 #include "settings/breakblanks.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -11,6 +12,7 @@ private slots:
     void wrapping_data();
     void wrapping();
     void surrogatePairsStayWhole();
+    void measuresTheCurrentLabelFont();
 };
 
 // Widths in multiples of one "x", so the cases hold for whatever font the platform picks.
@@ -48,6 +50,24 @@ void TestBreakBlanks::surrogatePairsStayWhole()
     QCOMPARE(QString(wrapped).remove(QLatin1Char(' ')), emoji.repeated(40));
     for (const QString& piece : wrapped.split(QLatin1Char(' ')))
         QVERIFY(piece.isEmpty() || (!piece.front().isLowSurrogate() && !piece.back().isHighSurrogate()));
+}
+
+// The label font is measured once per character and remembered; a change of that font must not go unnoticed.
+void TestBreakBlanks::measuresTheCurrentLabelFont()
+{
+    const QString text = QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx");
+    const QFont original = QApplication::font("QLabel");
+    const QString before = insertBreakBlanks(text, 100);
+    QCOMPARE(before, insertBreakBlanks(text, 100, QFontMetrics(original)));
+
+    QFont larger = original;
+    larger.setPixelSize(3 * QFontInfo(original).pixelSize());
+    QApplication::setFont(larger, "QLabel");
+    const QString after = insertBreakBlanks(text, 100);
+    QApplication::setFont(original, "QLabel");
+
+    QCOMPARE(after, insertBreakBlanks(text, 100, QFontMetrics(larger)));
+    QVERIFY(after.count(QLatin1Char(' ')) > before.count(QLatin1Char(' ')));
 }
 
 QTEST_MAIN(TestBreakBlanks)

@@ -680,6 +680,7 @@ private slots:
         QFETCH(int, startIndex);
         QFETCH(bool, cleared);
         SettingsPage p;
+        Dialogs dialogs;
         auto* stack = p.child<QStackedWidget>("settingsStack");
         stack->setCurrentIndex(startIndex);
         QSignalSpy clear(p.page.get(), &Settings::clearFeedback);
@@ -694,6 +695,9 @@ private slots:
         QCOMPARE(indexWhenForwarded, QList<int>({startIndex, code}));
         QCOMPARE(clear.size(), cleared ? 1 : 0);
         QCOMPARE(stack->currentIndex(), cleared ? 0 : startIndex);
+        // The feedback screen itself told the user, before the page moved on.
+        QCOMPARE(dialogs.seen.size(), 1);
+        QCOMPARE(dialogs.seen.first().parent, stack->widget(Settings::FeedbackPage));
     }
 
     void listAnswersAreForwarded()

@@ -4,7 +4,10 @@
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
+#include <QAbstractItemView>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -357,6 +360,73 @@ private slots:
                                "\"features\":{\"data_available\":true}}}"));
         QTRY_COMPARE(h.page(), int(MainWindow::ActivatePage));
         QCOMPARE(dialogs.seen.size(), 1);
+    }
+
+    // Opening a sub-screen asks the agent over the wire; its answer fills that screen's list.
+    void listingsReachTheirScreens_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("firstRow");
+        QTest::newRow("gateways") << "pagNameLabel" << QByteArray("{\"type\":10}\n")
+                                  << QByteArray(
+                                         "{\"type\":9,\"response\":{\"type\":0,\"pag_listing\":{\"pags\":[{\"id\":"
+                                         "\"osl\",\"name\":\"Oslo <b>1</b>\",\"city\":\"Oslo\",\"country\":\"NO\","
+                                         "\"status\":1}]}}}")
+                                  << "pag list"
+                                  << "Oslo <b>1</b>";
+        QTest::newRow("peers") << "peerListLabel" << QByteArray("{\"type\":14}\n")
+                               << QByteArray(
+                                      "{\"type\":14,\"response\":{\"type\":0,\"peer_listing\":{\"peers\":[{"
+                                      "\"caname\":\"build-01\",\"drname\":\"BUILD01\",\"addr\":\"10.2.0.1\"}]}}}")
+                               << "peer list"
+                               << "build-01";
+    }
+    void listingsReachTheirScreens()
+    {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, list);
+        QFETCH(QString, firstRow);
+        ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@acme.example")},
+                                   {QStringLiteral("agentinfo.features.secconn.pag_selection_allowed"), true},
+                                   {QStringLiteral("agentinfo.features.secconn.peer_discovery_allowed"), true}}));
+        h.showPage(MainWindow::SettingsPage);
+        h.window->findChild<QPushButton*>(button)->click();
+        QCOMPARE(h.nextRequest(), request);
+        h.agent.send(answer + "\n");
+        auto* view = h.window->findChild<QAbstractItemView*>(list);
+        QVERIFY(view);
+        QTRY_COMPARE(view->model()->rowCount(), 1);
+        QCOMPARE(view->model()->index(0, 0).data().toString(), firstRow);
+        QVERIFY(!h.window->findChild<WaitingSpinnerWidget*>());
+    }
+
+    // A submission still waiting when the link drops gives the user Submit back, with everything typed kept.
+    void feedbackSurvivesLinkLoss()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.showPage(MainWindow::SettingsPage);
+        h.window->findChild<QPushButton*>(QStringLiteral("feedBackLabel"))->click();
+        auto* subject = h.window->findChild<QLineEdit*>(QStringLiteral("feedBackTitle"));
+        auto* message = h.window->findChild<QPlainTextEdit*>(QStringLiteral("feedbackBodyText"));
+        auto* submit = h.window->findChild<QPushButton*>(QStringLiteral("pushButton"));
+        subject->setText(QStringLiteral("VPN drops"));
+        message->setPlainText(QStringLiteral("Every hour."));
+        submit->click();
+        QCOMPARE(h.nextRequest(),
+                 QByteArray("{\"feedback\":{\"description\":\"Every hour.\",\"title\":\"VPN drops\"},\"type\":9}\n"));
+        QVERIFY(!submit->isEnabled());
+        h.drop();
+        QVERIFY(submit->isEnabled());
+        QCOMPARE(subject->text(), QStringLiteral("VPN drops"));
+        QCOMPARE(message->toPlainText(), QStringLiteral("Every hour."));
     }
 };
 

@@ -1,0 +1,127 @@
+#include "settings/feedback.h"
+
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/modaldialog.h"
+#include "app/theme.h"
+#include "ui_feedback.h"
+
+#include <QMessageBox>
+
+namespace {
+QString counter(int length, int limit)
+{
+    return QStringLiteral("[%1/%2]").arg(length).arg(limit);
+}
+} // namespace
+
+Feedback::Feedback(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Feedback>())
+{
+    ui->setupUi(this);
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    applyThemeColors(ui->pushButton, StyleTemplate::largeButton);
+    ui->feedBackTitle->setMaxLength(subjectLimit);
+    ui->subjectWordCount->setText(counter(0, subjectLimit));
+    ui->messageWordCount->setText(counter(0, messageLimit));
+
+    connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Feedback::backClicked);
+    connect(ui->pushButton, &QPushButton::clicked, this, &Feedback::submit);
+    connect(ui->feedBackTitle, &QLineEdit::returnPressed, this, &Feedback::changeFocusToTextEdit);
+    connect(ui->feedBackTitle, &QLineEdit::textChanged, this, qOverload<QString>(&Feedback::recalculateMessageSize));
+    connect(ui->feedbackBodyText, &QPlainTextEdit::textChanged, this, qOverload<>(&Feedback::recalculateMessageSize));
+    connect(this, &Feedback::feedback, vexaintf::instance(), &vexaintf::feedback);
+}
+
+Feedback::~Feedback() = default;
+
+void Feedback::showAgentUnavailable()
+{
+    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->pushButton->setEnabled(true);
+}
+
+void Feedback::clearAgentUnavailable()
+{
+    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+        ui->statusMessage->clear();
+}
+
+void Feedback::backClicked()
+{
+    clearFeedback();
+    emit goSettings();
+    emit stopSpinner();
+}
+
+void Feedback::submit()
+{
+    if (!vexaintf::instance()->isConnected()) {
+        showAgentUnavailable();
+        return;
+    }
+    clearAgentUnavailable();
+    const QString subject = ui->feedBackTitle->text().trimmed();
+    if (subject.isEmpty()) {
+        // Blanks are no subject either; removing them lets the placeholder say why nothing was sent.
+        ui->feedBackTitle->clear();
+        ui->feedBackTitle->setFocus();
+        ui->feedBackTitle->setPlaceholderText(tr("Subject Empty!"));
+        return;
+    }
+    emit feedback(subject, ui->feedbackBodyText->toPlainText().trimmed());
+    ui->statusMessage->setText(tr("submitting feedback..."));
+    ui->pushButton->setEnabled(false);
+}
+
+void Feedback::processResponse(Response response)
+{
+    QString text;
+    if (response.code == FeedbackFailed) {
+        text = tr("Failed to submit your feedback");
+    } else if (response.code == AgentNotActivated) {
+        text = tr("Agent not Activated");
+    } else if (!response.ticketId.isEmpty()) {
+        clearFeedback();
+        text = tr("Successfully submitted your feedback") + QStringLiteral(" : ") + response.ticketId;
+    } else {
+        text = tr("Failed to submit your feedback");
+    }
+    QMessageBox box(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this);
+    // The ticket id comes from the agent: text, never markup.
+    box.setTextFormat(Qt::PlainText);
+    ModalDialog::exec(box);
+    ui->statusMessage->clear();
+    ui->pushButton->setEnabled(true);
+}
+
+void Feedback::clearFeedback()
+{
+    ui->feedbackBodyText->clear();
+    ui->feedBackTitle->clear();
+    ui->statusMessage->clear();
+}
+
+void Feedback::changeFocusToTextEdit()
+{
+    ui->feedbackBodyText->setFocus();
+}
+
+void Feedback::recalculateMessageSize(QString text)
+{
+    ui->subjectWordCount->setText(counter(text.size(), subjectLimit));
+}
+
+void Feedback::recalculateMessageSize()
+{
+    const QString text = ui->feedbackBodyText->toPlainText();
+    if (text.size() > messageLimit) {
+        // Cutting between the halves of a surrogate pair would leave half a character behind.
+        const int keep = text.at(messageLimit - 1).isHighSurrogate() ? messageLimit - 1 : messageLimit;
+        // Raises textChanged again, which counts the shortened text.
+        ui->feedbackBodyText->setPlainText(text.left(keep));
+        ui->feedbackBodyText->moveCursor(QTextCursor::End);
+        return;
+    }
+    ui->messageWordCount->setText(counter(text.size(), messageLimit));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "agent/records.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class Feedback;
+}
+
+// The user writes a subject and a message that the agent forwards as a support ticket.
+class Feedback : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Feedback(QWidget* parent = nullptr);
+    ~Feedback() override;
+
+    // Called by the settings page when the agent link drops and when it is back. A submission that was waiting for
+    // its answer will get none over a dropped link, so the screen takes Submit back and keeps the texts.
+    void showAgentUnavailable();
+    void clearAgentUnavailable();
+
+signals:
+    void goSettings();
+    void feedback(QString title, QString description);
+    void startSpinner(QWidget* parent, bool disableParent);
+    void stopSpinner();
+
+public slots:
+    void backClicked();
+    void submit();
+    void processResponse(Response response);
+    void clearFeedback();
+    void changeFocusToTextEdit();
+    void recalculateMessageSize(QString text);
+    void recalculateMessageSize();
+
+private:
+    std::unique_ptr<Ui::Feedback> ui;
+    const int messageLimit = 1500;
+    const int subjectLimit = 300;
+};

@@ -1,0 +1,353 @@
+#include "settings/notification.h"
+
+#include "settings/breakblanks.h"
+#include "ui_notification.h"
+
+#include <QListView>
+#include <QMap>
+#include <QPainter>
+
+namespace {
+
+struct FindingRow
+{
+    Notification::RowKind kind = Notification::Item;
+    QString text;
+    QString details;
+    bool endsBlock = false;
+};
+
+struct Category
+{
+    ViolationCategory source;
+    const char* name;
+};
+
+// The categories in the order they are shown. Their names are also the keys of the heading table.
+constexpr Category categories[] = {
+    {ViolationCategory::ManagedCertificates, QT_TRANSLATE_NOOP("Notification", "Device Management")},
+    {ViolationCategory::Programs, QT_TRANSLATE_NOOP("Notification", "Programs")},
+    {ViolationCategory::Processes, QT_TRANSLATE_NOOP("Notification", "Processes")},
+    {ViolationCategory::Ports, QT_TRANSLATE_NOOP("Notification", "Ports")},
+    {ViolationCategory::NetworkInterfaces, QT_TRANSLATE_NOOP("Notification", "Network Interfaces")},
+    {ViolationCategory::OsInfo, QT_TRANSLATE_NOOP("Notification", "Operating System Information")},
+    {ViolationCategory::HardwareInfo, QT_TRANSLATE_NOOP("Notification", "Hardware Information")},
+    {ViolationCategory::Registry, QT_TRANSLATE_NOOP("Notification", "Registry")},
+    {ViolationCategory::Firewall, QT_TRANSLATE_NOOP("Notification", "Windows Firewall")},
+    {ViolationCategory::TrustedCertificates, QT_TRANSLATE_NOOP("Notification", "Trust Certificate")},
+    {ViolationCategory::ClientCertificates, QT_TRANSLATE_NOOP("Notification", "Client Certificate")},
+    {ViolationCategory::Vpn, QT_TRANSLATE_NOOP("Notification", "VPN")},
+    {ViolationCategory::Antivirus, QT_TRANSLATE_NOOP("Notification", "Windows Antivirus")},
+    {ViolationCategory::Files, QT_TRANSLATE_NOOP("Notification", "Files")},
+    {ViolationCategory::AutorunPrograms, QT_TRANSLATE_NOOP("Notification", "Windows Autorun")},
+    {ViolationCategory::SmbShares, QT_TRANSLATE_NOOP("Notification", "SMB Shared")},
+};
+
+// Whether a setting is on or off is the whole finding in these categories: their groups show no items.
+bool isStatusOnly(ViolationCategory category)
+{
+    return category == ViolationCategory::Firewall || category == ViolationCategory::Antivirus ||
+           category == ViolationCategory::SmbShares;
+}
+
+struct Title
+{
+    const char* condition;
+    const char* category;
+    const char* heading;
+};
+
+constexpr Title titleEntries[] = {
+    {"INSTALLED", "Programs", "Malicious Applications Found Installed"},
+    {"INSTALLED", "Operating System Information", "Operating System Version Mismatch"},
+    {"INSTALLED", "Trust Certificate", "Risky Certificate Installed"},
+    {"INSTALLED", "Client Certificate", "Risky Certificate Installed"},
+    {"INSTALLED", "Device Management", "Malicious Client Certificate signed by CaCert(s)"},
+    {"INSTALLED", "VPN", "VPN Installed On The System"},
+    {"NOT_INSTALLED", "Programs", "Mandatory Applications Not Installed"},
+    {"NOT_INSTALLED", "Operating System Information", "Operating System Version Mismatch"},
+    {"NOT_INSTALLED", "Trust Certificate", "Mandatory Certificate Not Installed"},
+    {"NOT_INSTALLED", "Client Certificate", "Mandatory Certificate Not Installed"},
+    {"NOT_INSTALLED", "Device Management", "None of client certificate signed by CaCert(s)"},
+    {"NOT_INSTALLED", "VPN", "VPN Not Installed On The System"},
+    {"RUNNING", "Processes", "Malicious Processes Running"},
+    {"NOT_RUNNING", "Processes", "Mandatory Processes Not Running"},
+    {"LISTENING", "Ports", "Risky Ports Open"},
+    {"NOT_LISTENING", "Ports", "Mandatory Ports Closed"},
+    {"ENABLED", "Windows Firewall", "Windows Firewall Enabled on the System"},
+    {"ENABLED", "Windows Autorun", "Windows Autorun Enabled"},
+    {"ENABLED", "Windows Antivirus", "Windows Antivirus Enabled"},
+    {"ENABLED", "SMB Shared", "SMB Shared Enabled"},
+    {"DISABLED", "Windows Firewall", "Windows Firewall Disabled on the System"},
+    {"DISABLED", "Windows Autorun", "Windows Autorun Disabled"},
+    {"DISABLED", "Windows Antivirus", "Windows Antivirus Disabled"},
+    {"DISABLED", "SMB Shared", "SMB Shared Disabled"},
+    {"EXISTS", "Files", "File(s) Found On The System"},
+    {"EXISTS", "Registry", "Registry Key Mismatch"},
+    {"NOT_EXISTS", "Files", "File(s) Missing From the System"},
+    {"NOT_EXISTS", "Registry", "Registry Key Mismatch"},
+};
+
+// Heading by condition word, then by category name. One table for the whole run, never changed.
+const QMap<QString, QMap<QString, QString>>& violationTitles()
+{
+    static const QMap<QString, QMap<QString, QString>> titles = [] {
+        QMap<QString, QMap<QString, QString>> table;
+        for (const Title& title : titleEntries)
+            table[QString::fromLatin1(title.condition)].insert(QString::fromLatin1(title.category),
+                                                               QString::fromLatin1(title.heading));
+        return table;
+    }();
+    return titles;
+}
+
+// Groups of one condition are merged into one, in the order of their condition words; groups without items go.
+QList<ViolationUnit> regrouped(const QList<ViolationUnit>& groups)
+{
+    QMap<QString, QList<ViolationItem>> byCondition;
+    for (const ViolationUnit& group : groups) {
+        if (!group.items.isEmpty())
+            byCondition[group.condition].append(group.items);
+    }
+    QList<ViolationUnit> result;
+    for (auto group = byCondition.cbegin(); group != byCondition.cend(); ++group)
+        result.append({group.key(), group.value()});
+    return result;
+}
+
+bool isOneOf(const QString& word, const char* first, const char* second)
+{
+    return word == QLatin1String(first) || word == QLatin1String(second);
+}
+
+// Row geometry, after the labels of a block: a grey title bar, indented headings, items and their details.
+constexpr int titleHeight = 35;
+constexpr int titleIndent = 5;
+constexpr int headingIndent = 10;
+constexpr int headingTop = 7;
+constexpr int itemIndent = 15;
+constexpr int detailsIndent = 40;
+constexpr int rightPadding = 5;
+constexpr int blockGap = 7;
+
+} // namespace
+
+class FindingModel : public RowListModel<FindingRow>
+{
+public:
+    using RowListModel::RowListModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const FindingRow& finding = row(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+            return finding.text;
+        case Notification::KindRole:
+            return finding.kind;
+        case Notification::DetailsRole:
+            return finding.details;
+        default:
+            return {};
+        }
+    }
+
+    bool endsBlock(const QModelIndex& index) const { return row(index.row()).endsBlock; }
+};
+
+class FindingDelegate : public QAbstractItemDelegate
+{
+public:
+    using QAbstractItemDelegate::QAbstractItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        useFont(option.font);
+        const int width = SubScreenList::rowWidth(option);
+        const QRect& row = option.rect;
+        const QString text = index.data().toString();
+        const QColor black(Qt::black);
+        switch (index.data(Notification::KindRole).toInt()) {
+        case Notification::CategoryTitle: {
+            const QRect bar(row.left(), row.top(), row.width(), titleHeight);
+            painter->fillRect(bar, QColor(Qt::lightGray));
+            const int textHeight = qMin(titleText.height(text, width - titleIndent - rightPadding), titleHeight);
+            titleText.draw(painter,
+                           QRect(row.left() + titleIndent, row.top() + (titleHeight - textHeight) / 2,
+                                 width - titleIndent - rightPadding, textHeight),
+                           text, black);
+            break;
+        }
+        case Notification::Heading:
+            headingText.draw(painter,
+                             QRect(row.left() + headingIndent, row.top() + headingTop,
+                                   width - headingIndent - rightPadding, row.height()),
+                             text, black);
+            break;
+        default: {
+            const int nameHeight = itemText.height(text, width - itemIndent - rightPadding);
+            itemText.draw(painter,
+                          QRect(row.left() + itemIndent, row.top(), width - itemIndent - rightPadding, nameHeight),
+                          text, black);
+            itemText.draw(painter,
+                          QRect(row.left() + detailsIndent, row.top() + nameHeight,
+                                width - detailsIndent - rightPadding, row.height() - nameHeight),
+                          index.data(Notification::DetailsRole).toString(), black);
+            break;
+        }
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        useFont(option.font);
+        const int width = SubScreenList::rowWidth(option);
+        const QString text = index.data().toString();
+        int height = 0;
+        switch (index.data(Notification::KindRole).toInt()) {
+        case Notification::CategoryTitle:
+            height = titleHeight;
+            break;
+        case Notification::Heading:
+            height = headingTop + headingText.height(text, width - headingIndent - rightPadding);
+            break;
+        default:
+            height =
+                itemText.height(text, width - itemIndent - rightPadding) +
+                itemText.height(index.data(Notification::DetailsRole).toString(), width - detailsIndent - rightPadding);
+            break;
+        }
+        if (static_cast<const FindingModel*>(index.model())->endsBlock(index))
+            height += blockGap;
+        return {0, height};
+    }
+
+private:
+    void useFont(const QFont& font) const
+    {
+        if (font == baseFont)
+            return;
+        baseFont = font;
+        QFont bold = font;
+        bold.setBold(true);
+        headingText = RowText(bold);
+        bold.setPixelSize(16);
+        titleText = RowText(bold);
+        itemText = RowText(font);
+    }
+
+    mutable QFont baseFont;
+    mutable RowText titleText;
+    mutable RowText headingText;
+    mutable RowText itemText;
+};
+
+Notification::Notification(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Notification>()), findings(new FindingModel(this)),
+      delegate(new FindingDelegate(this))
+{
+    ui->setupUi(this);
+    widthLimit = window()->width() * 80 / 100;
+
+    ui->listArea->setModel(findings, delegate);
+    ui->listArea->view()->setObjectName(QStringLiteral("violations list"));
+
+    connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Notification::backClicked);
+}
+
+Notification::~Notification() = default;
+
+void Notification::backClicked()
+{
+    ui->listArea->clear();
+    emit goSettings();
+    emit stopSpinner();
+}
+
+void Notification::listViolations(Response VexaResp, QString errorMessage)
+{
+    if (!errorMessage.isEmpty()) {
+        ui->listArea->showInformation(errorMessage);
+        return;
+    }
+    const QString bullet = QStringLiteral(" \u2022  ");
+    auto itemText = [&](ViolationCategory category, const QString& condition, const ViolationItem& item) -> QString {
+        if (category == ViolationCategory::Files)
+            return bullet + item.path;
+        if (category == ViolationCategory::OsInfo) {
+            if (isOneOf(condition, "MATCH", "INSTALLED"))
+                return bullet + tr("Unexpected Operating System found : ") + item.name;
+            if (isOneOf(condition, "NOT_MATCH", "NOT_INSTALLED"))
+                return bullet + tr("Expected Operating System : ") + item.name;
+            return insertBreakBlanks(bullet + item.name, widthLimit);
+        }
+        if (category == ViolationCategory::Registry) {
+            if (condition == QLatin1String("NOT_EXISTS"))
+                return bullet + tr("Expected Registry : ") + item.path;
+            if (condition == QLatin1String("EXISTS"))
+                return bullet + tr("Unexpected Registry found : ") + item.path;
+            return insertBreakBlanks(bullet + item.name, widthLimit);
+        }
+        return bullet + item.name;
+    };
+    auto details = [](ViolationCategory category, const ViolationItem& item) -> QString {
+        QString text;
+        for (const ViolationAttribute& attribute : item.attributes) {
+            // Each attribute starts on a line of its own, also after a key and value that end without a break.
+            if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+                text += QLatin1Char('\n');
+            if (!attribute.vendor.isEmpty())
+                text += tr("Vendor : ") + attribute.vendor + QLatin1Char('\n');
+            if (!attribute.version.isEmpty())
+                text += (category == ViolationCategory::OsInfo ? QString() : tr("Version : ")) + attribute.version +
+                        QLatin1Char('\n');
+            if (!attribute.command.isEmpty())
+                text += tr("Command : ") + attribute.command + QLatin1Char('\n');
+            if (!attribute.condition.isEmpty())
+                text += tr("Condition : ") + attribute.condition + QLatin1Char('\n');
+            if (!attribute.protocol.isEmpty())
+                text += tr("Protocol : ") + attribute.protocol + QLatin1Char('\n');
+            if (!attribute.key.isEmpty() && !attribute.value.isEmpty())
+                text += attribute.key + QStringLiteral(" : ") + attribute.value;
+            else if (!attribute.key.isEmpty())
+                text += tr("Key : ") + attribute.key;
+            else if (!attribute.value.isEmpty())
+                text += tr("Value : ") + attribute.value;
+        }
+        return text;
+    };
+
+    QVector<FindingRow> rows;
+    for (const Category& category : categories) {
+        const QList<ViolationUnit>& groups = VexaResp.violationsOf(category.source);
+        if (groups.isEmpty())
+            continue;
+        const QString name = QString::fromLatin1(category.name);
+        rows.append({CategoryTitle, insertBreakBlanks(tr(category.name), widthLimit), {}, false});
+        const bool statusOnly = isStatusOnly(category.source);
+        for (const ViolationUnit& group : statusOnly ? groups : regrouped(groups)) {
+            const QMap<QString, QString> headings = violationTitles().value(group.condition);
+            const auto heading = headings.constFind(name);
+            rows.append({Heading,
+                         insertBreakBlanks(heading != headings.cend() ? *heading : tr("Condition : ") + group.condition,
+                                           widthLimit),
+                         {},
+                         false});
+            if (statusOnly)
+                continue;
+            for (const ViolationItem& item : group.items)
+                rows.append({Item, itemText(category.source, group.condition, item),
+                             insertBreakBlanks(details(category.source, item), widthLimit), false});
+        }
+        rows.last().endsBlock = true;
+    }
+
+    if (rows.isEmpty()) {
+        ui->listArea->showInformation(tr("Violations list is empty"));
+        return;
+    }
+    findings->setRows(std::move(rows));
+    ui->listArea->showRows();
+}

@@ -1,0 +1,271 @@
+#include "settings/pagselection.h"
+
+#include "agent/vexaintf.h"
+#include "app/brandprofile.h"
+#include "app/theme.h"
+#include "settings/breakblanks.h"
+#include "ui_pagselection.h"
+
+#include <QListView>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace {
+
+struct GatewayRow
+{
+    QString text;
+    QString location;
+    QColor color;
+    QColor locationColor;
+    QString id;
+    int type = 0;
+};
+
+// Row geometry: the radio indicator, the gateway's text beside it and the location line under it.
+constexpr int rowPadding = 10;
+constexpr int indicatorLeft = 15;
+constexpr int indicatorGap = 8;
+constexpr int locationLeft = 50;
+constexpr int rightPadding = 15;
+constexpr int locationGap = 4;
+
+} // namespace
+
+class GatewayModel : public RowListModel<GatewayRow>
+{
+public:
+    using RowListModel::RowListModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const GatewayRow& gateway = row(index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+            return gateway.text;
+        case Qt::ForegroundRole:
+            return gateway.color;
+        case PagSelection::LocationRole:
+            return gateway.location;
+        case PagSelection::LocationColorRole:
+            return gateway.locationColor;
+        case PagSelection::GatewayIdRole:
+            return gateway.id;
+        case PagSelection::GatewayTypeRole:
+            return gateway.type;
+        default:
+            return {};
+        }
+    }
+};
+
+// Draws a gateway as a radio button (checked when its row is selected) with its optional location line.
+class GatewayDelegate : public QAbstractItemDelegate
+{
+public:
+    using QAbstractItemDelegate::QAbstractItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const Layout layout = layOut(option, index);
+        QStyleOptionButton indicator;
+        indicator.initFrom(option.widget);
+        indicator.rect = layout.indicator;
+        indicator.state = (option.state & QStyle::State_Enabled) |
+                          (option.state & QStyle::State_Selected ? QStyle::State_On : QStyle::State_Off);
+        option.widget->style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &indicator, painter, option.widget);
+        nameText.draw(painter, layout.name, index.data().toString(), index.data(Qt::ForegroundRole).value<QColor>());
+        locationText.draw(painter, layout.location, index.data(PagSelection::LocationRole).toString(),
+                          index.data(PagSelection::LocationColorRole).value<QColor>());
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(option.widget);
+            focus.rect = option.rect.adjusted(2, 2, -2, -2);
+            option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const Layout layout = layOut(option, index);
+        return {0, qMax(layout.name.bottom(), layout.location.bottom()) + 1 + rowPadding - option.rect.top()};
+    }
+
+private:
+    struct Layout
+    {
+        QRect indicator;
+        QRect name;
+        QRect location;
+    };
+
+    Layout layOut(const QStyleOptionViewItem& option, const QModelIndex& index) const
+    {
+        if (option.font != baseFont) {
+            baseFont = option.font;
+            QFont bold = option.font;
+            bold.setBold(true);
+            nameText = RowText(bold);
+            locationText = RowText(option.font);
+        }
+        const QStyle* style = option.widget->style();
+        const QSize indicatorSize(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option.widget),
+                                  style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, option.widget));
+        const int width = SubScreenList::rowWidth(option);
+        const int top = option.rect.top() + rowPadding;
+        const int nameLeft = indicatorLeft + indicatorSize.width() + indicatorGap;
+        const int nameWidth = width - nameLeft - rightPadding;
+        const int nameHeight = qMax(nameText.height(index.data().toString(), nameWidth),
+                                    qMax(indicatorSize.height(), nameText.lineHeight()));
+        Layout layout;
+        layout.indicator = QRect(
+            QPoint(option.rect.left() + indicatorLeft, top + (nameText.lineHeight() - indicatorSize.height()) / 2),
+            indicatorSize);
+        layout.name = QRect(option.rect.left() + nameLeft, top, nameWidth, nameHeight);
+        const QString location = index.data(PagSelection::LocationRole).toString();
+        const int locationWidth = width - locationLeft - rightPadding;
+        const int locationHeight = locationText.height(location, locationWidth);
+        layout.location =
+            QRect(option.rect.left() + locationLeft, layout.name.bottom() + 1 + (locationHeight ? locationGap : 0),
+                  locationWidth, locationHeight);
+        return layout;
+    }
+
+    mutable QFont baseFont;
+    mutable RowText nameText;
+    mutable RowText locationText;
+};
+
+PagSelection::PagSelection(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::PagSelection>()), gateways(new GatewayModel(this)),
+      delegate(new GatewayDelegate(this))
+{
+    ui->setupUi(this);
+    widthLimit = window()->width() * 65 / 100;
+
+    setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    applyThemeColors(ui->applyButton, StyleTemplate::gatewayButton);
+    applyThemeColors(ui->cancelButton, StyleTemplate::gatewayButton, ThemeColors::darkColors());
+    ui->listArea->setModel(gateways, delegate);
+    QListView* view = ui->listArea->view();
+    view->setObjectName(QStringLiteral("pag list"));
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    reset();
+
+    connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &PagSelection::goBack);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &PagSelection::goBack);
+    connect(ui->applyButton, &QPushButton::clicked, this, &PagSelection::applyPag);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PagSelection::checkedChanged);
+    connect(this, &PagSelection::setPrefPag, vexaintf::instance(), &vexaintf::setPrefPag);
+}
+
+PagSelection::~PagSelection() = default;
+
+void PagSelection::reset()
+{
+    ui->listArea->hide();
+    ui->listArea->setEnabled(false);
+    ui->listArea->clear();
+    preferredRow = -1;
+}
+
+void PagSelection::goBack()
+{
+    reset();
+    emit goSettings();
+    emit stopSpinner();
+}
+
+void PagSelection::listPags(Response response, PAG preferred, QString errorMessage)
+{
+    reset();
+    ui->applyButton->setEnabled(false);
+
+    const bool serviceIdEdition = brand().editionCode == QLatin1String("zq");
+    const bool anyPlaceEdition = brand().editionCode == QLatin1String("vr");
+    const QColor primary(brand().primaryColor);
+    const QColor secondary(brand().secondaryColor);
+    QVector<GatewayRow> rows;
+    int preferredIndex = -1;
+    if (errorMessage.isEmpty()) {
+        rows.reserve(response.pags.size());
+        for (const PagEntry& entry : qAsConst(response.pags)) {
+            if (!serviceIdEdition && entry.name.isEmpty())
+                continue;
+            if (!anyPlaceEdition && entry.country.isEmpty() && entry.city.isEmpty())
+                continue;
+            GatewayRow row;
+            if (serviceIdEdition && !entry.city.isEmpty() && !entry.country.isEmpty()) {
+                const QString city = entry.replicaNumber != 0
+                                         ? entry.city + QLatin1Char(' ') + QString::number(entry.replicaNumber)
+                                         : entry.city;
+                row.text = insertBreakBlanks(city + QStringLiteral(", ") + entry.country, widthLimit);
+            } else {
+                row.text = insertBreakBlanks(entry.name, widthLimit);
+                if (!entry.location.isEmpty())
+                    row.location = insertBreakBlanks(entry.location, widthLimit);
+            }
+            const bool inService = entry.status == 1;
+            row.color = inService ? primary : secondary;
+            row.locationColor = inService ? QColor(Qt::black) : secondary;
+            row.id = entry.id;
+            row.type = entry.type;
+            // No preference must not check a gateway that merely lacks an id.
+            if (!preferred.id.isEmpty() && entry.id == preferred.id)
+                preferredIndex = rows.size();
+            rows.append(row);
+        }
+    }
+
+    if (rows.isEmpty()) {
+        ui->listArea->showInformation(errorMessage.isEmpty() ? tr("No Gateways available") : errorMessage);
+    } else {
+        gateways->setRows(std::move(rows));
+        ui->listArea->showRows();
+        preferredRow = preferredIndex;
+        if (preferredRow >= 0) {
+            QListView* view = ui->listArea->view();
+            const QModelIndex checked = gateways->index(preferredRow);
+            view->selectionModel()->setCurrentIndex(checked, QItemSelectionModel::ClearAndSelect);
+            view->scrollTo(checked, QAbstractItemView::PositionAtCenter);
+        }
+    }
+    ui->listArea->show();
+    ui->listArea->setEnabled(true);
+}
+
+void PagSelection::applyPag()
+{
+    // Exactly the gateway the user checked: two listed entries may share an id.
+    const int row = checkedRow();
+    if (row >= 0) {
+        const QModelIndex checked = gateways->index(row);
+        emit setPrefPag(PAG{checked.data(GatewayIdRole).toString(), checked.data(GatewayTypeRole).toInt()});
+    }
+    reset();
+    emit goMainWin();
+}
+
+void PagSelection::pagChangeEvent(int)
+{
+    ui->applyButton->setEnabled(checkedRow() != preferredRow);
+}
+
+int PagSelection::checkedRow() const
+{
+    const QModelIndexList checked = ui->listArea->view()->selectionModel()->selectedIndexes();
+    return checked.isEmpty() ? -1 : checked.first().row();
+}
+
+void PagSelection::checkedChanged(const QItemSelection&, const QItemSelection& deselected)
+{
+    // As with radio buttons, a checked row cannot be unchecked, only another row checked.
+    if (checkedRow() < 0 && !deselected.isEmpty() && gateways->rowCount() > 0) {
+        ui->listArea->view()->selectionModel()->select(deselected, QItemSelectionModel::Select);
+        return;
+    }
+    pagChangeEvent(checkedRow());
+}

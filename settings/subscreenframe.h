@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QVector>
+#include <QWidget>
+
+class QLabel;
+class QListView;
+class QAbstractItemDelegate;
+class QPainter;
+class QPushButton;
+class QStackedLayout;
+class QStyleOptionViewItem;
+
+// The parts the settings sub-screens share: a title bar with a back button, and a list area that shows either the
+// agent's listing or one centred line of information. Each screen puts them in its form and adds only its own rows.
+
+// "titleBar" in a sub-screen's form. The title is a designer property, so it is translated in the screen's context.
+class SubScreenTitleBar : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString title READ title WRITE setTitle)
+public:
+    explicit SubScreenTitleBar(QWidget* parent = nullptr);
+
+    QString title() const;
+    void setTitle(const QString& text);
+
+signals:
+    void backClicked();
+
+private:
+    QPushButton* backButton;
+    QLabel* titleLabel;
+};
+
+// Rows of one listing. A listing replaces all rows at once, so the view lays them out once per answer.
+class RowListModelBase : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+    virtual void clear() = 0;
+};
+
+template <typename Row> class RowListModel : public RowListModelBase
+{
+public:
+    using RowListModelBase::RowListModelBase;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : rows.size();
+    }
+    void setRows(QVector<Row> newRows)
+    {
+        beginResetModel();
+        rows = std::move(newRows);
+        endResetModel();
+    }
+    void clear() override { setRows({}); }
+    const Row& row(int index) const { return rows.at(index); }
+
+private:
+    QVector<Row> rows;
+};
+
+// The list area of a sub-screen. Thousands of rows are drawn by a delegate in one view rather than built as widgets,
+// so only the rows in sight cost anything to show.
+class SubScreenList : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SubScreenList(QWidget* parent = nullptr);
+
+    // The view shows `model` through `delegate`; both stay owned by the caller.
+    void setModel(RowListModelBase* model, QAbstractItemDelegate* delegate);
+    QListView* view() const { return listView; }
+    // Rows gone, nothing shown: the state while an answer is awaited.
+    void clear();
+    // Rows gone; one line of plain text, centred, in their place.
+    void showInformation(const QString& text);
+    void showRows();
+
+    // The width a row lays its texts out in: the view's width less the scroll bar, whether that shows or not, so
+    // the bar appearing does not lay every row out again.
+    static int rowWidth(const QStyleOptionViewItem& option);
+
+private:
+    RowListModelBase* model = nullptr;
+    QStackedLayout* pages;
+    QWidget* infoContainer;
+    QLabel* infoLabel;
+    QListView* listView;
+};
+
+// Word-wrapped plain text for delegates. A label would measure every text through the font engine, which costs more
+// than a whole listing should; here each character's advance is measured once and lines break at blanks, after
+// hyphens and slashes and at line breaks, much as a word-wrapping label breaks them.
+class RowText
+{
+public:
+    explicit RowText(const QFont& font = QFont());
+
+    // The distance from one line to the next.
+    int lineHeight() const { return metrics.lineSpacing(); }
+    int width(const QString& text) const;
+    // Height of the wrapped text; an empty text takes no room.
+    int height(const QString& text, int width) const;
+    // Draws the wrapped text from the top left of `area`, clipped to it.
+    void draw(QPainter* painter, const QRect& area, const QString& text, const QColor& color) const;
+    // Draws one line, right-aligned in `area` and cut short with an ellipsis when it does not fit.
+    void drawLineRight(QPainter* painter, const QRect& area, const QString& text, const QColor& color) const;
+
+private:
+    struct Line
+    {
+        int start;
+        int length;
+    };
+    QVector<Line> lines(const QString& text, int width) const;
+    int advance(const QString& text, int from, int length) const;
+
+    QFont textFont;
+    QFontMetrics metrics;
+    mutable QHash<uint, int> advances;
+};

@@ -1,0 +1,255 @@
+#include "app/modaldialog.h"
+#include "app/startup.h"
+#include "settings/feedback.h"
+#include "tests/settings/subscreentestkit.h"
+#include "tests/support/metatypes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+namespace {
+
+QLineEdit* subject(const Feedback& screen)
+{
+    return child<QLineEdit>(&screen, "feedBackTitle");
+}
+
+QPlainTextEdit* message(const Feedback& screen)
+{
+    return child<QPlainTextEdit>(&screen, "feedbackBodyText");
+}
+
+QPushButton* submitButton(const Feedback& screen)
+{
+    return child<QPushButton>(&screen, "pushButton");
+}
+
+QString status(const Feedback& screen)
+{
+    return labelText(&screen, "statusMessage");
+}
+
+QByteArray feedbackLine(const char* title, const char* description)
+{
+    return QByteArray("{\"feedback\":{\"description\":\"") + description + "\",\"title\":\"" + title +
+           "\"},\"type\":9}\n";
+}
+
+// Message boxes are answered at once; what they said is kept.
+struct ShownBoxes
+{
+    ShownBoxes()
+    {
+        ModalDialog::setAnswerer([this](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            texts.append(box.text());
+            formats.append(box.textFormat());
+            titles.append(box.windowTitle());
+            return int(QMessageBox::Ok);
+        });
+    }
+    ~ShownBoxes() { ModalDialog::setAnswerer({}); }
+    QStringList texts;
+    QList<Qt::TextFormat> formats;
+    QStringList titles;
+};
+
+} // namespace
+
+class TestFeedback : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
+
+    void limitsAndCounters()
+    {
+        AgentLink agent;
+        Feedback screen;
+        QCOMPARE(labelText(&screen, "subjectWordCount"), QStringLiteral("[0/300]"));
+        QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[0/1500]"));
+
+        QTest::keyClicks(subject(screen), QString(310, QLatin1Char('s')));
+        QCOMPARE(subject(screen)->text().size(), 300);
+        QCOMPARE(labelText(&screen, "subjectWordCount"), QStringLiteral("[300/300]"));
+
+        message(screen)->insertPlainText(QString(2000, QLatin1Char('m')));
+        QCOMPARE(message(screen)->toPlainText(), QString(1500, QLatin1Char('m')));
+        QCOMPARE(message(screen)->textCursor().position(), 1500);
+        QVERIFY(message(screen)->textCursor().atEnd());
+        QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[1500/1500]"));
+
+        // A character of two UTF-16 units across the limit is left out whole.
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x94\x92");
+        message(screen)->setPlainText(QString(1499, QLatin1Char('m')) + emoji + QStringLiteral("tail"));
+        QCOMPARE(message(screen)->toPlainText(), QString(1499, QLatin1Char('m')));
+        QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[1499/1500]"));
+    }
+
+    void submitSendsTrimmedTexts()
+    {
+        AgentLink agent;
+        Feedback screen;
+        subject(screen)->setText(QStringLiteral("  Tunnel drops "));
+        message(screen)->setPlainText(QStringLiteral("\n every hour  \n"));
+        submitButton(screen)->click();
+        QCOMPARE(agent.nextRequest(), feedbackLine("Tunnel drops", "every hour"));
+        QCOMPARE(status(screen), QStringLiteral("submitting feedback..."));
+        QVERIFY(!submitButton(screen)->isEnabled());
+    }
+
+    void noSubjectNoRequest_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks only") << "   ";
+    }
+    void noSubjectNoRequest()
+    {
+        QFETCH(QString, typed);
+        AgentLink agent;
+        Feedback screen;
+        showAsInSettings(&screen);
+        QApplication::setActiveWindow(&screen);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        message(screen)->setPlainText(QStringLiteral("kept"));
+        message(screen)->setFocus();
+        subject(screen)->setText(typed);
+
+        submitButton(screen)->click();
+
+        QVERIFY(agent.nextRequest().isEmpty());
+        QCOMPARE(subject(screen)->placeholderText(), QStringLiteral("Subject Empty!"));
+        QVERIFY(subject(screen)->text().isEmpty()); // so the placeholder shows
+        QVERIFY(subject(screen)->hasFocus());
+        QCOMPARE(message(screen)->toPlainText(), QStringLiteral("kept"));
+        QVERIFY(submitButton(screen)->isEnabled());
+    }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ticket");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("success") << 0 << "4711"
+                                 << "Successfully submitted your feedback : 4711" << true;
+        QTest::newRow("ticket id as text") << 0 << "<b>7</b>"
+                                           << "Successfully submitted your feedback : <b>7</b>" << true;
+        QTest::newRow("success without ticket id") << 0 << ""
+                                                   << "Failed to submit your feedback" << false;
+        QTest::newRow("failed") << 13 << ""
+                                << "Failed to submit your feedback" << false;
+        QTest::newRow("failed, ticket id ignored") << 13 << "9"
+                                                   << "Failed to submit your feedback" << false;
+        QTest::newRow("not activated") << 15 << ""
+                                       << "Agent not Activated" << false;
+    }
+    void outcomes()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, ticket);
+        QFETCH(QString, text);
+        QFETCH(bool, cleared);
+        AgentLink agent;
+        Feedback screen;
+        ShownBoxes boxes;
+        subject(screen)->setText(QStringLiteral("Subject"));
+        message(screen)->setPlainText(QStringLiteral("Message"));
+        submitButton(screen)->click();
+        QCOMPARE(agent.nextRequest(), feedbackLine("Subject", "Message"));
+
+        Response response;
+        response.code = code;
+        response.ticketId = ticket;
+        screen.processResponse(response);
+
+        QCOMPARE(boxes.texts, QStringList{text});
+        QCOMPARE(boxes.formats, QList<Qt::TextFormat>{Qt::PlainText});
+        QCOMPARE(boxes.titles, QStringList{brand().displayName});
+        QCOMPARE(subject(screen)->text().isEmpty(), cleared);
+        QCOMPARE(message(screen)->toPlainText().isEmpty(), cleared);
+        QVERIFY(status(screen).isEmpty());
+        QVERIFY(submitButton(screen)->isEnabled());
+    }
+
+    void linkDropWhileWaitingGivesSubmitBack()
+    {
+        AgentLink agent;
+        Feedback screen;
+        subject(screen)->setText(QStringLiteral("Subject"));
+        message(screen)->setPlainText(QStringLiteral("Message"));
+        submitButton(screen)->click();
+        QCOMPARE(agent.nextRequest(), feedbackLine("Subject", "Message"));
+
+        agent.drop();
+        screen.showAgentUnavailable();
+        QCOMPARE(status(screen), agentUnavailable);
+        QVERIFY(submitButton(screen)->isEnabled());
+        submitButton(screen)->click(); // still down: nothing leaves, nothing is lost
+        QVERIFY(agent.nextRequest().isEmpty());
+        QCOMPARE(subject(screen)->text(), QStringLiteral("Subject"));
+        QCOMPARE(message(screen)->toPlainText(), QStringLiteral("Message"));
+
+        agent.restore();
+        screen.clearAgentUnavailable();
+        QVERIFY(status(screen).isEmpty());
+        submitButton(screen)->click();
+        QCOMPARE(agent.nextRequest(), feedbackLine("Subject", "Message"));
+    }
+
+    void clearAgentUnavailableLeavesOtherTexts()
+    {
+        AgentLink agent;
+        Feedback screen;
+        subject(screen)->setText(QStringLiteral("Subject"));
+        submitButton(screen)->click();
+        screen.clearAgentUnavailable();
+        QCOMPARE(status(screen), QStringLiteral("submitting feedback..."));
+    }
+
+    void backAndClearEmptyTheForm()
+    {
+        AgentLink agent;
+        Feedback screen;
+        QSignalSpy settings(&screen, &Feedback::goSettings);
+        QSignalSpy spinner(&screen, &Feedback::stopSpinner);
+        for (int pass = 0; pass < 2; ++pass) {
+            subject(screen)->setText(QStringLiteral("Subject"));
+            message(screen)->setPlainText(QStringLiteral("Message"));
+            child<QLabel>(&screen, "statusMessage")->setText(QStringLiteral("status"));
+            if (pass == 0)
+                screen.clearFeedback();
+            else
+                child<QPushButton>(&screen, "backButton")->click();
+            QVERIFY(subject(screen)->text().isEmpty() && message(screen)->toPlainText().isEmpty());
+            QVERIFY(status(screen).isEmpty());
+            QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[0/1500]"));
+        }
+        QCOMPARE(settings.size(), 1);
+        QCOMPARE(spinner.size(), 1);
+        QVERIFY(agent.nextRequest().isEmpty());
+    }
+
+    void returnInSubjectMovesToMessage()
+    {
+        AgentLink agent;
+        Feedback screen;
+        showAsInSettings(&screen);
+        QApplication::setActiveWindow(&screen);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        subject(screen)->setFocus();
+        QTest::keyClick(subject(screen), Qt::Key_Return);
+        QVERIFY(message(screen)->hasFocus());
+        QVERIFY(agent.nextRequest().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFeedback)
+#include "test_feedback.moc"

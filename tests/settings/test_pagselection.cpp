@@ -1,0 +1,259 @@
+#include "app/startup.h"
+#include "settings/pagselection.h"
+#include "tests/settings/subscreentestkit.h"
+#include "tests/support/metatypes.h"
+
+#include <QSignalSpy>
+
+Q_DECLARE_METATYPE(PagEntry)
+
+namespace {
+
+PagEntry gateway(const QString& id, const QString& name, const QString& city = QStringLiteral("Paris"),
+                 const QString& country = QStringLiteral("FR"), int status = 1)
+{
+    PagEntry entry;
+    entry.id = id;
+    entry.type = 1;
+    entry.name = name;
+    entry.city = city;
+    entry.country = country;
+    entry.status = status;
+    return entry;
+}
+
+Response listing(const QList<PagEntry>& pags)
+{
+    Response response;
+    response.pags = pags;
+    return response;
+}
+
+BrandProfile edition(const char* code)
+{
+    BrandProfile profile = brand();
+    profile.editionCode = QLatin1String(code);
+    return profile;
+}
+
+QListView* pagList(const PagSelection& screen)
+{
+    return listOf(&screen, "pag list");
+}
+
+int checkedRow(const PagSelection& screen)
+{
+    const QModelIndexList checked = pagList(screen)->selectionModel()->selectedIndexes();
+    return checked.size() == 1 ? checked.first().row() : -1;
+}
+
+bool applyEnabled(const PagSelection& screen)
+{
+    return child<QPushButton>(&screen, "applyButton")->isEnabled();
+}
+
+} // namespace
+
+class TestPagSelection : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
+
+    void rowTextsByEdition_data()
+    {
+        QTest::addColumn<QString>("edition");
+        QTest::addColumn<PagEntry>("entry");
+        QTest::addColumn<QString>("text"); // empty: the entry gets no row
+        QTest::addColumn<QString>("location");
+
+        PagEntry paris = gateway("p", "Paris gateway");
+        paris.location = QStringLiteral("Rue de Rivoli");
+        paris.replicaNumber = 2;
+        QTest::newRow("zq: city, replica and country") << "zq" << paris << "Paris 2, FR"
+                                                       << "";
+        paris.replicaNumber = 0;
+        QTest::newRow("zq: replica 0 left out") << "zq" << paris << "Paris, FR"
+                                                << "";
+        PagEntry cityOnly = gateway("c", "Edge", "Lyon", "");
+        cityOnly.location = QStringLiteral("Part-Dieu");
+        QTest::newRow("zq: no country, the name and location") << "zq" << cityOnly << "Edge"
+                                                               << "Part-Dieu";
+        QTest::newRow("zq: empty name with a place") << "zq" << gateway("n", "") << "Paris, FR"
+                                                     << "";
+        QTest::newRow("other: the name and location") << "dv" << paris << "Paris gateway"
+                                                      << "Rue de Rivoli";
+        QTest::newRow("other: empty name skipped") << "dv" << gateway("n", "") << ""
+                                                   << "";
+        QTest::newRow("other: no place skipped") << "dv" << gateway("h", "HQ", "", "") << ""
+                                                 << "";
+        QTest::newRow("zq: no place skipped") << "zq" << gateway("h", "HQ", "", "") << ""
+                                              << "";
+        QTest::newRow("vr: no place kept") << "vr" << gateway("h", "HQ", "", "") << "HQ"
+                                           << "";
+        QTest::newRow("agent text stays text") << "dv" << gateway("b", "<b>Bold</b>") << "<b>Bold</b>"
+                                               << "";
+    }
+    void rowTextsByEdition()
+    {
+        QFETCH(QString, edition);
+        QFETCH(PagEntry, entry);
+        QFETCH(QString, text);
+        QFETCH(QString, location);
+        ScopedBrandProfile scope(::edition(edition.toLatin1().constData()));
+        AgentLink agent;
+        PagSelection screen;
+
+        screen.listPags(listing({entry}), PAG(), QString());
+
+        if (text.isEmpty()) {
+            QCOMPARE(pagList(screen)->model()->rowCount(), 0);
+            QCOMPARE(informationShown(&screen, "pag list"), QStringLiteral("No Gateways available"));
+            return;
+        }
+        QCOMPARE(rowTexts(pagList(screen)), QStringList{text});
+        QCOMPARE(rowTexts(pagList(screen), PagSelection::LocationRole), QStringList{location});
+        QVERIFY(informationShown(&screen, "pag list").isEmpty());
+    }
+
+    void colourByStatus_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("inService");
+        QTest::newRow("in service") << 1 << true;
+        QTest::newRow("out of service") << 0 << false;
+        QTest::newRow("any other status") << 2 << false;
+    }
+    void colourByStatus()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, inService);
+        ScopedBrandProfile scope(edition("dv"));
+        AgentLink agent;
+        PagSelection screen;
+        PagEntry entry = gateway("g", "Gateway", "Oslo", "NO", status);
+        entry.location = QStringLiteral("Fjord");
+        screen.listPags(listing({entry}), PAG(), QString());
+
+        const QModelIndex row = pagList(screen)->model()->index(0, 0);
+        const QColor secondary(brand().secondaryColor);
+        QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), inService ? QColor(brand().primaryColor) : secondary);
+        QCOMPARE(row.data(PagSelection::LocationColorRole).value<QColor>(), inService ? QColor(Qt::black) : secondary);
+    }
+
+    void checkingEnablesApplyOnlyForAnotherGateway()
+    {
+        AgentLink agent;
+        PagSelection screen;
+        showAsInSettings(&screen);
+        screen.listPags(listing({gateway("a", "A"), gateway("b", "B", "Rome", "IT"), gateway("c", "C", "Oslo", "NO")}),
+                        PAG{QStringLiteral("b"), 1}, QString());
+        QCOMPARE(checkedRow(screen), 1);
+        QVERIFY(!applyEnabled(screen));
+
+        clickRow(pagList(screen), 2);
+        QCOMPARE(checkedRow(screen), 2);
+        QVERIFY(applyEnabled(screen));
+        // A checked row stays checked, as a radio button does.
+        clickRow(pagList(screen), 2, Qt::ControlModifier);
+        QCOMPARE(checkedRow(screen), 2);
+        clickRow(pagList(screen), 1);
+        QVERIFY(!applyEnabled(screen));
+    }
+
+    void preferredGatewayNotListed()
+    {
+        AgentLink agent;
+        PagSelection screen;
+        showAsInSettings(&screen);
+        PagEntry noId = gateway("", "No id");
+        screen.listPags(listing({noId, gateway("a", "A")}), PAG{QStringLiteral("gone"), 1}, QString());
+        QCOMPARE(checkedRow(screen), -1);
+        QVERIFY(!applyEnabled(screen));
+        clickRow(pagList(screen), 1);
+        QVERIFY(applyEnabled(screen));
+
+        // No preference at all does not check the gateway that lacks an id.
+        screen.listPags(listing({noId, gateway("a", "A")}), PAG(), QString());
+        QCOMPARE(checkedRow(screen), -1);
+    }
+
+    void applySendsTheCheckedGatewayOnce()
+    {
+        AgentLink agent;
+        PagSelection screen;
+        showAsInSettings(&screen);
+        QSignalSpy home(&screen, &PagSelection::goMainWin);
+        PagEntry first = gateway("dup", "First");
+        PagEntry second = gateway("dup", "Second", "Rome", "IT");
+        second.type = 2;
+        screen.listPags(listing({gateway("cur", "Current"), first, second}), PAG{QStringLiteral("cur"), 1}, QString());
+
+        clickRow(pagList(screen), 2);
+        child<QPushButton>(&screen, "applyButton")->click();
+
+        QCOMPARE(agent.nextRequest(), QByteArray("{\"pag_preference\":{\"id\":\"dup\",\"type\":2},\"type\":11}\n"));
+        QVERIFY(agent.nextRequest().isEmpty());
+        QCOMPARE(home.size(), 1);
+        QVERIFY(pagList(screen)->model()->rowCount() == 0 && child(&screen, "listArea")->isHidden());
+    }
+
+    void informationInsteadOfRows_data()
+    {
+        QTest::addColumn<bool>("withGateways");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty list") << false << ""
+                                    << "No Gateways available";
+        QTest::newRow("error without list") << false << "Preferred Access Gateway listing failure"
+                                            << "Preferred Access Gateway listing failure";
+        QTest::newRow("error wins over a list") << true << "<i>failure</i>"
+                                                << "<i>failure</i>";
+    }
+    void informationInsteadOfRows()
+    {
+        QFETCH(bool, withGateways);
+        QFETCH(QString, error);
+        QFETCH(QString, shown);
+        AgentLink agent;
+        PagSelection screen;
+        const QList<PagEntry> pags = withGateways ? QList<PagEntry>{gateway("a", "A")} : QList<PagEntry>();
+        screen.listPags(listing(pags), PAG(), error);
+        QCOMPARE(informationShown(&screen, "pag list"), shown);
+        QCOMPARE(infoLabel(&screen)->textFormat(), Qt::PlainText);
+        QCOMPARE(pagList(screen)->model()->rowCount(), 0);
+        QVERIFY(!applyEnabled(screen));
+    }
+
+    void leavingEmptiesTheList_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("back") << "backButton";
+        QTest::newRow("cancel") << "cancelButton";
+    }
+    void leavingEmptiesTheList()
+    {
+        QFETCH(QString, button);
+        AgentLink agent;
+        PagSelection screen;
+        QSignalSpy settings(&screen, &PagSelection::goSettings);
+        QSignalSpy spinner(&screen, &PagSelection::stopSpinner);
+        screen.listPags(listing({gateway("a", "A")}), PAG{QStringLiteral("a"), 1}, QString());
+
+        child<QPushButton>(&screen, button.toLatin1().constData())->click();
+
+        QCOMPARE(settings.size(), 1);
+        QCOMPARE(spinner.size(), 1);
+        QCOMPARE(pagList(screen)->model()->rowCount(), 0);
+        QVERIFY(child(&screen, "listArea")->isHidden());
+        QVERIFY(agent.nextRequest().isEmpty());
+        QCOMPARE(child<QLabel>(&screen, "titleLabel")->text(), QStringLiteral("Preference"));
+    }
+};
+
+QTEST_MAIN(TestPagSelection)
+#include "test_pagselection.moc"

@@ -1,0 +1,120 @@
+#include "app/startup.h"
+#include "settings/peerdevices.h"
+#include "tests/settings/subscreentestkit.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+
+namespace {
+
+Response peers(const QList<PeerEntry>& list)
+{
+    Response response;
+    response.peers = list;
+    return response;
+}
+
+QListView* peerList(const PeerDevices& screen)
+{
+    return listOf(&screen, "peer list");
+}
+
+// The copy button sits at the right end of its row, clear of the scroll bar.
+void clickCopy(const PeerDevices& screen, int row)
+{
+    QListView* view = peerList(screen);
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    const int right = view->width() - view->verticalScrollBar()->sizeHint().width() - 9;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(right - 12, rect.center().y()));
+}
+
+QString clipboard()
+{
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+}
+
+} // namespace
+
+class TestPeerDevices : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { initVexaResources(); }
+    void init() { QGuiApplication::clipboard()->setText(QStringLiteral("before"), QClipboard::Clipboard); }
+
+    void rowsShowAndCopyTrimmedTexts()
+    {
+        PeerDevices screen;
+        showAsInSettings(&screen);
+        screen.listPeers(peers({{"  laptop-7.acme  ", " DESKTOP-7\t", "  10.0.0.7 "}, {"<b>x</b>", "", "10.0.0.8"}}),
+                         QString());
+        QListView* view = peerList(screen);
+        QCOMPARE(rowTexts(view), QStringList({"laptop-7.acme", "<b>x</b>"}));
+        QCOMPARE(rowTexts(view, PeerDevices::DeviceNameRole), QStringList({"DESKTOP-7", ""}));
+        QCOMPARE(rowTexts(view, PeerDevices::AddressRole), QStringList({"10.0.0.7", "10.0.0.8"}));
+
+        clickRow(view, 0); // on the names: nothing is copied
+        QCOMPARE(clipboard(), QStringLiteral("before"));
+        clickCopy(screen, 0);
+        QCOMPARE(clipboard(), QStringLiteral("10.0.0.7"));
+    }
+
+    void eachButtonCopiesItsOwnPeer()
+    {
+        PeerDevices screen;
+        showAsInSettings(&screen);
+        screen.listPeers(peers({{"a", "A", "10.0.0.1"}, {"b", "B", "10.0.0.2"}, {"c", "C", "10.0.0.3"}}), QString());
+        screen.listPeers(peers({{"d", "D", "10.0.1.1"}, {"e", "E", "10.0.1.2"}}), QString());
+
+        QCOMPARE(peerList(screen)->model()->rowCount(), 2);
+        for (const auto& [row, address] : {std::pair{1, "10.0.1.2"}, std::pair{0, "10.0.1.1"}}) {
+            clickCopy(screen, row);
+            QCOMPARE(clipboard(), QString::fromLatin1(address));
+        }
+        // Nothing of the longer list is left to copy.
+        screen.copyButtonClicked(2);
+        QCOMPARE(clipboard(), QStringLiteral("10.0.1.1"));
+    }
+
+    void informationInsteadOfPeers_data()
+    {
+        QTest::addColumn<bool>("withPeers");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no peers") << false << ""
+                                  << "Peer list is empty";
+        QTest::newRow("failure") << false << "Error with listing peer devices"
+                                 << "Error with listing peer devices";
+        QTest::newRow("failure wins over peers") << true << "<i>error</i>"
+                                                 << "<i>error</i>";
+    }
+    void informationInsteadOfPeers()
+    {
+        QFETCH(bool, withPeers);
+        QFETCH(QString, error);
+        QFETCH(QString, shown);
+        PeerDevices screen;
+        screen.listPeers(peers({{"a", "A", "10.0.0.1"}}), QString());
+        screen.listPeers(withPeers ? peers({{"b", "B", "10.0.0.2"}}) : Response(), error);
+        QCOMPARE(informationShown(&screen, "peer list"), shown);
+        QCOMPARE(infoLabel(&screen)->textFormat(), Qt::PlainText);
+        QCOMPARE(peerList(screen)->model()->rowCount(), 0);
+    }
+
+    void backEmptiesTheList()
+    {
+        PeerDevices screen;
+        QSignalSpy settings(&screen, &PeerDevices::goSettings);
+        QSignalSpy spinner(&screen, &PeerDevices::stopSpinner);
+        screen.listPeers(peers({{"a", "A", "10.0.0.1"}}), QString());
+        child<QPushButton>(&screen, "backButton")->click();
+        QCOMPARE(peerList(screen)->model()->rowCount(), 0);
+        QCOMPARE(settings.size(), 1);
+        QCOMPARE(spinner.size(), 1);
+        QCOMPARE(child<QLabel>(&screen, "titleLabel")->text(), QStringLiteral("Peer Devices"));
+    }
+};
+
+QTEST_MAIN(TestPeerDevices)
+#include "test_peerdevices.moc"
