@@ -186,6 +186,57 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -377,6 +428,129 @@
     </message>
 </context>
 <context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
@@ -444,6 +618,44 @@
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

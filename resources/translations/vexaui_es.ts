@@ -186,6 +186,57 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>ASUNTO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAJE</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>Escriba aquí su mensaje</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>No se puede conectar con el servicio de la aplicación</translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation>¡Falta el asunto!</translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation>Enviando comentarios...</translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation>No se pudieron enviar sus comentarios</translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation>Agente no activado</translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation>Sus comentarios se han enviado correctamente</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -377,6 +428,129 @@
     </message>
 </context>
 <context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificaciones</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Administración de dispositivos</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Procesos</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Puertos</translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation>Interfaces de red</translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation>Información del sistema operativo</translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation>Información del hardware</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation>Firewall de Windows</translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation>Certificado de confianza</translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation>Certificado de cliente</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation>Antivirus de Windows</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation>Ejecución automática de Windows</translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation>Recursos compartidos SMB</translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation>Se encontró un sistema operativo no esperado: </translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation>Sistema operativo esperado: </translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation>Registro esperado: </translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation>Se encontró un registro no esperado: </translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation>Proveedor: </translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>Versión: </translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation>Comando: </translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation>Condición: </translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation>Protocolo: </translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation>Clave: </translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>Valor: </translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation>La lista de infracciones está vacía</translation>
+    </message>
+</context>
+<context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
@@ -445,6 +619,44 @@
     <message>
         <source>OTP attempts blocked for : </source>
         <translation>Intentos de OTP bloqueados durante: </translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>Preferencia</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation>No hay puertas de enlace disponibles</translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation>Dispositivos pares</translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation>La lista de dispositivos pares está vacía</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,57 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>메시지</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>여기에 메시지를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>제출</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation>제목을 입력하세요!</translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation>피드백을 보내는 중...</translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation>피드백을 보내지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation>에이전트가 활성화되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation>피드백을 보냈습니다</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -377,6 +428,129 @@
     </message>
 </context>
 <context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>기기 관리</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>프로그램</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>프로세스</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation>네트워크 인터페이스</translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation>운영 체제 정보</translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation>하드웨어 정보</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>레지스트리</translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation>Windows 방화벽</translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation>신뢰할 수 있는 인증서</translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation>클라이언트 인증서</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation>Windows 바이러스 백신</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation>Windows 자동 실행</translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation>SMB 공유</translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation>허용되지 않은 운영 체제 발견: </translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation>필요한 운영 체제: </translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation>필요한 레지스트리: </translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation>허용되지 않은 레지스트리 발견: </translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation>공급업체: </translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>버전: </translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation>명령: </translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation>조건: </translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation>프로토콜: </translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation>키: </translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>값: </translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation>위반 사항이 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
@@ -445,6 +619,44 @@
     <message>
         <source>OTP attempts blocked for : </source>
         <translation>OTP 입력 차단 남은 시간: </translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>기본 설정</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation>사용 가능한 게이트웨이가 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation>피어 기기</translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation>피어 기기가 없습니다</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,57 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentários</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>ASSUNTO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAGEM</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>Digite sua mensagem aqui</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation>Informe o assunto!</translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation>Enviando comentários...</translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation>Não foi possível enviar seus comentários</translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation>Agente não ativado</translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation>Seus comentários foram enviados com sucesso</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -377,6 +428,129 @@
     </message>
 </context>
 <context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificações</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Gerenciamento de dispositivos</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Processos</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Portas</translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation>Interfaces de rede</translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation>Informações do sistema operacional</translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation>Informações de hardware</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation>Firewall do Windows</translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation>Certificado confiável</translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation>Certificado do cliente</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation>Antivírus do Windows</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation>Execução automática do Windows</translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation>Compartilhamentos SMB</translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation>Sistema operacional inesperado encontrado: </translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation>Sistema operacional esperado: </translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation>Registro esperado: </translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation>Registro inesperado encontrado: </translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation>Fornecedor: </translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>Versão: </translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation>Comando: </translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation>Condição: </translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation>Protocolo: </translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation>Chave: </translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>Valor: </translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation>A lista de violações está vazia</translation>
+    </message>
+</context>
+<context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
@@ -445,6 +619,44 @@
     <message>
         <source>OTP attempts blocked for : </source>
         <translation>Tentativas de OTP bloqueadas por: </translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>Preferência</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation>Nenhum gateway disponível</translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation>Dispositivos pares</translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation>A lista de dispositivos pares está vazia</translation>
     </message>
 </context>
 <context>

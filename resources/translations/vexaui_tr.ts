@@ -186,6 +186,57 @@
     </message>
 </context>
 <context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri bildirim</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>KONU</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MESAJ</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>Mesajınızı buraya yazın</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation>Konu boş!</translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation>Geri bildirim gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation>Geri bildiriminiz gönderilemedi</translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation>Aracı etkinleştirilmedi</translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation>Geri bildiriminiz gönderildi</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -377,6 +428,129 @@
     </message>
 </context>
 <context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Bildirimler</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Cihaz yönetimi</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programlar</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>İşlemler</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Bağlantı noktaları</translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation>Ağ arabirimleri</translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation>İşletim sistemi bilgileri</translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation>Donanım bilgileri</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Kayıt Defteri</translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation>Windows Güvenlik Duvarı</translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation>Güvenilen sertifika</translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation>İstemci sertifikası</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation>Windows Virüsten Koruma</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dosyalar</translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation>Windows Otomatik Çalıştırma</translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation>SMB paylaşımları</translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation>Beklenmeyen işletim sistemi bulundu: </translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation>Beklenen işletim sistemi: </translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation>Beklenen kayıt defteri girdisi: </translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation>Beklenmeyen kayıt defteri girdisi bulundu: </translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation>Satıcı: </translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>Sürüm: </translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation>Komut: </translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation>Koşul: </translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation>Protokol: </translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation>Anahtar: </translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>Değer: </translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation>İhlal listesi boş</translation>
+    </message>
+</context>
+<context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
@@ -445,6 +619,44 @@
     <message>
         <source>OTP attempts blocked for : </source>
         <translation>OTP denemelerinin engeli kalkana kadar: </translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>Tercih</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation>Kullanılabilir ağ geçidi yok</translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation>Eş cihazlar</translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation>Eş cihaz listesi boş</translation>
     </message>
 </context>
 <context>
