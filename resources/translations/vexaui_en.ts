@@ -549,6 +549,102 @@
         <source>Violations list is empty</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>

@@ -549,6 +549,102 @@
         <source>Violations list is empty</source>
         <translation>La lista de infracciones está vacía</translation>
     </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation>Se encontraron aplicaciones maliciosas instaladas</translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation>La versión del sistema operativo no coincide</translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation>Hay un certificado de riesgo instalado</translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation>Certificado de cliente malicioso firmado por certificados de CA</translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation>Hay una VPN instalada en el sistema</translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation>No están instaladas las aplicaciones obligatorias</translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation>No está instalado el certificado obligatorio</translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation>Ningún certificado de cliente está firmado por los certificados de CA</translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation>No hay ninguna VPN instalada en el sistema</translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation>Hay procesos maliciosos en ejecución</translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation>Los procesos obligatorios no se están ejecutando</translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation>Hay puertos de riesgo abiertos</translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation>Los puertos obligatorios están cerrados</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation>El Firewall de Windows está habilitado en el sistema</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation>Ejecución automática de Windows habilitada</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation>Antivirus de Windows habilitado</translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation>Recursos compartidos SMB habilitados</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation>El Firewall de Windows está deshabilitado en el sistema</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation>Ejecución automática de Windows deshabilitada</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation>Antivirus de Windows deshabilitado</translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation>Recursos compartidos SMB deshabilitados</translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation>Se encontraron archivos en el sistema</translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation>La clave del Registro no coincide</translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation>Faltan archivos en el sistema</translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>

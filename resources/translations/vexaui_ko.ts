@@ -549,6 +549,102 @@
         <source>Violations list is empty</source>
         <translation>위반 사항이 없습니다</translation>
     </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation>악성 애플리케이션이 설치되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation>운영 체제 버전이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation>위험한 인증서가 설치되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation>CA 인증서로 서명된 악성 클라이언트 인증서</translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation>시스템에 VPN이 설치되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation>필수 애플리케이션이 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation>필수 인증서가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation>CA 인증서로 서명된 클라이언트 인증서가 없습니다</translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation>시스템에 VPN이 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation>악성 프로세스가 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation>필수 프로세스가 실행되고 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation>위험한 포트가 열려 있습니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation>필수 포트가 닫혀 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation>시스템에서 Windows 방화벽이 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation>Windows 자동 실행이 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation>Windows 바이러스 백신이 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation>SMB 공유가 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation>시스템에서 Windows 방화벽이 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation>Windows 자동 실행이 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation>Windows 바이러스 백신이 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation>SMB 공유가 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation>시스템에서 파일이 발견되었습니다</translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation>레지스트리 키가 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation>시스템에 파일이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>

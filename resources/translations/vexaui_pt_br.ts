@@ -549,6 +549,102 @@
         <source>Violations list is empty</source>
         <translation>A lista de violações está vazia</translation>
     </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation>Aplicativos mal-intencionados instalados</translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation>Versão do sistema operacional incompatível</translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation>Certificado de risco instalado</translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation>Certificado de cliente mal-intencionado assinado por certificados de CA</translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation>VPN instalada no sistema</translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation>Aplicativos obrigatórios não instalados</translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation>Certificado obrigatório não instalado</translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation>Nenhum certificado de cliente assinado por certificados de CA</translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation>VPN não instalada no sistema</translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation>Processos mal-intencionados em execução</translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation>Processos obrigatórios não estão em execução</translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation>Portas de risco abertas</translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation>Portas obrigatórias fechadas</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation>Firewall do Windows habilitado no sistema</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation>Execução automática do Windows habilitada</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation>Antivírus do Windows habilitado</translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation>Compartilhamentos SMB habilitados</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation>Firewall do Windows desabilitado no sistema</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation>Execução automática do Windows desabilitada</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation>Antivírus do Windows desabilitado</translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation>Compartilhamentos SMB desabilitados</translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation>Arquivo(s) encontrado(s) no sistema</translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation>Chave do Registro incompatível</translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation>Arquivo(s) ausente(s) no sistema</translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>

@@ -549,6 +549,102 @@
         <source>Violations list is empty</source>
         <translation>İhlal listesi boş</translation>
     </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation>Kötü amaçlı uygulamalar yüklü</translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation>İşletim sistemi sürümü uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation>Riskli sertifika yüklü</translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation>CA sertifikalarınca imzalanmış kötü amaçlı istemci sertifikası</translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation>Sistemde VPN yüklü</translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation>Zorunlu uygulamalar yüklü değil</translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation>Zorunlu sertifika yüklü değil</translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation>CA sertifikalarınca imzalanmış istemci sertifikası yok</translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation>Sistemde VPN yüklü değil</translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation>Kötü amaçlı işlemler çalışıyor</translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation>Zorunlu işlemler çalışmıyor</translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation>Riskli bağlantı noktaları açık</translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation>Zorunlu bağlantı noktaları kapalı</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation>Sistemde Windows Güvenlik Duvarı etkin</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation>Windows Otomatik Çalıştırma etkin</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation>Windows Virüsten Koruma etkin</translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation>SMB paylaşımları etkin</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation>Sistemde Windows Güvenlik Duvarı devre dışı</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation>Windows Otomatik Çalıştırma devre dışı</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation>Windows Virüsten Koruma devre dışı</translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation>SMB paylaşımları devre dışı</translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation>Sistemde dosya bulundu</translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation>Kayıt defteri anahtarı uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation>Sistemde dosya eksik</translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
