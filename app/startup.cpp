@@ -11,8 +11,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
@@ -57,10 +59,27 @@ struct CommandLine
     }
 };
 
-void installTranslation(QTranslator& translator)
+// The user's languages in order of preference, each as the catalogue names it or shortened at its last "_" until a
+// catalogue exists (pt_BR, then pt). Portuguese has only the Brazilian catalogue, which a reader in Portugal or Angola
+// follows far better than English; Qt's own lookup would pass over it to the next language listed, often English
+// (LANGUAGE=pt_PT:pt:en).
+QString translationFile(const QStringList& uiLanguages)
 {
-    if (translator.load(QLocale(), QStringLiteral("vexaui"), QStringLiteral("_"), QStringLiteral(":/lang/langFiles")))
-        QCoreApplication::installTranslator(&translator);
+    const QString pattern = QStringLiteral(":/lang/langFiles/vexaui_%1.qm");
+    for (const QString& language : uiLanguages) {
+        QString name = language.toLower().replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (;;) {
+            if (QFileInfo::exists(pattern.arg(name)))
+                return pattern.arg(name);
+            const int cut = name.lastIndexOf(QLatin1Char('_'));
+            if (cut <= 0)
+                break;
+            name.truncate(cut);
+        }
+        if (name == QLatin1String("pt"))
+            return pattern.arg(QStringLiteral("pt_br"));
+    }
+    return {};
 }
 
 // Help and version are printed on a terminal, which may have no display to build a QApplication on.
@@ -70,13 +89,28 @@ int answerOnTerminal(int& argc, char** argv)
     initVexaResources();
     setApplicationIdentity();
     QTranslator translator;
-    installTranslation(translator);
+    QTranslator qtTranslator;
+    installTranslation(translator, qtTranslator);
     CommandLine commandLine;
     commandLine.parser.process(app); // prints and ends the process
     return 0;
 }
 
 } // namespace
+
+bool installTranslation(QTranslator& translator, QTranslator& qtTranslator)
+{
+    const QString file = translationFile(QLocale().uiLanguages());
+    if (file.isEmpty() || !translator.load(file))
+        return false;
+    QCoreApplication::installTranslator(&translator);
+    // Qt's own texts in the same language: the standard buttons our prompts ask the user to click, the input
+    // dialog's buttons, the text fields' context menus.
+    if (qtTranslator.load(QStringLiteral("qtbase_") + translator.language(),
+                          QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
+    return true;
+}
 
 void initVexaResources()
 {
@@ -123,7 +157,8 @@ int runVexaUi(int& argc, char** argv)
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-B.ttf"));
 
     QTranslator translator;
-    installTranslation(translator);
+    QTranslator qtTranslator;
+    installTranslation(translator, qtTranslator);
 
     CommandLine commandLine;
     commandLine.parser.process(app);

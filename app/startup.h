@@ -5,6 +5,7 @@
 #include <memory>
 
 class MainWindow;
+class QTranslator;
 class RunGuard;
 
 // The whole life of the program, from the application object to its teardown; main() only calls this.
@@ -20,6 +21,12 @@ QString applicationId();
 // Organisation, name and version from the brand profile, and the desktop entry the windows belong to, so task bars
 // and Wayland compositors show the brand's name and icon.
 void setApplicationIdentity();
+
 // Brings the window to the front whenever a second start of the program has asked the guard to, for as long as the
 // returned poll lives.
 std::unique_ptr<QTimer> watchShowRequests(RunGuard& guard, MainWindow& window);
+
+// Loads the catalogue for the system's user-interface languages into the translator, and Qt's own catalogue for the
+// same language into qtTranslator, and installs them; false when no language has a catalogue of ours, and the
+// English source texts stay.
+bool installTranslation(QTranslator& translator, QTranslator& qtTranslator);

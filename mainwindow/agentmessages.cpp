@@ -259,7 +259,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         break;
     case 12:
         if (code == ViolationListFailed) {
-            emit listViolations(Response(), QStringLiteral("Getting Violation list failed"));
+            emit listViolations(Response(), tr("Getting Violation list failed"));
         } else {
             ui->settingsIcon->setIcon(QIcon(QStringLiteral(":/images/settings.png")));
             emit changeNotificationsIcon(false);
@@ -268,7 +268,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         break;
     case 14:
         if (code == PeerListingFailed)
-            emit listPeers(Response(), QStringLiteral("Error with listing peer devices"));
+            emit listPeers(Response(), tr("Error with listing peer devices"));
         else
             emit listPeers(response, QString());
         break;

@@ -488,8 +488,7 @@ void MainWindow::rebootRequired()
     if (rebootBox)
         return;
     rebootBox = new QMessageBox(this);
-    rebootBox->setText(brand().displayName +
-                       QStringLiteral(" requires a system restart. Click 'OK' to restart the system."));
+    rebootBox->setText(brand().displayName + tr(" requires a system restart. Click 'OK' to restart the system."));
     rebootBox->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     rebootBox->setDefaultButton(QMessageBox::Ok);
     rebootBox->setIcon(QMessageBox::Warning);

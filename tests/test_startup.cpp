@@ -168,25 +168,59 @@ private slots:
         qputenv("USER", savedUser);
     }
 
-    void translationsAreInTheResourceTree_data()
+    // Real locale environments, which Qt reads once per process, through the lookup start-up runs.
+    void translationForTheSystemLanguage_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("Korean") << QStringLiteral("ko_KR") << true;
-        QTest::newRow("Brazilian Portuguese") << QStringLiteral("pt_BR") << true;
-        QTest::newRow("Spanish (Mexico)") << QStringLiteral("es_MX") << true;
-        QTest::newRow("Turkish") << QStringLiteral("tr_TR") << true;
-        QTest::newRow("German has none") << QStringLiteral("de_DE") << false;
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("qtCatalogue");
+        const auto lang = [](const char* locale) {
+            return QStringList{QStringLiteral("LANG=%1.UTF-8").arg(QLatin1String(locale))};
+        };
+        QTest::newRow("Korean") << lang("ko_KR") << QStringLiteral("vexaui_ko.qm") << QStringLiteral("qtbase_ko.qm");
+        QTest::newRow("Spanish (Spain)") << lang("es_ES") << QStringLiteral("vexaui_es.qm")
+                                         << QStringLiteral("qtbase_es.qm");
+        QTest::newRow("Spanish (Mexico)")
+            << lang("es_MX") << QStringLiteral("vexaui_es.qm") << QStringLiteral("qtbase_es.qm");
+        QTest::newRow("Turkish") << lang("tr_TR") << QStringLiteral("vexaui_tr.qm") << QStringLiteral("qtbase_tr.qm");
+        QTest::newRow("Brazilian Portuguese")
+            << lang("pt_BR") << QStringLiteral("vexaui_pt_br.qm") << QStringLiteral("qtbase_pt_BR.qm");
+        QTest::newRow("Portuguese (Portugal) reads Brazilian")
+            << lang("pt_PT") << QStringLiteral("vexaui_pt_br.qm") << QStringLiteral("qtbase_pt_BR.qm");
+        QTest::newRow("Portuguese before English in LANGUAGE")
+            << (lang("pt_PT") << QStringLiteral("LANGUAGE=pt_PT:pt:en")) << QStringLiteral("vexaui_pt_br.qm")
+            << QStringLiteral("qtbase_pt_BR.qm");
+        QTest::newRow("English") << lang("en_US") << QStringLiteral("vexaui_en.qm") << QStringLiteral("qtbase_en.qm");
+        QTest::newRow("English first in LANGUAGE") << (lang("ko_KR") << QStringLiteral("LANGUAGE=en_US:ko"))
+                                                   << QStringLiteral("vexaui_en.qm") << QStringLiteral("qtbase_en.qm");
+        QTest::newRow("second choice in LANGUAGE") << (lang("de_DE") << QStringLiteral("LANGUAGE=de_DE:de:es"))
+                                                   << QStringLiteral("vexaui_es.qm") << QStringLiteral("qtbase_es.qm");
+        QTest::newRow("LC_MESSAGES before LANG") << (lang("en_US") << QStringLiteral("LC_MESSAGES=ko_KR.UTF-8"))
+                                                 << QStringLiteral("vexaui_ko.qm") << QStringLiteral("qtbase_ko.qm");
+        QTest::newRow("LC_ALL before LC_MESSAGES")
+            << (lang("ko_KR") << QStringLiteral("LC_MESSAGES=ko_KR.UTF-8") << QStringLiteral("LC_ALL=tr_TR.UTF-8"))
+            << QStringLiteral("vexaui_tr.qm") << QStringLiteral("qtbase_tr.qm");
+        QTest::newRow("German has none") << lang("de_DE") << QString() << QString();
+        QTest::newRow("C locale") << lang("C") << QString() << QString();
+        QTest::newRow("nothing set") << QStringList() << QString() << QString();
     }
-    void translationsAreInTheResourceTree()
+    void translationForTheSystemLanguage()
     {
-        QFETCH(QString, locale);
-        QFETCH(bool, found);
-        initVexaResources();
-        QTranslator translator;
-        QCOMPARE(translator.load(QLocale(locale), QStringLiteral("vexaui"), QStringLiteral("_"),
-                                 QStringLiteral(":/lang/langFiles")),
-                 found);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, catalogue);
+        QFETCH(QString, qtCatalogue);
+        QProcessEnvironment locale = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            locale.remove(QLatin1String(name));
+        for (const QString& setting : environment)
+            locale.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+        QProcess probe;
+        probe.setProcessEnvironment(locale);
+        probe.start(QStringLiteral(TRANSLATION_PROBE), QStringList());
+        QVERIFY(probe.waitForFinished(10000));
+        const QString chosen = QString::fromUtf8(probe.readAllStandardOutput().trimmed());
+        QCOMPARE(chosen, catalogue.isEmpty() ? QStringLiteral("none")
+                                             : QStringLiteral(":/lang/langFiles/%1 %2").arg(catalogue, qtCatalogue));
     }
 
     void guardHashesKeyAndSalt()

@@ -179,6 +179,64 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The desktop window of the Vexa secure-access agent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -348,6 +406,245 @@
         <source>Fetching Information</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your administrator did not approve the activation of this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system could not be restarted. Please restart it yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -421,6 +718,44 @@
     </message>
 </context>
 <context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QRCodeScreen</name>
     <message>
         <source>Form</source>
@@ -442,6 +777,10 @@
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -459,6 +798,197 @@
     </message>
     <message>
         <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SESSION DETAILS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Gateway IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assigned IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EDR Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ACCOUNT DETAILS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEST CONNECTIVITY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMPLIANCE DETAILS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PEER DEVICES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View All Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SUPPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LEGAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms of Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DEACTIVATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivate </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Password : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivation failed, please try again or contact admin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivation Not Allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SignOut Failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,461 +5,991 @@
     <name>Activate</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>양식</translation>
     </message>
     <message>
         <source>Contact your administrator for the Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>활성화 코드는 관리자에게 문의하세요</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>코드</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>기기 이름(선택 사항)</translation>
     </message>
     <message>
         <source>I have read and agree to terms of</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 약관을 읽었으며 이에 동의합니다</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>최종 사용자 사용권 계약</translation>
     </message>
     <message>
         <source>Request to Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>활성화 요청</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>지원팀에 문의</translation>
     </message>
     <message>
         <source>Invalid Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 활성화 코드입니다</translation>
     </message>
     <message>
         <source>Invalid Name</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 이름입니다</translation>
     </message>
     <message>
         <source>Activation Failure due to Connectivity Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 문제로 활성화하지 못했습니다</translation>
     </message>
     <message>
         <source>Agent Not Activated</source>
-        <translation type="unfinished"></translation>
+        <translation>에이전트가 활성화되지 않았습니다</translation>
     </message>
     <message>
         <source>Duplicate Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>이미 사용 중인 기기 이름입니다</translation>
     </message>
     <message>
         <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>기기 활성화가 허용되지 않습니다. 관리자에게 문의하세요</translation>
     </message>
     <message>
         <source>Activation Code Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>활성화 코드가 만료되었습니다</translation>
     </message>
     <message>
         <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation type="unfinished"></translation>
+        <translation>계정의 최대 기기 수에 도달했습니다</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
 </context>
 <context>
     <name>ActivationPending</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>양식</translation>
     </message>
     <message>
         <source>Activation is pending...</source>
-        <translation type="unfinished"></translation>
+        <translation>활성화 대기 중...</translation>
     </message>
     <message>
         <source>Your Administrator has been notified.</source>
-        <translation type="unfinished"></translation>
+        <translation>관리자에게 알림이 전송되었습니다.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
-        <translation type="unfinished"></translation>
+        <translation>확인 이메일 다시 보내기</translation>
     </message>
     <message>
         <source>Check Activation Status</source>
-        <translation type="unfinished"></translation>
+        <translation>활성화 상태 확인</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
         <source>Admin approval pending</source>
-        <translation type="unfinished"></translation>
+        <translation>관리자 승인 대기 중</translation>
     </message>
     <message>
         <source>Verification Request Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>확인 요청에 실패했습니다</translation>
     </message>
 </context>
 <context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>양식</translation>
     </message>
     <message>
         <source>Authorization Required</source>
-        <translation type="unfinished"></translation>
+        <translation>인증 필요</translation>
     </message>
     <message>
         <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>이 기기에서 기업 네트워크에 접속하려면 회사 이메일 주소로 로그인하세요</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 주소</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>다음</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>건너뛰기</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 이메일입니다</translation>
     </message>
     <message>
         <source>Invalid Email, Please contact your Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 이메일입니다. 관리자에게 문의하세요.</translation>
     </message>
     <message>
         <source>OTP resend blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 재전송이 차단되었습니다. 잠시 후 다시 시도하세요...</translation>
     </message>
     <message>
         <source>OTP attempts blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 입력이 차단되었습니다. 잠시 후 다시 시도하세요...</translation>
     </message>
     <message>
         <source>User Registration Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 등록에 실패했습니다</translation>
     </message>
     <message>
         <source>Sign in using your </source>
-        <translation type="unfinished"></translation>
+        <translation>이 기기에서 기업 네트워크에 접속하려면 </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>회사</translation>
     </message>
     <message>
         <source> email address to access the enterprise network from this endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation> 이메일 주소로 로그인하세요.</translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 입력 차단 남은 시간: </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The desktop window of the Vexa secure-access agent.</source>
+        <translation>Vexa 보안 액세스 에이전트의 데스크톱 창입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>메시지</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>여기에 메시지를 입력하세요</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>제출</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation>제목을 입력하세요!</translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation>피드백을 보내는 중...</translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation>피드백을 보내지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation>에이전트가 활성화되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation>피드백을 보냈습니다</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>메인 창</translation>
     </message>
     <message>
         <source>You&apos;re Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>연결되지 않았습니다</translation>
     </message>
     <message>
         <source>Secure Access</source>
-        <translation type="unfinished"></translation>
+        <translation>보안 액세스</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
         <source>User authentication is in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 인증이 진행 중입니다</translation>
     </message>
     <message>
         <source>User authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 인증에 실패했습니다</translation>
     </message>
     <message>
         <source>User authentication successful</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 인증에 성공했습니다</translation>
     </message>
     <message>
         <source>You&apos;re connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>연결하는 중...</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>연결되었습니다!</translation>
     </message>
     <message>
         <source>You&apos;re disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>연결을 끊는 중...</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation type="unfinished"></translation>
+        <translation>이미 네트워크 안에 있습니다</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>연결되지 않았습니다</translation>
     </message>
     <message>
         <source>Discovery In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 진행 중</translation>
     </message>
     <message>
         <source>Fetching Preferred Access Gateway Information</source>
-        <translation type="unfinished"></translation>
+        <translation>선호 액세스 게이트웨이 정보를 가져오는 중</translation>
     </message>
     <message>
         <source>Checking Preferred Access Gateway Reachability</source>
-        <translation type="unfinished"></translation>
+        <translation>선호 액세스 게이트웨이 연결 가능 여부 확인 중</translation>
     </message>
     <message>
         <source>Fetching Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>프로필을 가져오는 중</translation>
     </message>
     <message>
         <source>You&apos;re Already in the Network</source>
-        <translation type="unfinished"></translation>
+        <translation>이미 네트워크 안에 있습니다</translation>
     </message>
     <message>
         <source>Creating Session</source>
-        <translation type="unfinished"></translation>
+        <translation>세션을 만드는 중</translation>
     </message>
     <message>
         <source>Session Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>세션 시간이 초과되었습니다</translation>
     </message>
     <message>
         <source>You&apos;re Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>연결되었습니다!</translation>
     </message>
     <message>
         <source>Your Device Has Been Isolated</source>
-        <translation type="unfinished"></translation>
+        <translation>기기가 격리되었습니다</translation>
     </message>
     <message>
         <source>You&apos;re Subscribed</source>
-        <translation type="unfinished"></translation>
+        <translation>구독 중입니다</translation>
     </message>
     <message>
         <source>Preferred Access Gateway listing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>선호 액세스 게이트웨이 목록을 가져오지 못했습니다</translation>
     </message>
     <message>
         <source>Not Subscribed for Secure Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>보안 연결을 구독하지 않았습니다</translation>
     </message>
     <message>
         <source>Setting Preferred Access Gateway Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>선호 액세스 게이트웨이를 설정하지 못했습니다</translation>
     </message>
     <message>
         <source>Internet Access is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>인터넷 접속이 차단되었습니다.</translation>
     </message>
     <message>
         <source>Access to the network address </source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크 주소 </translation>
     </message>
     <message>
         <source> has been blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> 접속이 차단되었습니다.</translation>
     </message>
     <message>
         <source>Internet Access will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation>인터넷 접속 차단 예정 시각: </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Access to network address </source>
-        <translation type="unfinished"></translation>
+        <translation>네트워크 주소 </translation>
     </message>
     <message>
         <source> will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation> 접속 차단 예정 시각: </translation>
     </message>
     <message>
         <source>Internet Access enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>인터넷 접속이 허용되었습니다</translation>
     </message>
     <message>
         <source> Open </source>
-        <translation type="unfinished"></translation>
+        <translation> 규정 준수 세부 정보를 보려면 </translation>
     </message>
     <message>
         <source> to see the compliance details.</source>
-        <translation type="unfinished"></translation>
+        <translation> 앱을 여세요.</translation>
     </message>
     <message>
         <source> Check the notification page to see the compliance details</source>
-        <translation type="unfinished"></translation>
+        <translation> 규정 준수 세부 정보는 알림 페이지에서 확인하세요</translation>
     </message>
     <message>
         <source>   </source>
-        <translation type="unfinished"></translation>
+        <translation>   </translation>
     </message>
     <message>
         <source>.  </source>
-        <translation type="unfinished"></translation>
+        <translation>.  </translation>
     </message>
     <message>
         <source>.. </source>
-        <translation type="unfinished"></translation>
+        <translation>.. </translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Fetching Information</source>
-        <translation type="unfinished"></translation>
+        <translation>정보를 가져오는 중</translation>
+    </message>
+    <message>
+        <source>Your administrator did not approve the activation of this device.</source>
+        <translation>관리자가 이 기기의 활성화를 승인하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The system could not be restarted. Please restart it yourself.</source>
+        <translation>시스템을 다시 시작할 수 없습니다. 직접 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation>위반 사항 목록을 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation>피어 기기 목록을 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation> 앱을 사용하려면 시스템을 다시 시작해야 합니다. 시스템을 다시 시작하려면 &apos;확인&apos;을 클릭하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>기기 관리</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>프로그램</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>프로세스</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation>네트워크 인터페이스</translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation>운영 체제 정보</translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation>하드웨어 정보</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>레지스트리</translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation>Windows 방화벽</translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation>신뢰할 수 있는 인증서</translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation>클라이언트 인증서</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation>Windows 바이러스 백신</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation>Windows 자동 실행</translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation>SMB 공유</translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation>허용되지 않은 운영 체제 발견: </translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation>필요한 운영 체제: </translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation>필요한 레지스트리: </translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation>허용되지 않은 레지스트리 발견: </translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation>공급업체: </translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>버전: </translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation>명령: </translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation>조건: </translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation>프로토콜: </translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation>키: </translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>값: </translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation>위반 사항이 없습니다</translation>
+    </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation>악성 애플리케이션이 설치되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation>운영 체제 버전이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation>위험한 인증서가 설치되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation>CA 인증서로 서명된 악성 클라이언트 인증서</translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation>시스템에 VPN이 설치되어 있습니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation>필수 애플리케이션이 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation>필수 인증서가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation>CA 인증서로 서명된 클라이언트 인증서가 없습니다</translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation>시스템에 VPN이 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation>악성 프로세스가 실행 중입니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation>필수 프로세스가 실행되고 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation>위험한 포트가 열려 있습니다</translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation>필수 포트가 닫혀 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation>시스템에서 Windows 방화벽이 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation>Windows 자동 실행이 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation>Windows 바이러스 백신이 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation>SMB 공유가 켜져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation>시스템에서 Windows 방화벽이 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation>Windows 자동 실행이 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation>Windows 바이러스 백신이 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation>SMB 공유가 꺼져 있습니다</translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation>시스템에서 파일이 발견되었습니다</translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation>레지스트리 키가 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation>시스템에 파일이 없습니다</translation>
     </message>
 </context>
 <context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>양식</translation>
     </message>
     <message>
         <source>User Verification</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 확인</translation>
     </message>
     <message>
         <source>Check your email for the One-time Password (OTP) and enter it below</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일로 받은 일회용 비밀번호(OTP)를 아래에 입력하세요</translation>
     </message>
     <message>
         <source>OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP</translation>
     </message>
     <message>
         <source>Resend OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 재전송</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>제출</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 이메일입니다</translation>
     </message>
     <message>
         <source>Invalid OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 OTP입니다</translation>
     </message>
     <message>
         <source>OTP Resend Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 재전송이 차단되었습니다</translation>
     </message>
     <message>
         <source>OTP Attempts blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 입력이 차단되었습니다</translation>
     </message>
     <message>
         <source>User Association Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자를 연결하지 못했습니다</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 ID를 찾을 수 없습니다. 활성화 화면으로 돌아가서 다시 시도하세요</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>이메일 ID를 찾을 수 없습니다. 이메일 화면으로 돌아가서 다시 시도하세요</translation>
     </message>
     <message>
         <source>You OTP is valid for </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 남은 유효 시간: </translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP 입력 차단 남은 시간: </translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>기본 설정</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation>사용 가능한 게이트웨이가 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation>피어 기기</translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation>피어 기기가 없습니다</translation>
     </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>양식</translation>
     </message>
     <message>
         <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>위의 QR 코드에 문제가 있으면 아래의 &apos;QR 다시 생성&apos; 버튼을 선택하고 과정을 다시 진행하세요. 문제가 계속되면 제공업체에 지원을 요청하세요.</translation>
     </message>
     <message>
         <source>Regenerate QR</source>
-        <translation type="unfinished"></translation>
+        <translation>QR 다시 생성</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>QR 코드를 표시할 수 없습니다. 다시 시도하려면 &apos;QR 다시 생성&apos;을 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
 </context>
 <context>
     <name>ServiceCode</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>양식</translation>
     </message>
     <message>
         <source>Enter the account service ID below</source>
-        <translation type="unfinished"></translation>
+        <translation>아래에 계정 서비스 ID를 입력하세요</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>서비스 ID</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>제출</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Form</source>
+        <translation>양식</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>SESSION DETAILS</source>
+        <translation>세션 정보</translation>
+    </message>
+    <message>
+        <source>Access Gateway</source>
+        <translation>액세스 게이트웨이</translation>
+    </message>
+    <message>
+        <source>WAN</source>
+        <translation>WAN</translation>
+    </message>
+    <message>
+        <source>External IP</source>
+        <translation>외부 IP</translation>
+    </message>
+    <message>
+        <source>Access Gateway IP</source>
+        <translation>액세스 게이트웨이 IP</translation>
+    </message>
+    <message>
+        <source>Assigned IP</source>
+        <translation>할당된 IP</translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation>가동 시간</translation>
+    </message>
+    <message>
+        <source>EDR Connection</source>
+        <translation>EDR 연결</translation>
+    </message>
+    <message>
+        <source>ACCOUNT DETAILS</source>
+        <translation>계정 정보</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>기기 이름</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>이메일</translation>
+    </message>
+    <message>
+        <source>TEST CONNECTIVITY</source>
+        <translation>연결 테스트</translation>
+    </message>
+    <message>
+        <source>Try Me</source>
+        <translation>테스트하기</translation>
+    </message>
+    <message>
+        <source>COMPLIANCE DETAILS</source>
+        <translation>규정 준수 정보</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>PEER DEVICES</source>
+        <translation>피어 기기</translation>
+    </message>
+    <message>
+        <source>View All Devices</source>
+        <translation>모든 기기 보기</translation>
+    </message>
+    <message>
+        <source>SUPPORT</source>
+        <translation>지원</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>피드백</translation>
+    </message>
+    <message>
+        <source>LEGAL</source>
+        <translation>법적 고지</translation>
+    </message>
+    <message>
+        <source>Terms of Service</source>
+        <translation>서비스 약관</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>개인정보 처리방침</translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation>최종 사용자 사용권 계약</translation>
+    </message>
+    <message>
+        <source>DEACTIVATION</source>
+        <translation>기기 비활성화</translation>
+    </message>
+    <message>
+        <source>Deactivate </source>
+        <translation>비활성화 </translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>로그아웃</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>연결됨</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>연결 중...</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>분할</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>로그인</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
+        <translation>로그아웃하려고 합니다. 계속하려면 &apos;예&apos;를 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Enter Password : </source>
+        <translation>비밀번호 입력: </translation>
+    </message>
+    <message>
+        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
+        <translation>이 기기를 비활성화하려고 합니다. 비활성화를 계속하려면 &apos;예&apos;를 클릭하세요</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Deactivation failed, please try again or contact admin</source>
+        <translation>비활성화하지 못했습니다. 다시 시도하거나 관리자에게 문의하세요</translation>
+    </message>
+    <message>
+        <source>Password Required</source>
+        <translation>비밀번호가 필요합니다</translation>
+    </message>
+    <message>
+        <source>Wrong Password</source>
+        <translation>비밀번호가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Deactivation Not Allowed</source>
+        <translation>비활성화가 허용되지 않습니다</translation>
+    </message>
+    <message>
+        <source>SignOut Failed</source>
+        <translation>로그아웃하지 못했습니다</translation>
     </message>
 </context>
 </TS>

@@ -5,461 +5,991 @@
     <name>Activate</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Contact your administrator for the Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicite o código de ativação ao seu administrador</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CÓDIGO</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME DO DISPOSITIVO (opcional)</translation>
     </message>
     <message>
         <source>I have read and agree to terms of</source>
-        <translation type="unfinished"></translation>
+        <translation>Li e concordo com os termos do</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato de Licença do Usuário Final</translation>
     </message>
     <message>
         <source>Request to Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitar ativação</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Fale com o suporte</translation>
     </message>
     <message>
         <source>Invalid Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de ativação inválido</translation>
     </message>
     <message>
         <source>Invalid Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome inválido</translation>
     </message>
     <message>
         <source>Activation Failure due to Connectivity Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na ativação devido a problemas de conectividade</translation>
     </message>
     <message>
         <source>Agent Not Activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Agente não ativado</translation>
     </message>
     <message>
         <source>Duplicate Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de dispositivo duplicado</translation>
     </message>
     <message>
         <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>A ativação do dispositivo não é permitida. Entre em contato com o administrador</translation>
     </message>
     <message>
         <source>Activation Code Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de ativação expirado</translation>
     </message>
     <message>
         <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation type="unfinished"></translation>
+        <translation>O número máximo de dispositivos da sua conta foi atingido</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
 </context>
 <context>
     <name>ActivationPending</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Activation is pending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativação pendente...</translation>
     </message>
     <message>
         <source>Your Administrator has been notified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu administrador foi notificado.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenviar e-mail de verificação</translation>
     </message>
     <message>
         <source>Check Activation Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar status da ativação</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Admin approval pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprovação do administrador pendente</translation>
     </message>
     <message>
         <source>Verification Request Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na solicitação de verificação</translation>
     </message>
 </context>
 <context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Authorization Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorização necessária</translation>
     </message>
     <message>
         <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Faça login com o e-mail da empresa para acessar a rede corporativa deste dispositivo</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de e-mail</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail inválido</translation>
     </message>
     <message>
         <source>Invalid Email, Please contact your Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail inválido. Entre em contato com o administrador.</translation>
     </message>
     <message>
         <source>OTP resend blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenvio de OTP bloqueado; tente novamente mais tarde...</translation>
     </message>
     <message>
         <source>OTP attempts blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas; tente novamente mais tarde...</translation>
     </message>
     <message>
         <source>User Registration Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha no registro do usuário</translation>
     </message>
     <message>
         <source>Sign in using your </source>
-        <translation type="unfinished"></translation>
+        <translation>Faça login com o e-mail da </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>empresa</translation>
     </message>
     <message>
         <source> email address to access the enterprise network from this endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation> para acessar a rede corporativa deste dispositivo.</translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas por: </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The desktop window of the Vexa secure-access agent.</source>
+        <translation>A janela da área de trabalho do agente de acesso seguro Vexa.</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentários</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>ASSUNTO</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MENSAGEM</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>Digite sua mensagem aqui</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation>Informe o assunto!</translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation>Enviando comentários...</translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation>Não foi possível enviar seus comentários</translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation>Agente não ativado</translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation>Seus comentários foram enviados com sucesso</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>Janela principal</translation>
     </message>
     <message>
         <source>You&apos;re Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não está conectado</translation>
     </message>
     <message>
         <source>Secure Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Acesso Seguro</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>User authentication is in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticação do usuário em andamento</translation>
     </message>
     <message>
         <source>User authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na autenticação do usuário</translation>
     </message>
     <message>
         <source>User authentication successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuário autenticado com sucesso</translation>
     </message>
     <message>
         <source>You&apos;re connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está conectado!</translation>
     </message>
     <message>
         <source>You&apos;re disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectando...</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já está na rede</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não está conectado</translation>
     </message>
     <message>
         <source>Discovery In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Descoberta em andamento</translation>
     </message>
     <message>
         <source>Fetching Preferred Access Gateway Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo informações do gateway de acesso preferencial</translation>
     </message>
     <message>
         <source>Checking Preferred Access Gateway Reachability</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando se o gateway de acesso preferencial está acessível</translation>
     </message>
     <message>
         <source>Fetching Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo o perfil</translation>
     </message>
     <message>
         <source>You&apos;re Already in the Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Você já está na rede</translation>
     </message>
     <message>
         <source>Creating Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Criando a sessão</translation>
     </message>
     <message>
         <source>Session Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>A sessão expirou</translation>
     </message>
     <message>
         <source>You&apos;re Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está conectado!</translation>
     </message>
     <message>
         <source>Your Device Has Been Isolated</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu dispositivo foi isolado</translation>
     </message>
     <message>
         <source>You&apos;re Subscribed</source>
-        <translation type="unfinished"></translation>
+        <translation>Você está inscrito</translation>
     </message>
     <message>
         <source>Preferred Access Gateway listing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao listar os gateways de acesso preferenciais</translation>
     </message>
     <message>
         <source>Not Subscribed for Secure Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Você não está inscrito na conexão segura</translation>
     </message>
     <message>
         <source>Setting Preferred Access Gateway Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao definir o gateway de acesso preferencial</translation>
     </message>
     <message>
         <source>Internet Access is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso à Internet está bloqueado.</translation>
     </message>
     <message>
         <source>Access to the network address </source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso ao endereço de rede </translation>
     </message>
     <message>
         <source> has been blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> foi bloqueado.</translation>
     </message>
     <message>
         <source>Internet Access will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso à Internet será bloqueado às </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Access to network address </source>
-        <translation type="unfinished"></translation>
+        <translation>O acesso ao endereço de rede </translation>
     </message>
     <message>
         <source> will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation> será bloqueado às </translation>
     </message>
     <message>
         <source>Internet Access enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Acesso à Internet liberado</translation>
     </message>
     <message>
         <source> Open </source>
-        <translation type="unfinished"></translation>
+        <translation> Abra o </translation>
     </message>
     <message>
         <source> to see the compliance details.</source>
-        <translation type="unfinished"></translation>
+        <translation> para ver os detalhes de conformidade.</translation>
     </message>
     <message>
         <source> Check the notification page to see the compliance details</source>
-        <translation type="unfinished"></translation>
+        <translation> Consulte a página de notificações para ver os detalhes de conformidade</translation>
     </message>
     <message>
         <source>   </source>
-        <translation type="unfinished"></translation>
+        <translation>   </translation>
     </message>
     <message>
         <source>.  </source>
-        <translation type="unfinished"></translation>
+        <translation>.  </translation>
     </message>
     <message>
         <source>.. </source>
-        <translation type="unfinished"></translation>
+        <translation>.. </translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Fetching Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtendo informações</translation>
+    </message>
+    <message>
+        <source>Your administrator did not approve the activation of this device.</source>
+        <translation>Seu administrador não aprovou a ativação deste dispositivo.</translation>
+    </message>
+    <message>
+        <source>The system could not be restarted. Please restart it yourself.</source>
+        <translation>Não foi possível reiniciar o sistema. Reinicie-o manualmente.</translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation>Falha ao obter a lista de violações</translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation>Erro ao listar os dispositivos pares</translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation> requer a reinicialização do sistema. Clique em &apos;OK&apos; para reiniciar o sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificações</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Gerenciamento de dispositivos</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>Processos</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Portas</translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation>Interfaces de rede</translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation>Informações do sistema operacional</translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation>Informações de hardware</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation>Firewall do Windows</translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation>Certificado confiável</translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation>Certificado do cliente</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation>Antivírus do Windows</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation>Execução automática do Windows</translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation>Compartilhamentos SMB</translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation>Sistema operacional inesperado encontrado: </translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation>Sistema operacional esperado: </translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation>Registro esperado: </translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation>Registro inesperado encontrado: </translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation>Fornecedor: </translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>Versão: </translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation>Comando: </translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation>Condição: </translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation>Protocolo: </translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation>Chave: </translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>Valor: </translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation>A lista de violações está vazia</translation>
+    </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation>Aplicativos mal-intencionados instalados</translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation>Versão do sistema operacional incompatível</translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation>Certificado de risco instalado</translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation>Certificado de cliente mal-intencionado assinado por certificados de CA</translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation>VPN instalada no sistema</translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation>Aplicativos obrigatórios não instalados</translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation>Certificado obrigatório não instalado</translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation>Nenhum certificado de cliente assinado por certificados de CA</translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation>VPN não instalada no sistema</translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation>Processos mal-intencionados em execução</translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation>Processos obrigatórios não estão em execução</translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation>Portas de risco abertas</translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation>Portas obrigatórias fechadas</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation>Firewall do Windows habilitado no sistema</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation>Execução automática do Windows habilitada</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation>Antivírus do Windows habilitado</translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation>Compartilhamentos SMB habilitados</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation>Firewall do Windows desabilitado no sistema</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation>Execução automática do Windows desabilitada</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation>Antivírus do Windows desabilitado</translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation>Compartilhamentos SMB desabilitados</translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation>Arquivo(s) encontrado(s) no sistema</translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation>Chave do Registro incompatível</translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation>Arquivo(s) ausente(s) no sistema</translation>
     </message>
 </context>
 <context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>User Verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação do usuário</translation>
     </message>
     <message>
         <source>Check your email for the One-time Password (OTP) and enter it below</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja no seu e-mail a senha de uso único (OTP) e digite-a abaixo</translation>
     </message>
     <message>
         <source>OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP</translation>
     </message>
     <message>
         <source>Resend OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenviar OTP</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail inválido</translation>
     </message>
     <message>
         <source>Invalid OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP inválida</translation>
     </message>
     <message>
         <source>OTP Resend Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Reenvio de OTP bloqueado</translation>
     </message>
     <message>
         <source>OTP Attempts blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas</translation>
     </message>
     <message>
         <source>User Association Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao associar o usuário</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de e-mail não encontrado. Volte à tela de ativação e tente novamente</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de e-mail não encontrado. Volte à tela de e-mail e tente novamente</translation>
     </message>
     <message>
         <source>You OTP is valid for </source>
-        <translation type="unfinished"></translation>
+        <translation>Sua OTP é válida por </translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas de OTP bloqueadas por: </translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>Preferência</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation>Nenhum gateway disponível</translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation>Dispositivos pares</translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation>A lista de dispositivos pares está vazia</translation>
     </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com seu provedor para obter ajuda.</translation>
     </message>
     <message>
         <source>Regenerate QR</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar novo QR</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exibir o código QR. Selecione &apos;Gerar novo QR&apos; para tentar novamente.</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
 </context>
 <context>
     <name>ServiceCode</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Enter the account service ID below</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite abaixo o ID de serviço da conta</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de serviço</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>SESSION DETAILS</source>
+        <translation>DETALHES DA SESSÃO</translation>
+    </message>
+    <message>
+        <source>Access Gateway</source>
+        <translation>Gateway de acesso</translation>
+    </message>
+    <message>
+        <source>WAN</source>
+        <translation>WAN</translation>
+    </message>
+    <message>
+        <source>External IP</source>
+        <translation>IP externo</translation>
+    </message>
+    <message>
+        <source>Access Gateway IP</source>
+        <translation>IP do gateway de acesso</translation>
+    </message>
+    <message>
+        <source>Assigned IP</source>
+        <translation>IP atribuído</translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation>Tempo ativo</translation>
+    </message>
+    <message>
+        <source>EDR Connection</source>
+        <translation>Conexão EDR</translation>
+    </message>
+    <message>
+        <source>ACCOUNT DETAILS</source>
+        <translation>DETALHES DA CONTA</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Nome do dispositivo</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>TEST CONNECTIVITY</source>
+        <translation>TESTAR CONECTIVIDADE</translation>
+    </message>
+    <message>
+        <source>Try Me</source>
+        <translation>Testar</translation>
+    </message>
+    <message>
+        <source>COMPLIANCE DETAILS</source>
+        <translation>DETALHES DE CONFORMIDADE</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>Notificações</translation>
+    </message>
+    <message>
+        <source>PEER DEVICES</source>
+        <translation>DISPOSITIVOS PARES</translation>
+    </message>
+    <message>
+        <source>View All Devices</source>
+        <translation>Ver todos os dispositivos</translation>
+    </message>
+    <message>
+        <source>SUPPORT</source>
+        <translation>SUPORTE</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentários</translation>
+    </message>
+    <message>
+        <source>LEGAL</source>
+        <translation>INFORMAÇÕES LEGAIS</translation>
+    </message>
+    <message>
+        <source>Terms of Service</source>
+        <translation>Termos de Serviço</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Política de Privacidade</translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation>Contrato de Licença do Usuário Final</translation>
+    </message>
+    <message>
+        <source>DEACTIVATION</source>
+        <translation>DESATIVAÇÃO</translation>
+    </message>
+    <message>
+        <source>Deactivate </source>
+        <translation>Desativar </translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>SOBRE</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Conectando...</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>COMPLETO</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>DIVIDIDO</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
+        <translation>Você está prestes a sair. Clique em &apos;Sim&apos; para continuar.</translation>
+    </message>
+    <message>
+        <source>Enter Password : </source>
+        <translation>Digite a senha: </translation>
+    </message>
+    <message>
+        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
+        <translation>Você está prestes a desativar o dispositivo. Para continuar a desativação, clique em &apos;Sim&apos;</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Deactivation failed, please try again or contact admin</source>
+        <translation>Falha na desativação. Tente novamente ou entre em contato com o administrador</translation>
+    </message>
+    <message>
+        <source>Password Required</source>
+        <translation>Senha obrigatória</translation>
+    </message>
+    <message>
+        <source>Wrong Password</source>
+        <translation>Senha incorreta</translation>
+    </message>
+    <message>
+        <source>Deactivation Not Allowed</source>
+        <translation>Desativação não permitida</translation>
+    </message>
+    <message>
+        <source>SignOut Failed</source>
+        <translation>Falha ao sair</translation>
     </message>
 </context>
 </TS>

@@ -5,461 +5,991 @@
     <name>Activate</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Contact your administrator for the Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme kodu için yöneticinize başvurun</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>KOD</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>CİHAZ ADI (isteğe bağlı)</translation>
     </message>
     <message>
         <source>I have read and agree to terms of</source>
-        <translation type="unfinished"></translation>
+        <translation>Aşağıdaki sözleşmenin koşullarını okudum ve kabul ediyorum</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
     </message>
     <message>
         <source>Request to Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme iste</translation>
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Destek ekibine ulaşın</translation>
     </message>
     <message>
         <source>Invalid Activation Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz etkinleştirme kodu</translation>
     </message>
     <message>
         <source>Invalid Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz ad</translation>
     </message>
     <message>
         <source>Activation Failure due to Connectivity Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı sorunları nedeniyle etkinleştirme başarısız oldu</translation>
     </message>
     <message>
         <source>Agent Not Activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Aracı etkinleştirilmedi</translation>
     </message>
     <message>
         <source>Duplicate Device Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu cihaz adı zaten kullanılıyor</translation>
     </message>
     <message>
         <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Cihaz etkinleştirmeye izin verilmiyor, lütfen yöneticinize başvurun</translation>
     </message>
     <message>
         <source>Activation Code Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme kodunun süresi doldu</translation>
     </message>
     <message>
         <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesabınız için izin verilen en fazla cihaz sayısına ulaşıldı</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
 </context>
 <context>
     <name>ActivationPending</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Activation is pending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme bekleniyor...</translation>
     </message>
     <message>
         <source>Your Administrator has been notified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yöneticinize bildirim gönderildi.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrulama e-postasını yeniden gönder</translation>
     </message>
     <message>
         <source>Check Activation Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Etkinleştirme durumunu denetle</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Admin approval pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Yönetici onayı bekleniyor</translation>
     </message>
     <message>
         <source>Verification Request Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Doğrulama isteği başarısız oldu</translation>
     </message>
 </context>
 <context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Authorization Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Yetkilendirme gerekli</translation>
     </message>
     <message>
         <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu cihazdan kurumsal ağa erişmek için şirket e-posta adresinizle oturum açın</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta adresi</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>İleri</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Atla</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz e-posta</translation>
     </message>
     <message>
         <source>Invalid Email, Please contact your Administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz e-posta, lütfen yöneticinize başvurun.</translation>
     </message>
     <message>
         <source>OTP resend blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP yeniden gönderimi engellendi, bir süre sonra yeniden deneyin...</translation>
     </message>
     <message>
         <source>OTP attempts blocked retry after sometime...</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemeleri engellendi, bir süre sonra yeniden deneyin...</translation>
     </message>
     <message>
         <source>User Registration Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kaydı başarısız oldu</translation>
     </message>
     <message>
         <source>Sign in using your </source>
-        <translation type="unfinished"></translation>
+        <translation>Bu cihazdan kurumsal ağa erişmek için </translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>şirket</translation>
     </message>
     <message>
         <source> email address to access the enterprise network from this endpoint.</source>
-        <translation type="unfinished"></translation>
+        <translation> e-posta adresinizle oturum açın.</translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemelerinin engeli kalkana kadar: </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The desktop window of the Vexa secure-access agent.</source>
+        <translation>Vexa güvenli erişim aracısının masaüstü penceresi.</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri bildirim</translation>
+    </message>
+    <message>
+        <source>SUBJECT</source>
+        <translation>KONU</translation>
+    </message>
+    <message>
+        <source>MESSAGE</source>
+        <translation>MESAJ</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>Mesajınızı buraya yazın</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Gönder</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
+    </message>
+    <message>
+        <source>Subject Empty!</source>
+        <translation>Konu boş!</translation>
+    </message>
+    <message>
+        <source>submitting feedback...</source>
+        <translation>Geri bildirim gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Failed to submit your feedback</source>
+        <translation>Geri bildiriminiz gönderilemedi</translation>
+    </message>
+    <message>
+        <source>Agent not Activated</source>
+        <translation>Aracı etkinleştirilmedi</translation>
+    </message>
+    <message>
+        <source>Successfully submitted your feedback</source>
+        <translation>Geri bildiriminiz gönderildi</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ana pencere</translation>
     </message>
     <message>
         <source>You&apos;re Not Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlı değilsiniz</translation>
     </message>
     <message>
         <source>Secure Access</source>
-        <translation type="unfinished"></translation>
+        <translation>Güvenli Erişim</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>User authentication is in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kimlik doğrulaması sürüyor</translation>
     </message>
     <message>
         <source>User authentication failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kimlik doğrulaması başarısız oldu</translation>
     </message>
     <message>
         <source>User authentication successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı kimliği doğrulandı</translation>
     </message>
     <message>
         <source>You&apos;re connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlanıyor...</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlandınız!</translation>
     </message>
     <message>
         <source>You&apos;re disconnecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlantı kesiliyor...</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaten ağın içindesiniz</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlı değilsiniz</translation>
     </message>
     <message>
         <source>Discovery In Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Keşif sürüyor</translation>
     </message>
     <message>
         <source>Fetching Preferred Access Gateway Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçidinin bilgileri alınıyor</translation>
     </message>
     <message>
         <source>Checking Preferred Access Gateway Reachability</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçidine erişilebilirlik denetleniyor</translation>
     </message>
     <message>
         <source>Fetching Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil alınıyor</translation>
     </message>
     <message>
         <source>You&apos;re Already in the Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaten ağın içindesiniz</translation>
     </message>
     <message>
         <source>Creating Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum oluşturuluyor</translation>
     </message>
     <message>
         <source>Session Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Oturum zaman aşımına uğradı</translation>
     </message>
     <message>
         <source>You&apos;re Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bağlandınız!</translation>
     </message>
     <message>
         <source>Your Device Has Been Isolated</source>
-        <translation type="unfinished"></translation>
+        <translation>Cihazınız yalıtıldı</translation>
     </message>
     <message>
         <source>You&apos;re Subscribed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonesiniz</translation>
     </message>
     <message>
         <source>Preferred Access Gateway listing failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçitleri listelenemedi</translation>
     </message>
     <message>
         <source>Not Subscribed for Secure Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Güvenli bağlantı aboneliğiniz yok</translation>
     </message>
     <message>
         <source>Setting Preferred Access Gateway Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercih edilen erişim ağ geçidi ayarlanamadı</translation>
     </message>
     <message>
         <source>Internet Access is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet erişimi engellendi.</translation>
     </message>
     <message>
         <source>Access to the network address </source>
-        <translation type="unfinished"></translation>
+        <translation>Ağ adresi </translation>
     </message>
     <message>
         <source> has been blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation> için erişim engellendi.</translation>
     </message>
     <message>
         <source>Internet Access will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet erişimi şu saatte engellenecek: </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Access to network address </source>
-        <translation type="unfinished"></translation>
+        <translation>Ağ adresi </translation>
     </message>
     <message>
         <source> will be blocked at </source>
-        <translation type="unfinished"></translation>
+        <translation> için erişim şu saatte engellenecek: </translation>
     </message>
     <message>
         <source>Internet Access enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>İnternet erişimi açıldı</translation>
     </message>
     <message>
         <source> Open </source>
-        <translation type="unfinished"></translation>
+        <translation> Uyumluluk ayrıntılarını görmek için </translation>
     </message>
     <message>
         <source> to see the compliance details.</source>
-        <translation type="unfinished"></translation>
+        <translation> uygulamasını açın.</translation>
     </message>
     <message>
         <source> Check the notification page to see the compliance details</source>
-        <translation type="unfinished"></translation>
+        <translation> Uyumluluk ayrıntıları için bildirim sayfasına bakın</translation>
     </message>
     <message>
         <source>   </source>
-        <translation type="unfinished"></translation>
+        <translation>   </translation>
     </message>
     <message>
         <source>.  </source>
-        <translation type="unfinished"></translation>
+        <translation>.  </translation>
     </message>
     <message>
         <source>.. </source>
-        <translation type="unfinished"></translation>
+        <translation>.. </translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Fetching Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilgiler alınıyor</translation>
+    </message>
+    <message>
+        <source>Your administrator did not approve the activation of this device.</source>
+        <translation>Yöneticiniz bu cihazın etkinleştirilmesini onaylamadı.</translation>
+    </message>
+    <message>
+        <source>The system could not be restarted. Please restart it yourself.</source>
+        <translation>Sistem yeniden başlatılamadı. Lütfen sistemi kendiniz yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>Getting Violation list failed</source>
+        <translation>İhlal listesi alınamadı</translation>
+    </message>
+    <message>
+        <source>Error with listing peer devices</source>
+        <translation>Eş cihazlar listelenirken hata oluştu</translation>
+    </message>
+    <message>
+        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <translation> için sistemin yeniden başlatılması gerekiyor. Sistemi yeniden başlatmak için &apos;Tamam&apos;a tıklayın.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Bildirimler</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Cihaz yönetimi</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programlar</translation>
+    </message>
+    <message>
+        <source>Processes</source>
+        <translation>İşlemler</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Bağlantı noktaları</translation>
+    </message>
+    <message>
+        <source>Network Interfaces</source>
+        <translation>Ağ arabirimleri</translation>
+    </message>
+    <message>
+        <source>Operating System Information</source>
+        <translation>İşletim sistemi bilgileri</translation>
+    </message>
+    <message>
+        <source>Hardware Information</source>
+        <translation>Donanım bilgileri</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Kayıt Defteri</translation>
+    </message>
+    <message>
+        <source>Windows Firewall</source>
+        <translation>Windows Güvenlik Duvarı</translation>
+    </message>
+    <message>
+        <source>Trust Certificate</source>
+        <translation>Güvenilen sertifika</translation>
+    </message>
+    <message>
+        <source>Client Certificate</source>
+        <translation>İstemci sertifikası</translation>
+    </message>
+    <message>
+        <source>VPN</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus</source>
+        <translation>Windows Virüsten Koruma</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dosyalar</translation>
+    </message>
+    <message>
+        <source>Windows Autorun</source>
+        <translation>Windows Otomatik Çalıştırma</translation>
+    </message>
+    <message>
+        <source>SMB Shared</source>
+        <translation>SMB paylaşımları</translation>
+    </message>
+    <message>
+        <source>Unexpected Operating System found : </source>
+        <translation>Beklenmeyen işletim sistemi bulundu: </translation>
+    </message>
+    <message>
+        <source>Expected Operating System : </source>
+        <translation>Beklenen işletim sistemi: </translation>
+    </message>
+    <message>
+        <source>Expected Registry : </source>
+        <translation>Beklenen kayıt defteri girdisi: </translation>
+    </message>
+    <message>
+        <source>Unexpected Registry found : </source>
+        <translation>Beklenmeyen kayıt defteri girdisi bulundu: </translation>
+    </message>
+    <message>
+        <source>Vendor : </source>
+        <translation>Satıcı: </translation>
+    </message>
+    <message>
+        <source>Version : </source>
+        <translation>Sürüm: </translation>
+    </message>
+    <message>
+        <source>Command : </source>
+        <translation>Komut: </translation>
+    </message>
+    <message>
+        <source>Condition : </source>
+        <translation>Koşul: </translation>
+    </message>
+    <message>
+        <source>Protocol : </source>
+        <translation>Protokol: </translation>
+    </message>
+    <message>
+        <source>Key : </source>
+        <translation>Anahtar: </translation>
+    </message>
+    <message>
+        <source>Value : </source>
+        <translation>Değer: </translation>
+    </message>
+    <message>
+        <source>Violations list is empty</source>
+        <translation>İhlal listesi boş</translation>
+    </message>
+    <message>
+        <source>Malicious Applications Found Installed</source>
+        <translation>Kötü amaçlı uygulamalar yüklü</translation>
+    </message>
+    <message>
+        <source>Operating System Version Mismatch</source>
+        <translation>İşletim sistemi sürümü uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>Risky Certificate Installed</source>
+        <translation>Riskli sertifika yüklü</translation>
+    </message>
+    <message>
+        <source>Malicious Client Certificate signed by CaCert(s)</source>
+        <translation>CA sertifikalarınca imzalanmış kötü amaçlı istemci sertifikası</translation>
+    </message>
+    <message>
+        <source>VPN Installed On The System</source>
+        <translation>Sistemde VPN yüklü</translation>
+    </message>
+    <message>
+        <source>Mandatory Applications Not Installed</source>
+        <translation>Zorunlu uygulamalar yüklü değil</translation>
+    </message>
+    <message>
+        <source>Mandatory Certificate Not Installed</source>
+        <translation>Zorunlu sertifika yüklü değil</translation>
+    </message>
+    <message>
+        <source>None of client certificate signed by CaCert(s)</source>
+        <translation>CA sertifikalarınca imzalanmış istemci sertifikası yok</translation>
+    </message>
+    <message>
+        <source>VPN Not Installed On The System</source>
+        <translation>Sistemde VPN yüklü değil</translation>
+    </message>
+    <message>
+        <source>Malicious Processes Running</source>
+        <translation>Kötü amaçlı işlemler çalışıyor</translation>
+    </message>
+    <message>
+        <source>Mandatory Processes Not Running</source>
+        <translation>Zorunlu işlemler çalışmıyor</translation>
+    </message>
+    <message>
+        <source>Risky Ports Open</source>
+        <translation>Riskli bağlantı noktaları açık</translation>
+    </message>
+    <message>
+        <source>Mandatory Ports Closed</source>
+        <translation>Zorunlu bağlantı noktaları kapalı</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Enabled on the System</source>
+        <translation>Sistemde Windows Güvenlik Duvarı etkin</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Enabled</source>
+        <translation>Windows Otomatik Çalıştırma etkin</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Enabled</source>
+        <translation>Windows Virüsten Koruma etkin</translation>
+    </message>
+    <message>
+        <source>SMB Shared Enabled</source>
+        <translation>SMB paylaşımları etkin</translation>
+    </message>
+    <message>
+        <source>Windows Firewall Disabled on the System</source>
+        <translation>Sistemde Windows Güvenlik Duvarı devre dışı</translation>
+    </message>
+    <message>
+        <source>Windows Autorun Disabled</source>
+        <translation>Windows Otomatik Çalıştırma devre dışı</translation>
+    </message>
+    <message>
+        <source>Windows Antivirus Disabled</source>
+        <translation>Windows Virüsten Koruma devre dışı</translation>
+    </message>
+    <message>
+        <source>SMB Shared Disabled</source>
+        <translation>SMB paylaşımları devre dışı</translation>
+    </message>
+    <message>
+        <source>File(s) Found On The System</source>
+        <translation>Sistemde dosya bulundu</translation>
+    </message>
+    <message>
+        <source>Registry Key Mismatch</source>
+        <translation>Kayıt defteri anahtarı uyuşmuyor</translation>
+    </message>
+    <message>
+        <source>File(s) Missing From the System</source>
+        <translation>Sistemde dosya eksik</translation>
     </message>
 </context>
 <context>
     <name>OtpScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>User Verification</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı doğrulaması</translation>
     </message>
     <message>
         <source>Check your email for the One-time Password (OTP) and enter it below</source>
-        <translation type="unfinished"></translation>
+        <translation>E-postanıza gönderilen tek kullanımlık parolayı (OTP) aşağıya girin</translation>
     </message>
     <message>
         <source>OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP</translation>
     </message>
     <message>
         <source>Resend OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP&apos;yi yeniden gönder</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gönder</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
-        <translation type="unfinished"></translation>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz e-posta</translation>
     </message>
     <message>
         <source>Invalid OTP</source>
-        <translation type="unfinished"></translation>
+        <translation>Geçersiz OTP</translation>
     </message>
     <message>
         <source>OTP Resend Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP yeniden gönderimi engellendi</translation>
     </message>
     <message>
         <source>OTP Attempts blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemeleri engellendi</translation>
     </message>
     <message>
         <source>User Association Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanıcı ilişkilendirilemedi</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta kimliği bulunamadı, lütfen etkinleştirme ekranına dönüp yeniden deneyin</translation>
     </message>
     <message>
         <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>E-posta kimliği bulunamadı, lütfen e-posta ekranına dönüp yeniden deneyin</translation>
     </message>
     <message>
         <source>You OTP is valid for </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP&apos;nizin kalan geçerlilik süresi: </translation>
     </message>
     <message>
         <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
+        <translation>OTP denemelerinin engeli kalkana kadar: </translation>
+    </message>
+</context>
+<context>
+    <name>PagSelection</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Preference</source>
+        <translation>Tercih</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>No Gateways available</source>
+        <translation>Kullanılabilir ağ geçidi yok</translation>
+    </message>
+</context>
+<context>
+    <name>PeerDevices</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Peer Devices</source>
+        <translation>Eş cihazlar</translation>
+    </message>
+    <message>
+        <source>Peer list is empty</source>
+        <translation>Eş cihaz listesi boş</translation>
     </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR&apos;yi yeniden oluştur&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için sağlayıcınıza başvurun.</translation>
     </message>
     <message>
         <source>Regenerate QR</source>
-        <translation type="unfinished"></translation>
+        <translation>QR&apos;yi yeniden oluştur</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>İptal</translation>
     </message>
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>QR kodu görüntülenemedi. Yeniden denemek için &apos;QR&apos;yi yeniden oluştur&apos; düğmesini seçin.</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
 </context>
 <context>
     <name>ServiceCode</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Enter the account service ID below</source>
-        <translation type="unfinished"></translation>
+        <translation>Hesap hizmet kimliğini aşağıya girin</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Hizmet kimliği</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gönder</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>SESSION DETAILS</source>
+        <translation>OTURUM AYRINTILARI</translation>
+    </message>
+    <message>
+        <source>Access Gateway</source>
+        <translation>Erişim ağ geçidi</translation>
+    </message>
+    <message>
+        <source>WAN</source>
+        <translation>WAN</translation>
+    </message>
+    <message>
+        <source>External IP</source>
+        <translation>Dış IP</translation>
+    </message>
+    <message>
+        <source>Access Gateway IP</source>
+        <translation>Erişim ağ geçidi IP&apos;si</translation>
+    </message>
+    <message>
+        <source>Assigned IP</source>
+        <translation>Atanan IP</translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation>Çalışma süresi</translation>
+    </message>
+    <message>
+        <source>EDR Connection</source>
+        <translation>EDR bağlantısı</translation>
+    </message>
+    <message>
+        <source>ACCOUNT DETAILS</source>
+        <translation>HESAP AYRINTILARI</translation>
+    </message>
+    <message>
+        <source>Device Name</source>
+        <translation>Cihaz adı</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-posta</translation>
+    </message>
+    <message>
+        <source>TEST CONNECTIVITY</source>
+        <translation>BAĞLANTI TESTİ</translation>
+    </message>
+    <message>
+        <source>Try Me</source>
+        <translation>Dene</translation>
+    </message>
+    <message>
+        <source>COMPLIANCE DETAILS</source>
+        <translation>UYUMLULUK AYRINTILARI</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>Bildirimler</translation>
+    </message>
+    <message>
+        <source>PEER DEVICES</source>
+        <translation>EŞ CİHAZLAR</translation>
+    </message>
+    <message>
+        <source>View All Devices</source>
+        <translation>Tüm cihazları görüntüle</translation>
+    </message>
+    <message>
+        <source>SUPPORT</source>
+        <translation>DESTEK</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Geri bildirim</translation>
+    </message>
+    <message>
+        <source>LEGAL</source>
+        <translation>YASAL BİLGİLER</translation>
+    </message>
+    <message>
+        <source>Terms of Service</source>
+        <translation>Hizmet Koşulları</translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation>Gizlilik Politikası</translation>
+    </message>
+    <message>
+        <source>End User License Agreement</source>
+        <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
+    </message>
+    <message>
+        <source>DEACTIVATION</source>
+        <translation>DEVRE DIŞI BIRAKMA</translation>
+    </message>
+    <message>
+        <source>Deactivate </source>
+        <translation>Devre dışı bırak </translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>HAKKINDA</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Oturumu kapat</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Bağlı</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Bağlanıyor...</translation>
+    </message>
+    <message>
+        <source>FULL</source>
+        <translation>TAM</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>BÖLÜNMÜŞ</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Oturum aç</translation>
+    </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
+    </message>
+    <message>
+        <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
+        <translation>Oturumunuz kapatılacak. Devam etmek için &apos;Evet&apos;e tıklayın.</translation>
+    </message>
+    <message>
+        <source>Enter Password : </source>
+        <translation>Parolayı girin: </translation>
+    </message>
+    <message>
+        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
+        <translation>Cihaz devre dışı bırakılacak. Devam etmek için lütfen &apos;Evet&apos;e tıklayın</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>Deactivation failed, please try again or contact admin</source>
+        <translation>Devre dışı bırakma başarısız oldu, lütfen yeniden deneyin veya yöneticinize başvurun</translation>
+    </message>
+    <message>
+        <source>Password Required</source>
+        <translation>Parola gerekli</translation>
+    </message>
+    <message>
+        <source>Wrong Password</source>
+        <translation>Yanlış parola</translation>
+    </message>
+    <message>
+        <source>Deactivation Not Allowed</source>
+        <translation>Devre dışı bırakmaya izin verilmiyor</translation>
+    </message>
+    <message>
+        <source>SignOut Failed</source>
+        <translation>Oturum kapatılamadı</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "tests/settings/subscreentestkit.h"
 
 #include <QSignalSpy>
+#include <QTranslator>
 
 namespace {
 
@@ -151,6 +152,25 @@ private slots:
         QCOMPARE(rowTexts(violationsList(screen)),
                  QStringList({"Device Management", "Malicious Client Certificate signed by CaCert(s)",
                               QStringLiteral(" \u2022  CN=x")}));
+    }
+
+    // Category names and headings come from tables of English texts, and are translated only where they are shown.
+    void rowsInTheUsersLanguage()
+    {
+        QTranslator spanish;
+        QVERIFY(spanish.load(QStringLiteral(":/lang/langFiles/vexaui_es.qm")));
+        QCoreApplication::installTranslator(&spanish);
+        auto spanishFor = [](const char* text) {
+            return QCoreApplication::translate("Notification", text);
+        };
+        const QStringList expected{spanishFor("Device Management"),
+                                   spanishFor("Malicious Client Certificate signed by CaCert(s)"),
+                                   QStringLiteral(" \u2022  CN=x")};
+        Notification screen;
+        screen.listViolations(withItem(ViolationCategory::ManagedCertificates, "INSTALLED", "CN=x"), QString());
+        QCoreApplication::removeTranslator(&spanish);
+        QVERIFY(expected.at(0) != QLatin1String("Device Management"));
+        QCOMPARE(rowTexts(violationsList(screen)), expected);
     }
 
     void backEmptiesTheList()
