@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -329,7 +330,9 @@ private slots:
         h.link.socket()->setMaxLineLength(64);
         QWidget* covered = h.widget("connPage");
         QMetaObject::invokeMethod(h.window.get(), "startSpinner", Q_ARG(QWidget*, covered), Q_ARG(bool, true));
-        auto* spinner = covered->findChild<WaitingSpinnerWidget*>();
+        // A stopped spinner deletes itself.
+        const QPointer<WaitingSpinnerWidget> spinner = covered->findChild<WaitingSpinnerWidget*>();
+        QVERIFY(spinner);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("longer than 64 bytes")));
         h.agent.send("{\"type\":1,\"pad\":\"" + QByteArray(100, 'p') + "\"}\n");
         QTRY_VERIFY(!spinner || !spinner->isSpinning());
