@@ -17,11 +17,13 @@ void enableHighDpiScaling()
 
 QPixmap loadPicture(const QString& path, qreal ratio, const QSize& box)
 {
-    QSize points = QImageReader(path).size();
-    if (!points.isValid())
+    const QSize plain = QImageReader(path).size();
+    if (!plain.isValid())
         return QPixmap();
+    // Fitted in fractions, so the pixels are rounded once and not the rounded points multiplied.
+    QSizeF points(plain);
     if (box.isValid())
-        points = points.scaled(box, Qt::KeepAspectRatio);
+        points = points.scaled(QSizeF(box), Qt::KeepAspectRatio);
 
     QPixmap picture;
     const int dot = path.lastIndexOf(QLatin1Char('.'));
@@ -29,7 +31,7 @@ QPixmap loadPicture(const QString& path, qreal ratio, const QSize& box)
     if (ratio <= 1.0 || dot < 0 || !QFileInfo::exists(dense) || !picture.load(dense))
         picture.load(path);
 
-    const QSize pixels = (QSizeF(points) * ratio).toSize();
+    const QSize pixels = (points * ratio).toSize();
     if (picture.size() != pixels)
         picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(ratio);
