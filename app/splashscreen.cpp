@@ -20,8 +20,8 @@ void SplashWidget::paintEvent(QPaintEvent*)
     const QPixmap image = loadPicture(brand().splashImagePath, devicePixelRatioF(), brand().splashImageSize);
     if (image.isNull())
         return;
-    QRectF area(QPointF(), QSizeF(image.size()) / image.devicePixelRatioF());
-    area.moveCenter(QRectF(rect()).center());
+    QRect area(QPoint(), image.size() / image.devicePixelRatioF());
+    area.moveCenter(rect().center());
     QPainter painter(this);
     painter.drawPixmap(area.topLeft(), image);
 }
