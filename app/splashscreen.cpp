@@ -1,6 +1,7 @@
 #include "app/splashscreen.h"
 
 #include "app/brandprofile.h"
+#include "app/highdpi.h"
 #include "app/theme.h"
 
 #include <QPainter>
@@ -16,13 +17,13 @@ SplashWidget::SplashWidget(QWidget* parent) : QWidget(parent)
 
 void SplashWidget::paintEvent(QPaintEvent*)
 {
-    const QPixmap image(brand().splashImagePath);
+    const QPixmap image = loadPicture(brand().splashImagePath, devicePixelRatioF(), brand().splashImageSize);
     if (image.isNull())
         return;
-    const QSize target = image.size().scaled(brand().splashImageSize, Qt::KeepAspectRatio);
-    const QPixmap scaled = image.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QRect area(QPoint(), image.size() / image.devicePixelRatioF());
+    area.moveCenter(rect().center());
     QPainter painter(this);
-    painter.drawPixmap(QPointF(rect().center() - scaled.rect().center()), scaled);
+    painter.drawPixmap(area.topLeft(), image);
 }
 
 SplashHandOff::SplashHandOff() : splash(QPixmap())

@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/currentuser.h"
+#include "app/highdpi.h"
 #include "app/runguard.h"
 #include "app/splashscreen.h"
 #include "mainwindow/mainwindow.h"
@@ -148,6 +149,7 @@ int runVexaUi(int& argc, char** argv)
     if (CommandLine().asksOnlyForHelpOrVersion(argc, argv))
         return answerOnTerminal(argc, argv);
 
+    enableHighDpiScaling();
     QApplication app(argc, argv);
     // Before the first window: Wayland takes the app id when a window is created, the splash included.
     setApplicationIdentity();

@@ -2,6 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/highdpi.h"
 #include "app/namedtimer.h"
 #include "app/theme.h"
 #include "ui_activate.h"
@@ -61,7 +62,7 @@ Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::A
     applyThemeColors(ui->activateButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
-    ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
+    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF()));
     ui->contactSupportWidget->hide();
     if (brand().usesEmailEnrollment()) {
         ui->codeInput->setPlaceholderText(QStringLiteral("Email"));

@@ -2,6 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/highdpi.h"
 #include "app/namedtimer.h"
 #include "app/theme.h"
 #include "ui_activationpending.h"
@@ -19,6 +20,8 @@ ActivationPending::ActivationPending(QWidget* parent) : QWidget(parent), ui(std:
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
     applyThemeColors(ui->activationStatusButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);
+    // The form's pixmap is only ever the plain file; this one is the sharp one on a dense screen.
+    ui->staticIcon->setPixmap(loadPicture(QStringLiteral(":/images/clock.png"), devicePixelRatioF()));
     ui->resendButton->hide();
 
     connect(ui->resendButton, &QPushButton::clicked, this, &ActivationPending::resendButtonClicked);

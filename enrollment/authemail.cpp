@@ -2,6 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/highdpi.h"
 #include "app/theme.h"
 #include "enrollment/countdown.h"
 #include "enrollment/otpscreen.h"
@@ -31,7 +32,7 @@ AuthEmail::AuthEmail(QWidget* parent)
     applyThemeColors(ui->skipButton, StyleTemplate::largeButton, ThemeColors::darkColors());
     ui->titleBar->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
-    ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
+    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF()));
     ui->mailInput->setMaxLength(maxInputLength);
     ui->emailAuthButton->setEnabled(false);
 

@@ -2,6 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/highdpi.h"
 #include "app/theme.h"
 #include "enrollment/countdown.h"
 #include "ui_otpscreen.h"
@@ -35,7 +36,7 @@ OtpScreen::OtpScreen(QWidget* parent)
     applyThemeColors(ui->submitButton, StyleTemplate::largeButton);
     ui->otpScreenLabel->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
-    ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
+    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF()));
     ui->otpInput->setMaxLength(maxInputLength);
     ui->resendButton->setEnabled(false);
     ui->submitButton->setEnabled(false);

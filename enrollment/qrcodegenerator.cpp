@@ -61,7 +61,8 @@ QString svgDocument(int extent, const QStringList& paths)
 
 } // namespace
 
-QImage QrCodeGenerator::toImage(const QString& text, quint16 size, quint16 border, qrcodegen::QrCode::Ecc level) const
+QImage QrCodeGenerator::toImage(const QString& text, quint16 size, quint16 border, qrcodegen::QrCode::Ecc level,
+                                qreal ratio) const
 {
     const std::optional<qrcodegen::QrCode> symbol = encode(text, level);
     if (!symbol)
@@ -79,13 +80,16 @@ QImage QrCodeGenerator::toImage(const QString& text, quint16 size, quint16 borde
     // Drawn in colour and reduced to one bit afterwards: fill(Qt::white) on a fresh one-bit image picks the colour
     // table's black entry, and Qt's SVG reader takes the background's "100%" as 100 units, so from version 22 on the
     // quiet zone and light modules beyond that would stay black.
-    QImage canvas(size, size, QImage::Format_RGB32);
+    const int pixels = qRound(size * ratio);
+    QImage canvas(pixels, pixels, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
         renderer.render(&painter);
     }
-    return canvas.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    QImage image = canvas.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 bool QrCodeGenerator::canEncode(const QString& text, qrcodegen::QrCode::Ecc level) const

@@ -15,7 +15,10 @@ public:
 
     // The text as a size x size one-bit image with a quiet zone of `border` modules. A text too long for the largest
     // symbol at this level yields a null image: the caller decides how to tell the user, the program goes on.
-    QImage toImage(const QString& text, quint16 size, quint16 border, qrcodegen::QrCode::Ecc level) const;
+    // On a screen of device pixel ratio `ratio` the image holds size x ratio pixels a side and is marked with that
+    // ratio: it takes the same room, and the module edges stay sharp instead of being blown up from a smaller image.
+    QImage toImage(const QString& text, quint16 size, quint16 border, qrcodegen::QrCode::Ecc level,
+                   qreal ratio = 1.0) const;
 
     // Whether toImage can draw the text at this level.
     bool canEncode(const QString& text, qrcodegen::QrCode::Ecc level) const;

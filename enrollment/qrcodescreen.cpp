@@ -95,7 +95,8 @@ void QRCodeScreen::showQRCode(QRActivationReq code)
     if (!askedFor && (refused || code.qrCode == shownCode))
         return;
     awaitingCode = false;
-    const QImage image = QrCodeGenerator().toImage(code.qrCode, qrImageSize, qrBorder, qrcodegen::QrCode::Ecc::MEDIUM);
+    const QImage image = QrCodeGenerator().toImage(code.qrCode, qrImageSize, qrBorder, qrcodegen::QrCode::Ecc::MEDIUM,
+                                                   ui->qr->devicePixelRatioF());
     if (image.isNull()) {
         // The previous code must not stay up: the user would scan a code that no longer belongs to this request.
         // Without a picture there is nothing for the agent to wait on either, so no activation is sent.

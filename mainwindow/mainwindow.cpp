@@ -3,6 +3,7 @@
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/highdpi.h"
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
 #include "app/systemrestart.h"
@@ -62,8 +63,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->titleBar->setText(brand().displayName);
 
     ui->staticIcon->setFixedSize(brand().homeImageSize);
-    ui->staticIcon->setPixmap(
-        QPixmap(brand().connectImagePath).scaled(brand().homeImageSize, Qt::KeepAspectRatio, Qt::FastTransformation));
+    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().homeImageSize));
 
     ui->screenStack->insertWidget(ActivatePage, activateScreen);
     ui->screenStack->insertWidget(ServiceCodePage, serviceCodeScreen);

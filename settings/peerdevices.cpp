@@ -1,6 +1,7 @@
 #include "settings/peerdevices.h"
 
 #include "app/brandprofile.h"
+#include "app/highdpi.h"
 #include "ui_peerdevices.h"
 
 #include <QClipboard>
@@ -58,7 +59,8 @@ public:
     explicit PeerDelegate(QObject* parent) : QAbstractItemDelegate(parent)
     {
         // The icon keeps its shape and takes the brand's colour.
-        copyIcon.load(QStringLiteral(":/images/copyIcon.png"));
+        copyIcon =
+            loadPicture(QStringLiteral(":/images/copyIcon.png"), qApp->devicePixelRatio(), QSize(iconSize, iconSize));
         QPainter tint(&copyIcon);
         tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
         tint.fillRect(copyIcon.rect(), QColor(brand().primaryColor));

@@ -69,6 +69,13 @@ render() {
     optimise "$4"
 }
 
+# render_2x SVG WIDTH HEIGHT PNG: the picture at its size in points, and beside it at twice that as NAME@2x.png,
+# which Qt loads in its place on a screen of device pixel ratio 2 and above.
+render_2x() {
+    render "$1" "$2" "$3" "$4"
+    render "$1" $(($2 * 2)) $(($3 * 2)) "${4%.png}@2x.png"
+}
+
 svg_open() { # WIDTH HEIGHT [VIEWBOX]
     printf '<svg xmlns="http://www.w3.org/2000/svg" width="%s" height="%s" viewBox="%s">\n' \
         "$1" "$2" "${3:-0 0 $1 $2}"
@@ -244,17 +251,18 @@ EOF
 make_brand() { # BRAND NAME PRIMARY DARK
     local dir=$out/$1 s
     mkdir -p "$dir"
-    for s in 16 32 48 256; do
+    # The window and tray icons: Qt picks the size nearest to what a panel asks for at its scale (a 22-point tray
+    # icon needs 44 pixels at 2x), so the steps in between keep it from being blown up or shrunk by much.
+    for s in 16 24 32 48 64 128 256; do
         logo_svg "$1" "$3" "$s" >"$work/$1-logo-$s.svg"
         rsvg-convert --width "$s" --height "$s" --format png \
             --output "$work/$1-logo-$s.png" "$work/$1-logo-$s.svg"
     done
-    convert "$work/$1-logo-16.png" "$work/$1-logo-32.png" "$work/$1-logo-48.png" \
-        "$work/$1-logo-256.png" "$dir/logo.ico"
+    convert "$work/$1-logo-"{16,24,32,48,64,128,256}.png "$dir/logo.ico"
     splash_svg "$1" "$2" >"$work/$1-splash.svg"
-    render "$work/$1-splash.svg" 744 360 "$dir/splashScreen.png"
+    render_2x "$work/$1-splash.svg" 372 180 "$dir/splashScreen.png"
     connect_svg "$3" "$4" >"$work/$1-connect.svg"
-    render "$work/$1-connect.svg" 750 280 "$dir/connectScreen.png"
+    render_2x "$work/$1-connect.svg" 375 140 "$dir/connectScreen.png"
     make_desktop_icons "$1" "$3"
 }
 
@@ -272,7 +280,7 @@ make_desktop_icons() { # BRAND PRIMARY
 }
 
 # ---------------------------------------------------------------- shared icons
-# Drawn on the display-size grid (viewBox) and rendered at 2x-4x.
+# Drawn on a grid of a few units (viewBox) and rendered at the size in points the screens show them at, and at 2x.
 
 grey="#4D4D4D"
 red="#E5484D"
@@ -438,21 +446,21 @@ make_brand lumidor Lumidor "#C8962E" "#2A2215"
 make_brand kivora Kivora "#2E9E6B" "#12261D"
 make_brand dovrin Dovrin "#7A4FC4" "#1E1530"
 
-icon() { # NAME PIXELS (SVG on stdin)
+icon() { # NAME POINTS (SVG on stdin)
     cat >"$work/$1.svg"
-    render "$work/$1.svg" "$2" "$2" "$out/$1.png"
+    render_2x "$work/$1.svg" "$2" "$2" "$out/$1.png"
 }
-gear_svg 0 | icon settings 96
-gear_svg 1 | icon settingsNotification 96
-chevron_svg right "$grey" 0 | icon goForward 80
-chevron_svg right "$grey" 1 | icon goForwardNotification 80
-chevron_svg left "$grey" 0 | icon goBack 80
-chevron_svg left "#FFFFFF" 0 | icon goBackWhite 80
-link_svg | icon linkIcon 64
-copy_svg | icon copyIcon 64
+gear_svg 0 | icon settings 24
+gear_svg 1 | icon settingsNotification 24
+chevron_svg right "$grey" 0 | icon goForward 20
+chevron_svg right "$grey" 1 | icon goForwardNotification 20
+chevron_svg left "$grey" 0 | icon goBack 20
+chevron_svg left "#FFFFFF" 0 | icon goBackWhite 20
+link_svg | icon linkIcon 20
+copy_svg | icon copyIcon 18
 clock_svg | icon clock 120
-congrats_svg | icon congrats 240
-support_svg | icon support 96
-logout_svg | icon logOut 96
+congrats_svg | icon congrats 120
+support_svg | icon support 30
+logout_svg | icon logOut 20
 
 echo "make-artwork: images written to $out, desktop icons to $icons"

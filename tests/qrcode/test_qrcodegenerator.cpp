@@ -24,18 +24,27 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("size");
-        QTest::newRow("short ASCII at the screen's size") << QStringLiteral("ACT-7Q2-90ZK") << 258;
-        QTest::newRow("non-Latin UTF-8 at the screen's size") << QStringLiteral("Служба · サービス · 服务 · ✓") << 258;
-        QTest::newRow("embedded NUL is not cut off") << QString::fromUtf8("svc\0tail", 8) << 258;
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("short ASCII at the screen's size") << QStringLiteral("ACT-7Q2-90ZK") << 258 << 1.0 << 258;
+        QTest::newRow("non-Latin UTF-8 at the screen's size")
+            << QStringLiteral("Служба · サービス · 服务 · ✓") << 258 << 1.0 << 258;
+        QTest::newRow("embedded NUL is not cut off") << QString::fromUtf8("svc\0tail", 8) << 258 << 1.0 << 258;
         // Version 40 is 177 modules plus the quiet zone: 3 pixels a module.
-        QTest::newRow("largest byte payload at medium") << lowerCaseText(2331) << 181 * 3;
+        QTest::newRow("largest byte payload at medium") << lowerCaseText(2331) << 181 * 3 << 1.0 << 181 * 3;
+        QTest::newRow("screen's size at 2x") << QStringLiteral("ACT-7Q2-90ZK") << 258 << 2.0 << 516;
+        QTest::newRow("screen's size at 1.5x") << QStringLiteral("ACT-7Q2-90ZK") << 258 << 1.5 << 387;
+        QTest::newRow("largest payload at 2x, 6 pixels a module") << lowerCaseText(2331) << 181 * 3 << 2.0 << 181 * 6;
     }
     void imageScansBackToTheText()
     {
         QFETCH(QString, text);
         QFETCH(int, size);
-        const QImage image = QrCodeGenerator().toImage(text, quint16(size), 2, Ecc::MEDIUM);
-        QCOMPARE(image.size(), QSize(size, size));
+        QFETCH(qreal, ratio);
+        QFETCH(int, pixels);
+        const QImage image = QrCodeGenerator().toImage(text, quint16(size), 2, Ecc::MEDIUM, ratio);
+        QCOMPARE(image.size(), QSize(pixels, pixels));
+        QCOMPARE(image.devicePixelRatio(), ratio);
         QCOMPARE(image.format(), QImage::Format_Mono);
         QCOMPARE(decodeQrCodes(image), QList<QByteArray>{text.toUtf8()});
     }

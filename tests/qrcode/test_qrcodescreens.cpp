@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -103,6 +104,10 @@ private slots:
 
         screen.showQRCode(QStringLiteral("QR-ONE"));
         QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-ONE"});
+        // Drawn with as many pixels as the screen has, not blown up from a smaller picture.
+        const QPixmap drawn = qrLabelOf(screen)->pixmap(Qt::ReturnByValue);
+        QCOMPARE(drawn.devicePixelRatioF(), qrLabelOf(screen)->devicePixelRatioF());
+        QCOMPARE(drawn.width(), qRound(258 * drawn.devicePixelRatioF()));
         QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
 
         QTest::mouseClick(child<QPushButton>(screen, "regenerateQRButton"), Qt::LeftButton);
