@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/namedtimer.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "ui_activate.h"
 
@@ -57,11 +58,12 @@ Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::A
     ui->setupUi(this);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    ScreenLook::lightenPlaceholders(this);
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
     applyThemeColors(ui->activateButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
-    ui->staticIcon->setPixmap(QPixmap(brand().connectImagePath));
+    ScreenLook::showFitted(ui->staticIcon, QPixmap(brand().connectImagePath), brand().screenLogoSize);
     ui->contactSupportWidget->hide();
     if (brand().usesEmailEnrollment()) {
         ui->codeInput->setPlaceholderText(QStringLiteral("Email"));

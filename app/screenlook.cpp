@@ -1,0 +1,173 @@
+#include "app/screenlook.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
+#include <memory>
+
+namespace {
+
+// Grey on white at 4.6:1: lighter than typed text yet still readable.
+const QColor placeholderColor(0x75, 0x75, 0x75);
+
+class PlaceholderTint : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::Polish)
+            tint(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+    static void tint(QWidget* field)
+    {
+        // The check ends the recursion: setPalette raises another PaletteChange.
+        if (field->palette().color(QPalette::PlaceholderText) == placeholderColor)
+            return;
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::PlaceholderText, placeholderColor);
+        field->setPalette(palette);
+    }
+};
+
+class EscapeGoesBack : public QObject
+{
+public:
+    EscapeGoesBack(QObject* screen, QAbstractButton* back) : QObject(screen), back(back) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        if (!back || !back->isVisible() || !back->isEnabled())
+            return false;
+        back->click();
+        return true;
+    }
+
+private:
+    QPointer<QAbstractButton> back;
+};
+
+// A frame drawn around the focused control, in the control's parent so that it scrolls and hides with it.
+class FocusRing : public QWidget
+{
+public:
+    explicit FocusRing(QWidget* window) : QWidget(window), window(window)
+    {
+        setObjectName(QStringLiteral("focusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    void follow(QWidget* focused)
+    {
+        if (target)
+            target->removeEventFilter(this);
+        target = focused;
+        if (!focused || focused->window() != window || !focused->parentWidget()) {
+            hide();
+            return;
+        }
+        focused->installEventFilter(this);
+        setParent(focused->parentWidget());
+        place();
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == target && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+            place();
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        // Dark inside, white outside: seen on the white pages and on the brand-coloured title bars alike.
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(QColor(0x1A, 0x1A, 0x1A), 2));
+        painter.drawRect(rect().adjusted(2, 2, -2, -2));
+    }
+
+private:
+    static constexpr int ringWidth = 3;
+
+    void place()
+    {
+        setGeometry(target->geometry().adjusted(-ringWidth, -ringWidth, ringWidth, ringWidth));
+        raise();
+    }
+
+    QWidget* window;
+    QPointer<QWidget> target;
+};
+
+void watch(QWidget* field)
+{
+    field->installEventFilter(new PlaceholderTint(field));
+    PlaceholderTint::tint(field);
+}
+
+} // namespace
+
+namespace ScreenLook {
+
+void showFitted(QLabel* label, const QPixmap& image, const QSize& box)
+{
+    label->setScaledContents(false);
+    label->setAlignment(Qt::AlignCenter);
+    label->setPixmap(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void lightenPlaceholders(QWidget* screen)
+{
+    for (QLineEdit* field : screen->findChildren<QLineEdit*>())
+        watch(field);
+    for (QTextEdit* field : screen->findChildren<QTextEdit*>())
+        watch(field);
+    for (QPlainTextEdit* field : screen->findChildren<QPlainTextEdit*>())
+        watch(field);
+}
+
+void escapeGoesBack(QWidget* screen, QAbstractButton* back)
+{
+    screen->installEventFilter(new EscapeGoesBack(screen, back));
+}
+
+void showKeyboardFocus(QWidget* window)
+{
+    // The ring lives in the focused control's parent and goes when that parent goes; a new one takes its place.
+    auto ring = std::make_shared<QPointer<FocusRing>>();
+    QObject::connect(qApp, &QApplication::focusChanged, window, [window, ring](QWidget*, QWidget* now) {
+        if (!*ring)
+            *ring = new FocusRing(window);
+        (*ring)->follow(now);
+    });
+}
+
+void useBundledFont()
+{
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-R.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-B.ttf"));
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Ubuntu"));
+    QApplication::setFont(font);
+}
+
+} // namespace ScreenLook
