@@ -69,6 +69,8 @@ public:
         setObjectName(QStringLiteral("focusRing"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
+        // Only the frame is drawn: the screens' style sheets would otherwise fill the ring over the control.
+        setStyleSheet(QStringLiteral("background: transparent;"));
         hide();
     }
 
@@ -110,7 +112,10 @@ private:
 
     void place()
     {
-        setGeometry(target->geometry().adjusted(-ringWidth, -ringWidth, ringWidth, ringWidth));
+        // Kept inside the parent, where a control filling it would otherwise lose the ring to clipping.
+        setGeometry(target->geometry()
+                        .adjusted(-ringWidth, -ringWidth, ringWidth, ringWidth)
+                        .intersected(parentWidget()->rect()));
         raise();
     }
 
