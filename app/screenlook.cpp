@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextEdit>
-#include <memory>
 
 namespace {
 
@@ -123,6 +122,42 @@ private:
     QPointer<QWidget> target;
 };
 
+// Shows the ring while the keyboard is in use (from the first key pressed in the window until the next mouse
+// press), the way focus is shown only to keyboard users elsewhere. The ring lives in the focused control's parent and
+// goes when that parent goes; a new one takes its place.
+class KeyboardFocusWatch : public QObject
+{
+public:
+    explicit KeyboardFocusWatch(QWidget* window) : QObject(window), window(window)
+    {
+        qApp->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { update(now); });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool key = event->type() == QEvent::KeyPress;
+        if ((key || event->type() == QEvent::MouseButtonPress) && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window && keyboardInUse != key) {
+            keyboardInUse = key;
+            update(QApplication::focusWidget());
+        }
+        return false;
+    }
+
+private:
+    void update(QWidget* focused)
+    {
+        if (!ring)
+            ring = new FocusRing(window);
+        ring->follow(keyboardInUse ? focused : nullptr);
+    }
+
+    QWidget* window;
+    QPointer<FocusRing> ring;
+    bool keyboardInUse = false;
+};
+
 void watch(QWidget* field)
 {
     field->installEventFilter(new PlaceholderTint(field));
@@ -157,13 +192,7 @@ void escapeGoesBack(QWidget* screen, QAbstractButton* back)
 
 void showKeyboardFocus(QWidget* window)
 {
-    // The ring lives in the focused control's parent and goes when that parent goes; a new one takes its place.
-    auto ring = std::make_shared<QPointer<FocusRing>>();
-    QObject::connect(qApp, &QApplication::focusChanged, window, [window, ring](QWidget*, QWidget* now) {
-        if (!*ring)
-            *ring = new FocusRing(window);
-        (*ring)->follow(now);
-    });
+    new KeyboardFocusWatch(window);
 }
 
 void useBundledFont()

@@ -20,8 +20,8 @@ void lightenPlaceholders(QWidget* screen);
 // so in a sub-screen inside a screen the innermost back button answers.
 void escapeGoesBack(QWidget* screen, QAbstractButton* back);
 
-// Draws a ring around whichever control of the window has the keyboard focus: the screens' style sheets take the
-// borders off buttons, and with them the style's own focus cue.
+// Draws a ring around whichever control of the window has the keyboard focus while the keyboard is in use: the
+// screens' style sheets take the borders off buttons, and with them the style's own focus cue.
 void showKeyboardFocus(QWidget* window);
 
 // Message boxes and tray balloons are outside every screen's style sheet: they take the bundled font from here.
