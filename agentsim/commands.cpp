@@ -78,6 +78,7 @@ QString Commands::helpText()
         "                                violations peers (next feedback 0: success without a ticket id)\n"
         "  raw LINE                      send LINE to every client as it stands, valid or not\n"
         "  generate gateways|peers|findings N   the listings hold N generated entries from now on\n"
+        "  delay [MS]                    answer every request MS milliseconds late (0: at once); alone: the delay\n"
         "  disconnect                    close every client connection (clients reconnect by themselves)\n"
         "  quit                          stop the simulator");
 }
@@ -166,6 +167,8 @@ QString Commands::run(const QString& line)
         return raw(line);
     if (verb == QLatin1String("generate"))
         return generate(args);
+    if (verb == QLatin1String("delay"))
+        return answerDelay(args);
     if (verb == QLatin1String("disconnect")) {
         const int count = m_server ? m_server->clientCount() : 0;
         if (m_server)
@@ -177,6 +180,20 @@ QString Commands::run(const QString& line)
         return ok(QStringLiteral("stopping"));
     }
     return error(QStringLiteral("unknown command \"%1\" (try help)").arg(verb));
+}
+
+QString Commands::answerDelay(const QStringList& args)
+{
+    if (!m_server)
+        return error(QStringLiteral("no server"));
+    if (args.size() == 1)
+        return ok(QStringLiteral("answers %1 ms late").arg(m_server->answerDelay()));
+    bool valid = false;
+    const int ms = args.at(1).toInt(&valid);
+    if (!valid || ms < 0 || ms > maxAnswerDelayMs)
+        return error(QStringLiteral("delay needs milliseconds from 0 to %1").arg(maxAnswerDelayMs));
+    m_server->setAnswerDelay(ms);
+    return ok(QStringLiteral("answers %1 ms late").arg(ms));
 }
 
 QString Commands::setFlag(const QStringList& args, const char* what, bool* flag, bool activatedOnly)

@@ -21,6 +21,7 @@ public:
 
     QString run(const QString& line);
     static QString helpText();
+    static constexpr int maxAnswerDelayMs = 60000;
     // Runs the scenario's timed commands; their answers come out through `output`.
     void scheduleScenarioEvents();
 
@@ -42,6 +43,7 @@ private:
     QString generate(const QStringList& args);
     QString stateText() const;
     QString raw(const QString& line);
+    QString answerDelay(const QStringList& args);
     void sendNetAccess(int kind, qint64 blockAt, const QString& subnets);
 
     SimAgent& m_agent;

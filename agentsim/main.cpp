@@ -56,9 +56,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption speedOption(QStringLiteral("speed"),
                                          QStringLiteral("Run simulated time F times faster (all delays divided by F)."),
                                          QStringLiteral("F"), QStringLiteral("1"));
+    const QCommandLineOption delayOption(
+        QStringLiteral("answer-delay"),
+        QStringLiteral("Answer every request MS milliseconds late, in real time (console: delay MS)."),
+        QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption listOption(QStringLiteral("list-scenarios"),
                                         QStringLiteral("List the built-in scenarios and exit."));
-    parser.addOptions({portOption, scenarioOption, logOption, speedOption, listOption});
+    parser.addOptions({portOption, scenarioOption, logOption, speedOption, delayOption, listOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -75,6 +79,11 @@ int main(int argc, char* argv[])
     const double speed = parser.value(speedOption).toDouble(&valid);
     if (!valid || speed <= 0 || speed > 1e6) {
         err << "vexa-agent-sim: --speed needs a number above 0" << Qt::endl;
+        return 2;
+    }
+    const int answerDelayMs = parser.value(delayOption).toInt(&valid);
+    if (!valid || answerDelayMs < 0 || answerDelayMs > Commands::maxAnswerDelayMs) {
+        err << "vexa-agent-sim: --answer-delay needs milliseconds from 0 to " << Commands::maxAnswerDelayMs << Qt::endl;
         return 2;
     }
     QString error;
@@ -109,6 +118,7 @@ int main(int argc, char* argv[])
     SimAgent agent(*scenario, clock);
     SimServer server(agent, log);
     Commands commands(agent, &server);
+    server.setAnswerDelay(answerDelayMs);
     if (!server.listen(port, &error)) {
         err << "vexa-agent-sim: cannot listen on 127.0.0.1:" << port << ": " << error << Qt::endl;
         return 1;

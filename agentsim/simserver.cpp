@@ -132,8 +132,17 @@ void SimServer::processLine(Client& client, const QByteArray& line)
     if (!reply.note.isEmpty())
         entry.insert(QStringLiteral("note"), reply.note);
     m_log.write(QStringLiteral("request"), entry);
-    for (const QJsonObject& message : reply.messages)
-        send(client, message);
+    if (m_answerDelayMs <= 0) {
+        for (const QJsonObject& message : reply.messages)
+            send(client, message);
+        return;
+    }
+    // By id: the client may be gone when the answer is due.
+    QTimer::singleShot(m_answerDelayMs, this, [this, id = client.id, messages = reply.messages] {
+        if (Client* waiting = find(id))
+            for (const QJsonObject& message : messages)
+                send(*waiting, message);
+    });
 }
 
 void SimServer::send(Client& client, const QJsonObject& message)

@@ -30,6 +30,10 @@ public:
     bool listen(quint16 port, QString* error);
     quint16 port() const { return m_server.serverPort(); }
     void setMaxLineBytes(qsizetype bytes) { m_maxLine = bytes; }
+    // Holds every answer to a request back for this many milliseconds of wall-clock time (not divided by --speed),
+    // so that what a client shows while it waits can be seen by hand. Pushes and console messages are not held.
+    void setAnswerDelay(int ms) { m_answerDelayMs = ms; }
+    int answerDelay() const { return m_answerDelayMs; }
 
     int clientCount() const { return int(m_clients.size()); }
     QStringList clientSummaries() const;
@@ -65,6 +69,7 @@ private:
     qsizetype m_maxLine = LineBuffer::DefaultMaxLine;
     int m_nextId = 1;
     bool m_pushQueued = false;
+    int m_answerDelayMs = 0;
 };
 
 } // namespace agentsim

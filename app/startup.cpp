@@ -5,6 +5,7 @@
 #include "app/currentuser.h"
 #include "app/highdpi.h"
 #include "app/runguard.h"
+#include "app/screenlook.h"
 #include "app/splashscreen.h"
 #include "mainwindow/mainwindow.h"
 
@@ -155,8 +156,7 @@ int runVexaUi(int& argc, char** argv)
     setApplicationIdentity();
     initVexaResources();
 
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-R.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-B.ttf"));
+    ScreenLook::useBundledFont();
 
     QTranslator translator;
     QTranslator qtTranslator;

@@ -4,6 +4,7 @@
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
 #include "app/namedtimer.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "ui_activate.h"
 
@@ -58,11 +59,14 @@ Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::A
     ui->setupUi(this);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    ScreenLook::lightenPlaceholders(this);
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
     applyThemeColors(ui->activateButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
-    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF()));
+    ScreenLook::showFitted(ui->staticIcon,
+                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
+                           brand().screenLogoSize);
     ui->contactSupportWidget->hide();
     if (brand().usesEmailEnrollment()) {
         ui->codeInput->setPlaceholderText(QStringLiteral("Email"));

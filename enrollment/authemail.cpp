@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "enrollment/countdown.h"
 #include "enrollment/otpscreen.h"
@@ -27,12 +28,15 @@ AuthEmail::AuthEmail(QWidget* parent)
     attemptBlockedTimer->setInterval(Countdown::tickMs);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    ScreenLook::lightenPlaceholders(this);
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
     applyThemeColors(ui->emailAuthButton, StyleTemplate::largeButton);
     applyThemeColors(ui->skipButton, StyleTemplate::largeButton, ThemeColors::darkColors());
     ui->titleBar->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
-    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF()));
+    ScreenLook::showFitted(ui->staticIcon,
+                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
+                           brand().screenLogoSize);
     ui->mailInput->setMaxLength(maxInputLength);
     ui->emailAuthButton->setEnabled(false);
 

@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "enrollment/countdown.h"
 #include "ui_otpscreen.h"
@@ -30,13 +31,16 @@ OtpScreen::OtpScreen(QWidget* parent)
     ui->setupUi(this);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    ScreenLook::lightenPlaceholders(this);
     // The bar is a plain container, which paints a style-sheet background only when asked to.
     ui->titleBar->setAttribute(Qt::WA_StyledBackground);
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
     applyThemeColors(ui->submitButton, StyleTemplate::largeButton);
     ui->otpScreenLabel->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
-    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF()));
+    ScreenLook::showFitted(ui->staticIcon,
+                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
+                           brand().screenLogoSize);
     ui->otpInput->setMaxLength(maxInputLength);
     ui->resendButton->setEnabled(false);
     ui->submitButton->setEnabled(false);
@@ -46,6 +50,7 @@ OtpScreen::OtpScreen(QWidget* parent)
     connect(ui->cancelButton, &QPushButton::clicked, this, &OtpScreen::cancelClicked);
     connect(ui->submitButton, &QPushButton::clicked, this, &OtpScreen::submitClicked);
     connect(ui->backButton, &QPushButton::clicked, this, &OtpScreen::backButtonClicked);
+    ScreenLook::escapeGoesBack(this, ui->backButton);
     connect(ui->resendButton, &QPushButton::clicked, this, &OtpScreen::resendButtonClicked);
     connect(ui->otpInput, &QLineEdit::returnPressed, this, &OtpScreen::submitClicked);
     connect(ui->otpInput, &QLineEdit::textChanged, this, &OtpScreen::enableSubmitButton);

@@ -2,6 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "enrollment/qrcodegenerator.h"
 #include "ui_qrcodescreen.h"
@@ -26,6 +27,7 @@ QRCodeScreen::QRCodeScreen(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     ui->cancelButton->hide();
 
     connect(ui->backButton, &QPushButton::clicked, this, &QRCodeScreen::backButtonClicked);
+    ScreenLook::escapeGoesBack(this, ui->backButton);
     connect(ui->regenerateQRButton, &QPushButton::clicked, this, &QRCodeScreen::regenerateQRCode);
     connect(this, &QRCodeScreen::generateQR, vexaintf::instance(), &vexaintf::generateQR);
     connect(this, &QRCodeScreen::activate, vexaintf::instance(), &vexaintf::activate);
@@ -61,12 +63,19 @@ void QRCodeScreen::clearRefusal()
 void QRCodeScreen::showAgentUnavailable()
 {
     ui->statusMessage->setText(tr("Unable to connect with application service"));
+    // A scan now would reach nobody, and the code may be gone when the agent is back: it is not left up to be
+    // scanned. The code asked for on reconnection is drawn even if the agent hands out the same one.
+    ui->qr->clear();
+    ui->qr->setText(tr("The QR code is not available while the application service is unreachable."));
+    shownCode.clear();
 }
 
 void QRCodeScreen::clearAgentUnavailable()
 {
     if (ui->statusMessage->text() == tr("Unable to connect with application service"))
         ui->statusMessage->setText(refusalReason);
+    if (ui->qr->pixmap(Qt::ReturnByValue).isNull())
+        ui->qr->clear();
 }
 
 ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)

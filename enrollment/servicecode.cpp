@@ -1,6 +1,7 @@
 #include "enrollment/servicecode.h"
 
 #include "app/brandprofile.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "enrollment/qrcodegenerator.h"
 #include "enrollment/qrcodescreen.h"
@@ -23,6 +24,7 @@ ServiceCode::ServiceCode(QWidget* parent)
     ui->stackedWidget->addWidget(qrScreen);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    ScreenLook::lightenPlaceholders(this);
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
     applyThemeColors(ui->submitButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);

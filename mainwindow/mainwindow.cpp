@@ -6,6 +6,7 @@
 #include "app/highdpi.h"
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
+#include "app/screenlook.h"
 #include "app/systemrestart.h"
 #include "app/systemtray.h"
 #include "app/theme.h"
@@ -21,20 +22,30 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace {
 
-const QString toggleStateTemplate = QStringLiteral(
-    "QSlider {padding: 10px;} QSlider::groove:horizontal { background-color: __bgColor__; border: 1px solid "
-    "#5c5c5c; height: 12px; width: 36px; padding: 8px; border-radius: 15px;} QSlider::handle:horizontal { "
-    "background-color: __sliderColor__; border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; "
-    "border-radius: 15px; }");
-const QString togglePressedTemplate = QStringLiteral(
-    "QSlider {padding: 10px;} QSlider::groove:horizontal { background-color: __bgColor__; border: 1px solid "
-    "#5c5c5c; height: 12px; width: 36px; padding: 8px; border-radius: 15px;} QSlider::handle:horizontal { "
-    "background-color: white; border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; "
-    "border-radius: 15px; }");
+// A grey knob, so that a switch the user cannot move (agent lost, or locked by policy) does not look like one they
+// can; the groove keeps its colour and the knob its side, so on and off stay told apart.
+const QString toggleDisabledRules =
+    QStringLiteral(" QSlider::groove:horizontal:disabled { border-color: #B3B3B3; } "
+                   "QSlider::handle:horizontal:disabled { background-color: #BDBDBD; border-color: #9E9E9E; }");
+const QString toggleStateTemplate =
+    QStringLiteral(
+        "QSlider {padding: 10px;} QSlider::groove:horizontal { background-color: __bgColor__; border: 1px solid "
+        "#5c5c5c; height: 12px; width: 36px; padding: 8px; border-radius: 15px;} QSlider::handle:horizontal { "
+        "background-color: __sliderColor__; border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; "
+        "border-radius: 15px; }") +
+    toggleDisabledRules;
+const QString togglePressedTemplate =
+    QStringLiteral(
+        "QSlider {padding: 10px;} QSlider::groove:horizontal { background-color: __bgColor__; border: 1px solid "
+        "#5c5c5c; height: 12px; width: 36px; padding: 8px; border-radius: 15px;} QSlider::handle:horizontal { "
+        "background-color: white; border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; "
+        "border-radius: 15px; }") +
+    toggleDisabledRules;
 
 constexpr int rebootPromptResetMs = 500;
 constexpr int loadingTickMs = 1000;
@@ -63,7 +74,11 @@ MainWindow::MainWindow(QWidget* parent)
     ui->titleBar->setText(brand().displayName);
 
     ui->staticIcon->setFixedSize(brand().homeImageSize);
-    ui->staticIcon->setPixmap(loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().homeImageSize));
+    ScreenLook::showFitted(ui->staticIcon,
+                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().homeImageSize),
+                           brand().homeImageSize);
+    // The same side margins as the texts of the other screens, so long messages do not run to the window edge.
+    ui->statusText->setContentsMargins(20, 0, 20, 0);
 
     ui->screenStack->insertWidget(ActivatePage, activateScreen);
     ui->screenStack->insertWidget(ServiceCodePage, serviceCodeScreen);
@@ -88,6 +103,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     ui->toggleButton->setRange(0, 1);
     ui->toggleButton->setTickInterval(1);
+    ui->toggleButton->installEventFilter(this);
+    ScreenLook::showKeyboardFocus(this);
 
     connect(ui->toggleButton, &QSlider::valueChanged, this, &MainWindow::toggleSwitch);
     connect(ui->toggleButton, &QSlider::sliderPressed, this, &MainWindow::sliderPressed);
@@ -356,6 +373,8 @@ void MainWindow::applyToggleStyle(const QString& styleTemplate, const QString& b
 void MainWindow::setToggleState(int position)
 {
     ui->toggleButton->setSliderPosition(position);
+    // A screen reader hears the switch's state, not the slider's number.
+    ui->toggleButton->setAccessibleDescription(position == 1 ? tr("On") : tr("Off"));
     if (position == 1) {
         const bool locked = currentAgentInfo && currentAgentInfo->secconn.userControlDisabled;
         applyToggleStyle(toggleStateTemplate, brand().primaryColor,
@@ -408,6 +427,21 @@ void MainWindow::sliderPressed()
             goAuthSignIn();
         emit secconnChangeToggleState(true);
     }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Space and Return flip the switch as a click on a switch would, through the same path as the arrow keys.
+    if (watched == ui->toggleButton && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ui->toggleButton->triggerAction(ui->toggleButton->sliderPosition() == 0
+                                                ? QAbstractSlider::SliderSingleStepAdd
+                                                : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::actionTriggered(int action)

@@ -76,6 +76,7 @@ public slots:
     void activateQRThroughCode();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:

@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "ui_feedback.h"
 
@@ -20,12 +21,14 @@ Feedback::Feedback(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::F
     ui->setupUi(this);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
+    ScreenLook::lightenPlaceholders(this);
     applyThemeColors(ui->pushButton, StyleTemplate::largeButton);
     ui->feedBackTitle->setMaxLength(subjectLimit);
     ui->subjectWordCount->setText(counter(0, subjectLimit));
     ui->messageWordCount->setText(counter(0, messageLimit));
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Feedback::backClicked);
+    ScreenLook::escapeGoesBack(this, ui->titleBar->back());
     connect(ui->pushButton, &QPushButton::clicked, this, &Feedback::submit);
     connect(ui->feedBackTitle, &QLineEdit::returnPressed, this, &Feedback::changeFocusToTextEdit);
     connect(ui->feedBackTitle, &QLineEdit::textChanged, this, qOverload<QString>(&Feedback::recalculateMessageSize));

@@ -1,5 +1,6 @@
 #include "settings/notification.h"
 
+#include "app/screenlook.h"
 #include "settings/breakblanks.h"
 #include "ui_notification.h"
 
@@ -259,6 +260,7 @@ Notification::Notification(QWidget* parent)
     ui->listArea->view()->setObjectName(QStringLiteral("violations list"));
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Notification::backClicked);
+    ScreenLook::escapeGoesBack(this, ui->titleBar->back());
 }
 
 Notification::~Notification() = default;

@@ -2,6 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "settings/breakblanks.h"
 #include "ui_pagselection.h"
@@ -156,6 +157,7 @@ PagSelection::PagSelection(QWidget* parent)
     reset();
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &PagSelection::goBack);
+    ScreenLook::escapeGoesBack(this, ui->titleBar->back());
     connect(ui->cancelButton, &QPushButton::clicked, this, &PagSelection::goBack);
     connect(ui->applyButton, &QPushButton::clicked, this, &PagSelection::applyPag);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &PagSelection::checkedChanged);

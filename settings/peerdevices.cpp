@@ -2,6 +2,7 @@
 
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
+#include "app/screenlook.h"
 #include "ui_peerdevices.h"
 
 #include <QClipboard>
@@ -45,6 +46,11 @@ public:
             return peer.deviceReportedName;
         case PeerDevices::AddressRole:
             return peer.address;
+        // The copy button is painted, so a screen reader learns from the row what it holds and how to copy it.
+        case Qt::AccessibleTextRole:
+            return QStringLiteral("%1, %2, %3").arg(peer.cloudAssignedName, peer.deviceReportedName, peer.address);
+        case Qt::AccessibleDescriptionRole:
+            return PeerDevices::tr("Press Return to copy the address");
         default:
             return {};
         }
@@ -167,7 +173,11 @@ PeerDevices::PeerDevices(QWidget* parent)
     ui->listArea->view()->setObjectName(QStringLiteral("peer list"));
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &PeerDevices::backButtonClicked);
+    ScreenLook::escapeGoesBack(this, ui->titleBar->back());
     connect(delegate, &PeerDelegate::copyClicked, this, &PeerDevices::copyButtonClicked);
+    // Return on a row copies its address, as the row's copy button does for the mouse.
+    connect(ui->listArea->view(), &QListView::activated, this,
+            [this](const QModelIndex& index) { copyButtonClicked(index.row()); });
 }
 
 PeerDevices::~PeerDevices() = default;

@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
+#include "app/screenlook.h"
 #include "app/theme.h"
 #include "app/weblink.h"
 #include "settings/breakblanks.h"
@@ -106,6 +107,7 @@ Settings::Settings(QWidget* parent)
 
     vexaintf* agent = vexaintf::instance();
     connect(ui->backButton, &QPushButton::clicked, this, &Settings::backClicked);
+    ScreenLook::escapeGoesBack(this, ui->backButton);
     connect(ui->deactivateButton, &QPushButton::clicked, this, &Settings::resetButtonClicked);
     connect(ui->resetDeviceButton, &QPushButton::clicked, this, &Settings::resetButtonClicked);
     connect(ui->pagButton, &QPushButton::clicked, this, &Settings::goPAGSelection);

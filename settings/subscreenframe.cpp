@@ -24,6 +24,7 @@ SubScreenTitleBar::SubScreenTitleBar(QWidget* parent)
     backButton->setFlat(true);
     backButton->setIcon(QIcon(QStringLiteral(":/images/goBackWhite.png")));
     backButton->setIconSize(QSize(20, 20));
+    backButton->setAccessibleName(tr("Back"));
     backButton->setStyleSheet(QStringLiteral("QPushButton{border: 0px; margin-right: 0px;}QPushButton:pressed{}"));
 
     titleLabel->setObjectName(QStringLiteral("titleLabel"));

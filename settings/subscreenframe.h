@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QPushButton>
 #include <QVector>
 #include <QWidget>
 
@@ -11,7 +12,6 @@ class QLabel;
 class QListView;
 class QAbstractItemDelegate;
 class QPainter;
-class QPushButton;
 class QStackedLayout;
 class QStyleOptionViewItem;
 
@@ -28,6 +28,7 @@ public:
 
     QString title() const;
     void setTitle(const QString& text);
+    QPushButton* back() const { return backButton; }
 
 signals:
     void backClicked();

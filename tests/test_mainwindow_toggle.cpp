@@ -246,8 +246,10 @@ private slots:
         });
         QList<QString> prompts;
         int answer = QMessageBox::Cancel;
+        QList<QPoint> offCentre;
         ModalDialog::setAnswerer([&](QDialog& dialog) {
             prompts.append(static_cast<QMessageBox&>(dialog).text());
+            offCentre.append(dialog.geometry().center() - dialog.parentWidget()->window()->frameGeometry().center());
             return answer;
         });
 
@@ -257,6 +259,8 @@ private slots:
         h.deliver(reboot);
         QVERIFY(h.window->isVisible());
         QCOMPARE(prompts, QList<QString>{"Novalume requires a system restart. Click 'OK' to restart the system."});
+        // Over the window that asks, whatever the window manager would choose.
+        QVERIFY(offCentre.first().manhattanLength() <= 1);
         QCOMPARE(h.nextRequest(), QByteArray("{\"type\":15}\n"));
         // Within half a second of a refusal no new prompt; afterwards there is one.
         h.deliver(reboot);

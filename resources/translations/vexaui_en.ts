@@ -71,6 +71,18 @@
         <source>Unable to connect with application service</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Activation code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I have read and agree to terms of End User License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ActivationPending</name>
@@ -426,6 +438,14 @@
         <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -716,6 +736,10 @@
         <source>OTP attempts blocked for : </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -754,6 +778,10 @@
         <source>Peer list is empty</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Press Return to copy the address</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
@@ -779,6 +807,22 @@
     </message>
     <message>
         <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan this code with your phone to activate this device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the application service is unreachable.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -989,6 +1033,17 @@
     </message>
     <message>
         <source>SignOut Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SubScreenTitleBar</name>
+    <message>
+        <source>Back</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

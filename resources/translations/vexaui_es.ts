@@ -71,6 +71,18 @@
         <source>Unable to connect with application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
+    <message>
+        <source>Activation code</source>
+        <translation>Código de activación</translation>
+    </message>
+    <message>
+        <source>Device name (optional)</source>
+        <translation>Nombre del dispositivo (opcional)</translation>
+    </message>
+    <message>
+        <source>I have read and agree to terms of End User License Agreement</source>
+        <translation>He leído y acepto los términos del Contrato de licencia para el usuario final</translation>
+    </message>
 </context>
 <context>
     <name>ActivationPending</name>
@@ -426,6 +438,14 @@
         <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <translation> requiere reiniciar el sistema. Haga clic en &apos;Aceptar&apos; para reiniciar el sistema.</translation>
     </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -716,6 +736,10 @@
         <source>OTP attempts blocked for : </source>
         <translation>Intentos de OTP bloqueados durante: </translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -754,6 +778,10 @@
         <source>Peer list is empty</source>
         <translation>La lista de dispositivos pares está vacía</translation>
     </message>
+    <message>
+        <source>Press Return to copy the address</source>
+        <translation>Pulse Intro para copiar la dirección</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
@@ -780,6 +808,22 @@
     <message>
         <source>Unable to connect with application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>Scan this code with your phone to activate this device</source>
+        <translation>Escanee este código con su teléfono para activar este dispositivo</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the application service is unreachable.</source>
+        <translation>El código QR no está disponible mientras no se pueda acceder al servicio de la aplicación.</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1034,17 @@
     <message>
         <source>SignOut Failed</source>
         <translation>No se pudo cerrar la sesión</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>SubScreenTitleBar</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
     </message>
 </context>
 </TS>

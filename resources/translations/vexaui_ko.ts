@@ -71,6 +71,18 @@
         <source>Unable to connect with application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
+    <message>
+        <source>Activation code</source>
+        <translation>활성화 코드</translation>
+    </message>
+    <message>
+        <source>Device name (optional)</source>
+        <translation>기기 이름(선택 사항)</translation>
+    </message>
+    <message>
+        <source>I have read and agree to terms of End User License Agreement</source>
+        <translation>최종 사용자 사용권 계약 약관을 읽었으며 이에 동의합니다</translation>
+    </message>
 </context>
 <context>
     <name>ActivationPending</name>
@@ -426,6 +438,14 @@
         <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <translation> 앱을 사용하려면 시스템을 다시 시작해야 합니다. 시스템을 다시 시작하려면 &apos;확인&apos;을 클릭하세요.</translation>
     </message>
+    <message>
+        <source>On</source>
+        <translation>켜짐</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>꺼짐</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -716,6 +736,10 @@
         <source>OTP attempts blocked for : </source>
         <translation>OTP 입력 차단 남은 시간: </translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -754,6 +778,10 @@
         <source>Peer list is empty</source>
         <translation>피어 기기가 없습니다</translation>
     </message>
+    <message>
+        <source>Press Return to copy the address</source>
+        <translation>주소를 복사하려면 Return 키를 누르세요</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
@@ -780,6 +808,22 @@
     <message>
         <source>Unable to connect with application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>QR 코드</translation>
+    </message>
+    <message>
+        <source>Scan this code with your phone to activate this device</source>
+        <translation>이 기기를 활성화하려면 휴대폰으로 이 코드를 스캔하세요</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the application service is unreachable.</source>
+        <translation>애플리케이션 서비스에 연결할 수 없는 동안에는 QR 코드를 사용할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1034,17 @@
     <message>
         <source>SignOut Failed</source>
         <translation>로그아웃하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+</context>
+<context>
+    <name>SubScreenTitleBar</name>
+    <message>
+        <source>Back</source>
+        <translation>뒤로</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,18 @@
         <source>Unable to connect with application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
+    <message>
+        <source>Activation code</source>
+        <translation>Código de ativação</translation>
+    </message>
+    <message>
+        <source>Device name (optional)</source>
+        <translation>Nome do dispositivo (opcional)</translation>
+    </message>
+    <message>
+        <source>I have read and agree to terms of End User License Agreement</source>
+        <translation>Li e concordo com os termos do Contrato de Licença do Usuário Final</translation>
+    </message>
 </context>
 <context>
     <name>ActivationPending</name>
@@ -426,6 +438,14 @@
         <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <translation> requer a reinicialização do sistema. Clique em &apos;OK&apos; para reiniciar o sistema.</translation>
     </message>
+    <message>
+        <source>On</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desativado</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -716,6 +736,10 @@
         <source>OTP attempts blocked for : </source>
         <translation>Tentativas de OTP bloqueadas por: </translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -754,6 +778,10 @@
         <source>Peer list is empty</source>
         <translation>A lista de dispositivos pares está vazia</translation>
     </message>
+    <message>
+        <source>Press Return to copy the address</source>
+        <translation>Pressione Enter para copiar o endereço</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
@@ -780,6 +808,22 @@
     <message>
         <source>Unable to connect with application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>Scan this code with your phone to activate this device</source>
+        <translation>Escaneie este código com seu telefone para ativar este dispositivo</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the application service is unreachable.</source>
+        <translation>O código QR não está disponível enquanto o serviço do aplicativo estiver inacessível.</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1034,17 @@
     <message>
         <source>SignOut Failed</source>
         <translation>Falha ao sair</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>SubScreenTitleBar</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,18 @@
         <source>Unable to connect with application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
+    <message>
+        <source>Activation code</source>
+        <translation>Etkinleştirme kodu</translation>
+    </message>
+    <message>
+        <source>Device name (optional)</source>
+        <translation>Cihaz adı (isteğe bağlı)</translation>
+    </message>
+    <message>
+        <source>I have read and agree to terms of End User License Agreement</source>
+        <translation>Son Kullanıcı Lisans Sözleşmesi koşullarını okudum ve kabul ediyorum</translation>
+    </message>
 </context>
 <context>
     <name>ActivationPending</name>
@@ -426,6 +438,14 @@
         <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <translation> için sistemin yeniden başlatılması gerekiyor. Sistemi yeniden başlatmak için &apos;Tamam&apos;a tıklayın.</translation>
     </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -716,6 +736,10 @@
         <source>OTP attempts blocked for : </source>
         <translation>OTP denemelerinin engeli kalkana kadar: </translation>
     </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -754,6 +778,10 @@
         <source>Peer list is empty</source>
         <translation>Eş cihaz listesi boş</translation>
     </message>
+    <message>
+        <source>Press Return to copy the address</source>
+        <translation>Adresi kopyalamak için Enter tuşuna basın</translation>
+    </message>
 </context>
 <context>
     <name>QRCodeScreen</name>
@@ -780,6 +808,22 @@
     <message>
         <source>Unable to connect with application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>QR kodu</translation>
+    </message>
+    <message>
+        <source>Scan this code with your phone to activate this device</source>
+        <translation>Bu cihazı etkinleştirmek için bu kodu telefonunuzla tarayın</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the application service is unreachable.</source>
+        <translation>Uygulama hizmetine ulaşılamadığı sürece QR kodu kullanılamaz.</translation>
     </message>
 </context>
 <context>
@@ -990,6 +1034,17 @@
     <message>
         <source>SignOut Failed</source>
         <translation>Oturum kapatılamadı</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+</context>
+<context>
+    <name>SubScreenTitleBar</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@ private slots:
     void malformedInputIsSurvived();
     void overlongLineIsDropped();
     void refusedSwitchReturnsTheState();
+    void answersWaitForTheAnswerDelay();
 };
 
 void TestProtocol::answersEachRequest_data()
@@ -262,3 +263,40 @@ void TestProtocol::refusedSwitchReturnsTheState()
 
 QTEST_GUILESS_MAIN(TestProtocol)
 #include "tst_protocol.moc"
+
+// The delay holds answers back in order, and a client that leaves before its answer is due costs nothing.
+void TestProtocol::answersWaitForTheAnswerDelay()
+{
+    Harness sim("enrolled");
+    QVERIFY(sim.ok());
+    QVERIFY(sim.run("delay -1").startsWith("error:"));
+    QVERIFY(sim.run("delay 60001").startsWith("error:"));
+    QVERIFY(sim.run("delay soon").startsWith("error:"));
+    QCOMPARE(sim.run("delay 300"), QStringLiteral("ok: answers 300 ms late"));
+    QCOMPARE(sim.run("delay"), QStringLiteral("ok: answers 300 ms late"));
+
+    TestClient client;
+    QVERIFY(client.connectTo(sim.port()));
+    client.sendLine(R"({"type":14})");
+    client.sendLine(R"({"type":10})");
+    QVERIFY(client.quietFor(150));
+    const auto first = client.next();
+    QVERIFY(first);
+    QCOMPARE(first->value("type").toInt(), 14);
+    const auto second = client.next();
+    QVERIFY(second);
+    QCOMPARE(second->value("type").toInt(), 9);
+
+    TestClient leaving;
+    QVERIFY(leaving.connectTo(sim.port()));
+    leaving.sendLine(R"({"type":14})");
+    QTRY_COMPARE(sim.server().clientCount(), 2);
+    leaving.socket().disconnectFromHost();
+    QTRY_COMPARE(sim.server().clientCount(), 1);
+    QTest::qWait(400);
+
+    QCOMPARE(sim.run("delay 0"), QStringLiteral("ok: answers 0 ms late"));
+    client.sendLine(R"({"type":14})");
+    const auto prompt = client.next(100);
+    QVERIFY(prompt);
+}

@@ -194,20 +194,34 @@ private slots:
         QCOMPARE(agent->nextLine(), activationLine("QR-EARLY", ""));
     }
 
+    // A code shown while the link is down could be scanned but never activated: it goes, the screen says why, and
+    // the code the agent hands out again after reconnection is drawn and activated, even an unchanged one.
     void agentLinkCoversAndRefreshes()
     {
         ServiceCode screen;
+        screen.qrScreenSwitched();
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        screen.showQRCode(QStringLiteral("QR-ONE"));
+        QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
         QSignalSpy spinner(&screen, &ServiceCode::startSpinner);
 
         screen.agentDisconnectedNotification();
         QCOMPARE(spinner.size(), 1);
         QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), &screen);
         QCOMPARE(spinner.at(0).at(1).toBool(), true);
+        QVERIFY(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(qrLabelOf(screen)->text().contains(QLatin1String("unreachable")));
+        QCOMPARE(child<QLabel>(screen, "statusMessage")->text(),
+                 QStringLiteral("Unable to connect with application service"));
 
         screen.agentConnectedNotification();
         QCOMPARE(spinner.size(), 2);
         QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrPageOf(screen));
         QCOMPARE(agent->nextLine(), qrRequestLine);
+        QCOMPARE(qrLabelOf(screen)->text(), QString());
+        screen.showQRCode(QStringLiteral("QR-ONE"));
+        QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-ONE"});
+        QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
     }
 
     void payloadTooLongToDraw()

@@ -1,0 +1,216 @@
+#include "app/screenlook.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
+
+namespace {
+
+// Grey on white at 4.6:1: lighter than typed text yet still readable.
+const QColor placeholderColor(0x75, 0x75, 0x75);
+
+class PlaceholderTint : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange || event->type() == QEvent::Polish)
+            tint(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+    static void tint(QWidget* field)
+    {
+        // The check ends the recursion: setPalette raises another PaletteChange.
+        if (field->palette().color(QPalette::PlaceholderText) == placeholderColor)
+            return;
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::PlaceholderText, placeholderColor);
+        field->setPalette(palette);
+    }
+};
+
+class EscapeGoesBack : public QObject
+{
+public:
+    EscapeGoesBack(QObject* screen, QAbstractButton* back) : QObject(screen), back(back) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        if (!back || !back->isVisible() || !back->isEnabled())
+            return false;
+        back->click();
+        return true;
+    }
+
+private:
+    QPointer<QAbstractButton> back;
+};
+
+// A frame drawn around the focused control, in the control's parent so that it scrolls and hides with it.
+class FocusRing : public QWidget
+{
+public:
+    explicit FocusRing(QWidget* window) : QWidget(window), window(window)
+    {
+        setObjectName(QStringLiteral("focusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        // Only the frame is drawn: the screens' style sheets would otherwise fill the ring over the control.
+        setStyleSheet(QStringLiteral("background: transparent;"));
+        hide();
+    }
+
+    void follow(QWidget* focused)
+    {
+        if (target)
+            target->removeEventFilter(this);
+        target = focused;
+        if (!focused || focused->window() != window || !focused->parentWidget()) {
+            hide();
+            return;
+        }
+        focused->installEventFilter(this);
+        setParent(focused->parentWidget());
+        place();
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == target && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+            place();
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        // Dark inside, white outside: seen on the white pages and on the brand-coloured title bars alike.
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(QColor(0x1A, 0x1A, 0x1A), 2));
+        painter.drawRect(rect().adjusted(2, 2, -2, -2));
+    }
+
+private:
+    static constexpr int ringWidth = 3;
+
+    void place()
+    {
+        // Kept inside the parent, where a control filling it would otherwise lose the ring to clipping.
+        setGeometry(target->geometry()
+                        .adjusted(-ringWidth, -ringWidth, ringWidth, ringWidth)
+                        .intersected(parentWidget()->rect()));
+        raise();
+    }
+
+    QWidget* window;
+    QPointer<QWidget> target;
+};
+
+// Shows the ring while the keyboard is in use (from the first key pressed in the window until the next mouse
+// press), the way focus is shown only to keyboard users elsewhere. The ring lives in the focused control's parent and
+// goes when that parent goes; a new one takes its place.
+class KeyboardFocusWatch : public QObject
+{
+public:
+    explicit KeyboardFocusWatch(QWidget* window) : QObject(window), window(window)
+    {
+        qApp->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { update(now); });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool key = event->type() == QEvent::KeyPress;
+        if ((key || event->type() == QEvent::MouseButtonPress) && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window && keyboardInUse != key) {
+            keyboardInUse = key;
+            update(QApplication::focusWidget());
+        }
+        return false;
+    }
+
+private:
+    void update(QWidget* focused)
+    {
+        if (!ring)
+            ring = new FocusRing(window);
+        ring->follow(keyboardInUse ? focused : nullptr);
+    }
+
+    QWidget* window;
+    QPointer<FocusRing> ring;
+    bool keyboardInUse = false;
+};
+
+void watch(QWidget* field)
+{
+    field->installEventFilter(new PlaceholderTint(field));
+    PlaceholderTint::tint(field);
+}
+
+} // namespace
+
+namespace ScreenLook {
+
+void showFitted(QLabel* label, const QPixmap& image, const QSize& box)
+{
+    label->setScaledContents(false);
+    label->setAlignment(Qt::AlignCenter);
+    // Sizes in points: a picture already fitted at the screen's pixel ratio keeps its pixels.
+    const qreal ratio = image.devicePixelRatioF();
+    const QSizeF points = QSizeF(image.size()) / ratio;
+    if (points.width() <= box.width() && points.height() <= box.height()) {
+        label->setPixmap(image);
+        return;
+    }
+    QPixmap fitted = image.scaled(box * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    label->setPixmap(fitted);
+}
+
+void lightenPlaceholders(QWidget* screen)
+{
+    for (QLineEdit* field : screen->findChildren<QLineEdit*>())
+        watch(field);
+    for (QTextEdit* field : screen->findChildren<QTextEdit*>())
+        watch(field);
+    for (QPlainTextEdit* field : screen->findChildren<QPlainTextEdit*>())
+        watch(field);
+}
+
+void escapeGoesBack(QWidget* screen, QAbstractButton* back)
+{
+    screen->installEventFilter(new EscapeGoesBack(screen, back));
+}
+
+void showKeyboardFocus(QWidget* window)
+{
+    new KeyboardFocusWatch(window);
+}
+
+void useBundledFont()
+{
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-R.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-B.ttf"));
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Ubuntu"));
+    QApplication::setFont(font);
+}
+
+} // namespace ScreenLook

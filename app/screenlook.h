@@ -1,0 +1,30 @@
+#pragma once
+
+class QAbstractButton;
+class QLabel;
+class QPixmap;
+class QSize;
+class QWidget;
+
+// How every screen draws what the style sheets cannot express.
+namespace ScreenLook {
+
+// Shows the image as large as fits the box without distorting it, centred in the label.
+void showFitted(QLabel* label, const QPixmap& image, const QSize& box);
+
+// A style sheet's text colour also paints placeholders, so an empty field looked filled; this keeps them lighter
+// in every text field of the screen, also after the style sheet is applied again.
+void lightenPlaceholders(QWidget* screen);
+
+// Escape presses the screen's back button while it is shown and usable. Escape travels up from the focused control,
+// so in a sub-screen inside a screen the innermost back button answers.
+void escapeGoesBack(QWidget* screen, QAbstractButton* back);
+
+// Draws a ring around whichever control of the window has the keyboard focus while the keyboard is in use: the
+// screens' style sheets take the borders off buttons, and with them the style's own focus cue.
+void showKeyboardFocus(QWidget* window);
+
+// Message boxes and tray balloons are outside every screen's style sheet: they take the bundled font from here.
+void useBundledFont();
+
+} // namespace ScreenLook
