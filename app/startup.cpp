@@ -14,7 +14,6 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 #include <memory>
@@ -135,22 +134,19 @@ int runVexaUi(int& argc, char** argv)
     window->setWindowIcon(QIcon(brand().logoIconPath));
     window->setFixedSize(376, 699);
 
-    splash.finish(window.get());
-
-    auto showRequestPoll = std::make_unique<QTimer>();
-    showRequestPoll->setInterval(100);
-    QObject::connect(showRequestPoll.get(), &QTimer::timeout, &app, [&guard, &window] {
+    // Before the splash lets events in: a start that rings meanwhile must not go unanswered.
+    QObject::connect(guard.doorbell(), &InstanceDoorbell::rung, &app, [&guard, &window] {
         if (guard.takeShowRequest()) {
             window->show();
             window->activateWindow();
         }
     });
-    showRequestPoll->start();
+
+    splash.finish(window.get());
 
     window->show();
     const int status = QApplication::exec();
 
-    showRequestPoll.reset();
     window.reset();
     return status;
 }
