@@ -101,6 +101,11 @@ int runVexaUi(int& argc, char** argv)
     if (CommandLine().asksOnlyForHelpOrVersion(argc, argv))
         return answerOnTerminal(argc, argv);
 
+    // The window paints with the raster engine only. On X11 Qt would still load the OpenGL driver to probe it, and
+    // with Mesa that alone is some 50 MB resident for the whole session; a user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+
     QApplication app(argc, argv);
     // Before the first window: Wayland takes the app id when a window is created, the splash included.
     setApplicationIdentity();
