@@ -100,7 +100,9 @@ enum class ViolationCategory
 };
 constexpr int violationCategoryCount = 16;
 
-enum ResponseType
+// The agent may send any number as an outcome; a fixed underlying type makes every int a valid value, so code that
+// switches over one it does not know takes the default branch instead of undefined behaviour.
+enum ResponseType : int
 {
     Success = 0,
     InvalidActivationCode = 1,

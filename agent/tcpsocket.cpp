@@ -1,5 +1,6 @@
 #include "agent/tcpsocket.h"
 
+#include "agent/agentpeercheck.h"
 #include "app/brandprofile.h"
 
 quint16 tcpsocket::agentPort()
@@ -39,12 +40,19 @@ bool tcpsocket::Connect()
 
 void tcpsocket::connected_callback()
 {
+    const AgentPeerCheck::Verdict peer = AgentPeerCheck::check(socket);
+    if (!peer.trusted) {
+        refuse(peer.owner ? qint64(*peer.owner) : -1);
+        return;
+    }
     emit connectedToBackend();
 }
 
 void tcpsocket::disconnected_callback()
 {
-    emit disconnected();
+    // A refused listener never was the agent, so no link went down.
+    if (!refusing)
+        emit disconnected();
 }
 
 void tcpsocket::bytesWritten_callback(qint64) {}
@@ -89,6 +97,16 @@ void tcpsocket::connectionError_Handler(QAbstractSocket::SocketError)
         socket.disconnectFromHost();
     // One pending attempt at a time, however many errors a failure produces.
     retryTimer.start();
+}
+
+void tcpsocket::refuse(qint64 ownerUid)
+{
+    // Closed before a byte is read or written: not even the user's name reaches it.
+    refusing = true;
+    socket.abort();
+    refusing = false;
+    retryTimer.start();
+    emit untrustedListener(ownerUid);
 }
 
 void tcpsocket::resetLineBuffer()

@@ -36,6 +36,9 @@ signals:
     void lineDiscarded();
     void connectedToBackend();
     void disconnected();
+    // A program of another user listened on the agent's port; the link stays down and is tried again later.
+    // The owner is -1 when the kernel's tables do not show one.
+    void untrustedListener(qint64 ownerUid);
 
 public slots:
     bool Connect();
@@ -46,6 +49,7 @@ public slots:
     void connectionError_Handler(QAbstractSocket::SocketError error);
 
 private:
+    void refuse(qint64 ownerUid);
     void resetLineBuffer();
 
     QTcpSocket socket;
@@ -55,4 +59,5 @@ private:
     QByteArray partialLine;
     bool discardingLine = false;
     QList<QByteArray> completeLines;
+    bool refusing = false;
 };

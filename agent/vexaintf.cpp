@@ -1,5 +1,6 @@
 #include "agent/vexaintf.h"
 
+#include "agent/agentpeercheck.h"
 #include "agent/tcpsocket.h"
 #include "app/brandprofile.h"
 #include "app/currentuser.h"
@@ -32,6 +33,7 @@ vexaintf::vexaintf(quint16 port, QObject* parent) : QObject(parent), transport(n
     connect(transport, &tcpsocket::event_notify, this, &vexaintf::event_notify);
     connect(transport, &tcpsocket::disconnected, this, &vexaintf::disconnected);
     connect(transport, &tcpsocket::connectedToBackend, this, &vexaintf::connected);
+    connect(transport, &tcpsocket::untrustedListener, this, &vexaintf::reportUntrustedListener);
 }
 
 void vexaintf::start()
@@ -155,6 +157,16 @@ void vexaintf::generateQR(bool regenerate)
 void vexaintf::rebootCancelled()
 {
     sendRequest(15);
+}
+
+void vexaintf::reportUntrustedListener(qint64 ownerUid)
+{
+    if (ownerUid < 0) {
+        emit agentRefused(tr("Connection refused: the owner of the application service port could not be verified"));
+        return;
+    }
+    emit agentRefused(tr("Connection refused: the application service port is held by another user (%1)")
+                          .arg(AgentPeerCheck::userName(static_cast<uint>(ownerUid))));
 }
 
 void vexaintf::sendRequest(int type)

@@ -29,6 +29,9 @@ signals:
     void sendVexaEvent(QJsonObject message);
     void agentDisconnected();
     void agentConnected();
+    // The program on the agent's port belongs to another user and was not trusted; the link stays down (retried
+    // later). The text says so, for the status line.
+    void agentRefused(QString statusText);
 
 public slots:
     void activate(ActivationReq request);
@@ -50,6 +53,7 @@ public slots:
     void rebootCancelled();
 
 private:
+    void reportUntrustedListener(qint64 ownerUid);
     void sendRequest(int type);
     void sendRequest(int type, const QString& payloadKey, const QJsonValue& payload);
     void writeLine(const QJsonObject& request);

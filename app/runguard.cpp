@@ -1,10 +1,19 @@
 #include "app/runguard.h"
 
 #include <QCryptographicHash>
+#include <QStandardPaths>
 
 namespace {
 constexpr char showRequestFlag = 's';
 constexpr int segmentSize = 8;
+
+// In the user's own runtime folder where there is one, so that no other user can squat the name first.
+QString doorbellPath(const QString& key)
+{
+    const QString name = QStringLiteral("vexaui-") + RunGuard::generateKeyHash(key, QStringLiteral("_rvBellSalt"));
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
+}
 } // namespace
 
 QString RunGuard::generateKeyHash(const QString& key, const QString& salt)
@@ -17,8 +26,8 @@ QString RunGuard::generateKeyHash(const QString& key, const QString& salt)
 
 RunGuard::RunGuard(const QString& key)
     : key(key), lockName(generateKeyHash(key, QStringLiteral("_rvLockSalt"))),
-      segmentName(generateKeyHash(key, QStringLiteral("_rvShmSaltXyz"))), segment(segmentName),
-      lockSemaphore(lockName, 1)
+      segmentName(generateKeyHash(key, QStringLiteral("_rvShmSaltXyz"))), doorbellName(doorbellPath(key)),
+      segment(segmentName), lockSemaphore(lockName, 1)
 {
     // A segment left behind by an owner that crashed is still attachable on Unix; attaching and detaching once
     // removes it when nobody else holds it, so a crash does not lock the user out.
@@ -45,6 +54,7 @@ bool RunGuard::tryToRun()
             segment.unlock();
             segment.detach();
             lockSemaphore.release();
+            InstanceDoorbell::ring(doorbellName);
             return false;
         }
         lockSemaphore.release();
@@ -53,8 +63,11 @@ bool RunGuard::tryToRun()
     lockSemaphore.acquire();
     const bool created = segment.create(segmentSize);
     lockSemaphore.release();
-    if (created)
+    if (created) {
+        // Without a doorbell the instance still runs; a later start then only leaves its flag.
+        ownerDoorbell.listen(doorbellName);
         return true;
+    }
 
     lockSemaphore.acquire();
     if (segment.isAttached())
@@ -78,6 +91,7 @@ bool RunGuard::takeShowRequest()
 
 void RunGuard::release()
 {
+    ownerDoorbell.close();
     lockSemaphore.acquire();
     if (segment.isAttached())
         segment.detach();

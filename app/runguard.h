@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/instancedoorbell.h"
+
 #include <QSharedMemory>
 #include <QString>
 #include <QSystemSemaphore>
 
 // One running instance per user. The owner holds a tiny shared segment; a later start finds it, leaves a show
-// request in its first byte and ends, and the owner's poll brings its window forward.
+// request in its first byte (other builds of the program look there), rings the owner's doorbell and ends, and the
+// owner takes the request and brings its window forward.
 class RunGuard
 {
 public:
@@ -18,12 +21,17 @@ public:
     bool takeShowRequest();
     void release();
 
+    // Rings while this instance owns the slot; the receiver then takes the request with takeShowRequest().
+    InstanceDoorbell* doorbell() { return &ownerDoorbell; }
+
     static QString generateKeyHash(const QString& key, const QString& salt);
 
 private:
     const QString key;
     const QString lockName;
     const QString segmentName;
+    const QString doorbellName;
     QSharedMemory segment;
     QSystemSemaphore lockSemaphore;
+    InstanceDoorbell ownerDoorbell;
 };

@@ -18,7 +18,6 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 #include <memory>
@@ -133,22 +132,23 @@ void setApplicationIdentity()
     QGuiApplication::setDesktopFileName(applicationId());
 }
 
-std::unique_ptr<QTimer> watchShowRequests(RunGuard& guard, MainWindow& window)
+void answerShowRequests(RunGuard& guard, MainWindow& window)
 {
-    auto poll = std::make_unique<QTimer>();
-    poll->setInterval(100);
-    QObject::connect(poll.get(), &QTimer::timeout, &window, [&guard, &window] {
+    QObject::connect(guard.doorbell(), &InstanceDoorbell::rung, &window, [&guard, &window] {
         if (guard.takeShowRequest())
             window.bringToFront();
     });
-    poll->start();
-    return poll;
 }
 
 int runVexaUi(int& argc, char** argv)
 {
     if (CommandLine().asksOnlyForHelpOrVersion(argc, argv))
         return answerOnTerminal(argc, argv);
+
+    // The window paints with the raster engine only. On X11 Qt would still load the OpenGL driver to probe it, and
+    // with Mesa that alone is some 50 MB resident for the whole session; a user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     enableHighDpiScaling();
     QApplication app(argc, argv);
@@ -184,14 +184,13 @@ int runVexaUi(int& argc, char** argv)
     window->setWindowIcon(QIcon(brand().logoIconPath));
     window->setFixedSize(376, 699);
 
+    // Before the splash lets events in: a start that rings meanwhile must not go unanswered.
+    answerShowRequests(guard, *window);
     splash.finish(window.get());
-
-    auto showRequestPoll = watchShowRequests(guard, *window);
 
     window->show();
     const int status = QApplication::exec();
 
-    showRequestPoll.reset();
     window.reset();
     return status;
 }

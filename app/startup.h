@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QTimer>
-#include <memory>
 
 class MainWindow;
 class QTranslator;
@@ -22,9 +20,9 @@ QString applicationId();
 // and Wayland compositors show the brand's name and icon.
 void setApplicationIdentity();
 
-// Brings the window to the front whenever a second start of the program has asked the guard to, for as long as the
-// returned poll lives.
-std::unique_ptr<QTimer> watchShowRequests(RunGuard& guard, MainWindow& window);
+// Brings the window to the front whenever a second start of the program rings the guard's doorbell with a show
+// request, for as long as the window lives.
+void answerShowRequests(RunGuard& guard, MainWindow& window);
 
 // Loads the catalogue for the system's user-interface languages into the translator, and Qt's own catalogue for the
 // same language into qtTranslator, and installs them; false when no language has a catalogue of ours, and the

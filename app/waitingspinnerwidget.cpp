@@ -16,26 +16,37 @@ WaitingSpinnerWidget::WaitingSpinnerWidget(QWidget* parent, bool centerOnParent,
 void WaitingSpinnerWidget::start()
 {
     updatePosition();
+    if (!timer.isActive())
+        counter = 0;
     spinning = true;
+    // Starts the turning through showEvent, at once or, under a hidden ancestor, once that is shown.
     show();
     if (parentWidget() && disableParentWhenSpinning)
         parentWidget()->setEnabled(false);
-    if (!timer.isActive()) {
-        timer.start();
-        counter = 0;
-    }
 }
 
 void WaitingSpinnerWidget::stop()
 {
+    const bool wasSpinning = spinning;
     spinning = false;
     hide();
     if (parentWidget() && disableParentWhenSpinning)
         parentWidget()->setEnabled(true);
-    if (timer.isActive()) {
-        timer.stop();
+    timer.stop();
+    if (wasSpinning)
         counter = 0;
-    }
+}
+
+void WaitingSpinnerWidget::showEvent(QShowEvent*)
+{
+    if (spinning && !timer.isActive())
+        timer.start();
+}
+
+// Also for a page switched away, a window hidden in the tray or minimised (a spontaneous hide).
+void WaitingSpinnerWidget::hideEvent(QHideEvent*)
+{
+    timer.stop();
 }
 
 void WaitingSpinnerWidget::rotate()

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // A ring of short lines whose brightness runs around it, drawn on a translucent square over the widget that waits
-// for the agent's answer.
+// for the agent's answer. It turns only while it is on screen: a wait left over a page that is not showing, or in a
+// window hidden in the tray, costs no wake-ups.
 class WaitingSpinnerWidget : public QWidget
 {
     Q_OBJECT
@@ -25,6 +26,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private slots:
     void rotate();

@@ -103,6 +103,24 @@ private slots:
         QCOMPARE(parseResponse(message(R"({"type":9})")).code, int(Success));
     }
 
+    // Found by fuzzing the window: an outcome beyond the known ones was not a valid ResponseType, and the window's
+    // switch over it was undefined behaviour (the sanitizer build stops on the load).
+    void unknownOutcomesAreValidResponseTypes_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("code");
+        QTest::newRow("95") << QByteArray(R"({"type":1,"response":{"type":95}})") << 95;
+        QTest::newRow("negative") << QByteArray(R"({"type":1,"response":{"type":-7}})") << -7;
+        QTest::newRow("largest int") << QByteArray(R"({"type":1,"response":{"type":2147483647}})") << 2147483647;
+    }
+    void unknownOutcomesAreValidResponseTypes()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, code);
+        const volatile ResponseType outcome = static_cast<ResponseType>(parseResponse(message(json)).code);
+        QCOMPARE(int(outcome), code);
+    }
+
     void responseMembers()
     {
         const Response r = parseResponse(loadFixture("response_members.json"));

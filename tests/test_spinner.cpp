@@ -54,6 +54,40 @@ private slots:
         QCOMPARE(spinner.currentCounter(), 0);
     }
 
+    // A wait left over a page that is not showing, or in a window hidden in the tray, must not wake the program
+    // thirty times a second; it turns again, where it was, once it is on screen.
+    void turnsOnlyWhileOnScreen()
+    {
+        QWidget window;
+        window.resize(376, 699);
+        auto* page = new QWidget(&window);
+        page->hide();
+        window.show();
+        WaitingSpinnerWidget spinner(page, true, true);
+        auto* timer = spinner.findChild<QTimer*>();
+        spinner.start();
+        QVERIFY(spinner.isSpinning());
+        QVERIFY(!timer->isActive());
+        QVERIFY(!page->isEnabled());
+
+        page->show();
+        QVERIFY(timer->isActive());
+        QMetaObject::invokeMethod(&spinner, "rotate");
+        window.hide();
+        QVERIFY(!timer->isActive());
+        QVERIFY(spinner.isSpinning());
+        window.show();
+        QVERIFY(timer->isActive());
+        QCOMPARE(spinner.currentCounter(), 1);
+
+        spinner.stop();
+        QVERIFY(!timer->isActive());
+        QCOMPARE(spinner.currentCounter(), 0);
+        window.hide();
+        window.show();
+        QVERIFY(!timer->isActive());
+    }
+
     void disablesParentOnlyWhenAsked_data()
     {
         QTest::addColumn<bool>("disable");

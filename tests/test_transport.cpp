@@ -1,10 +1,45 @@
+#include "agent/agentpeercheck.h"
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
 #include "app/currentuser.h"
 #include "tests/support/testsupport.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <unistd.h>
+
+namespace {
+QByteArray fixtureText(const char* name)
+{
+    QFile file(QStringLiteral(VEXAUI_FIXTURES_DIR "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+AgentPeerCheck::Endpoint loopback(quint16 port)
+{
+    return {QHostAddress(QHostAddress::LocalHost), port};
+}
+
+// Another user's program listening on a loopback port, for as long as the object lives.
+struct ForeignListener
+{
+    QProcess process;
+    quint16 port = 0;
+    ForeignListener(uint uid, const char* family)
+    {
+        process.start(QStringLiteral(FOREIGN_LISTENER), {QString::number(uid), QLatin1String(family)});
+        if (process.waitForReadyRead(5000))
+            port = static_cast<quint16>(process.readLine().trimmed().mid(5).toUInt());
+    }
+    ~ForeignListener()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+};
+} // namespace
 
 class TestTransport : public QObject
 {
@@ -105,6 +140,106 @@ private slots:
         QCOMPARE(agent.nextLine(), QByteArray("{\"subscribe_req\":{\"username\":\"alice\"},\"type\":1}\n"));
         QTRY_COMPARE(up.size(), 2);
         QVERIFY(link.isConnected());
+    }
+
+    // Rows as the kernel prints them (tests/fixtures/proc_net_tcp*.txt, IPv4 and IPv6 tables one after the other).
+    void ownerOfTheAgentsEnd_data()
+    {
+        QTest::addColumn<quint16>("serverPort");
+        QTest::addColumn<quint16>("clientPort");
+        QTest::addColumn<qint64>("owner");
+        QTest::newRow("accepted socket") << quint16(8004) << quint16(41136) << qint64(1001);
+        QTest::newRow("listener when the accepted socket is not listed yet")
+            << quint16(8004) << quint16(50000) << qint64(1001);
+        QTest::newRow("a time-wait row says 0 and is no owner") << quint16(8004) << quint16(40000) << qint64(1001);
+        QTest::newRow("IPv4 wildcard listener") << quint16(8002) << quint16(50000) << qint64(0);
+        QTest::newRow("dual-stack IPv6 listener, accepted socket v4-mapped")
+            << quint16(8005) << quint16(49728) << qint64(1003);
+        QTest::newRow("dual-stack IPv6 listener") << quint16(8005) << quint16(50000) << qint64(1003);
+        QTest::newRow("::1 takes no IPv4 connections") << quint16(8006) << quint16(50000) << qint64(-1);
+        QTest::newRow("IPv4 wildcard before the IPv6 one") << quint16(8007) << quint16(50000) << qint64(0);
+        QTest::newRow("nobody on the port") << quint16(8008) << quint16(50000) << qint64(-1);
+    }
+    void ownerOfTheAgentsEnd()
+    {
+        QFETCH(quint16, serverPort);
+        QFETCH(quint16, clientPort);
+        QFETCH(qint64, owner);
+        const QByteArray tables = fixtureText("proc_net_tcp.txt") + fixtureText("proc_net_tcp6.txt");
+        QVERIFY(!tables.isEmpty());
+        const std::optional<uint> found =
+            AgentPeerCheck::ownerInTable(tables, loopback(serverPort), loopback(clientPort));
+        QCOMPARE(found ? qint64(*found) : qint64(-1), owner);
+    }
+
+    void trustedOwners_data()
+    {
+        QTest::addColumn<QByteArray>("loginDefs");
+        QTest::addColumn<uint>("owner");
+        QTest::addColumn<bool>("trusted");
+        const QByteArray defs = "# comment UID_MIN 5\nUID_MIN\t\t\t 1000\nUID_MAX 60000\n";
+        QTest::newRow("root") << defs << 0u << true;
+        QTest::newRow("system account") << defs << 999u << true;
+        QTest::newRow("the window's own user") << defs << 1500u << true;
+        QTest::newRow("another login user") << defs << 1000u << false;
+        QTest::newRow("nobody") << defs << 65534u << false;
+        QTest::newRow("a site with UID_MIN 500") << QByteArray("UID_MIN 500\n") << 600u << false;
+        QTest::newRow("no login.defs: 1000") << QByteArray() << 999u << true;
+        QTest::newRow("commented out") << QByteArray("#UID_MIN 2000\n") << 1200u << false;
+        QTest::newRow("unreadable value") << QByteArray("UID_MIN lots\n") << 1200u << false;
+    }
+    void trustedOwners()
+    {
+        QFETCH(QByteArray, loginDefs);
+        QFETCH(uint, owner);
+        QFETCH(bool, trusted);
+        QCOMPARE(AgentPeerCheck::isTrustedOwner(owner, 1500, AgentPeerCheck::firstUserUid(loginDefs)), trusted);
+    }
+
+    // A real listener of another user: refused before a byte passes either way, and tried again later.
+    void refusesAListenerOfAnotherUser_data()
+    {
+        QTest::addColumn<QByteArray>("family");
+        QTest::newRow("IPv4") << QByteArray("v4");
+        QTest::newRow("dual-stack IPv6") << QByteArray("v6");
+    }
+    void refusesAListenerOfAnotherUser()
+    {
+        QFETCH(QByteArray, family);
+        if (geteuid() != 0)
+            QSKIP("only root can listen as another user");
+        ForeignListener impostor(65534, family.constData());
+        QVERIFY(impostor.port != 0);
+        setCurrentUserName(QStringLiteral("alice"));
+        vexaintf link(impostor.port);
+        QSignalSpy refused(&link, &vexaintf::agentRefused);
+        QSignalSpy up(&link, &vexaintf::agentConnected);
+        QSignalSpy down(&link, &vexaintf::agentDisconnected);
+        QSignalSpy messages(&link, &vexaintf::sendVexaEvent);
+
+        link.start();
+        QCOMPARE(refused.size(), 1);
+        QCOMPARE(refused.at(0).at(0).toString(),
+                 QStringLiteral("Connection refused: the application service port is held by another user (nobody)"));
+        QVERIFY(!link.isConnected());
+        QCOMPARE(up.size(), 0);
+        QCOMPARE(down.size(), 1); // the start reports the link down, as without any agent
+        QTimer* retry = link.socket()->reconnectTimer();
+        QVERIFY(retry->isActive());
+        QCOMPARE(retry->interval(), 5000);
+
+        // What the retry does when it fires: the same refusal, and the next retry.
+        QVERIFY(!link.socket()->Connect());
+        QCOMPARE(refused.size(), 2);
+        QVERIFY(retry->isActive());
+        QCOMPARE(retry->interval(), 5000);
+        QTest::qWait(100);
+        QCOMPARE(up.size(), 0);
+        QCOMPARE(down.size(), 1);
+        QCOMPARE(messages.size(), 0);
+        const QByteArray heard = impostor.process.readAll();
+        QCOMPARE(heard.count("accepted"), 2);
+        QVERIFY2(!heard.contains("received"), heard.constData());
     }
 
     void startWithoutAgentReportsLinkDown()

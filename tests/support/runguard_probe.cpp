@@ -1,11 +1,10 @@
 // Holds or tries the single-instance slot for a key, so tests can play two real processes against each other.
-//   runguard_probe hold KEY  -> prints "owner" or "refused"; while owning, prints "show" for each show request
-//   runguard_probe try KEY   -> prints "owner" or "refused" and exits
+//   runguard_probe hold KEY  -> prints "owner" or "refused"; while owning, prints "show" for each show request it is
+//   woken for runguard_probe try KEY   -> prints "owner" or "refused" and exits
 #include "app/runguard.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -19,11 +18,9 @@ int main(int argc, char** argv)
     out << (owner ? "owner" : "refused") << Qt::endl;
     if (args.at(1) != QLatin1String("hold") || !owner)
         return 0;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+    QObject::connect(guard.doorbell(), &InstanceDoorbell::rung, &app, [&] {
         if (guard.takeShowRequest())
             out << "show" << Qt::endl;
     });
-    poll.start(100);
     return app.exec();
 }

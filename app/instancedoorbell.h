@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+// The way a later start wakes the running instance of the same user: a local socket that the owner of the
+// single-instance slot listens on. A connection is the whole message; it costs the idle owner nothing, where
+// looking at the shared flag ten times a second woke it all day.
+class InstanceDoorbell : public QObject
+{
+    Q_OBJECT
+public:
+    explicit InstanceDoorbell(QObject* parent = nullptr);
+
+    // Only the owner of the slot listens, so a socket already under that name is a crashed owner's leftover.
+    bool listen(const QString& name);
+    void close() { server.close(); }
+    bool isListening() const { return server.isListening(); }
+
+    // Connects to the owner and goes again; false when nobody listens (an owner of another build, or none).
+    static bool ring(const QString& name, int timeoutMs = 1000);
+
+signals:
+    void rung();
+
+private:
+    void answer();
+
+    QLocalServer server;
+};
