@@ -1047,4 +1047,15 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>vexaintf</name>
+    <message>
+        <source>Connection refused: the owner of the application service port could not be verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection refused: the application service port is held by another user (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -1047,4 +1047,15 @@
         <translation>Atrás</translation>
     </message>
 </context>
+<context>
+    <name>vexaintf</name>
+    <message>
+        <source>Connection refused: the owner of the application service port could not be verified</source>
+        <translation>Conexión rechazada: no se pudo verificar el propietario del puerto del servicio de la aplicación</translation>
+    </message>
+    <message>
+        <source>Connection refused: the application service port is held by another user (%1)</source>
+        <translation>Conexión rechazada: otro usuario (%1) ocupa el puerto del servicio de la aplicación</translation>
+    </message>
+</context>
 </TS>

@@ -1047,4 +1047,15 @@
         <translation>뒤로</translation>
     </message>
 </context>
+<context>
+    <name>vexaintf</name>
+    <message>
+        <source>Connection refused: the owner of the application service port could not be verified</source>
+        <translation>연결이 거부되었습니다: 애플리케이션 서비스 포트의 소유자를 확인할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Connection refused: the application service port is held by another user (%1)</source>
+        <translation>연결이 거부되었습니다: 애플리케이션 서비스 포트를 다른 사용자(%1)가 사용하고 있습니다</translation>
+    </message>
+</context>
 </TS>

@@ -1047,4 +1047,15 @@
         <translation>Voltar</translation>
     </message>
 </context>
+<context>
+    <name>vexaintf</name>
+    <message>
+        <source>Connection refused: the owner of the application service port could not be verified</source>
+        <translation>Conexão recusada: não foi possível verificar o proprietário da porta do serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>Connection refused: the application service port is held by another user (%1)</source>
+        <translation>Conexão recusada: a porta do serviço do aplicativo está em uso por outro usuário (%1)</translation>
+    </message>
+</context>
 </TS>

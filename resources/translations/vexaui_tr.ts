@@ -1047,4 +1047,15 @@
         <translation>Geri</translation>
     </message>
 </context>
+<context>
+    <name>vexaintf</name>
+    <message>
+        <source>Connection refused: the owner of the application service port could not be verified</source>
+        <translation>Bağlantı reddedildi: uygulama hizmeti bağlantı noktasının sahibi doğrulanamadı</translation>
+    </message>
+    <message>
+        <source>Connection refused: the application service port is held by another user (%1)</source>
+        <translation>Bağlantı reddedildi: uygulama hizmeti bağlantı noktası başka bir kullanıcıda (%1)</translation>
+    </message>
+</context>
 </TS>
