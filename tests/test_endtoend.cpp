@@ -6,6 +6,7 @@
 #include "enrollment/otpscreen.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
+#include "tests/support/standinagent.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,37 +16,6 @@
 #include <QSlider>
 #include <QTest>
 #include <memory>
-
-namespace {
-
-// The stand-in agent on a free port, with its simulated delays shortened.
-class StandInAgent
-{
-public:
-    explicit StandInAgent(const QString& scenario)
-    {
-        process.setProgram(QStringLiteral(VEXA_AGENT_SIM));
-        process.setArguments({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"),
-                              QStringLiteral("20"), QStringLiteral("--scenario"), scenario});
-        process.start();
-        process.waitForStarted();
-        if (!QTest::qWaitFor([this] { return process.canReadLine(); }, 10000))
-            return;
-        const QByteArray first = process.readLine().trimmed(); // "listening 127.0.0.1:PORT"
-        port = static_cast<quint16>(first.mid(first.lastIndexOf(':') + 1).toUInt());
-    }
-    ~StandInAgent()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-    void command(const QByteArray& line) { process.write(line + '\n'); }
-
-    QProcess process;
-    quint16 port = 0;
-};
-
-} // namespace
 
 class TestEndToEnd : public QObject
 {

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "tests/settings/settingstestkit.h"
 #include "tests/support/mainwindowharness.h"
+#include "tests/support/standinagent.h"
 
 #include <QProcess>
 #include <QStackedWidget>
@@ -11,47 +12,6 @@
 namespace {
 
 constexpr int waitMs = 10000;
-
-// The stand-in agent on a free port with its delays shortened, and its console.
-class StandInAgent
-{
-public:
-    explicit StandInAgent(const char* scenario)
-    {
-        process.start(QStringLiteral(VEXA_AGENT_SIM),
-                      {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"), QStringLiteral("20"),
-                       QStringLiteral("--scenario"), QString::fromLatin1(scenario)});
-        if (!QTest::qWaitFor([this] { return process.canReadLine(); }, waitMs))
-            return;
-        const QByteArray first = process.readLine().trimmed(); // "listening 127.0.0.1:PORT"
-        port = static_cast<quint16>(first.mid(first.lastIndexOf(':') + 1).toUInt());
-    }
-    ~StandInAgent()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-    // Runs a console command and returns its answer line ("ok: ..." or "error: ...").
-    QByteArray command(const QByteArray& line)
-    {
-        process.write(line + '\n');
-        QByteArray answer;
-        const bool answered = QTest::qWaitFor(
-            [&] {
-                while (process.canReadLine()) {
-                    answer = process.readLine();
-                    if (answer.startsWith("ok:") || answer.startsWith("error:"))
-                        return true;
-                }
-                return false;
-            },
-            waitMs);
-        return answered ? answer : QByteArray();
-    }
-
-    QProcess process;
-    quint16 port = 0;
-};
 
 } // namespace
 
@@ -64,7 +24,8 @@ private slots:
     void pageFollowsTheAgentAndItsAnswers()
     {
         ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
-        StandInAgent agent("deactivation-password"); // enrolled, connected, password needed to deactivate
+        StandInAgent agent(
+            QStringLiteral("deactivation-password")); // enrolled, connected, password needed to deactivate
         QVERIFY(agent.port != 0);
         vexaintf link(agent.port);
         link.start();
