@@ -131,6 +131,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(agent, &vexaintf::sendVexaEvent, this, &MainWindow::processVexaEvent);
     connect(agent, &vexaintf::agentDisconnected, this, &MainWindow::handleAgentDisconnection);
     connect(agent, &vexaintf::agentConnected, this, &MainWindow::handleAgentConnection);
+    connect(agent, &vexaintf::agentRefused, this, &MainWindow::showAgentRefused);
     // A dropped over-long line may have been the answer the spinner waits for.
     connect(agent->socket(), &tcpsocket::lineDiscarded, this, &MainWindow::stopSpinner);
     connect(this, &MainWindow::secconnChangeToggleState, agent, &vexaintf::togglesecurechannelstatus);
@@ -327,8 +328,16 @@ void MainWindow::handleAgentConnection()
 
 void MainWindow::agentConnectedNotification()
 {
-    if (ui->statusText->text() == tr("Unable to connect with application service"))
+    const QString shown = ui->statusText->text();
+    if (shown == tr("Unable to connect with application service") || (!agentRefusal.isEmpty() && shown == agentRefusal))
         ui->statusText->clear();
+    agentRefusal.clear();
+}
+
+void MainWindow::showAgentRefused(const QString& text)
+{
+    agentRefusal = text;
+    ui->statusText->setText(text);
 }
 
 void MainWindow::agentDisconnectedNotification()

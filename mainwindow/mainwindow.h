@@ -97,6 +97,7 @@ private slots:
     void handleAgentConnection();
     void agentDisconnectedNotification();
     void agentConnectedNotification();
+    void showAgentRefused(const QString& text);
     void signOut();
     void updateLoadingTime();
     void goToEmailScreen();
@@ -143,6 +144,8 @@ private:
     bool signInRequested = false;
     bool waitingForData = false;
     QString pendingServiceCode;
+    // Why the last connection was not taken for the agent; shown until a real agent answers.
+    QString agentRefusal;
     QPointer<QTimer> qrRetryTimer;
     bool qrRetryHeld = false;
 };

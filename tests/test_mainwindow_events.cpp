@@ -339,6 +339,20 @@ private slots:
         QVERIFY(covered->isEnabled());
     }
 
+    // A listener that is not the agent is named on the status line until a real agent answers.
+    void refusedListenerIsNamedUntilTheAgentAnswers()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.drop();
+        const QString refusal =
+            QStringLiteral("Connection refused: the application service port is held by another user (mallory)");
+        emit h.link.agentRefused(refusal);
+        QCOMPARE(h.text("statusText"), refusal);
+        h.restore();
+        QCOMPARE(h.text("statusText"), QString());
+    }
+
     void agentTextsArePlainText()
     {
         MainWindowHarness h;
