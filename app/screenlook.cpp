@@ -158,6 +158,29 @@ private:
     bool keyboardInUse = false;
 };
 
+class ReturnPressesButtons : public QObject
+{
+public:
+    explicit ReturnPressesButtons(QWidget* window) : QObject(window), window(window) { qApp->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || button->window() != window || !button->isEnabled() || !button->isVisible())
+            return false;
+        button->click();
+        return true;
+    }
+
+private:
+    QWidget* window;
+};
+
 void watch(QWidget* field)
 {
     field->installEventFilter(new PlaceholderTint(field));
@@ -202,6 +225,11 @@ void escapeGoesBack(QWidget* screen, QAbstractButton* back)
 void showKeyboardFocus(QWidget* window)
 {
     new KeyboardFocusWatch(window);
+}
+
+void returnPressesButtons(QWidget* window)
+{
+    new ReturnPressesButtons(window);
 }
 
 void useBundledFont()

@@ -24,6 +24,9 @@ void escapeGoesBack(QWidget* screen, QAbstractButton* back);
 // screens' style sheets take the borders off buttons, and with them the style's own focus cue.
 void showKeyboardFocus(QWidget* window);
 
+// Return and Enter press the focused button of the window, as Space does: outside dialogs Qt buttons ignore them.
+void returnPressesButtons(QWidget* window);
+
 // Message boxes and tray balloons are outside every screen's style sheet: they take the bundled font from here.
 void useBundledFont();
 

@@ -105,6 +105,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->toggleButton->setTickInterval(1);
     ui->toggleButton->installEventFilter(this);
     ScreenLook::showKeyboardFocus(this);
+    ScreenLook::returnPressesButtons(this);
 
     connect(ui->toggleButton, &QSlider::valueChanged, this, &MainWindow::toggleSwitch);
     connect(ui->toggleButton, &QSlider::sliderPressed, this, &MainWindow::sliderPressed);

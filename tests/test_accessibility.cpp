@@ -1,6 +1,7 @@
 // What a screen reader and a keyboard meet on every screen: names and roles through QAccessible, the switch's
 // state, the tab order, Escape on the screens with a back button, and the looks that stood for states.
 
+#include "app/brandprofile.h"
 #include "app/screenlook.h"
 #include "app/startup.h"
 #include "enrollment/activate.h"
@@ -10,15 +11,25 @@
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QJsonDocument>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QAccessible::Role)
 
 namespace {
+
+const char* const gatewayListing = R"({"type":9,"response":{"type":0,"pag_listing":{"pags":[
+    {"id":"osl","name":"Oslo","city":"Oslo","country":"NO","status":1},
+    {"id":"ber","name":"Berlin","city":"Berlin","country":"DE","status":1}]}}})";
+const char* const peerListing = R"({"type":14,"response":{"type":0,"peer_listing":{"peers":[
+    {"caname":"build-01","drname":"BUILD01","addr":"10.2.0.1"}]}}})";
 
 const QString userControlDisabled = QStringLiteral("agentinfo.features.secconn.status_user_control_disabled");
 
@@ -159,30 +170,96 @@ private slots:
         QCOMPARE(h.nextRequest(), "{\"enable_secconn_status\":" + request + ",\"type\":8}\n");
     }
 
+    // Each screen is reached as the user reaches it: a page of the window, or a sub-screen from its settings row.
     void tabVisitsTheControlsInReadingOrder_data()
     {
         QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("subScreen");
+        QTest::addColumn<QByteArray>("listing");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("home") << int(MainWindow::HomePage)
-                              << QStringList{QStringLiteral("toggleButton"), QStringLiteral("settingsButton")};
+        // The brand is one that offers every row of the settings page, or the edition that enrolls by service ID.
+        QTest::addColumn<QString>("brandName");
+        const auto row = [](const char* name, int page, const char* subScreen, QString order,
+                            const QByteArray& listing = QByteArray(), const char* brandName = "dovrin") {
+            // Object names with a space are written with an underscore here.
+            QStringList names = order.split(QLatin1Char(' '));
+            for (QString& objectName : names)
+                objectName.replace(QLatin1Char('_'), QLatin1Char(' '));
+            QTest::newRow(name) << page << QString::fromLatin1(subScreen) << listing << names
+                                << QString::fromLatin1(brandName);
+        };
+        row("home", MainWindow::HomePage, "", QStringLiteral("toggleButton settingsButton"));
         // Buttons that wait for input (Request to Activate, Next) are disabled and left out until then.
-        QTest::newRow("activation code") << int(MainWindow::ActivatePage)
-                                         << QStringList{QStringLiteral("codeInput"), QStringLiteral("friendlyName"),
-                                                        QStringLiteral("eulaCheckBox"), QStringLiteral("eulaButton")};
-        QTest::newRow("email") << int(MainWindow::EmailPage)
-                               << QStringList{QStringLiteral("mailInput"), QStringLiteral("skipButton")};
+        row("activation code", MainWindow::ActivatePage, "",
+            QStringLiteral("codeInput friendlyName eulaCheckBox eulaButton"));
+        row("email", MainWindow::EmailPage, "", QStringLiteral("mailInput skipButton"));
+        row("one-time password", MainWindow::EmailPage, "AuthEmail/1",
+            QStringLiteral("backButton otpInput cancelButton"));
+        row("service ID", MainWindow::ServiceCodePage, "", QStringLiteral("serviceCodeInput submitButton"), {},
+            "lumidor");
+        row("QR code", MainWindow::ServiceCodePage, "ServiceCode/1", QStringLiteral("backButton regenerateQRButton"),
+            {}, "lumidor");
+        row("pending", MainWindow::PendingPage, "", QStringLiteral("activationStatusButton settings"));
+        // One stop per settings row: its caption takes the focus, its arrow is the same action for the mouse.
+        row("settings", MainWindow::SettingsPage, "",
+            QStringLiteral("backButton pagNameLabel notificationLabel peerListLabel feedBackLabel deactivateButton "
+                           "signOutButton"));
+        // Tab leaves the message body instead of typing a tab into it.
+        row("feedback", MainWindow::SettingsPage, "feedBackbuttonClicked",
+            QStringLiteral("backButton feedBackTitle feedbackBodyText pushButton"));
+        // The lists take the focus once they have rows, arrows then move through them; Apply waits for another
+        // gateway to be chosen.
+        row("gateways", MainWindow::SettingsPage, "goPAGSelection", QStringLiteral("backButton pag_list cancelButton"),
+            gatewayListing);
+        row("findings", MainWindow::SettingsPage, "goNotification", QStringLiteral("backButton violations_list"),
+            QJsonDocument(loadFixture("violation_listing.json")).toJson());
+        row("peers", MainWindow::SettingsPage, "goPeerListing", QStringLiteral("backButton peer_list"), peerListing);
     }
     void tabVisitsTheControlsInReadingOrder()
     {
         QFETCH(int, page);
+        QFETCH(QString, subScreen);
+        QFETCH(QByteArray, listing);
         QFETCH(QStringList, order);
+        QFETCH(QString, brandName);
+        ScopedBrandProfile scope(brandProfileNamed(brandName));
         MainWindowHarness h;
-        h.deliver(agentMessage(0));
+        const QList<QPair<QString, QJsonValue>> snapshot{
+            {QStringLiteral("agentinfo.features.secconn.status"), 2},
+            {QStringLiteral("agentinfo.features.secconn.pag_selection_allowed"), true},
+            {QStringLiteral("agentinfo.features.edrinfo.dpm_enabled"), true},
+            {QStringLiteral("agentinfo.features.secconn.pag.name"), QStringLiteral("Oslo")},
+            {QStringLiteral("agentinfo.features.config.user_id_method"), 1},
+            {QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@example.com")}};
+        h.deliver(agentMessage(0, snapshot));
         h.showPage(page);
         h.window->show();
         QApplication::setActiveWindow(h.window.get());
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        h.window->findChild<QWidget*>(order.first())->setFocus(Qt::TabFocusReason);
+        QWidget* screen = h.window.get();
+        // A sub-screen is a slot of the settings page, or a screen's inner page as "Screen/index".
+        const QStringList inner = subScreen.split(QLatin1Char('/'));
+        if (inner.size() == 2)
+            screenOf(screen, inner.first())
+                ->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))
+                ->setCurrentIndex(inner.last().toInt());
+        else if (!subScreen.isEmpty())
+            QVERIFY(QMetaObject::invokeMethod(screenOf(screen, QStringLiteral("Settings")), subScreen.toLatin1()));
+        if (!listing.isEmpty()) {
+            // The agent answers the screen's request, with its snapshot as it sends every answer.
+            QVERIFY(!h.nextRequest().isEmpty());
+            const QJsonObject answer = QJsonDocument::fromJson(listing).object();
+            QJsonObject message = agentMessage(answer.value(QLatin1String("type")).toInt(), snapshot);
+            message.insert(QStringLiteral("response"), answer.value(QLatin1String("response")));
+            h.agent.send(QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n');
+            QTRY_VERIFY(h.window->findChild<QWidget*>(order.at(1))->isVisible());
+        }
+        QWidget* first = nullptr;
+        for (QWidget* candidate : screen->findChildren<QWidget*>(order.first()))
+            if (candidate->isVisible())
+                first = candidate;
+        QVERIFY(first);
+        first->setFocus(Qt::TabFocusReason);
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (int step = 1; step < order.size() + 1; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -196,6 +273,40 @@ private slots:
         // Mouse users are not shown the ring.
         QTest::mouseClick(h.window->findChild<QWidget*>(QStringLiteral("titleBar")), Qt::LeftButton);
         QVERIFY(!ring->isVisible());
+    }
+
+    // The keyboard alone: Return on a settings row opens its screen, arrows choose a gateway, Return applies it.
+    void keyboardAloneChoosesAGateway()
+    {
+        ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.secconn.pag_selection_allowed"), true},
+                                   {QStringLiteral("agentinfo.features.secconn.pag.name"), QStringLiteral("Oslo")},
+                                   {QStringLiteral("agentinfo.user.pref_pag.id"), QStringLiteral("osl")}}));
+        h.showPage(MainWindow::SettingsPage);
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+
+        QTest::keyClick(h.widget("pagNameLabel"), Qt::Key_Return);
+        QCOMPARE(h.nextRequest(), QByteArray("{\"type\":10}\n"));
+        QJsonObject answer = agentMessage(9, {{QStringLiteral("agentinfo.user.pref_pag.id"), QStringLiteral("osl")}});
+        answer.insert(QStringLiteral("response"),
+                      QJsonDocument::fromJson(gatewayListing).object().value(QLatin1String("response")));
+        h.agent.send(QJsonDocument(answer).toJson(QJsonDocument::Compact) + '\n');
+        auto* list = qobject_cast<QAbstractItemView*>(h.widget("pag list"));
+        QTRY_VERIFY(list->isVisible());
+        auto* apply = qobject_cast<QPushButton*>(h.widget("applyButton"));
+        QVERIFY(!apply->isEnabled());
+
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, Qt::Key_Down);
+        QVERIFY(apply->isEnabled());
+        QTest::keyClick(list, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), apply);
+        QTest::keyClick(apply, Qt::Key_Return);
+        const QByteArray request = h.nextRequest();
+        QVERIFY2(request.contains("\"ber\""), request.constData());
     }
 
     void escapeGoesBackFromTheInnermostScreen()
