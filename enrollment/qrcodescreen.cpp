@@ -67,6 +67,8 @@ void QRCodeScreen::showAgentUnavailable()
     // scanned. The code asked for on reconnection is drawn even if the agent hands out the same one.
     ui->qr->clear();
     ui->qr->setText(tr("The QR code is not available while the application service is unreachable."));
+    // At the top, clear of the wait spinner turning in the middle of the area.
+    ui->qr->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     shownCode.clear();
 }
 
@@ -76,6 +78,12 @@ void QRCodeScreen::clearAgentUnavailable()
         ui->statusMessage->setText(refusalReason);
     if (ui->qr->pixmap(Qt::ReturnByValue).isNull())
         ui->qr->clear();
+    ui->qr->setAlignment(Qt::AlignCenter);
+}
+
+QWidget* QRCodeScreen::codeArea() const
+{
+    return ui->qr;
 }
 
 ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)

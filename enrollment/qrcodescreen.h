@@ -28,6 +28,8 @@ public:
     bool isRefused() const { return refused; }
     void showAgentUnavailable();
     void clearAgentUnavailable();
+    // Where the code is drawn, or the text that stands in for it.
+    QWidget* codeArea() const;
 
     // The activation request that goes with a code shown on this screen.
     static ActivationReq activationRequest(const QRActivationReq& code);

@@ -67,6 +67,12 @@ void ServiceCode::activateQR(QString code)
 
 void ServiceCode::agentConnectedNotification()
 {
+    // The wait over the code area stood for the drop; asking for a new code starts the usual one.
+    if (waitingOverCode) {
+        waitingOverCode = false;
+        setEnabled(true);
+        emit stopSpinner();
+    }
     qrScreen->clearAgentUnavailable();
     qrScreen->requestQRCode();
 }
@@ -74,7 +80,16 @@ void ServiceCode::agentConnectedNotification()
 void ServiceCode::agentDisconnectedNotification()
 {
     qrScreen->showAgentUnavailable();
-    emit startSpinner(this, true);
+    if (ui->stackedWidget->currentIndex() != qrPage) {
+        emit startSpinner(this, true);
+        return;
+    }
+    // Centred on the whole screen the wait would cover the instructions; it turns where the code was, under the text
+    // that says why the code is gone. A wait for the code asked for earlier gives way to it.
+    setEnabled(false);
+    waitingOverCode = true;
+    emit stopSpinner();
+    emit startSpinner(qrScreen->codeArea(), false);
 }
 
 void ServiceCode::switchToServiceCodeScreen()

@@ -49,4 +49,5 @@ private:
     QRCodeScreen* qrScreen;
     QString qrCode;
     QString serviceId;
+    bool waitingOverCode = false;
 };

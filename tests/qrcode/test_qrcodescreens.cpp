@@ -206,15 +206,18 @@ private slots:
         QSignalSpy spinner(&screen, &ServiceCode::startSpinner);
 
         screen.agentDisconnectedNotification();
+        // The wait turns where the code was, below the text, not over the instructions; the screen waits with it.
         QCOMPARE(spinner.size(), 1);
-        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), &screen);
-        QCOMPARE(spinner.at(0).at(1).toBool(), true);
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), qrLabelOf(screen));
+        QVERIFY(!screen.isEnabled());
+        QCOMPARE(qrLabelOf(screen)->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
         QVERIFY(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(qrLabelOf(screen)->text().contains(QLatin1String("unreachable")));
         QCOMPARE(child<QLabel>(screen, "statusMessage")->text(),
                  QStringLiteral("Unable to connect with application service"));
 
         screen.agentConnectedNotification();
+        QVERIFY(screen.isEnabled());
         QCOMPARE(spinner.size(), 2);
         QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrPageOf(screen));
         QCOMPARE(agent->nextLine(), qrRequestLine);
