@@ -1,7 +1,9 @@
 // Feeds agent lines into the whole window: the interface's decoding, the snapshot and response parsers, MainWindow's
 // processing and every screen it hands a message to, the settings listings (types 9, 12, 14) included.
 // An input is a stream of lines, played in order, so one input can walk the window through several states; the line
-// "-" drops the agent link and "+" brings it back. The input's length picks one of four windows, one per brand,
+// "-" drops the agent link, "+" brings it back and "*" opens the window from the tray, so that it lays out and paints
+// what the lines around it put on screen; after each input the window goes back to the tray, as a window left open
+// would make every later input pay for a full paint. The input's length picks one of four windows, one per brand,
 // which between them cover every enrollment method and edition. Timers the window starts fire at the end of each
 // input instead of seconds later. The windows live for the whole run, like the real one.
 // Run: build-fuzz/fuzz/fuzz_main_window -dict=fuzz/agent_message.dict CORPUS_DIR fuzz/corpus/fuzz_main_window
@@ -108,10 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             w.link->disconnected();
         else if (line == "+")
             w.link->connected();
+        else if (line == "*")
+            w.window->bringToFront();
         else if (!line.isEmpty())
             w.link->event_notify(line + '\n');
     }
     fireSingleShots(w.window.get());
+    w.window->hide();
     return 0;
 }
 
