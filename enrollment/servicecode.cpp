@@ -80,12 +80,13 @@ void ServiceCode::agentConnectedNotification()
 void ServiceCode::agentDisconnectedNotification()
 {
     qrScreen->showAgentUnavailable();
-    if (ui->stackedWidget->currentIndex() != qrPage) {
+    if (ui->stackedWidget->currentIndex() != qrPage || !isVisible()) {
         emit startSpinner(this, true);
         return;
     }
     // Centred on the whole screen the wait would cover the instructions; it turns where the code was, under the text
-    // that says why the code is gone. A wait for the code asked for earlier gives way to it.
+    // that says why the code is gone. A wait for the code asked for earlier on this screen gives way to it; another
+    // screen's wait is left alone while this one is not showing.
     setEnabled(false);
     waitingOverCode = true;
     emit stopSpinner();

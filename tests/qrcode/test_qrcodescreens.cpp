@@ -199,6 +199,7 @@ private slots:
     void agentLinkCoversAndRefreshes()
     {
         ServiceCode screen;
+        screen.show();
         screen.qrScreenSwitched();
         QCOMPARE(agent->nextLine(), qrRequestLine);
         screen.showQRCode(QStringLiteral("QR-ONE"));
@@ -225,6 +226,12 @@ private slots:
         screen.showQRCode(QStringLiteral("QR-ONE"));
         QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-ONE"});
         QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
+        // Behind another screen it leaves that screen's wait alone and covers itself.
+        QSignalSpy stops(&screen, &ServiceCode::stopSpinner);
+        screen.hide();
+        screen.agentDisconnectedNotification();
+        QCOMPARE(stops.size(), 0);
+        QCOMPARE(spinner.last().at(0).value<QWidget*>(), &screen);
     }
 
     void payloadTooLongToDraw()
