@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHash>
+#include <memory>
 
 namespace {
 
@@ -32,11 +33,13 @@ template <typename Advance> QString wrap(const QString& text, int availableWidth
     return result;
 }
 
-// Listings wrap thousands of texts at once, and the font engine takes microseconds for each character it measures:
-// each character of the label font is measured once, and again only after that font has changed.
-class LabelFontAdvances
+// Listings wrap thousands of texts at once and the settings page re-wraps its rows on every change, and the font
+// engine takes microseconds for each character it measures: each character of a font is measured once.
+class FontAdvances
 {
 public:
+    explicit FontAdvances(const QFont& font) : metrics(font) {}
+
     int operator()(const QString& text, int at, int length)
     {
         const uint key = length == 2 ? QChar::surrogateToUcs4(text.at(at), text.at(at + 1)) : text.at(at).unicode();
@@ -46,19 +49,23 @@ public:
         return *known;
     }
 
-    static LabelFontAdvances& current()
+    // A font changed in any way is another font, measured afresh.
+    static FontAdvances& of(const QFont& font)
     {
-        static LabelFontAdvances cache;
-        const QFont font = QApplication::font("QLabel");
-        if (font != cache.font)
-            cache = LabelFontAdvances(font);
-        return cache;
+        // The label font and the settings values' font, and one more after each change of either: a handful.
+        static QHash<QString, std::shared_ptr<FontAdvances>> fonts;
+        constexpr int mostFonts = 16;
+        const QString key = font.key();
+        auto known = fonts.constFind(key);
+        if (known == fonts.constEnd()) {
+            if (fonts.size() >= mostFonts)
+                fonts.clear();
+            known = fonts.insert(key, std::make_shared<FontAdvances>(font));
+        }
+        return **known;
     }
 
 private:
-    explicit LabelFontAdvances(const QFont& font = QFont()) : font(font), metrics(font) {}
-
-    QFont font;
     QFontMetrics metrics;
     QHash<uint, int> advances;
 };
@@ -67,12 +74,10 @@ private:
 
 QString insertBreakBlanks(const QString& text, int availableWidth)
 {
-    return wrap(text, availableWidth, LabelFontAdvances::current());
+    return insertBreakBlanks(text, availableWidth, QApplication::font("QLabel"));
 }
 
-QString insertBreakBlanks(const QString& text, int availableWidth, const QFontMetrics& metrics)
+QString insertBreakBlanks(const QString& text, int availableWidth, const QFont& font)
 {
-    return wrap(text, availableWidth, [&metrics](const QString& source, int at, int length) {
-        return metrics.horizontalAdvance(source.mid(at, length));
-    });
+    return wrap(text, availableWidth, FontAdvances::of(font));
 }

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-class QFontMetrics;
+class QFont;
 
 // Long unbroken runs (addresses, paths, gateway names) would stretch a word-wrapping label past the window, since
 // a label wraps only at blanks. This inserts a blank wherever a line would overflow the available width without
 // having met a blank of its own; a text narrower than the width comes back unchanged. Widths are measured with
-// the default label font unless metrics are given.
+// the default label font unless a font is given.
 QString insertBreakBlanks(const QString& text, int availableWidth);
-QString insertBreakBlanks(const QString& text, int availableWidth, const QFontMetrics& metrics);
+QString insertBreakBlanks(const QString& text, int availableWidth, const QFont& font);

@@ -167,7 +167,7 @@ void Settings::setRow(QLabel* value, QLabel* caption, const QString& text)
     caption->ensurePolished();
     value->ensurePolished();
     const int available = window()->width() - caption->sizeHint().width() - rowMargins;
-    value->setText(insertBreakBlanks(text, available, value->fontMetrics()));
+    value->setText(insertBreakBlanks(text, available, value->font()));
     value->show();
     caption->show();
 }
