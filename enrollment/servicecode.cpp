@@ -7,6 +7,8 @@
 #include "enrollment/qrcodescreen.h"
 #include "ui_servicecode.h"
 
+#include <QStackedWidget>
+
 namespace {
 constexpr int serviceIdPage = 0;
 constexpr int qrPage = 1;
@@ -80,7 +82,7 @@ void ServiceCode::agentConnectedNotification()
 void ServiceCode::agentDisconnectedNotification()
 {
     qrScreen->showAgentUnavailable();
-    if (ui->stackedWidget->currentIndex() != qrPage || !isVisible()) {
+    if (ui->stackedWidget->currentIndex() != qrPage || !inFrontOfWindow()) {
         emit startSpinner(this, true);
         return;
     }
@@ -120,6 +122,14 @@ void ServiceCode::submitClicked()
 void ServiceCode::switchToQRScreen()
 {
     showPage(qrPage);
+}
+
+// The window's screens are the pages of a stack. Whether the window itself is on the desktop does not matter: in the
+// splash's second and in the tray the screen in front is the one the user sees next.
+bool ServiceCode::inFrontOfWindow() const
+{
+    const auto* screens = qobject_cast<const QStackedWidget*>(parentWidget());
+    return !screens || screens->currentWidget() == this;
 }
 
 void ServiceCode::showPage(int index)

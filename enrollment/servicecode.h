@@ -42,6 +42,7 @@ private slots:
 
 private:
     void showPage(int index);
+    bool inFrontOfWindow() const;
 
     static constexpr int maxInputLength = 50;
 

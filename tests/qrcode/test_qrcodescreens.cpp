@@ -199,7 +199,6 @@ private slots:
     void agentLinkCoversAndRefreshes()
     {
         ServiceCode screen;
-        screen.show();
         screen.qrScreenSwitched();
         QCOMPARE(agent->nextLine(), qrRequestLine);
         screen.showQRCode(QStringLiteral("QR-ONE"));
@@ -226,12 +225,36 @@ private slots:
         screen.showQRCode(QStringLiteral("QR-ONE"));
         QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-ONE"});
         QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
-        // Behind another screen it leaves that screen's wait alone and covers itself.
-        QSignalSpy stops(&screen, &ServiceCode::stopSpinner);
-        screen.hide();
-        screen.agentDisconnectedNotification();
-        QCOMPARE(stops.size(), 0);
-        QCOMPARE(spinner.last().at(0).value<QWidget*>(), &screen);
+    }
+
+    // The wait goes where the code was whenever the QR screen is the window's front screen, shown on the desktop or
+    // not (the splash's second, the tray); behind another screen it covers itself and leaves that screen's wait alone.
+    void agentDropWaitFollowsTheFrontScreen_data()
+    {
+        QTest::addColumn<bool>("inFront");
+        QTest::newRow("in front of a window not on the desktop") << true;
+        QTest::newRow("behind another screen") << false;
+    }
+    void agentDropWaitFollowsTheFrontScreen()
+    {
+        QFETCH(bool, inFront);
+        QWidget window;
+        auto* screens = new QStackedWidget(&window);
+        auto* other = new QWidget;
+        auto* screen = new ServiceCode;
+        screens->addWidget(other);
+        screens->addWidget(screen);
+        screens->setCurrentWidget(inFront ? screen : other);
+        screen->qrScreenSwitched();
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        QSignalSpy spinner(screen, &ServiceCode::startSpinner);
+        QSignalSpy stops(screen, &ServiceCode::stopSpinner);
+
+        screen->agentDisconnectedNotification();
+        QCOMPARE(spinner.size(), 1);
+        QWidget* const expectedPlace = inFront ? static_cast<QWidget*>(qrLabelOf(*screen)) : screen;
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), expectedPlace);
+        QCOMPARE(stops.size(), inFront ? 1 : 0);
     }
 
     void payloadTooLongToDraw()
