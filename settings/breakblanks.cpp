@@ -7,32 +7,6 @@
 
 namespace {
 
-template <typename Advance> QString wrap(const QString& text, int availableWidth, Advance&& advanceOf)
-{
-    QString result;
-    result.reserve(text.size() + text.size() / 8);
-    int lineWidth = 0;
-    bool breakable = false;
-    for (int i = 0; i < text.size();) {
-        // A surrogate pair is one character: a blank between its halves would corrupt the text.
-        const int length =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-        const bool blank = text.at(i) == QLatin1Char(' ');
-        result.append(text.constData() + i, length);
-        lineWidth += advanceOf(text, i, length);
-        i += length;
-        if (blank && lineWidth < availableWidth)
-            breakable = true;
-        if (lineWidth > availableWidth) {
-            if (!breakable)
-                result += QLatin1Char(' ');
-            lineWidth = 0;
-            breakable = false;
-        }
-    }
-    return result;
-}
-
 // Listings wrap thousands of texts at once and the settings page re-wraps its rows on every change, and the font
 // engine takes microseconds for each character it measures: each character of a font is measured once.
 class FontAdvances
@@ -72,12 +46,34 @@ private:
 
 } // namespace
 
+QString insertBreakBlanks(const QString& text, int availableWidth, const QFont& font)
+{
+    FontAdvances& advanceOf = FontAdvances::of(font);
+    QString result;
+    result.reserve(text.size() + text.size() / 8);
+    int lineWidth = 0;
+    bool breakable = false;
+    for (int i = 0; i < text.size();) {
+        // A surrogate pair is one character: a blank between its halves would corrupt the text.
+        const int length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const bool blank = text.at(i) == QLatin1Char(' ');
+        result.append(text.constData() + i, length);
+        lineWidth += advanceOf(text, i, length);
+        i += length;
+        if (blank && lineWidth < availableWidth)
+            breakable = true;
+        if (lineWidth > availableWidth) {
+            if (!breakable)
+                result += QLatin1Char(' ');
+            lineWidth = 0;
+            breakable = false;
+        }
+    }
+    return result;
+}
+
 QString insertBreakBlanks(const QString& text, int availableWidth)
 {
     return insertBreakBlanks(text, availableWidth, QApplication::font("QLabel"));
-}
-
-QString insertBreakBlanks(const QString& text, int availableWidth, const QFont& font)
-{
-    return wrap(text, availableWidth, FontAdvances::of(font));
 }
