@@ -24,12 +24,22 @@ void centreOnWindow(QDialog& dialog)
 }
 } // namespace
 
-int exec(QDialog& dialog)
+void open(QDialog* dialog, std::function<void(int result)> onFinished)
 {
-    centreOnWindow(dialog);
-    if (replacement())
-        return replacement()(dialog);
-    return dialog.exec();
+    centreOnWindow(*dialog);
+    if (replacement()) {
+        const int result = replacement()(*dialog);
+        if (onFinished)
+            onFinished(result);
+        dialog->deleteLater();
+        return;
+    }
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, onFinished](int result) {
+        if (onFinished)
+            onFinished(result);
+        dialog->deleteLater();
+    });
+    dialog->open();
 }
 
 void setAnswerer(Answerer answerer)

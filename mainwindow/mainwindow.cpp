@@ -299,6 +299,8 @@ void MainWindow::tellScreensAgentUnavailable()
 
 void MainWindow::handleAgentDisconnection()
 {
+    // No answer comes over a dropped link: whatever the spinner covered is the user's again.
+    stopSpinner();
     ui->toggleSwitchWidget->setEnabled(false);
     // While the link is down the status line says so and nothing else: no loading animation and no clearing of
     // a text shown before the drop may take its place.
@@ -529,38 +531,37 @@ void MainWindow::rebootRequired()
 {
     show();
     const SystemRestart::Command restart = SystemRestart::command();
-    if (rebootBox)
+    // One prompt at a time: while one is open, after consent, and for a moment after a refusal.
+    if (rebootPromptHeld)
         return;
-    rebootBox = new QMessageBox(this);
-    rebootBox->setText(brand().displayName + tr(" requires a system restart. Click 'OK' to restart the system."));
-    rebootBox->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    rebootBox->setDefaultButton(QMessageBox::Ok);
-    rebootBox->setIcon(QMessageBox::Warning);
-    rebootBox->setWindowIcon(QIcon(brand().logoIconPath));
-    rebootBox->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    rebootPromptHeld = true;
+    auto* box = new QMessageBox(this);
+    box->setObjectName(QStringLiteral("rebootPrompt"));
+    box->setText(brand().displayName + tr(" requires a system restart. Click 'OK' to restart the system."));
+    box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setIcon(QMessageBox::Warning);
+    box->setWindowIcon(QIcon(brand().logoIconPath));
+    box->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
-    const int answer = ModalDialog::exec(*rebootBox);
-    if (answer == QMessageBox::Ok) {
-        SystemRestart::start(restart, this, [this] { restartFailed(); });
-    } else if (answer == QMessageBox::Cancel) {
+    ModalDialog::open(box, [this, restart](int answer) {
+        if (answer == QMessageBox::Ok) {
+            SystemRestart::start(restart, this, [this] { restartFailed(); });
+            return;
+        }
         emit rebootCancelled();
-        startNamedSingleShot(this, rebootPromptResetMs, QStringLiteral("rebootPromptResetTimer"), [this] {
-            if (rebootBox)
-                rebootBox->deleteLater();
-            rebootBox = nullptr;
-        });
-    }
+        startNamedSingleShot(this, rebootPromptResetMs, QStringLiteral("rebootPromptResetTimer"),
+                             [this] { rebootPromptHeld = false; });
+    });
 }
 
 void MainWindow::restartFailed()
 {
     // Consent no longer stands for a restart that did not happen: a later request prompts again.
-    if (rebootBox)
-        rebootBox->deleteLater();
-    rebootBox = nullptr;
+    rebootPromptHeld = false;
     // The agent hears what it hears when the user declines: the machine is not going down, so it may ask again.
     emit rebootCancelled();
-    QMessageBox notice(QMessageBox::Warning, brand().displayName,
-                       tr("The system could not be restarted. Please restart it yourself."), QMessageBox::Ok, this);
-    ModalDialog::exec(notice);
+    ModalDialog::open(new QMessageBox(QMessageBox::Warning, brand().displayName,
+                                      tr("The system could not be restarted. Please restart it yourself."),
+                                      QMessageBox::Ok, this));
 }

@@ -17,7 +17,6 @@ class MainWindow;
 class Activate;
 class ActivationPending;
 class AuthEmail;
-class QMessageBox;
 class ServiceCode;
 class Settings;
 class WaitingSpinnerWidget;
@@ -137,7 +136,7 @@ private:
     bool pendingApproval = false;
     bool screensReset = false;
     QPointer<WaitingSpinnerWidget> spinner;
-    QPointer<QMessageBox> rebootBox;
+    bool rebootPromptHeld = false;
     std::optional<AgentInfo> currentAgentInfo;
     QTimer* loadingTimer;
     QTime loadingTime;

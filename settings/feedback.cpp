@@ -90,10 +90,10 @@ void Feedback::processResponse(Response response)
     } else {
         text = tr("Failed to submit your feedback");
     }
-    QMessageBox box(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this);
     // The ticket id comes from the agent: text, never markup.
-    box.setTextFormat(Qt::PlainText);
-    ModalDialog::exec(box);
+    box->setTextFormat(Qt::PlainText);
+    ModalDialog::open(box);
     ui->statusMessage->clear();
     ui->pushButton->setEnabled(true);
 }

@@ -495,8 +495,7 @@ bool Settings::agentReachable()
 
 void Settings::showInformation(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this);
-    ModalDialog::exec(box);
+    ModalDialog::open(new QMessageBox(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this));
 }
 
 void Settings::signOutButtonClicked()
@@ -508,39 +507,45 @@ void Settings::signOutButtonClicked()
             emit goAuthAD();
         return;
     }
-    QMessageBox box(QMessageBox::Warning, brand().displayName,
-                    tr("You are about to sign out. Click 'Yes' to continue."), QMessageBox::Yes | QMessageBox::No,
-                    this);
-    if (ModalDialog::exec(box) != QMessageBox::Yes || !agentReachable())
-        return;
-    emit signOut();
-    emit startSpinner(this, true);
+    auto* box = new QMessageBox(QMessageBox::Warning, brand().displayName,
+                                tr("You are about to sign out. Click 'Yes' to continue."),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    ModalDialog::open(box, [this](int answer) {
+        if (answer != QMessageBox::Yes || !agentReachable())
+            return;
+        emit signOut();
+        emit startSpinner(this, true);
+    });
 }
 
 void Settings::resetButtonClicked()
 {
-    QString password;
     if (deactivationPasswordRequired) {
-        QInputDialog prompt(this);
-        prompt.setWindowTitle(brand().displayName);
-        prompt.setLabelText(tr("Enter Password : "));
-        prompt.setTextEchoMode(QLineEdit::Password);
-        prompt.setTextValue(QString());
-        if (ModalDialog::exec(prompt) != QDialog::Accepted)
-            return;
-        password = prompt.textValue();
-        if (password.isEmpty())
-            return;
-    } else {
-        QMessageBox box;
-        box.setText(tr("You are about to deactivate. To continue deactivation please click 'Yes'"));
-        box.setIcon(QMessageBox::Warning);
-        const QAbstractButton* yes = box.addButton(tr("Yes"), QMessageBox::YesRole);
-        box.addButton(tr("No"), QMessageBox::NoRole);
-        ModalDialog::exec(box);
-        if (box.clickedButton() != yes)
-            return;
+        auto* prompt = new QInputDialog(this);
+        prompt->setWindowTitle(brand().displayName);
+        prompt->setLabelText(tr("Enter Password : "));
+        prompt->setTextEchoMode(QLineEdit::Password);
+        prompt->setTextValue(QString());
+        ModalDialog::open(prompt, [this, prompt](int result) {
+            const QString password = prompt->textValue();
+            if (result == QDialog::Accepted && !password.isEmpty())
+                requestDeactivation(password);
+        });
+        return;
     }
+    auto* box = new QMessageBox(this);
+    box->setText(tr("You are about to deactivate. To continue deactivation please click 'Yes'"));
+    box->setIcon(QMessageBox::Warning);
+    const QAbstractButton* yes = box->addButton(tr("Yes"), QMessageBox::YesRole);
+    box->addButton(tr("No"), QMessageBox::NoRole);
+    ModalDialog::open(box, [this, box, yes](int) {
+        if (box->clickedButton() == yes)
+            requestDeactivation(QString());
+    });
+}
+
+void Settings::requestDeactivation(const QString& password)
+{
     if (!agentReachable())
         return;
     emit Deactivate(password);

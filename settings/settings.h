@@ -88,6 +88,7 @@ private:
     void fillAccountRows(const AgentInfo& info, const AgentInfo* previous);
     void showSignOutButton(const QString& text);
     bool agentReachable();
+    void requestDeactivation(const QString& password);
     void showInformation(const QString& text);
 
     Feedback* feedback;
