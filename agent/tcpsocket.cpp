@@ -8,11 +8,15 @@ quint16 tcpsocket::agentPort()
     return brand().isServiceIdEdition() ? 8004 : 8002;
 }
 
-tcpsocket::tcpsocket(quint16 port, QObject* parent) : QObject(parent), port(port)
+tcpsocket::tcpsocket(quint16 port, QObject* parent) : QObject(parent), connectTimer(this), port(port)
 {
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(retryDelayMs);
     connect(&retryTimer, &QTimer::timeout, this, &tcpsocket::Connect);
+    connectTimer.setObjectName(QStringLiteral("connectTimeout"));
+    connectTimer.setSingleShot(true);
+    connectTimer.setInterval(connectTimeoutMs);
+    connect(&connectTimer, &QTimer::timeout, this, &tcpsocket::abandonAttempt);
 
     connect(&socket, &QTcpSocket::connected, this, &tcpsocket::connected_callback);
     connect(&socket, &QTcpSocket::disconnected, this, &tcpsocket::disconnected_callback);
@@ -31,15 +35,31 @@ void tcpsocket::write(const char* bytes)
     socket.write(bytes);
 }
 
-bool tcpsocket::Connect()
+void tcpsocket::Connect()
 {
+    if (connectTimer.isActive() || socket.state() == QAbstractSocket::ConnectedState)
+        return;
+    retryTimer.stop();
+    // A link still closing from before is given up, so the new attempt starts from nothing.
+    socket.abort();
     resetLineBuffer();
+    // Armed first: a refusal on the loopback address can be reported from within connectToHost().
+    connectTimer.start();
     socket.connectToHost(QStringLiteral("127.0.0.1"), port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    return socket.waitForConnected(-1);
+}
+
+void tcpsocket::abandonAttempt()
+{
+    // A listener that never completes the handshake (its backlog full, the agent hung) would otherwise keep the
+    // link in limbo with no retry.
+    socket.abort();
+    retryTimer.start();
+    emit connectFailed();
 }
 
 void tcpsocket::connected_callback()
 {
+    connectTimer.stop();
     const AgentPeerCheck::Verdict peer = AgentPeerCheck::check(socket);
     if (!peer.trusted) {
         refuse(peer.owner ? qint64(*peer.owner) : -1);
@@ -93,10 +113,14 @@ void tcpsocket::readyRead_callback()
 
 void tcpsocket::connectionError_Handler(QAbstractSocket::SocketError)
 {
+    const bool attemptFailed = connectTimer.isActive();
+    connectTimer.stop();
     if (socket.isValid())
         socket.disconnectFromHost();
     // One pending attempt at a time, however many errors a failure produces.
     retryTimer.start();
+    if (attemptFailed)
+        emit connectFailed();
 }
 
 void tcpsocket::refuse(qint64 ownerUid)
@@ -106,6 +130,8 @@ void tcpsocket::refuse(qint64 ownerUid)
     socket.abort();
     refusing = false;
     retryTimer.start();
+    // The link is reported down before the refusal is told, so the refusal's text is the one left standing.
+    emit connectFailed();
     emit untrustedListener(ownerUid);
 }
 

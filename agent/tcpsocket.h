@@ -8,12 +8,14 @@
 #include <QTimer>
 
 // The byte pipe to the local agent: connects to its loopback port, retries every few seconds while the agent is
-// unreachable, and hands up the incoming stream one complete line at a time.
+// unreachable, and hands up the incoming stream one complete line at a time. Connecting never holds up the event
+// loop: an attempt runs in the background and is given up when it has not succeeded within a few seconds.
 class tcpsocket : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int retryDelayMs = 5000;
+    static constexpr int connectTimeoutMs = 5000;
     // Agent snapshots with long compliance lists can reach megabytes; anything beyond this is not a message.
     static constexpr int defaultMaxLineLength = 16 * 1024 * 1024;
 
@@ -29,19 +31,25 @@ public:
     void setMaxLineLength(int bytes) { maxLineLength = bytes; }
     // The pending reconnection, so tests can see it and need not wait for it.
     QTimer* reconnectTimer() { return &retryTimer; }
+    // The running attempt's time limit (a child named "connectTimeout"), so tests need not wait for it either.
+    QTimer* connectTimeoutTimer() { return &connectTimer; }
 
 signals:
     void event_notify(QByteArray line);
     // A line over the length limit was dropped: whatever waited for the agent's answer will not get it.
     void lineDiscarded();
     void connectedToBackend();
+    // An attempt ended without a link (refused, timed out, or an untrusted listener); the next one is scheduled.
+    void connectFailed();
     void disconnected();
     // A program of another user listened on the agent's port; the link stays down and is tried again later.
     // The owner is -1 when the kernel's tables do not show one.
     void untrustedListener(qint64 ownerUid);
 
 public slots:
-    bool Connect();
+    // Starts an attempt and returns at once; the outcome arrives as connectedToBackend() or connectFailed().
+    // Nothing happens while an attempt runs or the link is up.
+    void Connect();
     void connected_callback();
     void disconnected_callback();
     void bytesWritten_callback(qint64 bytes);
@@ -49,11 +57,13 @@ public slots:
     void connectionError_Handler(QAbstractSocket::SocketError error);
 
 private:
+    void abandonAttempt();
     void refuse(qint64 ownerUid);
     void resetLineBuffer();
 
     QTcpSocket socket;
     QTimer retryTimer;
+    QTimer connectTimer;
     const quint16 port;
     int maxLineLength = defaultMaxLineLength;
     QByteArray partialLine;

@@ -33,13 +33,22 @@ vexaintf::vexaintf(quint16 port, QObject* parent) : QObject(parent), transport(n
     connect(transport, &tcpsocket::event_notify, this, &vexaintf::event_notify);
     connect(transport, &tcpsocket::disconnected, this, &vexaintf::disconnected);
     connect(transport, &tcpsocket::connectedToBackend, this, &vexaintf::connected);
+    connect(transport, &tcpsocket::connectFailed, this, &vexaintf::attemptFailed);
     connect(transport, &tcpsocket::untrustedListener, this, &vexaintf::reportUntrustedListener);
 }
 
 void vexaintf::start()
 {
-    if (!transport->Connect())
-        emit agentDisconnected();
+    transport->Connect();
+}
+
+void vexaintf::attemptFailed()
+{
+    // Only the first failure is news; the retries after it fail against a link already known to be down.
+    if (link != LinkState::Starting)
+        return;
+    link = LinkState::Down;
+    emit agentDisconnected();
 }
 
 void vexaintf::activate(ActivationReq request)
@@ -109,13 +118,13 @@ void vexaintf::userDeregistration()
 
 void vexaintf::disconnected()
 {
-    linkUp = false;
+    link = LinkState::Down;
     emit agentDisconnected();
 }
 
 void vexaintf::connected()
 {
-    linkUp = true;
+    link = LinkState::Up;
     sendRequest(1, QStringLiteral("subscribe_req"), QJsonObject{{QStringLiteral("username"), currentUserName()}});
     emit agentConnected();
 }

@@ -18,11 +18,13 @@ public:
     // Tests point the program at an interface of their own (or back at the real one with nullptr).
     static void setInstance(vexaintf* replacement);
 
-    // An interface on the given loopback port; start() makes the first connection attempt.
+    // An interface on the given loopback port; start() begins the first connection attempt and returns at once.
     explicit vexaintf(quint16 port, QObject* parent = nullptr);
     void start();
 
-    bool isConnected() const { return linkUp; }
+    bool isConnected() const { return link == LinkState::Up; }
+    // True until the first attempt has ended: the link is not up, but not known to be down either.
+    bool isStarting() const { return link == LinkState::Starting; }
     tcpsocket* socket() const { return transport; }
 
 signals:
@@ -53,11 +55,19 @@ public slots:
     void rebootCancelled();
 
 private:
+    enum class LinkState
+    {
+        Starting,
+        Up,
+        Down
+    };
+
+    void attemptFailed();
     void reportUntrustedListener(qint64 ownerUid);
     void sendRequest(int type);
     void sendRequest(int type, const QString& payloadKey, const QJsonValue& payload);
     void writeLine(const QJsonObject& request);
 
     tcpsocket* transport;
-    bool linkUp = false;
+    LinkState link = LinkState::Starting;
 };

@@ -5,6 +5,7 @@
 #include "agent/tcpsocket.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cstdio>
@@ -27,7 +28,15 @@ struct Link
         transport = std::make_unique<tcpsocket>(server.serverPort());
         QObject::connect(transport.get(), &tcpsocket::event_notify,
                          [this](const QByteArray& line) { lines.append(line); });
-        if (!transport->Connect() || !server.waitForNewConnection(5000))
+        bool up = false;
+        const QMetaObject::Connection watch =
+            QObject::connect(transport.get(), &tcpsocket::connectedToBackend, [&up] { up = true; });
+        transport->Connect();
+        const QDeadlineTimer deadline(5000);
+        while (!(up && server.hasPendingConnections()) && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        QObject::disconnect(watch);
+        if (!up || !server.hasPendingConnections())
             std::abort();
         agent = server.nextPendingConnection();
     }

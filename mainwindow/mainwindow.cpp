@@ -153,7 +153,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(authEmailScreen, &AuthEmail::switchToEmailScreen, this, &MainWindow::goToEmailScreen);
     connect(authEmailScreen, &AuthEmail::sendMessageToActivate, activateScreen, &Activate::userAuthMessages);
 
-    if (!agent->isConnected()) {
+    // While the first attempt still runs nothing is known yet; should it fail, the link reports itself down.
+    firstAttemptRunning = agent->isStarting();
+    if (!agent->isConnected() && !firstAttemptRunning) {
         ui->toggleSwitchWidget->setEnabled(false);
         ui->statusText->setText(tr("Unable to connect with application service"));
         tellScreensAgentUnavailable();
@@ -299,6 +301,7 @@ void MainWindow::tellScreensAgentUnavailable()
 
 void MainWindow::handleAgentDisconnection()
 {
+    firstAttemptRunning = false;
     // No answer comes over a dropped link: whatever the spinner covered is the user's again.
     stopSpinner();
     ui->toggleSwitchWidget->setEnabled(false);
@@ -312,6 +315,10 @@ void MainWindow::handleAgentDisconnection()
 
 void MainWindow::handleAgentConnection()
 {
+    if (firstAttemptRunning) {
+        firstAttemptRunning = false;
+        return;
+    }
     if (currentAgentInfo && currentAgentInfo->secconn.enabled && !currentAgentInfo->secconn.userControlDisabled)
         ui->toggleSwitchWidget->setEnabled(true);
     agentConnectedNotification();

@@ -135,6 +135,9 @@ private:
     ActivationPending* pendingScreen;
     bool pendingApproval = false;
     bool screensReset = false;
+    // Built while the link's first attempt still ran: its success is the start the window was built for, not a
+    // return after a loss, so nothing is restored or asked for again.
+    bool firstAttemptRunning = false;
     QPointer<WaitingSpinnerWidget> spinner;
     bool rebootPromptHeld = false;
     std::optional<AgentInfo> currentAgentInfo;

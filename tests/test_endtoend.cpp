@@ -33,7 +33,7 @@ private slots:
         QVERIFY(agent.port != 0);
         vexaintf link(agent.port);
         link.start();
-        QVERIFY(link.isConnected());
+        QTRY_VERIFY(link.isConnected());
         vexaintf::setInstance(&link);
         auto window = std::make_unique<MainWindow>();
         auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("screenStack"));
