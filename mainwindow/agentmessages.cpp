@@ -224,10 +224,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
             setActivationScreen();
         break;
     case 5:
-        if (code == Success)
-            goAuthSignIn();
-        else if (code == SignOutFailed)
-            settingsScreen->signOutFailed();
+        settingsScreen->signOutResult(response);
         break;
     case 7:
         emit feedbackResponse(response);

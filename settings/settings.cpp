@@ -17,6 +17,7 @@
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStackedWidget>
 
 namespace {
 
@@ -65,9 +66,13 @@ QString buttonText(QString text)
 
 Settings::Settings(QWidget* parent)
     : QWidget(parent), feedback(new Feedback), pagSelection(new PagSelection), notification(new Notification),
-      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>())
+      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>()), signOutWait(this), deactivationWait(this)
 {
     ui->setupUi(this);
+    signOutWait.setObjectName(QStringLiteral("signOutWait"));
+    deactivationWait.setObjectName(QStringLiteral("deactivationWait"));
+    connect(&signOutWait, &AnswerWait::expired, this, &Settings::answerNotHeard);
+    connect(&deactivationWait, &AnswerWait::expired, this, &Settings::answerNotHeard);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
     applyThemeColors(ui->titleBar, StyleTemplate::titleBar);
@@ -366,6 +371,9 @@ void Settings::showAgentRows()
 
 void Settings::hideAgentRows()
 {
+    // No answer comes over a lost link; the page says why it is back in the user's hands.
+    signOutWait.finish();
+    deactivationWait.finish();
     ui->pagButton->hide();
     ui->support->hide();
     ui->userDetailsWidget->hide();
@@ -511,10 +519,11 @@ void Settings::signOutButtonClicked()
                                 tr("You are about to sign out. Click 'Yes' to continue."),
                                 QMessageBox::Yes | QMessageBox::No, this);
     ModalDialog::open(box, [this](int answer) {
-        if (answer != QMessageBox::Yes || !agentReachable())
+        // An agent message may have taken the page away while the question was open; the question went with it.
+        if (answer != QMessageBox::Yes || !isInFront() || !agentReachable())
             return;
         emit signOut();
-        emit startSpinner(this, true);
+        waitForAnswer(signOutWait);
     });
 }
 
@@ -546,14 +555,56 @@ void Settings::resetButtonClicked()
 
 void Settings::requestDeactivation(const QString& password)
 {
-    if (!agentReachable())
+    if (!isInFront() || !agentReachable())
         return;
     emit Deactivate(password);
+    waitForAnswer(deactivationWait);
+}
+
+bool Settings::isInFront() const
+{
+    const auto* windowStack = qobject_cast<const QStackedWidget*>(parentWidget());
+    return (!windowStack || windowStack->currentWidget() == this) && ui->settingsStack->currentIndex() == ListPage;
+}
+
+void Settings::waitForAnswer(AnswerWait& wait)
+{
+    withdrawSilenceText();
+    wait.start();
     emit startSpinner(this, true);
+}
+
+void Settings::answerNotHeard()
+{
+    // Nothing is sent again on its own: the user decides whether to try once more.
+    emit stopSpinner();
+    ui->statusMessage->setText(AnswerWait::silenceText());
+    ui->statusMessage->show();
+}
+
+bool Settings::answerWanted(AnswerWait& wait)
+{
+    if (wait.finish())
+        return true;
+    // A user who has moved on would be surprised by an old outcome; one still looking at the page has waited for it.
+    if (!isInFront())
+        return false;
+    withdrawSilenceText();
+    return true;
+}
+
+void Settings::withdrawSilenceText()
+{
+    if (ui->statusMessage->text() != AnswerWait::silenceText())
+        return;
+    ui->statusMessage->clear();
+    ui->statusMessage->hide();
 }
 
 void Settings::deactivationResult(Response response)
 {
+    if (!answerWanted(deactivationWait))
+        return;
     switch (response.code) {
     case Success:
         emit goActivate();
@@ -573,6 +624,16 @@ void Settings::deactivationResult(Response response)
     default:
         break;
     }
+}
+
+void Settings::signOutResult(Response response)
+{
+    if (!answerWanted(signOutWait))
+        return;
+    if (response.code == Success)
+        emit goAuth();
+    else if (response.code == SignOutFailed)
+        signOutFailed();
 }
 
 void Settings::signOutFailed()

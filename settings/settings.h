@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "app/answerwait.h"
 
 #include <QWidget>
 #include <memory>
@@ -39,7 +40,10 @@ public:
     void updateInfo(AgentInfo info, const AgentInfo* previous);
     void showAgentRows();
     void hideAgentRows();
+    // The agent's answers to the account actions. An answer nobody waits for any more (its wait ended on a link loss
+    // or its deadline) is shown only while this page is still the one in front.
     void deactivationResult(Response response);
+    void signOutResult(Response response);
     void signOutFailed();
 
 signals:
@@ -88,7 +92,12 @@ private:
     void fillAccountRows(const AgentInfo& info, const AgentInfo* previous);
     void showSignOutButton(const QString& text);
     bool agentReachable();
+    bool isInFront() const;
     void requestDeactivation(const QString& password);
+    void waitForAnswer(AnswerWait& wait);
+    void answerNotHeard();
+    bool answerWanted(AnswerWait& wait);
+    void withdrawSilenceText();
     void showInformation(const QString& text);
 
     Feedback* feedback;
@@ -102,4 +111,6 @@ private:
     bool deactivationPasswordRequired = false;
     // Kept only so that a reconnection can derive the sections from what the agent last said.
     std::optional<AgentInfo> lastInfo;
+    AnswerWait signOutWait;
+    AnswerWait deactivationWait;
 };

@@ -378,29 +378,35 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QByteArray>("signal");
         QTest::addColumn<int>("page");
+        QTest::addColumn<int>("from");
         using P = MainWindow::Page;
         QTest::newRow("activation 22") << 1 << 22 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
-                                       << int(P::PendingPage);
+                                       << int(P::PendingPage) << int(P::HomePage);
         QTest::newRow("status 20") << 2 << 20 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
-                                   << int(P::PendingPage);
+                                   << int(P::PendingPage) << int(P::HomePage);
         QTest::newRow("status 22") << 2 << 22 << QByteArray(SIGNAL(verifyActivationError(ResponseType)))
-                                   << int(P::PendingPage);
+                                   << int(P::PendingPage) << int(P::HomePage);
         QTest::newRow("user registration")
-            << 4 << 5 << QByteArray(SIGNAL(userAuthResponse(Response))) << int(P::HomePage);
+            << 4 << 5 << QByteArray(SIGNAL(userAuthResponse(Response))) << int(P::HomePage) << int(P::HomePage);
         QTest::newRow("user activation 15")
-            << 6 << 15 << QByteArray(SIGNAL(userAuthResponse(Response))) << int(P::ServiceCodePage);
-        QTest::newRow("sign-out") << 5 << 0 << QByteArray(SIGNAL(signInReq())) << int(P::EmailPage);
-        QTest::newRow("feedback") << 7 << 13 << QByteArray(SIGNAL(feedbackResponse(Response))) << int(P::HomePage);
-        QTest::newRow("gateways") << 9 << 0 << QByteArray(SIGNAL(listPags(Response, PAG, QString))) << int(P::HomePage);
+            << 6 << 15 << QByteArray(SIGNAL(userAuthResponse(Response))) << int(P::ServiceCodePage) << int(P::HomePage);
+        // The sign-out's answer belongs to the settings page, which hears it while in front.
+        QTest::newRow("sign-out") << 5 << 0 << QByteArray(SIGNAL(signInReq())) << int(P::EmailPage)
+                                  << int(P::SettingsPage);
+        QTest::newRow("feedback") << 7 << 13 << QByteArray(SIGNAL(feedbackResponse(Response))) << int(P::HomePage)
+                                  << int(P::HomePage);
+        QTest::newRow("gateways") << 9 << 0 << QByteArray(SIGNAL(listPags(Response, PAG, QString))) << int(P::HomePage)
+                                  << int(P::HomePage);
         QTest::newRow("gateways failed") << 9 << 24 << QByteArray(SIGNAL(listPags(Response, PAG, QString)))
-                                         << int(P::HomePage);
+                                         << int(P::HomePage) << int(P::HomePage);
         QTest::newRow("violations") << 12 << 0 << QByteArray(SIGNAL(listViolations(Response, QString)))
-                                    << int(P::HomePage);
-        QTest::newRow("violations failed")
-            << 12 << 29 << QByteArray(SIGNAL(listViolations(Response, QString))) << int(P::HomePage);
-        QTest::newRow("peers") << 14 << 0 << QByteArray(SIGNAL(listPeers(Response, QString))) << int(P::HomePage);
+                                    << int(P::HomePage) << int(P::HomePage);
+        QTest::newRow("violations failed") << 12 << 29 << QByteArray(SIGNAL(listViolations(Response, QString)))
+                                           << int(P::HomePage) << int(P::HomePage);
+        QTest::newRow("peers") << 14 << 0 << QByteArray(SIGNAL(listPeers(Response, QString))) << int(P::HomePage)
+                               << int(P::HomePage);
         QTest::newRow("peers failed") << 14 << 34 << QByteArray(SIGNAL(listPeers(Response, QString)))
-                                      << int(P::HomePage);
+                                      << int(P::HomePage) << int(P::HomePage);
     }
     void dispatchRaisesTheRightSignal()
     {
@@ -408,8 +414,10 @@ private slots:
         QFETCH(int, code);
         QFETCH(QByteArray, signal);
         QFETCH(int, page);
+        QFETCH(int, from);
         MainWindowHarness h;
         h.deliver(agentMessage(0));
+        h.showPage(from);
         QSignalSpy spy(h.window.get(), signal.constData());
         h.deliver(agentMessage(type, {{responseType, code}}));
         QCOMPARE(spy.size(), 1);
