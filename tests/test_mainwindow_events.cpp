@@ -2,6 +2,7 @@
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
 #include "app/startup.h"
+#include "app/systemrestart.h"
 #include "app/waitingspinnerwidget.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
@@ -9,6 +10,7 @@
 #include <QDesktopServices>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -32,6 +34,17 @@ BrandProfile profileWith(const char* brandName, int activationType)
     profile.activationType = activationType;
     return profile;
 }
+int closeAtOnce(QDialog&)
+{
+    return QDialog::Rejected;
+}
+
+// Real dialogs that stay open until clicked, for as long as the object lives.
+struct RealDialogs
+{
+    RealDialogs() { ModalDialog::setAnswerer({}); }
+    ~RealDialogs() { ModalDialog::setAnswerer(closeAtOnce); }
+};
 } // namespace
 
 // Records the URLs the window hands to the desktop, per scheme.
@@ -53,7 +66,7 @@ private slots:
         initVexaResources();
         registerRecordMetaTypes();
         // Answers reach screens that report them in message boxes (feedback, deactivation); close each at once.
-        ModalDialog::setAnswerer([](QDialog&) { return int(QDialog::Rejected); });
+        ModalDialog::setAnswerer(closeAtOnce);
     }
     void cleanupTestCase() { ModalDialog::setAnswerer({}); }
 
@@ -686,6 +699,102 @@ private slots:
         h.deliver(agentMessage(0));
         h.deliver(QJsonObject{{QStringLiteral("type"), 11}});
         QCOMPARE(h.page(), int(MainWindow::ServiceCodePage));
+    }
+
+    // Nothing the agent says waits for a person: with a real dialog left open (no answerer), later messages read from
+    // the socket still change the window.
+    void agentHeardWhileADialogStaysOpen_data()
+    {
+        QTest::addColumn<QString>("dialogText");
+        QTest::addColumn<QByteArray>("opener");
+        QTest::addColumn<bool>("deEnrolled");
+        const QByteArray wrongPassword =
+            QJsonDocument(agentMessage(3, {{responseType, 18}})).toJson(QJsonDocument::Compact);
+        const QByteArray reboot = QJsonDocument(agentMessage(11, {{responseType, 36}})).toJson(QJsonDocument::Compact);
+        const QString rebootText =
+            QStringLiteral("Novalume requires a system restart. Click 'OK' to restart the system.");
+        QTest::newRow("deactivation result, device de-enrolled") << "Wrong Password" << wrongPassword << true;
+        QTest::newRow("deactivation result, status line") << "Wrong Password" << wrongPassword << false;
+        QTest::newRow("reboot prompt, device de-enrolled") << rebootText << reboot << true;
+        QTest::newRow("reboot prompt, status line") << rebootText << reboot << false;
+    }
+    void agentHeardWhileADialogStaysOpen()
+    {
+        QFETCH(QString, dialogText);
+        QFETCH(QByteArray, opener);
+        QFETCH(bool, deEnrolled);
+        // The service-ID edition that shows the QR code at once: its enrollment screen asks the agent for a code.
+        ScopedBrandProfile novalume(brandProfileNamed(QStringLiteral("novalume")));
+        RealDialogs dialogs;
+        MainWindowHarness h;
+        h.window->show();
+        h.deliver(agentMessage(0));
+        h.showPage(MainWindow::SettingsPage);
+        h.agent.send(opener + '\n');
+        const auto openDialog = [&]() -> QMessageBox* {
+            for (QMessageBox* box : h.window->findChildren<QMessageBox*>()) {
+                if (box->isVisible() && box->text() == dialogText)
+                    return box;
+            }
+            return nullptr;
+        };
+        QTRY_VERIFY(openDialog());
+
+        const QJsonObject later = deEnrolled ? agentMessage(0, {{activationState, 0}})
+                                             : agentMessage(0, {{QStringLiteral("agentinfo.user.ad_auth_state"), 1}});
+        h.agent.send(QJsonDocument(later).toJson(QJsonDocument::Compact) + '\n');
+        if (deEnrolled) {
+            QTRY_COMPARE(h.page(), int(MainWindow::ServiceCodePage));
+            QCOMPARE(h.nextRequest(), QByteArray("{\"act_qr_info_req\":{},\"type\":13}\n"));
+        } else {
+            QTRY_COMPARE(h.text("statusText"), QStringLiteral("User authentication is in progress"));
+        }
+        QVERIFY(openDialog());
+    }
+
+    // The restart question with a real dialog: one at a time while it is open, and again after a refusal's pause.
+    void rebootPromptOpenHoldsFurtherRequests()
+    {
+        QList<SystemRestart::Command> restarts;
+        SystemRestart::setLauncher([&restarts](const SystemRestart::Command& c) {
+            restarts.append(c);
+            return true;
+        });
+        RealDialogs dialogs;
+        MainWindowHarness h;
+        h.window->show();
+        const QByteArray reboot =
+            QJsonDocument(agentMessage(11, {{responseType, 36}})).toJson(QJsonDocument::Compact) + '\n';
+        const auto prompts = [&] {
+            int open = 0;
+            for (const QMessageBox* box : h.window->findChildren<QMessageBox*>(QStringLiteral("rebootPrompt")))
+                open += box->isVisible() ? 1 : 0;
+            return open;
+        };
+        h.agent.send(reboot);
+        QTRY_COMPARE(prompts(), 1);
+        h.agent.send(reboot);
+        QTest::qWait(50);
+        QCOMPARE(prompts(), 1);
+
+        auto* prompt = h.window->findChild<QMessageBox*>(QStringLiteral("rebootPrompt"));
+        prompt->button(QMessageBox::Cancel)->click();
+        QCOMPARE(h.nextRequest(), QByteArray("{\"type\":15}\n"));
+        h.agent.send(reboot);
+        QTest::qWait(50);
+        QCOMPARE(prompts(), 0);
+        QCOMPARE(fireTimers(h.window.get(), QStringLiteral("rebootPromptResetTimer")), 1);
+        h.agent.send(reboot);
+        QTRY_COMPARE(prompts(), 1);
+
+        // Consent holds every later request until the restart is known to have failed.
+        h.window->findChild<QMessageBox*>(QStringLiteral("rebootPrompt"))->button(QMessageBox::Ok)->click();
+        QCOMPARE(restarts.size(), 1);
+        h.agent.send(reboot);
+        QTest::qWait(50);
+        QCOMPARE(prompts(), 0);
+        QVERIFY(h.nextRequest().isEmpty());
+        SystemRestart::setLauncher({});
     }
 };
 
