@@ -6,6 +6,7 @@
 #include "tests/support/metatypes.h"
 
 #include <QJsonDocument>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -172,6 +173,38 @@ private slots:
             QTest::keyClick(settings, Qt::Key_Escape);
             QCOMPARE(h.page(), int(MainWindow::HomePage));
         }
+    }
+
+    // A question still open when an agent message takes the page away (here the device is de-enrolled) went with
+    // the page: answering it afterwards sends nothing and covers nothing.
+    void confirmationAfterThePageLeftSendsNothing_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::newRow("sign-out") << "sign-out";
+        QTest::newRow("deactivation") << "deactivation";
+    }
+    void confirmationAfterThePageLeftSendsNothing()
+    {
+        QFETCH(QString, request);
+        ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
+        MainWindowHarness h;
+        h.window->show();
+        h.deliver(QJsonDocument::fromJson(agentSays(0, 0)).object());
+        auto* settings = h.window->findChild<Settings*>();
+        h.showPage(MainWindow::SettingsPage);
+        own<QPushButton>(settings, action(request).button)->click();
+        auto* question = settings->findChild<QMessageBox*>();
+        QVERIFY(question && question->isVisible());
+
+        h.agent.send(agentSays(0, 0).replace("\"activation_state\":1", "\"activation_state\":0"));
+        QTRY_COMPARE(h.page(), int(MainWindow::ActivatePage));
+        QVERIFY(question->isVisible());
+        for (QAbstractButton* button : question->buttons()) {
+            if (button->text().remove(QLatin1Char('&')) == QLatin1String("Yes"))
+                button->click();
+        }
+        QCOMPARE(h.nextRequest(), QByteArray());
+        QVERIFY(!spinnerOver(settings));
     }
 };
 
