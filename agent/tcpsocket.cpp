@@ -105,8 +105,8 @@ void tcpsocket::readyRead_callback()
         start = end;
     }
 
-    // The queue is shared with nested calls: a receiver that runs a modal dialog lets later reads in, and those
-    // hand up the older lines first, so the order the agent sent them in holds.
+    // The queue is shared with nested calls: a receiver that spins an event loop of its own lets later reads in, and
+    // those hand up the older lines first, so the order the agent sent them in holds.
     while (!completeLines.isEmpty())
         emit event_notify(completeLines.takeFirst());
 }

@@ -5,6 +5,7 @@
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
+#include "app/waitingspinnerwidget.h"
 #include "app/weblink.h"
 #include "settings/breakblanks.h"
 #include "settings/feedback.h"
@@ -18,6 +19,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <algorithm>
 
 namespace {
 
@@ -576,8 +578,13 @@ void Settings::waitForAnswer(AnswerWait& wait)
 
 void Settings::answerNotHeard()
 {
+    // Any agent message stops the spinner, and another screen's may have taken its place since: only one over this
+    // page is this wait's to stop.
+    const QList<WaitingSpinnerWidget*> spinners =
+        findChildren<WaitingSpinnerWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (std::any_of(spinners.begin(), spinners.end(), [](const QWidget* spinner) { return !spinner->isHidden(); }))
+        emit stopSpinner();
     // Nothing is sent again on its own: the user decides whether to try once more.
-    emit stopSpinner();
     ui->statusMessage->setText(AnswerWait::silenceText());
     ui->statusMessage->show();
 }
