@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "agent/vexaintf.h"
+#include "app/answerwait.h"
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
@@ -14,9 +15,12 @@
 #include "ui_settings.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStackedWidget>
+#include <utility>
 
 namespace {
 
@@ -61,11 +65,26 @@ QString buttonText(QString text)
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+// A tool tip that looks like markup would be rendered as markup; this one shows the agent's text as it is.
+QString plainToolTip(const QString& text)
+{
+    return text.isEmpty() ? QString() : QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped());
+}
+
+QString agentUnavailableText()
+{
+    return Settings::tr("Unable to connect with application service");
+}
+
 } // namespace
 
 Settings::Settings(QWidget* parent)
     : QWidget(parent), feedback(new Feedback), pagSelection(new PagSelection), notification(new Notification),
-      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>())
+      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>()),
+      listings{{{PagSelectionPage, pagSelection, &Settings::getPagList, new AnswerWait(this)},
+                {NotificationPage, notification, &Settings::getViolationList, new AnswerWait(this)},
+                {PeerDevicesPage, peerDevices, &Settings::getPeerList, new AnswerWait(this)}}},
+      preferenceWait(new AnswerWait(this))
 {
     ui->setupUi(this);
 
@@ -144,6 +163,16 @@ Settings::Settings(QWidget* parent)
     connect(notification, &Notification::stopSpinner, this, &Settings::stopSpinner);
     connect(pagSelection, &PagSelection::stopSpinner, this, &Settings::stopSpinner);
     connect(peerDevices, &PeerDevices::stopSpinner, this, &Settings::stopSpinner);
+    for (Listing& listing : listings) {
+        connect(listing.wait, &AnswerWait::expired, this, [this, &listing] {
+            listing.screen->showInformation(AnswerWait::silenceText());
+            emit stopSpinner();
+        });
+    }
+    connect(pagSelection, &PagSelection::needsListing, this,
+            [this] { listingOn(PagSelectionPage)->askWhenLinkReturns = true; });
+    connect(pagSelection, &PagSelection::setPrefPag, preferenceWait, &AnswerWait::start);
+    connect(preferenceWait, &AnswerWait::expired, this, &Settings::preferenceUnanswered);
 
     ui->settingsStack->insertWidget(FeedbackPage, feedback);
     ui->settingsStack->insertWidget(PagSelectionPage, pagSelection);
@@ -252,14 +281,14 @@ void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
         setRow(ui->externalIP, ui->externalIPLabel, now.publicIp);
 
     if (!before || now.pagName != before->pagName)
-        ui->pagName->setText(buttonText(now.pagName));
+        showGatewayName(now.pagName);
 
     ui->dpmWidget->setVisible(info.dpmEnabled);
 
     if (now.enabled) {
         ui->pagName->show();
         ui->pagNameLabel->show();
-        ui->pagName->setText(buttonText(now.pagName));
+        showGatewayName(now.pagName);
         if (!info.email.isEmpty()) {
             ui->pagButton->setVisible(now.pagSelectionAllowed);
             ui->pagName->setEnabled(now.pagSelectionAllowed);
@@ -331,6 +360,18 @@ void Settings::fillAccountRows(const AgentInfo& info, const AgentInfo* previous)
         setRow(ui->userEmail, ui->userEmailLabel, info.email);
 }
 
+void Settings::showGatewayName(const QString& name)
+{
+    // One line, whatever its length: the name gives way in the middle rather than pushing the page wider.
+    ui->pagName->ensurePolished();
+    ui->pagNameLabel->ensurePolished();
+    const int room =
+        window()->width() - ui->pagNameLabel->sizeHint().width() - ui->pagButton->maximumWidth() - rowMargins;
+    ui->pagName->setText(buttonText(ui->pagName->fontMetrics().elidedText(name, Qt::ElideMiddle, room)));
+    ui->pagName->setToolTip(plainToolTip(name));
+    ui->pagName->setAccessibleName(name);
+}
+
 void Settings::showSignOutButton(const QString& text)
 {
     ui->signOutButton->setText(text);
@@ -362,6 +403,7 @@ void Settings::showAgentRows()
     ui->statusMessage->clear();
     ui->statusMessage->hide();
     feedback->clearAgentUnavailable();
+    askAgainForOpenListing();
 }
 
 void Settings::hideAgentRows()
@@ -379,21 +421,113 @@ void Settings::hideAgentRows()
     ui->statusMessage->setText(tr("Unable to connect with application service"));
     ui->statusMessage->show();
     feedback->showAgentUnavailable();
+    endWaitsForLostLink();
 }
 
 // ---- navigation
 
 void Settings::showSubScreen(int index)
 {
-    if (ui->settingsStack->currentIndex() != index)
-        ui->settingsStack->setCurrentIndex(index);
+    const int leaving = ui->settingsStack->currentIndex();
+    if (leaving == index)
+        return;
+    // A screen left behind waits for nothing: an answer that came now would fill a list nobody looks at, and the
+    // next visit asks afresh.
+    if (Listing* listing = listingOn(leaving)) {
+        listing->wait->finish();
+        listing->askWhenLinkReturns = false;
+    }
+    if (leaving == FeedbackPage)
+        feedback->stopWaiting();
+    ui->settingsStack->setCurrentIndex(index);
 }
 
-void Settings::openListing(int index, void (Settings::*request)())
+Settings::Listing* Settings::listingOn(int page)
 {
-    emit(this->*request)();
-    emit startSpinner(ui->settingsStack->widget(index), false);
+    for (Listing& listing : listings) {
+        if (listing.page == page)
+            return &listing;
+    }
+    return nullptr;
+}
+
+void Settings::openListing(int index)
+{
+    Listing* listing = listingOn(index);
+    // Whatever an earlier visit showed is not what the agent says now.
+    listing->screen->clearListing();
     showSubScreen(index);
+    askForListing(*listing);
+}
+
+void Settings::askForListing(Listing& listing)
+{
+    if (!vexaintf::instance()->isConnected()) {
+        listing.screen->showInformation(agentUnavailableText());
+        listing.askWhenLinkReturns = true;
+        return;
+    }
+    listing.askWhenLinkReturns = false;
+    emit(this->*listing.request)();
+    listing.wait->start();
+    emit startSpinner(ui->settingsStack->widget(listing.page), false);
+}
+
+bool Settings::takesListingAnswer(int page)
+{
+    // The answer awaited, or one past its deadline while its screen is still in front; any other is stale.
+    Listing* listing = listingOn(page);
+    const bool awaited = listing->wait->finish();
+    if (!awaited && ui->settingsStack->currentIndex() != page)
+        return false;
+    listing->askWhenLinkReturns = false;
+    return true;
+}
+
+void Settings::endWaitsForLostLink()
+{
+    // No answer comes over a dropped link: the screen that waited says why its list stays empty.
+    for (Listing& listing : listings) {
+        if (listing.wait->finish()) {
+            listing.screen->showInformation(agentUnavailableText());
+            listing.askWhenLinkReturns = true;
+        }
+    }
+    preferenceWait->finish();
+}
+
+void Settings::askAgainForOpenListing()
+{
+    for (Listing& listing : listings) {
+        if (std::exchange(listing.askWhenLinkReturns, false) && ui->settingsStack->currentIndex() == listing.page)
+            askForListing(listing);
+    }
+}
+
+bool Settings::endPreferenceWait()
+{
+    return preferenceWait->finish();
+}
+
+bool Settings::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange)
+        followWindowPages();
+    return QWidget::event(event);
+}
+
+void Settings::followWindowPages()
+{
+    disconnect(windowPages);
+    auto* pages = qobject_cast<QStackedWidget*>(parentWidget());
+    if (!pages)
+        return;
+    // When the window moves to another page on its own, whatever sub-screen was open is left: the next time the
+    // user opens the settings they find the main list.
+    windowPages = connect(pages, &QStackedWidget::currentChanged, this, [this, pages] {
+        if (pages->currentWidget() != this)
+            showSubScreen(ListPage);
+    });
 }
 
 void Settings::backClicked()
@@ -414,21 +548,24 @@ void Settings::feedBackbuttonClicked()
 
 void Settings::goPAGSelection()
 {
-    openListing(PagSelectionPage, &Settings::getPagList);
+    openListing(PagSelectionPage);
 }
 
 void Settings::goNotification()
 {
-    openListing(NotificationPage, &Settings::getViolationList);
+    openListing(NotificationPage);
 }
 
 void Settings::goPeerListing()
 {
-    openListing(PeerDevicesPage, &Settings::getPeerList);
+    openListing(PeerDevicesPage);
 }
 
 void Settings::processFeedbackResponse(Response response)
 {
+    // Taken while the form waits for it or, come late, while the form is in front; the user left it otherwise.
+    if (!feedback->isWaiting() && ui->settingsStack->currentIndex() != FeedbackPage)
+        return;
     emit feedbackResponse(response);
     // An answer without a ticket has not been filed, whatever its code says: the form keeps what was typed.
     if (response.code == Success && !response.ticketId.isEmpty() && ui->settingsStack->currentIndex() == FeedbackPage) {
@@ -439,17 +576,20 @@ void Settings::processFeedbackResponse(Response response)
 
 void Settings::processPagsResponse(Response response, PAG preferred, QString error)
 {
-    emit listPags(response, preferred, error);
+    if (takesListingAnswer(PagSelectionPage))
+        emit listPags(response, preferred, error);
 }
 
 void Settings::processViolationListResponse(Response response, QString error)
 {
-    emit listViolations(response, error);
+    if (takesListingAnswer(NotificationPage))
+        emit listViolations(response, error);
 }
 
 void Settings::processPeerListResponse(Response response, QString error)
 {
-    emit listPeers(response, error);
+    if (takesListingAnswer(PeerDevicesPage))
+        emit listPeers(response, error);
 }
 
 void Settings::changeNotificationsIcon(bool notify)

@@ -3,13 +3,16 @@
 #include "agent/records.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <optional>
 
 namespace Ui {
 class Settings;
 }
+class AnswerWait;
 class Feedback;
+class ListingScreen;
 class Notification;
 class PagSelection;
 class PeerDevices;
@@ -41,6 +44,8 @@ public:
     void hideAgentRows();
     void deactivationResult(Response response);
     void signOutFailed();
+    // The agent answered the gateway preference; true when the answer was still awaited, i.e. not past its deadline.
+    bool endPreferenceWait();
 
 signals:
     void goHome();
@@ -59,6 +64,8 @@ signals:
     void getPeerList();
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
+    // The gateway preference went out and no answer came before its deadline.
+    void preferenceUnanswered();
 
 public slots:
     void backClicked();
@@ -79,9 +86,30 @@ public slots:
     void changeNotificationsIcon(bool notify);
     void goPeerListing();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // One listing a sub-screen shows: the request that fetches it and the wait for its answer.
+    struct Listing
+    {
+        SubScreen page;
+        ListingScreen* screen;
+        void (Settings::*request)();
+        AnswerWait* wait;
+        // Open without its listing since the link dropped: asked for once when the link is back.
+        bool askWhenLinkReturns = false;
+    };
+
     void showSubScreen(int index);
-    void openListing(int index, void (Settings::*request)());
+    void openListing(int index);
+    Listing* listingOn(int page);
+    void askForListing(Listing& listing);
+    bool takesListingAnswer(int page);
+    void endWaitsForLostLink();
+    void askAgainForOpenListing();
+    void followWindowPages();
+    void showGatewayName(const QString& name);
     void setRow(QLabel* value, QLabel* caption, const QString& text);
     void showDefaultSections();
     void fillSessionRows(const AgentInfo& info, const AgentInfo* previous);
@@ -102,4 +130,7 @@ private:
     bool deactivationPasswordRequired = false;
     // Kept only so that a reconnection can derive the sections from what the agent last said.
     std::optional<AgentInfo> lastInfo;
+    std::array<Listing, 3> listings;
+    AnswerWait* preferenceWait;
+    QMetaObject::Connection windowPages;
 };
