@@ -453,15 +453,14 @@ Settings::Listing* Settings::listingOn(int page)
 
 void Settings::openListing(int index)
 {
-    Listing* listing = listingOn(index);
-    // Whatever an earlier visit showed is not what the agent says now.
-    listing->screen->clearListing();
     showSubScreen(index);
-    askForListing(*listing);
+    askForListing(*listingOn(index));
 }
 
 void Settings::askForListing(Listing& listing)
 {
+    // Whatever the screen showed before is not what the agent says now.
+    listing.screen->clearListing();
     if (!vexaintf::instance()->isConnected()) {
         listing.screen->showInformation(agentUnavailableText());
         listing.askWhenLinkReturns = true;
