@@ -20,6 +20,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QStyleOptionButton>
 #include <utility>
 
 namespace {
@@ -94,6 +95,7 @@ Settings::Settings(QWidget* parent)
     ui->scrollArea->setFrameShape(QFrame::NoFrame);
 
     ui->version->setText(brand().appVersion);
+    ui->pagName->installEventFilter(this);
     // Rows appear as the agent fills them, so none shows an empty value.
     for (const auto& [value, caption] : {std::pair{ui->wan, ui->wanLabel},
                                          {ui->externalIP, ui->externalIPLabel},
@@ -362,14 +364,32 @@ void Settings::fillAccountRows(const AgentInfo& info, const AgentInfo* previous)
 
 void Settings::showGatewayName(const QString& name)
 {
-    // One line, whatever its length: the name gives way in the middle rather than pushing the page wider.
-    ui->pagName->ensurePolished();
-    ui->pagNameLabel->ensurePolished();
-    const int room =
-        window()->width() - ui->pagNameLabel->sizeHint().width() - ui->pagButton->maximumWidth() - rowMargins;
-    ui->pagName->setText(buttonText(ui->pagName->fontMetrics().elidedText(name, Qt::ElideMiddle, room)));
+    gatewayName = name;
     ui->pagName->setToolTip(plainToolTip(name));
     ui->pagName->setAccessibleName(name);
+    elideGatewayName();
+}
+
+void Settings::elideGatewayName()
+{
+    // One line, whatever its length: the name gives way in the middle rather than pushing the page wider. Until the
+    // row is laid out its room is reckoned from the window's width, as for the other rows.
+    QPushButton* button = ui->pagName;
+    button->ensurePolished();
+    int room = window()->width() - ui->pagNameLabel->sizeHint().width() - ui->pagButton->maximumWidth() - rowMargins;
+    if (button->isVisible()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    }
+    button->setText(buttonText(button->fontMetrics().elidedText(gatewayName, Qt::ElideMiddle, room)));
+}
+
+bool Settings::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->pagName && event->type() == QEvent::Resize)
+        elideGatewayName();
+    return QWidget::eventFilter(watched, event);
 }
 
 void Settings::showSignOutButton(const QString& text)

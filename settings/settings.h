@@ -88,6 +88,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // One listing a sub-screen shows: the request that fetches it and the wait for its answer.
@@ -110,6 +111,7 @@ private:
     void askAgainForOpenListing();
     void followWindowPages();
     void showGatewayName(const QString& name);
+    void elideGatewayName();
     void setRow(QLabel* value, QLabel* caption, const QString& text);
     void showDefaultSections();
     void fillSessionRows(const AgentInfo& info, const AgentInfo* previous);
@@ -124,6 +126,8 @@ private:
     Notification* notification;
     PeerDevices* peerDevices;
     QString tryMeUrl;
+    // As the agent named it; the button shows it shortened to fit.
+    QString gatewayName;
     std::unique_ptr<Ui::Settings> ui;
     int userIdMethod = 0;
     bool signInMode = false;

@@ -3,6 +3,7 @@
 #include "tests/support/metatypes.h"
 
 #include <QDesktopServices>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -553,6 +554,43 @@ private slots:
             for (const QString& line : shown.split(QLatin1Char(' ')))
                 QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(shown));
         }
+    }
+
+    // A gateway name of any length stays on one line inside the page, shortened in the middle, whole in its tip.
+    void gatewayNameNeverWidensThePage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("elided");
+        QTest::newRow("short") << "Frankfurt 1" << false;
+        QTest::newRow("long") << QStringLiteral("gateway-") + QString(120, QLatin1Char('x')) + QStringLiteral("-end")
+                              << true;
+        QTest::newRow("long with blanks and markup")
+            << QStringLiteral("<b>Access</b> ") + QString(40, QLatin1Char('w')) + QStringLiteral(" Gateway & Co")
+            << true;
+    }
+    void gatewayNameNeverWidensThePage()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, elided);
+        SettingsPage p;
+        p.page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.page.get()));
+        AgentInfo info = connectedUser();
+        info.secconn.pagName = name;
+        p.update(info);
+        QCoreApplication::processEvents();
+
+        auto* area = p.child<QScrollArea>("scrollArea");
+        QPushButton* shown = p.button("pagName");
+        QVERIFY(area->widget()->width() <= area->viewport()->width());
+        QVERIFY(shown->geometry().right() < p.button("pagButton")->geometry().left());
+        const QString text = shown->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+        QCOMPARE(text.contains(QChar(0x2026)), elided);
+        if (!elided)
+            QCOMPARE(text, name);
+        QVERIFY2(shown->fontMetrics().horizontalAdvance(text) <= shown->contentsRect().width(), qPrintable(text));
+        QCOMPARE(shown->accessibleName(), name);
+        QVERIFY(shown->toolTip().contains(name.toHtmlEscaped()));
     }
 
     void linkDownHidesAgentSections()
