@@ -251,8 +251,8 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         }
         break;
     case 10:
-        // Applying a gateway leads home, where its outcome is told; once past its deadline, only while home is in
-        // front, since elsewhere the failure would be read against something else.
+        // Applying a gateway leads home, where its outcome is told. Past its deadline the user was already told the
+        // agent did not answer; a failure then still counts on the home page, not over whatever page came next.
         if ((settingsScreen->endPreferenceWait() || currentPage() == HomePage) && code == PagPreferenceFailed)
             showStatusMessage(tr("Setting Preferred Access Gateway Failed"), 5);
         break;
