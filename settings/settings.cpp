@@ -66,10 +66,12 @@ QString buttonText(QString text)
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-// A tool tip that looks like markup would be rendered as markup; this one shows the agent's text as it is.
+// A tool tip that looks like markup would be rendered as markup; this one shows the agent's text as it is, every
+// blank kept, wrapped only where the tip runs out of room.
 QString plainToolTip(const QString& text)
 {
-    return text.isEmpty() ? QString() : QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped());
+    return text.isEmpty() ? QString()
+                          : QStringLiteral("<qt style=\"white-space:pre-wrap\">%1</qt>").arg(text.toHtmlEscaped());
 }
 
 QString agentUnavailableText()
@@ -96,15 +98,18 @@ Settings::Settings(QWidget* parent)
 
     ui->version->setText(brand().appVersion);
     ui->pagName->installEventFilter(this);
-    // Rows appear as the agent fills them, so none shows an empty value.
+    // Rows appear as the agent fills them, so none shows an empty value. A value takes the room its row leaves
+    // beside the caption and wraps within it: its longest unbroken piece never sets the width of the page.
     for (const auto& [value, caption] : {std::pair{ui->wan, ui->wanLabel},
                                          {ui->externalIP, ui->externalIPLabel},
                                          {ui->pagIP, ui->pagIPLabel},
                                          {ui->assignedIP, ui->assignedIPLabel},
                                          {ui->edrStatus, ui->edrStatusLabel},
                                          {ui->deviceName, ui->deviceNameLabel},
-                                         {ui->userEmail, ui->userEmailLabel}})
+                                         {ui->userEmail, ui->userEmailLabel}}) {
+        value->setSizePolicy(QSizePolicy::Ignored, value->sizePolicy().verticalPolicy());
         setRow(value, caption, QString());
+    }
 
     if (restrictedEdition())
         ui->userEmailLabel->setText(tr("User"));

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <functional>
 
 using Edit = std::function<void(AgentInfo&)>;
@@ -556,33 +557,51 @@ private slots:
         }
     }
 
-    // A gateway name of any length stays on one line inside the page, shortened in the middle, whole in its tip.
-    void gatewayNameNeverWidensThePage_data()
+    // A gateway name of any length stays on one line inside the page, shortened in the middle, whole in its tip;
+    // the other values the agent names wrap within their rows, so none of them widens the page either.
+    void agentValuesNeverWidenThePage_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("elided");
-        QTest::newRow("short") << "Frankfurt 1" << false;
+        QTest::addColumn<QString>("others"); // every other value the agent names, empty: the usual ones
+        const QString longWord = QString(90, QLatin1Char('y'));
+        QTest::newRow("short") << "Frankfurt 1" << false << QString();
         QTest::newRow("long") << QStringLiteral("gateway-") + QString(120, QLatin1Char('x')) + QStringLiteral("-end")
-                              << true;
+                              << true << QString();
         QTest::newRow("long with blanks and markup")
-            << QStringLiteral("<b>Access</b> ") + QString(40, QLatin1Char('w')) + QStringLiteral(" Gateway & Co")
-            << true;
+            << QStringLiteral("<b>Access</b>  ") + QString(40, QLatin1Char('w')) + QStringLiteral(" Gateway & Co")
+            << true << QString();
+        QTest::newRow("every value long") << QString(120, QLatin1Char('x')) << true << longWord;
     }
-    void gatewayNameNeverWidensThePage()
+    void agentValuesNeverWidenThePage()
     {
         QFETCH(QString, name);
         QFETCH(bool, elided);
+        QFETCH(QString, others);
         SettingsPage p;
         p.page->show();
         QVERIFY(QTest::qWaitForWindowExposed(p.page.get()));
         AgentInfo info = connectedUser();
         info.secconn.pagName = name;
+        if (!others.isEmpty()) {
+            info.devName = others;
+            info.email = others + QStringLiteral("@acme.example");
+            for (QString* value :
+                 {&info.secconn.intfName, &info.secconn.publicIp, &info.secconn.pagIp, &info.secconn.tunnelIp})
+                *value = others;
+        }
         p.update(info);
         QCoreApplication::processEvents();
 
         auto* area = p.child<QScrollArea>("scrollArea");
         QPushButton* shown = p.button("pagName");
         QVERIFY(area->widget()->width() <= area->viewport()->width());
+        // The wrapped rows are all there, within the page too.
+        for (const char* row : {"wan", "externalIP", "pagIP", "assignedIP", "deviceName", "userEmail"}) {
+            const QLabel* value = p.child<QLabel>(row);
+            QVERIFY2(value->isVisible(), row);
+            QVERIFY2(value->mapTo(area->widget(), value->rect().topRight()).x() < area->viewport()->width(), row);
+        }
         QVERIFY(shown->geometry().right() < p.button("pagButton")->geometry().left());
         const QString text = shown->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
         QCOMPARE(text.contains(QChar(0x2026)), elided);
@@ -590,7 +609,10 @@ private slots:
             QCOMPARE(text, name);
         QVERIFY2(shown->fontMetrics().horizontalAdvance(text) <= shown->contentsRect().width(), qPrintable(text));
         QCOMPARE(shown->accessibleName(), name);
-        QVERIFY(shown->toolTip().contains(name.toHtmlEscaped()));
+        // The tip shows the name as it is, blanks and markup characters included.
+        QTextDocument tip;
+        tip.setHtml(shown->toolTip());
+        QCOMPARE(tip.toPlainText(), name);
     }
 
     void linkDownHidesAgentSections()
