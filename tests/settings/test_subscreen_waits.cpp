@@ -307,8 +307,10 @@ private slots:
 
         if (scenario == LinkDrop) {
             w.h.restore();
+            // An open listing asks again, in place of the word about the link.
             if (request.listName)
                 QCOMPARE(request.textShown(w.h), QString());
+            QVERIFY(request.control->isEnabled());
         }
         QCOMPARE(timesReceived(w.h, request.line), requestsAfter);
     }
