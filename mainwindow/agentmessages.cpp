@@ -239,13 +239,18 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
             emit listPags(Response(), PAG(), failure);
             showStatusMessage(failure, 4);
         } else if (code == NotSubscribed) {
-            showStatusMessage(tr("Not Subscribed for Secure Connection"), 4);
+            // Said where the user waits for the list, and on the home page as before.
+            const QString notSubscribed = tr("Not Subscribed for Secure Connection");
+            emit listPags(Response(), PAG(), notSubscribed);
+            showStatusMessage(notSubscribed, 4);
         } else {
             emit listPags(response, PAG{info.prefPagId, info.prefPagType}, QString());
         }
         break;
     case 10:
-        if (code == PagPreferenceFailed)
+        // Applying a gateway leads home, where its outcome is told. Past its deadline the user was already told the
+        // agent did not answer; a failure then still counts on the home page, not over whatever page came next.
+        if ((settingsScreen->endPreferenceWait() || currentPage() == HomePage) && code == PagPreferenceFailed)
             showStatusMessage(tr("Setting Preferred Access Gateway Failed"), 5);
         break;
     case 11:

@@ -2,6 +2,7 @@
 
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
+#include "app/answerwait.h"
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
 #include "app/modaldialog.h"
@@ -126,6 +127,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(this, &MainWindow::userDeregistration, agent, &vexaintf::userDeregistration);
     connect(settingsScreen, &Settings::Deactivate, agent, &vexaintf::deactivate);
     connect(settingsScreen, &Settings::goActivate, this, &MainWindow::setActivationScreen);
+    connect(settingsScreen, &Settings::preferenceUnanswered, this,
+            [this] { showStatusMessage(AnswerWait::silenceText(), 5); });
     connect(this, &MainWindow::activationError, activateScreen, &Activate::activationError);
     connect(this, &MainWindow::clearActivationScreen, activateScreen, &Activate::clearActivationScreen);
     connect(this, &MainWindow::verifyActivationError, pendingScreen, &ActivationPending::verifyActivationError);

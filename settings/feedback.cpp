@@ -1,6 +1,7 @@
 #include "settings/feedback.h"
 
 #include "agent/vexaintf.h"
+#include "app/answerwait.h"
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
@@ -16,7 +17,8 @@ QString counter(int length, int limit)
 }
 } // namespace
 
-Feedback::Feedback(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Feedback>())
+Feedback::Feedback(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Feedback>()), submission(new AnswerWait(this))
 {
     ui->setupUi(this);
 
@@ -34,12 +36,17 @@ Feedback::Feedback(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::F
     connect(ui->feedBackTitle, &QLineEdit::textChanged, this, qOverload<QString>(&Feedback::recalculateMessageSize));
     connect(ui->feedbackBodyText, &QPlainTextEdit::textChanged, this, qOverload<>(&Feedback::recalculateMessageSize));
     connect(this, &Feedback::feedback, vexaintf::instance(), &vexaintf::feedback);
+    connect(submission, &AnswerWait::expired, this, [this] {
+        ui->statusMessage->setText(AnswerWait::silenceText());
+        ui->pushButton->setEnabled(true);
+    });
 }
 
 Feedback::~Feedback() = default;
 
 void Feedback::showAgentUnavailable()
 {
+    submission->finish();
     ui->statusMessage->setText(tr("Unable to connect with application service"));
     ui->pushButton->setEnabled(true);
 }
@@ -50,9 +57,25 @@ void Feedback::clearAgentUnavailable()
         ui->statusMessage->clear();
 }
 
+bool Feedback::isWaiting() const
+{
+    return submission->isWaiting();
+}
+
+void Feedback::stopWaiting()
+{
+    if (!submission->finish())
+        return;
+    ui->statusMessage->clear();
+    ui->pushButton->setEnabled(true);
+}
+
 void Feedback::backClicked()
 {
-    clearFeedback();
+    // What was typed stays for the next visit: only a filed ticket or the user empties the form.
+    stopWaiting();
+    if (ui->statusMessage->text() != tr("Unable to connect with application service"))
+        ui->statusMessage->clear();
     emit goSettings();
     emit stopSpinner();
 }
@@ -73,12 +96,14 @@ void Feedback::submit()
         return;
     }
     emit feedback(subject, ui->feedbackBodyText->toPlainText().trimmed());
+    submission->start();
     ui->statusMessage->setText(tr("submitting feedback..."));
     ui->pushButton->setEnabled(false);
 }
 
 void Feedback::processResponse(Response response)
 {
+    submission->finish();
     QString text;
     if (response.code == FeedbackFailed) {
         text = tr("Failed to submit your feedback");

@@ -8,6 +8,7 @@
 namespace Ui {
 class Feedback;
 }
+class AnswerWait;
 
 // The user writes a subject and a message that the agent forwards as a support ticket.
 class Feedback : public QWidget
@@ -21,6 +22,10 @@ public:
     // its answer will get none over a dropped link, so the screen takes Submit back and keeps the texts.
     void showAgentUnavailable();
     void clearAgentUnavailable();
+    // A submission is out and its answer not yet in, nor its deadline past.
+    bool isWaiting() const;
+    // The user left the form: a submission still out gives Submit back, so the next visit is not stuck waiting.
+    void stopWaiting();
 
 signals:
     void goSettings();
@@ -39,6 +44,7 @@ public slots:
 
 private:
     std::unique_ptr<Ui::Feedback> ui;
+    AnswerWait* submission;
     const int messageLimit = 1500;
     const int subjectLimit = 300;
 };

@@ -265,9 +265,19 @@ Notification::Notification(QWidget* parent)
 
 Notification::~Notification() = default;
 
-void Notification::backClicked()
+void Notification::clearListing()
 {
     ui->listArea->clear();
+}
+
+void Notification::showInformation(const QString& text)
+{
+    ui->listArea->showInformation(text);
+}
+
+void Notification::backClicked()
+{
+    clearListing();
     emit goSettings();
     emit stopSpinner();
 }

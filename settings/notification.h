@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "settings/subscreenframe.h"
 
 #include <QWidget>
 #include <memory>
@@ -12,7 +13,7 @@ class FindingDelegate;
 class FindingModel;
 
 // The compliance findings of the device, one block per category, grouped under headings by condition.
-class Notification : public QWidget
+class Notification : public QWidget, public ListingScreen
 {
     Q_OBJECT
 public:
@@ -31,6 +32,9 @@ public:
 
     explicit Notification(QWidget* parent = nullptr);
     ~Notification() override;
+
+    void clearListing() override;
+    void showInformation(const QString& text) override;
 
 signals:
     void goSettings();

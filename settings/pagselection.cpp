@@ -172,6 +172,21 @@ void PagSelection::reset()
     ui->listArea->setEnabled(false);
     ui->listArea->clear();
     preferredRow = -1;
+    // Without a list there is nothing to apply, whatever was checked in the last one.
+    ui->applyButton->setEnabled(false);
+}
+
+void PagSelection::clearListing()
+{
+    reset();
+}
+
+void PagSelection::showInformation(const QString& text)
+{
+    reset();
+    ui->listArea->showInformation(text);
+    ui->listArea->show();
+    ui->listArea->setEnabled(true);
 }
 
 void PagSelection::goBack()
@@ -184,7 +199,6 @@ void PagSelection::goBack()
 void PagSelection::listPags(Response response, PAG preferred, QString errorMessage)
 {
     reset();
-    ui->applyButton->setEnabled(false);
 
     const bool serviceIdEdition = brand().editionCode == QLatin1String("zq");
     const bool anyPlaceEdition = brand().editionCode == QLatin1String("vr");
@@ -223,17 +237,17 @@ void PagSelection::listPags(Response response, PAG preferred, QString errorMessa
     }
 
     if (rows.isEmpty()) {
-        ui->listArea->showInformation(errorMessage.isEmpty() ? tr("No Gateways available") : errorMessage);
-    } else {
-        gateways->setRows(std::move(rows));
-        ui->listArea->showRows();
-        preferredRow = preferredIndex;
-        if (preferredRow >= 0) {
-            QListView* view = ui->listArea->view();
-            const QModelIndex checked = gateways->index(preferredRow);
-            view->selectionModel()->setCurrentIndex(checked, QItemSelectionModel::ClearAndSelect);
-            view->scrollTo(checked, QAbstractItemView::PositionAtCenter);
-        }
+        showInformation(errorMessage.isEmpty() ? tr("No Gateways available") : errorMessage);
+        return;
+    }
+    gateways->setRows(std::move(rows));
+    ui->listArea->showRows();
+    preferredRow = preferredIndex;
+    if (preferredRow >= 0) {
+        QListView* view = ui->listArea->view();
+        const QModelIndex checked = gateways->index(preferredRow);
+        view->selectionModel()->setCurrentIndex(checked, QItemSelectionModel::ClearAndSelect);
+        view->scrollTo(checked, QAbstractItemView::PositionAtCenter);
     }
     ui->listArea->show();
     ui->listArea->setEnabled(true);
@@ -241,6 +255,12 @@ void PagSelection::listPags(Response response, PAG preferred, QString errorMessa
 
 void PagSelection::applyPag()
 {
+    if (!vexaintf::instance()->isConnected()) {
+        // Going home now would look as if the choice had been sent.
+        showInformation(tr("Unable to connect with application service"));
+        emit needsListing();
+        return;
+    }
     // Exactly the gateway the user checked: two listed entries may share an id.
     const int row = checkedRow();
     if (row >= 0) {
@@ -253,7 +273,8 @@ void PagSelection::applyPag()
 
 void PagSelection::pagChangeEvent(int)
 {
-    ui->applyButton->setEnabled(checkedRow() != preferredRow);
+    const int checked = checkedRow();
+    ui->applyButton->setEnabled(checked >= 0 && checked != preferredRow);
 }
 
 int PagSelection::checkedRow() const

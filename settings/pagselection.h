@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "settings/subscreenframe.h"
 
 #include <QWidget>
 #include <memory>
@@ -14,7 +15,7 @@ class QItemSelection;
 
 // The user picks the preferred access gateway from the agent's list. Each acceptable gateway is a radio row of
 // "pag list"; the row that is selected is the one checked.
-class PagSelection : public QWidget
+class PagSelection : public QWidget, public ListingScreen
 {
     Q_OBJECT
 public:
@@ -30,11 +31,16 @@ public:
     explicit PagSelection(QWidget* parent = nullptr);
     ~PagSelection() override;
 
+    void clearListing() override;
+    void showInformation(const QString& text) override;
+
 signals:
     void goSettings();
     void goMainWin();
     void setPrefPag(PAG pag);
     void stopSpinner();
+    // The list is gone without a choice sent (the link was down); the screen needs a fresh list once it is back.
+    void needsListing();
 
 public slots:
     void goBack();

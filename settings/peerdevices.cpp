@@ -2,6 +2,7 @@
 
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
+#include "app/namedtimer.h"
 #include "app/screenlook.h"
 #include "ui_peerdevices.h"
 
@@ -10,6 +11,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace {
 
@@ -27,12 +29,29 @@ constexpr int spacing = 6;
 constexpr int buttonSize = 24;
 constexpr int iconSize = 18;
 
+const QString copyConfirmationTimer = QStringLiteral("copyConfirmationTimer");
+
+QString copiedText()
+{
+    return PeerDevices::tr("Copied");
+}
+
 } // namespace
 
 class PeerModel : public RowListModel<PeerRow>
 {
 public:
     using RowListModel::RowListModel;
+
+    // -1: no row confirms a copy.
+    void setConfirmedRow(int row)
+    {
+        const int before = std::exchange(confirmedRow, row);
+        for (const int changed : {before, row}) {
+            if (changed >= 0 && changed < rowCount())
+                emit dataChanged(index(changed), index(changed), {PeerDevices::CopyConfirmationRole});
+        }
+    }
 
     QVariant data(const QModelIndex& index, int role) const override
     {
@@ -46,6 +65,8 @@ public:
             return peer.deviceReportedName;
         case PeerDevices::AddressRole:
             return peer.address;
+        case PeerDevices::CopyConfirmationRole:
+            return index.row() == confirmedRow ? copiedText() : QString();
         // The copy button is painted, so a screen reader learns from the row what it holds and how to copy it.
         case Qt::AccessibleTextRole:
             return QStringLiteral("%1, %2, %3").arg(peer.cloudAssignedName, peer.deviceReportedName, peer.address);
@@ -55,6 +76,9 @@ public:
             return {};
         }
     }
+
+private:
+    int confirmedRow = -1;
 };
 
 // Draws a peer with its copy button and reports a click on that button with the peer's row.
@@ -83,7 +107,9 @@ public:
         nameText.draw(painter, layout.name, index.data().toString(), QColor(brand().primaryColor));
         smallText.draw(painter, layout.deviceName, index.data(PeerDevices::DeviceNameRole).toString(),
                        QColor(Qt::black));
-        smallText.drawLineRight(painter, layout.address, index.data(PeerDevices::AddressRole).toString(),
+        const QString confirmation = index.data(PeerDevices::CopyConfirmationRole).toString();
+        smallText.drawLineRight(painter, layout.address,
+                                confirmation.isEmpty() ? index.data(PeerDevices::AddressRole).toString() : confirmation,
                                 QColor(Qt::black));
     }
 
@@ -136,8 +162,10 @@ private:
         const int width = SubScreenList::rowWidth(option);
         const int contentWidth = width - leftPadding - rowPadding;
         // An address never wraps; a very long one gives up at most half the row and is shortened in the middle.
+        // The column has room for the copy confirmation too, so that showing it moves nothing.
         const int addressWidth =
-            qMin(smallText.width(index.data(PeerDevices::AddressRole).toString()), contentWidth / 2);
+            qMin(qMax(smallText.width(index.data(PeerDevices::AddressRole).toString()), smallText.width(copiedText())),
+                 contentWidth / 2);
         const int namesWidth = contentWidth - addressWidth - buttonSize - 2 * spacing;
         const int top = row.top() + rowPadding;
         const int nameHeight = nameText.height(index.data().toString(), namesWidth);
@@ -182,9 +210,21 @@ PeerDevices::PeerDevices(QWidget* parent)
 
 PeerDevices::~PeerDevices() = default;
 
+void PeerDevices::clearListing()
+{
+    endCopyConfirmation();
+    ui->listArea->clear();
+}
+
+void PeerDevices::showInformation(const QString& text)
+{
+    endCopyConfirmation();
+    ui->listArea->showInformation(text);
+}
+
 void PeerDevices::backButtonClicked()
 {
-    ui->listArea->clear();
+    clearListing();
     emit goSettings();
     emit stopSpinner();
 }
@@ -192,9 +232,10 @@ void PeerDevices::backButtonClicked()
 void PeerDevices::listPeers(Response response, QString errorMessage)
 {
     if (response.peers.isEmpty() || !errorMessage.isEmpty()) {
-        ui->listArea->showInformation(errorMessage.isEmpty() ? tr("Peer list is empty") : errorMessage);
+        showInformation(errorMessage.isEmpty() ? tr("Peer list is empty") : errorMessage);
         return;
     }
+    endCopyConfirmation();
     QVector<PeerRow> rows;
     rows.reserve(response.peers.size());
     for (const PeerEntry& peer : qAsConst(response.peers))
@@ -205,9 +246,28 @@ void PeerDevices::listPeers(Response response, QString errorMessage)
 
 void PeerDevices::copyButtonClicked(int index)
 {
-    // What the row shows is what the user means to copy: the address without the blanks around it.
-    if (index >= 0 && index < peers->rowCount())
-        QGuiApplication::clipboard()->setText(peers->index(index).data(AddressRole).toString(), QClipboard::Clipboard);
+    if (index < 0 || index >= peers->rowCount())
+        return;
+    // What the row shows is what the user means to copy: the address without the blanks around it. A peer without
+    // one leaves the clipboard as it was.
+    const QString address = peers->index(index).data(AddressRole).toString();
+    if (address.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(address, QClipboard::Clipboard);
+    confirmCopy(index);
+}
+
+void PeerDevices::confirmCopy(int row)
+{
+    cancelNamedSingleShots(this, copyConfirmationTimer);
+    peers->setConfirmedRow(row);
+    startNamedSingleShot(this, copyConfirmationMs, copyConfirmationTimer, [this] { peers->setConfirmedRow(-1); });
+}
+
+void PeerDevices::endCopyConfirmation()
+{
+    cancelNamedSingleShots(this, copyConfirmationTimer);
+    peers->setConfirmedRow(-1);
 }
 
 #include "peerdevices.moc"

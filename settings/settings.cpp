@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "agent/vexaintf.h"
+#include "app/answerwait.h"
 #include "app/brandprofile.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
@@ -15,11 +16,14 @@
 #include "ui_settings.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStackedWidget>
+#include <QStyleOptionButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -64,11 +68,29 @@ QString buttonText(QString text)
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
+// A tool tip that looks like markup would be rendered as markup; this one shows the agent's text as it is, every
+// blank kept, wrapped only where the tip runs out of room.
+QString plainToolTip(const QString& text)
+{
+    return text.isEmpty() ? QString()
+                          : QStringLiteral("<qt style=\"white-space:pre-wrap\">%1</qt>").arg(text.toHtmlEscaped());
+}
+
+QString agentUnavailableText()
+{
+    return Settings::tr("Unable to connect with application service");
+}
+
 } // namespace
 
 Settings::Settings(QWidget* parent)
     : QWidget(parent), feedback(new Feedback), pagSelection(new PagSelection), notification(new Notification),
-      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>()), signOutWait(this), deactivationWait(this)
+      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>()), signOutWait(this),
+      deactivationWait(this), listings{{{PagSelectionPage, pagSelection, &Settings::getPagList, new AnswerWait(this)},
+                                        {NotificationPage, notification, &Settings::getViolationList,
+                                         new AnswerWait(this)},
+                                        {PeerDevicesPage, peerDevices, &Settings::getPeerList, new AnswerWait(this)}}},
+      preferenceWait(new AnswerWait(this))
 {
     ui->setupUi(this);
     signOutWait.setObjectName(QStringLiteral("signOutWait"));
@@ -82,15 +104,19 @@ Settings::Settings(QWidget* parent)
     ui->scrollArea->setFrameShape(QFrame::NoFrame);
 
     ui->version->setText(brand().appVersion);
-    // Rows appear as the agent fills them, so none shows an empty value.
+    ui->pagName->installEventFilter(this);
+    // Rows appear as the agent fills them, so none shows an empty value. A value takes the room its row leaves
+    // beside the caption and wraps within it: its longest unbroken piece never sets the width of the page.
     for (const auto& [value, caption] : {std::pair{ui->wan, ui->wanLabel},
                                          {ui->externalIP, ui->externalIPLabel},
                                          {ui->pagIP, ui->pagIPLabel},
                                          {ui->assignedIP, ui->assignedIPLabel},
                                          {ui->edrStatus, ui->edrStatusLabel},
                                          {ui->deviceName, ui->deviceNameLabel},
-                                         {ui->userEmail, ui->userEmailLabel}})
+                                         {ui->userEmail, ui->userEmailLabel}}) {
+        value->setSizePolicy(QSizePolicy::Ignored, value->sizePolicy().verticalPolicy());
         setRow(value, caption, QString());
+    }
 
     if (restrictedEdition())
         ui->userEmailLabel->setText(tr("User"));
@@ -151,6 +177,16 @@ Settings::Settings(QWidget* parent)
     connect(notification, &Notification::stopSpinner, this, &Settings::stopSpinner);
     connect(pagSelection, &PagSelection::stopSpinner, this, &Settings::stopSpinner);
     connect(peerDevices, &PeerDevices::stopSpinner, this, &Settings::stopSpinner);
+    for (Listing& listing : listings) {
+        connect(listing.wait, &AnswerWait::expired, this, [this, &listing] {
+            listing.screen->showInformation(AnswerWait::silenceText());
+            emit stopSpinner();
+        });
+    }
+    connect(pagSelection, &PagSelection::needsListing, this,
+            [this] { listingOn(PagSelectionPage)->askWhenLinkReturns = true; });
+    connect(pagSelection, &PagSelection::setPrefPag, preferenceWait, &AnswerWait::start);
+    connect(preferenceWait, &AnswerWait::expired, this, &Settings::preferenceUnanswered);
 
     ui->settingsStack->insertWidget(FeedbackPage, feedback);
     ui->settingsStack->insertWidget(PagSelectionPage, pagSelection);
@@ -259,14 +295,14 @@ void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
         setRow(ui->externalIP, ui->externalIPLabel, now.publicIp);
 
     if (!before || now.pagName != before->pagName)
-        ui->pagName->setText(buttonText(now.pagName));
+        showGatewayName(now.pagName);
 
     ui->dpmWidget->setVisible(info.dpmEnabled);
 
     if (now.enabled) {
         ui->pagName->show();
         ui->pagNameLabel->show();
-        ui->pagName->setText(buttonText(now.pagName));
+        showGatewayName(now.pagName);
         if (!info.email.isEmpty()) {
             ui->pagButton->setVisible(now.pagSelectionAllowed);
             ui->pagName->setEnabled(now.pagSelectionAllowed);
@@ -338,6 +374,36 @@ void Settings::fillAccountRows(const AgentInfo& info, const AgentInfo* previous)
         setRow(ui->userEmail, ui->userEmailLabel, info.email);
 }
 
+void Settings::showGatewayName(const QString& name)
+{
+    gatewayName = name;
+    ui->pagName->setToolTip(plainToolTip(name));
+    ui->pagName->setAccessibleName(name);
+    elideGatewayName();
+}
+
+void Settings::elideGatewayName()
+{
+    // One line, whatever its length: the name gives way in the middle rather than pushing the page wider. Until the
+    // row is laid out its room is reckoned from the window's width, as for the other rows.
+    QPushButton* button = ui->pagName;
+    button->ensurePolished();
+    int room = window()->width() - ui->pagNameLabel->sizeHint().width() - ui->pagButton->maximumWidth() - rowMargins;
+    if (button->isVisible()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    }
+    button->setText(buttonText(button->fontMetrics().elidedText(gatewayName, Qt::ElideMiddle, room)));
+}
+
+bool Settings::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->pagName && event->type() == QEvent::Resize)
+        elideGatewayName();
+    return QWidget::eventFilter(watched, event);
+}
+
 void Settings::showSignOutButton(const QString& text)
 {
     ui->signOutButton->setText(text);
@@ -369,6 +435,7 @@ void Settings::showAgentRows()
     ui->statusMessage->clear();
     ui->statusMessage->hide();
     feedback->clearAgentUnavailable();
+    askAgainForOpenListing();
 }
 
 void Settings::hideAgentRows()
@@ -389,21 +456,112 @@ void Settings::hideAgentRows()
     ui->statusMessage->setText(tr("Unable to connect with application service"));
     ui->statusMessage->show();
     feedback->showAgentUnavailable();
+    endWaitsForLostLink();
 }
 
 // ---- navigation
 
 void Settings::showSubScreen(int index)
 {
-    if (ui->settingsStack->currentIndex() != index)
-        ui->settingsStack->setCurrentIndex(index);
+    const int leaving = ui->settingsStack->currentIndex();
+    if (leaving == index)
+        return;
+    // A screen left behind waits for nothing: an answer that came now would fill a list nobody looks at, and the
+    // next visit asks afresh.
+    if (Listing* listing = listingOn(leaving)) {
+        listing->wait->finish();
+        listing->askWhenLinkReturns = false;
+    }
+    if (leaving == FeedbackPage)
+        feedback->stopWaiting();
+    ui->settingsStack->setCurrentIndex(index);
 }
 
-void Settings::openListing(int index, void (Settings::*request)())
+Settings::Listing* Settings::listingOn(int page)
 {
-    emit(this->*request)();
-    emit startSpinner(ui->settingsStack->widget(index), false);
+    for (Listing& listing : listings) {
+        if (listing.page == page)
+            return &listing;
+    }
+    return nullptr;
+}
+
+void Settings::openListing(int index)
+{
     showSubScreen(index);
+    askForListing(*listingOn(index));
+}
+
+void Settings::askForListing(Listing& listing)
+{
+    // Whatever the screen showed before is not what the agent says now.
+    listing.screen->clearListing();
+    if (!vexaintf::instance()->isConnected()) {
+        listing.screen->showInformation(agentUnavailableText());
+        listing.askWhenLinkReturns = true;
+        return;
+    }
+    listing.askWhenLinkReturns = false;
+    emit(this->*listing.request)();
+    listing.wait->start();
+    emit startSpinner(ui->settingsStack->widget(listing.page), false);
+}
+
+bool Settings::takesListingAnswer(int page)
+{
+    // The answer awaited, or one past its deadline while its screen is still in front; any other is stale.
+    Listing* listing = listingOn(page);
+    const bool awaited = listing->wait->finish();
+    if (!awaited && ui->settingsStack->currentIndex() != page)
+        return false;
+    listing->askWhenLinkReturns = false;
+    return true;
+}
+
+void Settings::endWaitsForLostLink()
+{
+    // No answer comes over a dropped link: the screen that waited says why its list stays empty.
+    for (Listing& listing : listings) {
+        if (listing.wait->finish()) {
+            listing.screen->showInformation(agentUnavailableText());
+            listing.askWhenLinkReturns = true;
+        }
+    }
+    preferenceWait->finish();
+}
+
+void Settings::askAgainForOpenListing()
+{
+    for (Listing& listing : listings) {
+        if (std::exchange(listing.askWhenLinkReturns, false) && ui->settingsStack->currentIndex() == listing.page)
+            askForListing(listing);
+    }
+}
+
+bool Settings::endPreferenceWait()
+{
+    return preferenceWait->finish();
+}
+
+bool Settings::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange)
+        followWindowPages();
+    return QWidget::event(event);
+}
+
+void Settings::followWindowPages()
+{
+    disconnect(windowPages);
+    auto* pages = qobject_cast<QStackedWidget*>(parentWidget());
+    if (!pages)
+        return;
+    // When the window moves to another page on its own, whatever sub-screen was open is left: the next time the
+    // user opens the settings they find the main list.
+    windowPages = connect(pages, &QStackedWidget::currentChanged, this, [this, pages] {
+        if (pages->currentWidget() != this)
+            showSubScreen(ListPage);
+    });
 }
 
 void Settings::backClicked()
@@ -424,21 +582,24 @@ void Settings::feedBackbuttonClicked()
 
 void Settings::goPAGSelection()
 {
-    openListing(PagSelectionPage, &Settings::getPagList);
+    openListing(PagSelectionPage);
 }
 
 void Settings::goNotification()
 {
-    openListing(NotificationPage, &Settings::getViolationList);
+    openListing(NotificationPage);
 }
 
 void Settings::goPeerListing()
 {
-    openListing(PeerDevicesPage, &Settings::getPeerList);
+    openListing(PeerDevicesPage);
 }
 
 void Settings::processFeedbackResponse(Response response)
 {
+    // Taken while the form waits for it or, come late, while the form is in front; the user left it otherwise.
+    if (!feedback->isWaiting() && ui->settingsStack->currentIndex() != FeedbackPage)
+        return;
     emit feedbackResponse(response);
     // An answer without a ticket has not been filed, whatever its code says: the form keeps what was typed.
     if (response.code == Success && !response.ticketId.isEmpty() && ui->settingsStack->currentIndex() == FeedbackPage) {
@@ -449,17 +610,20 @@ void Settings::processFeedbackResponse(Response response)
 
 void Settings::processPagsResponse(Response response, PAG preferred, QString error)
 {
-    emit listPags(response, preferred, error);
+    if (takesListingAnswer(PagSelectionPage))
+        emit listPags(response, preferred, error);
 }
 
 void Settings::processViolationListResponse(Response response, QString error)
 {
-    emit listViolations(response, error);
+    if (takesListingAnswer(NotificationPage))
+        emit listViolations(response, error);
 }
 
 void Settings::processPeerListResponse(Response response, QString error)
 {
-    emit listPeers(response, error);
+    if (takesListingAnswer(PeerDevicesPage))
+        emit listPeers(response, error);
 }
 
 void Settings::changeNotificationsIcon(bool notify)

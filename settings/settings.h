@@ -4,13 +4,16 @@
 #include "app/answerwait.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <optional>
 
 namespace Ui {
 class Settings;
 }
+class AnswerWait;
 class Feedback;
+class ListingScreen;
 class Notification;
 class PagSelection;
 class PeerDevices;
@@ -45,6 +48,8 @@ public:
     void deactivationResult(Response response);
     void signOutResult(Response response);
     void signOutFailed();
+    // The agent answered the gateway preference; true when the answer was still awaited, i.e. not past its deadline.
+    bool endPreferenceWait();
 
 signals:
     void goHome();
@@ -63,6 +68,8 @@ signals:
     void getPeerList();
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
+    // The gateway preference went out and no answer came before its deadline.
+    void preferenceUnanswered();
 
 public slots:
     void backClicked();
@@ -83,9 +90,32 @@ public slots:
     void changeNotificationsIcon(bool notify);
     void goPeerListing();
 
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // One listing a sub-screen shows: the request that fetches it and the wait for its answer.
+    struct Listing
+    {
+        SubScreen page;
+        ListingScreen* screen;
+        void (Settings::*request)();
+        AnswerWait* wait;
+        // Open without its listing since the link dropped: asked for once when the link is back.
+        bool askWhenLinkReturns = false;
+    };
+
     void showSubScreen(int index);
-    void openListing(int index, void (Settings::*request)());
+    void openListing(int index);
+    Listing* listingOn(int page);
+    void askForListing(Listing& listing);
+    bool takesListingAnswer(int page);
+    void endWaitsForLostLink();
+    void askAgainForOpenListing();
+    void followWindowPages();
+    void showGatewayName(const QString& name);
+    void elideGatewayName();
     void setRow(QLabel* value, QLabel* caption, const QString& text);
     void showDefaultSections();
     void fillSessionRows(const AgentInfo& info, const AgentInfo* previous);
@@ -105,6 +135,8 @@ private:
     Notification* notification;
     PeerDevices* peerDevices;
     QString tryMeUrl;
+    // As the agent named it; the button shows it shortened to fit.
+    QString gatewayName;
     std::unique_ptr<Ui::Settings> ui;
     int userIdMethod = 0;
     bool signInMode = false;
@@ -113,4 +145,7 @@ private:
     std::optional<AgentInfo> lastInfo;
     AnswerWait signOutWait;
     AnswerWait deactivationWait;
+    std::array<Listing, 3> listings;
+    AnswerWait* preferenceWait;
+    QMetaObject::Connection windowPages;
 };

@@ -104,6 +104,7 @@ void SubScreenList::showInformation(const QString& text)
 
 void SubScreenList::showRows()
 {
+    infoLabel->clear();
     pages->setCurrentWidget(listView);
 }
 

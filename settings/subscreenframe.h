@@ -38,6 +38,20 @@ private:
     QLabel* titleLabel;
 };
 
+// What the settings page asks of a sub-screen that shows one listing of the agent's: the page sends the request and
+// holds the wait, the screen only shows what became of it.
+class ListingScreen
+{
+public:
+    // Rows gone, nothing shown: the state while the listing is awaited.
+    virtual void clearListing() = 0;
+    // Rows gone; one line in their place, such as why no listing came.
+    virtual void showInformation(const QString& text) = 0;
+
+protected:
+    ~ListingScreen() = default;
+};
+
 // Rows of one listing. A listing replaces all rows at once, so the view lays them out once per answer.
 class RowListModelBase : public QAbstractListModel
 {

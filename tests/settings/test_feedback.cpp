@@ -1,7 +1,9 @@
+#include "app/answerwait.h"
 #include "app/modaldialog.h"
 #include "app/startup.h"
 #include "settings/feedback.h"
 #include "tests/settings/subscreentestkit.h"
+#include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
 #include <QApplication>
@@ -214,26 +216,76 @@ private slots:
         QCOMPARE(status(screen), QStringLiteral("submitting feedback..."));
     }
 
-    void backAndClearEmptyTheForm()
+    // Clearing empties the form; leaving it by Back or Escape keeps the draft for the next visit.
+    void clearEmptiesTheFormLeavingKeepsIt_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("clear") << "clear" << true;
+        QTest::newRow("back") << "back" << false;
+        QTest::newRow("escape in the subject") << "escape in subject" << false;
+        QTest::newRow("escape in the message") << "escape in message" << false;
+    }
+    void clearEmptiesTheFormLeavingKeepsIt()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, cleared);
+        AgentLink agent;
+        Feedback screen;
+        showAsInSettings(&screen);
+        QSignalSpy settings(&screen, &Feedback::goSettings);
+        QSignalSpy spinner(&screen, &Feedback::stopSpinner);
+        subject(screen)->setText(QStringLiteral("Subject"));
+        message(screen)->setPlainText(QStringLiteral("Message"));
+        child<QLabel>(&screen, "statusMessage")->setText(QStringLiteral("status"));
+
+        if (action == QLatin1String("clear"))
+            screen.clearFeedback();
+        else if (action == QLatin1String("back"))
+            child<QPushButton>(&screen, "backButton")->click();
+        else if (action == QLatin1String("escape in subject"))
+            QTest::keyClick(subject(screen), Qt::Key_Escape);
+        else
+            QTest::keyClick(message(screen), Qt::Key_Escape);
+
+        QCOMPARE(subject(screen)->text(), cleared ? QString() : QStringLiteral("Subject"));
+        QCOMPARE(message(screen)->toPlainText(), cleared ? QString() : QStringLiteral("Message"));
+        QCOMPARE(labelText(&screen, "messageWordCount"),
+                 cleared ? QStringLiteral("[0/1500]") : QStringLiteral("[7/1500]"));
+        QVERIFY(status(screen).isEmpty());
+        QCOMPARE(settings.size(), cleared ? 0 : 1);
+        QCOMPARE(spinner.size(), cleared ? 0 : 1);
+        QVERIFY(agent.nextRequest().isEmpty());
+    }
+
+    // Back while a submission waits: Submit is there again, the draft too, and a later answer finds nobody waiting.
+    void backWhileSubmittingGivesSubmitBack()
     {
         AgentLink agent;
         Feedback screen;
-        QSignalSpy settings(&screen, &Feedback::goSettings);
-        QSignalSpy spinner(&screen, &Feedback::stopSpinner);
-        for (int pass = 0; pass < 2; ++pass) {
-            subject(screen)->setText(QStringLiteral("Subject"));
-            message(screen)->setPlainText(QStringLiteral("Message"));
-            child<QLabel>(&screen, "statusMessage")->setText(QStringLiteral("status"));
-            if (pass == 0)
-                screen.clearFeedback();
-            else
-                child<QPushButton>(&screen, "backButton")->click();
-            QVERIFY(subject(screen)->text().isEmpty() && message(screen)->toPlainText().isEmpty());
-            QVERIFY(status(screen).isEmpty());
-            QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[0/1500]"));
-        }
-        QCOMPARE(settings.size(), 1);
-        QCOMPARE(spinner.size(), 1);
+        subject(screen)->setText(QStringLiteral("Subject"));
+        submitButton(screen)->click();
+        QVERIFY(screen.isWaiting() && !submitButton(screen)->isEnabled());
+        child<QPushButton>(&screen, "backButton")->click();
+        QVERIFY(!screen.isWaiting());
+        QVERIFY(submitButton(screen)->isEnabled());
+        QVERIFY(status(screen).isEmpty());
+        QCOMPARE(subject(screen)->text(), QStringLiteral("Subject"));
+    }
+
+    // Past the deadline the form says so and gives Submit back; nothing is sent again.
+    void silencePastTheDeadline()
+    {
+        AgentLink agent;
+        Feedback screen;
+        subject(screen)->setText(QStringLiteral("Subject"));
+        submitButton(screen)->click();
+        QCOMPARE(agent.nextRequest(), feedbackLine("Subject", ""));
+        QCOMPARE(fireTimers(&screen, QStringLiteral("answerDeadline")), 1);
+        QCOMPARE(status(screen), AnswerWait::silenceText());
+        QVERIFY(submitButton(screen)->isEnabled());
+        QVERIFY(!screen.isWaiting());
+        QCOMPARE(subject(screen)->text(), QStringLiteral("Subject"));
         QVERIFY(agent.nextRequest().isEmpty());
     }
 

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 #include "settings/peerdevices.h"
 #include "tests/settings/subscreentestkit.h"
+#include "tests/support/mainwindowharness.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -75,6 +76,45 @@ private slots:
         // Nothing of the longer list is left to copy.
         screen.copyButtonClicked(2);
         QCOMPARE(clipboard(), QStringLiteral("10.0.1.1"));
+    }
+
+    // A copy is confirmed in its row for a while; a peer without an address has nothing to copy or confirm.
+    void copyIsConfirmedInItsRow_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("copied"); // empty: the clipboard keeps what it held
+        QTest::newRow("address") << " 10.0.0.9 "
+                                 << "10.0.0.9";
+        QTest::newRow("no address") << ""
+                                    << "";
+        QTest::newRow("blanks only") << "   "
+                                     << "";
+    }
+    void copyIsConfirmedInItsRow()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, copied);
+        PeerDevices screen;
+        showAsInSettings(&screen);
+        screen.listPeers(peers({{"a", "A", "10.0.0.1"}, {"b", "B", address}}), QString());
+        QListView* view = peerList(screen);
+
+        clickCopy(screen, 1);
+
+        QCOMPARE(clipboard(), copied.isEmpty() ? QStringLiteral("before") : copied);
+        const QString confirmation = copied.isEmpty() ? QString() : QStringLiteral("Copied");
+        QCOMPARE(rowTexts(view, PeerDevices::CopyConfirmationRole), QStringList({QString(), confirmation}));
+        QTimer* shown = directTimer(&screen, "copyConfirmationTimer");
+        QCOMPARE(shown != nullptr, !copied.isEmpty());
+        if (!shown)
+            return;
+        QCOMPARE(shown->interval(), PeerDevices::copyConfirmationMs);
+        // Copying another row moves the confirmation there, on a timer of its own.
+        clickCopy(screen, 0);
+        QCOMPARE(rowTexts(view, PeerDevices::CopyConfirmationRole), QStringList({QStringLiteral("Copied"), QString()}));
+        QCOMPARE(fireTimers(&screen, QStringLiteral("copyConfirmationTimer")), 1);
+        QCOMPARE(rowTexts(view, PeerDevices::CopyConfirmationRole), QStringList({QString(), QString()}));
+        QCOMPARE(rowTexts(view, PeerDevices::AddressRole), QStringList({"10.0.0.1", copied}));
     }
 
     void informationInsteadOfPeers_data()

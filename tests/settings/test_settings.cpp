@@ -3,9 +3,11 @@
 #include "tests/support/metatypes.h"
 
 #include <QDesktopServices>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <functional>
 
 using Edit = std::function<void(AgentInfo&)>;
@@ -555,6 +557,64 @@ private slots:
         }
     }
 
+    // A gateway name of any length stays on one line inside the page, shortened in the middle, whole in its tip;
+    // the other values the agent names wrap within their rows, so none of them widens the page either.
+    void agentValuesNeverWidenThePage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("elided");
+        QTest::addColumn<QString>("others"); // every other value the agent names, empty: the usual ones
+        const QString longWord = QString(90, QLatin1Char('y'));
+        QTest::newRow("short") << "Frankfurt 1" << false << QString();
+        QTest::newRow("long") << QStringLiteral("gateway-") + QString(120, QLatin1Char('x')) + QStringLiteral("-end")
+                              << true << QString();
+        QTest::newRow("long with blanks and markup")
+            << QStringLiteral("<b>Access</b>  ") + QString(40, QLatin1Char('w')) + QStringLiteral(" Gateway & Co")
+            << true << QString();
+        QTest::newRow("every value long") << QString(120, QLatin1Char('x')) << true << longWord;
+    }
+    void agentValuesNeverWidenThePage()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, elided);
+        QFETCH(QString, others);
+        SettingsPage p;
+        p.page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.page.get()));
+        AgentInfo info = connectedUser();
+        info.secconn.pagName = name;
+        if (!others.isEmpty()) {
+            info.devName = others;
+            info.email = others + QStringLiteral("@acme.example");
+            for (QString* value :
+                 {&info.secconn.intfName, &info.secconn.publicIp, &info.secconn.pagIp, &info.secconn.tunnelIp})
+                *value = others;
+        }
+        p.update(info);
+        QCoreApplication::processEvents();
+
+        auto* area = p.child<QScrollArea>("scrollArea");
+        QPushButton* shown = p.button("pagName");
+        QVERIFY(area->widget()->width() <= area->viewport()->width());
+        // The wrapped rows are all there, within the page too.
+        for (const char* row : {"wan", "externalIP", "pagIP", "assignedIP", "deviceName", "userEmail"}) {
+            const QLabel* value = p.child<QLabel>(row);
+            QVERIFY2(value->isVisible(), row);
+            QVERIFY2(value->mapTo(area->widget(), value->rect().topRight()).x() < area->viewport()->width(), row);
+        }
+        QVERIFY(shown->geometry().right() < p.button("pagButton")->geometry().left());
+        const QString text = shown->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+        QCOMPARE(text.contains(QChar(0x2026)), elided);
+        if (!elided)
+            QCOMPARE(text, name);
+        QVERIFY2(shown->fontMetrics().horizontalAdvance(text) <= shown->contentsRect().width(), qPrintable(text));
+        QCOMPARE(shown->accessibleName(), name);
+        // The tip shows the name as it is, blanks and markup characters included.
+        QTextDocument tip;
+        tip.setHtml(shown->toolTip());
+        QCOMPARE(tip.toPlainText(), name);
+    }
+
     void linkDownHidesAgentSections()
     {
         SettingsPage p;
@@ -667,11 +727,13 @@ private slots:
         QTest::addColumn<QString>("ticket");
         QTest::addColumn<int>("startIndex");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("filed") << 0 << "VXA-10231" << 1 << true;
-        QTest::newRow("success without a ticket") << 0 << "" << 1 << false;
-        QTest::newRow("failed") << 13 << "VXA-10231" << 1 << false;
-        QTest::newRow("filed while elsewhere") << 0 << "VXA-10231" << 0 << false;
-        QTest::newRow("filed while on peers") << 0 << "VXA-10231" << 4 << false;
+        QTest::addColumn<bool>("heard");
+        QTest::newRow("filed") << 0 << "VXA-10231" << 1 << true << true;
+        QTest::newRow("success without a ticket") << 0 << "" << 1 << false << true;
+        QTest::newRow("failed") << 13 << "VXA-10231" << 1 << false << true;
+        // Nothing waits for it there: the form was left, and with it the wait.
+        QTest::newRow("filed while elsewhere") << 0 << "VXA-10231" << 0 << false << false;
+        QTest::newRow("filed while on peers") << 0 << "VXA-10231" << 4 << false << false;
     }
     void feedbackAnswerReturnsToListOnlyWhenFiled()
     {
@@ -679,6 +741,7 @@ private slots:
         QFETCH(QString, ticket);
         QFETCH(int, startIndex);
         QFETCH(bool, cleared);
+        QFETCH(bool, heard);
         SettingsPage p;
         Dialogs dialogs;
         auto* stack = p.child<QStackedWidget>("settingsStack");
@@ -691,6 +754,12 @@ private slots:
         response.code = code;
         response.ticketId = ticket;
         p.page->processFeedbackResponse(response);
+        if (!heard) {
+            QVERIFY(indexWhenForwarded.isEmpty());
+            QCOMPARE(stack->currentIndex(), startIndex);
+            QVERIFY(dialogs.seen.isEmpty());
+            return;
+        }
         // The feedback screen hears the outcome first, while it is still showing.
         QCOMPARE(indexWhenForwarded, QList<int>({startIndex, code}));
         QCOMPARE(clear.size(), cleared ? 1 : 0);
@@ -700,23 +769,52 @@ private slots:
         QCOMPARE(dialogs.seen.first().parent, stack->widget(Settings::FeedbackPage));
     }
 
-    void listAnswersAreForwarded()
+    // A listing answer reaches its screen while awaited or while that screen is in front, and only then.
+    void listAnswersReachOnlyTheirScreen_data()
     {
+        QTest::addColumn<QString>("opened"); // the button that opened a sub-screen, empty: none
+        QTest::addColumn<bool>("wentBack");
+        QTest::addColumn<QStringList>("forwarded");
+        QTest::newRow("gateways awaited") << "pagButton" << false << QStringList{"pags"};
+        QTest::newRow("findings awaited") << "notificationButton" << false << QStringList{"violations"};
+        QTest::newRow("peers awaited") << "peerListButton" << false << QStringList{"peers"};
+        QTest::newRow("gateways after going back") << "pagButton" << true << QStringList();
+        QTest::newRow("nothing opened") << "" << false << QStringList();
+    }
+    void listAnswersReachOnlyTheirScreen()
+    {
+        QFETCH(QString, opened);
+        QFETCH(bool, wentBack);
+        QFETCH(QStringList, forwarded);
         SettingsPage p;
-        QSignalSpy pags(p.page.get(), &Settings::listPags);
-        QSignalSpy violations(p.page.get(), &Settings::listViolations);
-        QSignalSpy peers(p.page.get(), &Settings::listPeers);
+        p.update(connectedUser());
+        QStringList heard;
+        QObject::connect(p.page.get(), &Settings::listPags, p.page.get(),
+                         [&](const Response& r, const PAG& preferred, const QString& error) {
+                             QCOMPARE(r.code, 7);
+                             QCOMPARE(preferred.id, QStringLiteral("fra-01"));
+                             QCOMPARE(error, QStringLiteral("e1"));
+                             heard << QStringLiteral("pags");
+                         });
+        QObject::connect(p.page.get(), &Settings::listViolations, p.page.get(),
+                         [&](const Response&, const QString& error) {
+                             QCOMPARE(error, QStringLiteral("e2"));
+                             heard << QStringLiteral("violations");
+                         });
+        QObject::connect(p.page.get(), &Settings::listPeers, p.page.get(), [&](const Response&, const QString& error) {
+            QCOMPARE(error, QStringLiteral("e3"));
+            heard << QStringLiteral("peers");
+        });
+        if (!opened.isEmpty())
+            p.button(qPrintable(opened))->click();
+        if (wentBack)
+            p.page->goSettings();
         Response response;
         response.code = 7;
         p.page->processPagsResponse(response, PAG{QStringLiteral("fra-01"), 1}, QStringLiteral("e1"));
         p.page->processViolationListResponse(response, QStringLiteral("e2"));
         p.page->processPeerListResponse(response, QStringLiteral("e3"));
-        QCOMPARE(pags.size(), 1);
-        QCOMPARE(pags.first().at(0).value<Response>().code, 7);
-        QCOMPARE(pags.first().at(1).value<PAG>().id, QStringLiteral("fra-01"));
-        QCOMPARE(pags.first().at(2).toString(), QStringLiteral("e1"));
-        QCOMPARE(violations.first().at(1).toString(), QStringLiteral("e2"));
-        QCOMPARE(peers.first().at(1).toString(), QStringLiteral("e3"));
+        QCOMPARE(heard, forwarded);
     }
 
     void notificationIconMarksFindings()

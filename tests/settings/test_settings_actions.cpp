@@ -5,6 +5,7 @@
 #include "tests/support/metatypes.h"
 
 #include <QAbstractItemView>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -393,13 +394,18 @@ private slots:
         QFETCH(QString, firstRow);
         ScopedBrandProfile dovrin(brandProfileNamed(QStringLiteral("dovrin")));
         MainWindowHarness h;
-        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@acme.example")},
-                                   {QStringLiteral("agentinfo.features.secconn.pag_selection_allowed"), true},
-                                   {QStringLiteral("agentinfo.features.secconn.peer_discovery_allowed"), true}}));
+        const QJsonObject snapshot =
+            agentMessage(0, {{QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@acme.example")},
+                             {QStringLiteral("agentinfo.features.secconn.pag_selection_allowed"), true},
+                             {QStringLiteral("agentinfo.features.secconn.peer_discovery_allowed"), true}});
+        h.deliver(snapshot);
         h.showPage(MainWindow::SettingsPage);
         h.window->findChild<QPushButton*>(button)->click();
         QCOMPARE(h.nextRequest(), request);
-        h.agent.send(answer + "\n");
+        // The answer carries the agent's state, as every message does, so the window stays where it is.
+        QJsonObject message = QJsonDocument::fromJson(answer).object();
+        message.insert(QStringLiteral("agentinfo"), snapshot.value(QStringLiteral("agentinfo")));
+        h.agent.send(QJsonDocument(message).toJson(QJsonDocument::Compact) + "\n");
         auto* view = h.window->findChild<QAbstractItemView*>(list);
         QVERIFY(view);
         QTRY_COMPARE(view->model()->rowCount(), 1);
