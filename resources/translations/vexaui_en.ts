@@ -124,6 +124,13 @@
     </message>
 </context>
 <context>
+    <name>AnswerWait</name>
+    <message>
+        <source>The application service did not answer. Please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
@@ -763,6 +770,10 @@
         <source>No Gateways available</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -780,6 +791,10 @@
     </message>
     <message>
         <source>Press Return to copy the address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

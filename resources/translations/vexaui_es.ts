@@ -124,6 +124,13 @@
     </message>
 </context>
 <context>
+    <name>AnswerWait</name>
+    <message>
+        <source>The application service did not answer. Please try again.</source>
+        <translation>El servicio de la aplicación no respondió. Inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
@@ -763,6 +770,10 @@
         <source>No Gateways available</source>
         <translation>No hay puertas de enlace disponibles</translation>
     </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>No se puede conectar con el servicio de la aplicación</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -781,6 +792,10 @@
     <message>
         <source>Press Return to copy the address</source>
         <translation>Pulse Intro para copiar la dirección</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
     </message>
 </context>
 <context>

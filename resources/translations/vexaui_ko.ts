@@ -124,6 +124,13 @@
     </message>
 </context>
 <context>
+    <name>AnswerWait</name>
+    <message>
+        <source>The application service did not answer. Please try again.</source>
+        <translation>애플리케이션 서비스가 응답하지 않았습니다. 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
@@ -763,6 +770,10 @@
         <source>No Gateways available</source>
         <translation>사용 가능한 게이트웨이가 없습니다</translation>
     </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -781,6 +792,10 @@
     <message>
         <source>Press Return to copy the address</source>
         <translation>주소를 복사하려면 Return 키를 누르세요</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>복사됨</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,13 @@
     </message>
 </context>
 <context>
+    <name>AnswerWait</name>
+    <message>
+        <source>The application service did not answer. Please try again.</source>
+        <translation>O serviço do aplicativo não respondeu. Tente novamente.</translation>
+    </message>
+</context>
+<context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
@@ -763,6 +770,10 @@
         <source>No Gateways available</source>
         <translation>Nenhum gateway disponível</translation>
     </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Não é possível conectar ao serviço do aplicativo</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -781,6 +792,10 @@
     <message>
         <source>Press Return to copy the address</source>
         <translation>Pressione Enter para copiar o endereço</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,13 @@
     </message>
 </context>
 <context>
+    <name>AnswerWait</name>
+    <message>
+        <source>The application service did not answer. Please try again.</source>
+        <translation>Uygulama hizmeti yanıt vermedi. Lütfen tekrar deneyin.</translation>
+    </message>
+</context>
+<context>
     <name>AuthEmail</name>
     <message>
         <source>Form</source>
@@ -763,6 +770,10 @@
         <source>No Gateways available</source>
         <translation>Kullanılabilir ağ geçidi yok</translation>
     </message>
+    <message>
+        <source>Unable to connect with application service</source>
+        <translation>Uygulama hizmetine bağlanılamıyor</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -781,6 +792,10 @@
     <message>
         <source>Press Return to copy the address</source>
         <translation>Adresi kopyalamak için Enter tuşuna basın</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopyalandı</translation>
     </message>
 </context>
 <context>
