@@ -16,6 +16,7 @@ class MainWindow;
 }
 class Activate;
 class ActivationPending;
+enum class AnswerClaim;
 class AuthEmail;
 class ServiceCode;
 class Settings;
@@ -112,6 +113,7 @@ private:
     void applySnapshot(AgentInfo& info);
     void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
     void dispatchActivationResult(const Response& response, const AgentInfo& info);
+    AnswerClaim takeActivationAnswer();
     void refuseActivation(ResponseType code);
     void retryHeldCodeLater();
     void retryHeldCode();
