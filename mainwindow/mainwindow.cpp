@@ -232,9 +232,12 @@ void MainWindow::signOut()
 // The activation page comes back as the user left it: only an accepted activation clears what they typed.
 void MainWindow::setActivationScreen()
 {
-    if (brand().isServiceIdEdition())
+    int page = ActivatePage;
+    if (brand().isServiceIdEdition()) {
         emit qrScreenSwitched();
-    showPage(brand().isServiceIdEdition() ? ServiceCodePage : ActivatePage);
+        page = ServiceCodePage;
+    }
+    showPage(page);
 }
 
 void MainWindow::setActivatedScreen()

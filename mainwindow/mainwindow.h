@@ -16,11 +16,11 @@ class MainWindow;
 }
 class Activate;
 class ActivationPending;
-enum class AnswerClaim;
 class AuthEmail;
 class ServiceCode;
 class Settings;
 class WaitingSpinnerWidget;
+enum class AnswerClaim;
 
 // The one window: the stack of screens, navigation by the user and by the agent's activation state, the Secure
 // Access toggle and status line, the tray icon and the restart prompt. Every agent message passes through here; that

@@ -13,6 +13,7 @@
 #include "tests/support/metatypes.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <functional>
 
 // Every request the user waits for on the enrollment screens ends: with its answer, with the link to the agent, or
@@ -98,17 +99,12 @@ QJsonObject signInMessage(int type, int code = Success)
     return agentMessage(type, {{userEmail, QString()}, {userIdMethod, 1}, {responseType, code}});
 }
 
-void typeInto(QLineEdit* input, const QString& text)
-{
-    QTest::keyClicks(input, text);
-}
-
 // The email page with an address typed, as the agent's request to sign in leaves it.
 void reachEmailPage(MainWindowHarness& h)
 {
     h.deliver(signInMessage(0));
     QCOMPARE(h.page(), int(Page::EmailPage));
-    typeInto(field(emailPageOf(h), "mailInput"), QStringLiteral("ann@acme.example"));
+    QTest::keyClicks(field(emailPageOf(h), "mailInput"), QStringLiteral("ann@acme.example"));
 }
 
 // The OTP page of the sign-in, with an OTP typed.
@@ -119,7 +115,7 @@ void reachOtpPage(MainWindowHarness& h)
     h.deliver(signInMessage(4, OtpSent));
     auto* otp = screenOf<OtpScreen>(h);
     QVERIFY(otp->isVisibleTo(h.window.get()));
-    typeInto(field(otp, "otpInput"), QStringLiteral("246810"));
+    QTest::keyClicks(field(otp, "otpInput"), QStringLiteral("246810"));
 }
 
 void reachActivationPage(MainWindowHarness& h)
@@ -127,8 +123,8 @@ void reachActivationPage(MainWindowHarness& h)
     h.deliver(agentMessage(0, {{activationState, 0}}));
     QCOMPARE(h.page(), int(Page::ActivatePage));
     auto* screen = screenOf<Activate>(h);
-    typeInto(field(screen, "codeInput"), QStringLiteral("ACME-4F7K"));
-    typeInto(field(screen, "friendlyName"), QStringLiteral("reception-pc"));
+    QTest::keyClicks(field(screen, "codeInput"), QStringLiteral("ACME-4F7K"));
+    QTest::keyClicks(field(screen, "friendlyName"), QStringLiteral("reception-pc"));
     child<QCheckBox>(screen, "eulaCheckBox")->setChecked(true);
 }
 
@@ -349,6 +345,30 @@ private slots:
         QCOMPARE(linesWith(pendingRequests(h), c.requestKey), 1);
     }
 
+    // The window's own look at a pending approval, five minutes on, is no wait of the user's: no spinner, no deadline,
+    // and nothing written to a dropped link.
+    void approvalRecheckIsNotAUserWait()
+    {
+        ScopedBrandProfile brand(brandWith("dovrin", ActivationType::ActivationCode));
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        h.deliver(agentMessage(1, {{activationState, 2}, {responseType, int(AdminApprovalPending)}}));
+        QCOMPARE(h.page(), int(Page::PendingPage));
+        pendingRequests(h);
+
+        QCOMPARE(fireTimers(h.window.get(), QStringLiteral("approvalRecheckTimer")), 1);
+        QCOMPARE(pendingRequests(h), QList<QByteArray>{QByteArray(R"({"type":3})"
+                                                                  "\n")});
+        QVERIFY(!spinnerTurns(h));
+        for (const QTimer* deadline : h.window->findChildren<QTimer*>(QStringLiteral("answerDeadline")))
+            QVERIFY(!deadline->isActive());
+
+        h.deliver(agentMessage(1, {{activationState, 2}, {responseType, int(AdminApprovalPending)}}));
+        h.drop();
+        fireTimers(h.window.get(), QStringLiteral("approvalRecheckTimer"));
+        QVERIFY(pendingRequests(h).isEmpty());
+    }
+
     void typedFieldsStay_data()
     {
         QTest::addColumn<QString>("method");
@@ -412,13 +432,13 @@ private slots:
         } else if (method == QLatin1String("email enrollment")) {
             h.deliver(snapshot(0));
             auto* activate = screenOf<Activate>(h);
-            typeInto(field(activate, "codeInput"), QStringLiteral("ann@acme.example"));
-            typeInto(field(activate, "friendlyName"), QStringLiteral("desk"));
+            QTest::keyClicks(field(activate, "codeInput"), QStringLiteral("ann@acme.example"));
+            QTest::keyClicks(field(activate, "friendlyName"), QStringLiteral("desk"));
             child<QCheckBox>(activate, "eulaCheckBox")->setChecked(true);
             child<QPushButton>(activate, "activateButton")->click();
             h.deliver(snapshot(1, {{responseType, int(OtpSent)}}));
             otpOrQrPage = screenOf<OtpScreen>(h);
-            typeInto(field(otpOrQrPage, "otpInput"), QStringLiteral("246810"));
+            QTest::keyClicks(field(otpOrQrPage, "otpInput"), QStringLiteral("246810"));
             fields = {field(activate, "codeInput"), field(activate, "friendlyName"), field(otpOrQrPage, "otpInput")};
         } else if (signIn) {
             reachOtpPage(h);
@@ -427,7 +447,7 @@ private slots:
         } else {
             h.deliver(snapshot(0));
             auto* serviceCode = screenOf<ServiceCode>(h);
-            typeInto(field(serviceCode, "serviceCodeInput"), QStringLiteral("svc-204"));
+            QTest::keyClicks(field(serviceCode, "serviceCodeInput"), QStringLiteral("svc-204"));
             QTest::keyClick(field(serviceCode, "serviceCodeInput"), Qt::Key_Return);
             h.deliver(snapshot(13, {{qrCode, "QR-HELD"}}));
             otpOrQrPage = screenOf<QRCodeScreen>(h);
