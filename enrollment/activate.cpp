@@ -54,7 +54,8 @@ void openBrandLink(const QUrl& url)
 
 } // namespace
 
-Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Activate>())
+Activate::Activate(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::Activate>()), activationAnswer(new AwaitedAnswer(this))
 {
     ui->setupUi(this);
 
@@ -83,6 +84,7 @@ Activate::Activate(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::A
     connect(ui->eulaButton, &QPushButton::clicked, this, &Activate::openEula);
     connect(ui->activateButton, &QPushButton::clicked, this, &Activate::onActivateAccountRequest);
     connect(this, &Activate::activate, vexaintf::instance(), &vexaintf::activate);
+    connect(activationAnswer, &AwaitedAnswer::expired, this, &Activate::answerMissed);
 }
 
 Activate::~Activate() = default;
@@ -95,6 +97,8 @@ QString Activate::refusalText(ResponseType code)
 
 void Activate::showNotice(const QString& text)
 {
+    // A text shown before must not take its clearing timer along with this one.
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusMessage->setText(text);
 }
 
@@ -107,15 +111,35 @@ void Activate::setStatusText(const QString& text, int seconds)
 
 void Activate::showAgentUnavailable()
 {
-    // A text shown before the drop must not take its clearing timer along with the link's text.
-    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
-    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    // No answer comes over a dropped link: the fields are the user's again, as they typed them.
+    activationAnswer->abandon();
+    activateButton();
+    showNotice(tr("Unable to connect with application service"));
 }
 
 void Activate::clearAgentUnavailable()
 {
     if (ui->statusMessage->text() == tr("Unable to connect with application service"))
         ui->statusMessage->clear();
+}
+
+AnswerClaim Activate::takeActivationAnswer()
+{
+    const AnswerClaim claim = activationAnswer->arrive(this);
+    if (claim == AnswerClaim::Wanted) {
+        dropSilenceNotice(ui->statusMessage);
+        activateButton();
+    }
+    return claim;
+}
+
+void Activate::answerMissed()
+{
+    // Only a spinner over this screen is this wait's; leaving the screen has ended that one already.
+    if (isFrontScreen(this))
+        emit stopSpinner();
+    activateButton();
+    showNotice(AnswerWait::silenceText());
 }
 
 void Activate::activationError(ResponseType code)
@@ -148,6 +172,7 @@ void Activate::onActivateAccountRequest()
         return;
     }
     clearAgentUnavailable();
+    dropSilenceNotice(ui->statusMessage);
     // Enter in the code field lands here without the button, so the licence agreement is checked here too.
     if (ui->codeInput->text().isEmpty() || !ui->eulaCheckBox->isChecked() || !sendsRequests())
         return;
@@ -158,6 +183,7 @@ void Activate::onActivateAccountRequest()
         emit sendtoOtpScreen(request);
     emit startSpinner(this, true);
     ui->activateButton->setEnabled(false);
+    activationAnswer->start();
 }
 
 void Activate::activateButton()

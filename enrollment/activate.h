@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "enrollment/awaitedanswer.h"
 
 #include <QWidget>
 #include <memory>
@@ -26,6 +27,9 @@ public:
     void showNotice(const QString& text);
     void showAgentUnavailable();
     void clearAgentUnavailable();
+    // The agent answered an activation: the wait for it is over, and the claim says whether the answer is still
+    // wanted here.
+    AnswerClaim takeActivationAnswer();
 
 signals:
     void startSpinner(QWidget* parent, bool disableParent);
@@ -47,8 +51,10 @@ private slots:
 
 private:
     ActivationReq buildRequest() const;
+    void answerMissed();
 
     static constexpr int maxInputLength = 100;
 
     std::unique_ptr<Ui::Activate> ui;
+    AwaitedAnswer* activationAnswer;
 };

@@ -12,7 +12,8 @@ constexpr int approvalPendingMs = 5000;
 constexpr int verificationFailedMs = 6000;
 } // namespace
 
-ActivationPending::ActivationPending(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>())
+ActivationPending::ActivationPending(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>()), statusAnswer(new AwaitedAnswer(this))
 {
     ui->setupUi(this);
 
@@ -30,20 +31,49 @@ ActivationPending::ActivationPending(QWidget* parent) : QWidget(parent), ui(std:
     connect(ui->settingsIco, &QPushButton::clicked, this, &ActivationPending::settingsClicked);
     connect(ui->settingsNav, &QPushButton::clicked, this, &ActivationPending::settingsClicked);
     connect(this, &ActivationPending::verifyActivationStatus, vexaintf::instance(), &vexaintf::verifyActivationStatus);
+    connect(statusAnswer, &AwaitedAnswer::expired, this, &ActivationPending::answerMissed);
 }
 
 ActivationPending::~ActivationPending() = default;
 
 void ActivationPending::requestActivationStatus()
 {
-    emit verifyActivationStatus();
+    // A question written to a dropped link is lost; the window asks again when the link comes back.
+    if (vexaintf::instance()->isConnected())
+        emit verifyActivationStatus();
 }
 
 void ActivationPending::showAgentUnavailable()
 {
-    // A text shown before the drop must not take its clearing timer along with the link's text.
+    // No answer comes over a dropped link: the user may ask again once it is back.
+    statusAnswer->abandon();
+    ui->activationStatusButton->setEnabled(true);
+    showLasting(tr("Unable to connect with application service"));
+}
+
+AnswerClaim ActivationPending::takeStatusAnswer()
+{
+    const AnswerClaim claim = statusAnswer->arrive(this);
+    if (claim == AnswerClaim::Wanted)
+        dropSilenceNotice(ui->statusMessage);
+    ui->activationStatusButton->setEnabled(true);
+    return claim;
+}
+
+void ActivationPending::answerMissed()
+{
+    // Only a spinner over this screen is this wait's; leaving the screen has ended that one already.
+    if (isFrontScreen(this))
+        emit stopSpinner();
+    ui->activationStatusButton->setEnabled(true);
+    showLasting(AnswerWait::silenceText());
+}
+
+void ActivationPending::showLasting(const QString& text)
+{
+    // A text shown before must not take its clearing timer along with this one.
     cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
-    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->setText(text);
 }
 
 void ActivationPending::clearAgentUnavailable()
@@ -77,6 +107,9 @@ void ActivationPending::checkActivationStatusClicked()
     }
     emit verifyActivationStatus();
     ui->statusMessage->clear();
+    emit startSpinner(this, true);
+    ui->activationStatusButton->setEnabled(false);
+    statusAnswer->start();
 }
 
 void ActivationPending::resendButtonClicked() {}

@@ -20,7 +20,7 @@ constexpr int otpPage = 1;
 
 AuthEmail::AuthEmail(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::AuthEmail>()), otpScreen(new OtpScreen),
-      attemptBlockedTimer(new QTimer(this))
+      attemptBlockedTimer(new QTimer(this)), registrationAnswer(new AwaitedAnswer(this))
 {
     ui->setupUi(this);
     ui->stackedWidget->addWidget(otpScreen);
@@ -56,12 +56,16 @@ AuthEmail::AuthEmail(QWidget* parent)
     connect(otpScreen, &OtpScreen::startSpinner, this, &AuthEmail::startSpinner);
     connect(otpScreen, &OtpScreen::stopSpinner, this, &AuthEmail::stopSpinner);
     connect(otpScreen, &OtpScreen::goActivation, this, &AuthEmail::goActivation);
+    connect(registrationAnswer, &AwaitedAnswer::expired, this, &AuthEmail::registrationMissed);
 }
 
 AuthEmail::~AuthEmail() = default;
 
 void AuthEmail::showAgentUnavailable()
 {
+    // No answer comes over a dropped link: the address stays as typed, to be sent once the link is back.
+    registrationAnswer->abandon();
+    enableNextButton(ui->mailInput->text());
     ui->statusMessage->setText(tr("Unable to connect with application service"));
     otpScreen->showAgentUnavailable();
 }
@@ -73,8 +77,32 @@ void AuthEmail::clearAgentUnavailable()
     otpScreen->clearAgentUnavailable();
 }
 
+AnswerClaim AuthEmail::takeUserAnswer()
+{
+    const AnswerClaim registration = registrationAnswer->arrive(ui->authEmail);
+    if (brand().usesEmailEnrollment())
+        return registration;
+    return strongestClaim({registration, otpScreen->takeAnswer()});
+}
+
+AnswerClaim AuthEmail::takeActivationAnswer()
+{
+    return brand().usesEmailEnrollment() ? otpScreen->takeAnswer() : AnswerClaim::Unasked;
+}
+
+void AuthEmail::registrationMissed()
+{
+    // Only a spinner over this screen is this wait's; leaving the screen has ended that one already.
+    if (isFrontScreen(this))
+        emit stopSpinner();
+    enableNextButton(ui->mailInput->text());
+    ui->statusMessage->setText(AnswerWait::silenceText());
+}
+
 void AuthEmail::processUserAuthResponse(Response response)
 {
+    registrationAnswer->settle();
+    dropSilenceNotice(ui->statusMessage);
     // The resend wait is the answer's own next attempt; how long attempts stay blocked is the agent's one block time,
     // the same member the OTP page reads, whichever request was answered.
     const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
@@ -173,6 +201,7 @@ void AuthEmail::nextButtonClicked()
         return;
     }
     clearAgentUnavailable();
+    dropSilenceNotice(ui->statusMessage);
     // Enter in the address field lands here as well; a disabled Next means a block is counting down or an answer is
     // still awaited, and neither may be bypassed from the keyboard.
     if (ui->mailInput->text().isEmpty() || !ui->emailAuthButton->isEnabled())
@@ -184,6 +213,7 @@ void AuthEmail::nextButtonClicked()
     emit sendMailID(mailId);
     emit userregister(mailId);
     ui->emailAuthButton->setEnabled(false);
+    registrationAnswer->start();
 }
 
 void AuthEmail::goMainWin()
@@ -193,15 +223,17 @@ void AuthEmail::goMainWin()
 
 void AuthEmail::enableNextButton(QString text)
 {
-    ui->emailAuthButton->setEnabled(!text.isEmpty() && !attemptBlockedTimer->isActive());
+    ui->emailAuthButton->setEnabled(!text.isEmpty() && !attemptBlockedTimer->isActive() &&
+                                    !registrationAnswer->isWaiting());
 }
 
 void AuthEmail::goEmailScreen()
 {
     if (ui->stackedWidget->currentIndex() == emailPage)
         return;
-    ui->mailInput->clear();
-    ui->statusMessage->clear();
+    // Back keeps the address for another try; what the agent said about the last one goes, unless the link is down.
+    if (ui->statusMessage->text() != tr("Unable to connect with application service"))
+        ui->statusMessage->clear();
     showPage(emailPage);
 }
 

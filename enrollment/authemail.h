@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "enrollment/awaitedanswer.h"
 
 #include <QTime>
 #include <QWidget>
@@ -24,6 +25,10 @@ public:
 
     void showAgentUnavailable();
     void clearAgentUnavailable();
+    // The agent answered a user registration or OTP (message types 4 and 6), or in the email enrollment method an
+    // activation from the OTP page: the waits for it are over, and the claim says whether the answer is still wanted.
+    AnswerClaim takeUserAnswer();
+    AnswerClaim takeActivationAnswer();
 
 signals:
     void startSpinner(QWidget* parent, bool disableParent);
@@ -57,6 +62,7 @@ private slots:
 private:
     void startCountdown(qint64 seconds);
     void showPage(int index);
+    void registrationMissed();
 
     static constexpr int maxInputLength = 100;
 
@@ -64,4 +70,5 @@ private:
     OtpScreen* otpScreen;
     QTime attemptBlockedTime{0, 0};
     QTimer* attemptBlockedTimer;
+    AwaitedAnswer* registrationAnswer;
 };

@@ -26,7 +26,8 @@ OtpScreen::OtpScreen(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::OtpScreen>()),
       validityTimer(makeTickTimer(this, QStringLiteral("validityTimer"))),
       resendTimer(makeTickTimer(this, QStringLiteral("resendTimer"))),
-      attemptBlockedTimer(makeTickTimer(this, QStringLiteral("otpAttemptBlockedTimer")))
+      attemptBlockedTimer(makeTickTimer(this, QStringLiteral("otpAttemptBlockedTimer"))),
+      submitAnswer(new AwaitedAnswer(this)), resendAnswer(new AwaitedAnswer(this))
 {
     ui->setupUi(this);
 
@@ -59,6 +60,8 @@ OtpScreen::OtpScreen(QWidget* parent)
     connect(validityTimer, &QTimer::timeout, this, &OtpScreen::onValidityTimeOut);
     connect(resendTimer, &QTimer::timeout, this, &OtpScreen::onResendTimeOut);
     connect(attemptBlockedTimer, &QTimer::timeout, this, &OtpScreen::onAttemptBlockedTimeOut);
+    connect(submitAnswer, &AwaitedAnswer::expired, this, &OtpScreen::answerMissed);
+    connect(resendAnswer, &AwaitedAnswer::expired, this, &OtpScreen::answerMissed);
 }
 
 OtpScreen::~OtpScreen() = default;
@@ -70,6 +73,12 @@ void OtpScreen::setEmail(const QString& address)
 
 void OtpScreen::showAgentUnavailable()
 {
+    // No answer comes over a dropped link: the OTP stays as typed, to be sent once the link is back.
+    const bool submitted = submitAnswer->abandon();
+    if (resendAnswer->abandon() || submitted) {
+        enableSubmitButton(ui->otpInput->text());
+        offerResend();
+    }
     ui->statusMessage->setText(tr("Unable to connect with application service"));
 }
 
@@ -77,6 +86,40 @@ void OtpScreen::clearAgentUnavailable()
 {
     if (ui->statusMessage->text() == tr("Unable to connect with application service"))
         ui->statusMessage->clear();
+}
+
+AnswerClaim OtpScreen::takeAnswer()
+{
+    return strongestClaim({submitAnswer->arrive(this), resendAnswer->arrive(this)});
+}
+
+bool OtpScreen::waitingForAnswer() const
+{
+    return submitAnswer->isWaiting() || resendAnswer->isWaiting();
+}
+
+void OtpScreen::startWait(AwaitedAnswer* answer)
+{
+    emit startSpinner(this, false);
+    answer->start();
+    ui->submitButton->setEnabled(false);
+    ui->resendButton->setEnabled(false);
+}
+
+void OtpScreen::answerMissed()
+{
+    // Only a spinner over this screen is this wait's; leaving the screen has ended that one already.
+    if (isFrontScreen(this))
+        emit stopSpinner();
+    enableSubmitButton(ui->otpInput->text());
+    offerResend();
+    ui->statusMessage->setText(AnswerWait::silenceText());
+}
+
+// Resend is there unless attempts are blocked, a resend wait is counting down or a question is still open.
+void OtpScreen::offerResend()
+{
+    ui->resendButton->setEnabled(!blocked && !resendTimer->isActive() && !waitingForAnswer());
 }
 
 void OtpScreen::clearOtpScreen()
@@ -98,22 +141,28 @@ void OtpScreen::submitClicked()
         return;
     }
     clearAgentUnavailable();
+    dropSilenceNotice(ui->statusMessage);
+    // Enter lands here as well, past a disabled Submit. The OTP stays in the field until the agent accepts it, so a
+    // lost answer or a typing slip costs the user nothing.
     const QString otp = ui->otpInput->text();
-    if (!otp.isEmpty() && !blocked) {
+    if (!otp.isEmpty() && !blocked && !waitingForAnswer()) {
         if (brand().usesEmailEnrollment()) {
             storedRequest.otp = otp.trimmed().toInt();
             emit deviceActivate(storedRequest);
         } else {
             emit useractivate(email, otp.trimmed());
         }
-        emit startSpinner(this, false);
+        startWait(submitAnswer);
     }
-    ui->otpInput->clear();
     ui->submitButton->setEnabled(false);
 }
 
 void OtpScreen::processResponse(Response response)
 {
+    // Whichever question this answers, it is over.
+    submitAnswer->settle();
+    resendAnswer->settle();
+    dropSilenceNotice(ui->statusMessage);
     const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
     const qint64 validity = brand().usesEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
     const qint64 attemptsBlocked = response.userActNextAttempt;
@@ -141,10 +190,11 @@ void OtpScreen::processResponse(Response response)
         if (!attemptBlockedTimer->isActive())
             attemptBlockedTimer->start();
     } else {
-        // A resend wait that has just started keeps the button off until it runs out.
-        ui->resendButton->setEnabled(!resendTimer->isActive());
         blocked = false;
+        // A resend wait that has just started keeps the button off until it runs out.
+        offerResend();
     }
+    enableSubmitButton(ui->otpInput->text());
 
     switch (response.code) {
     case InvalidEmail:
@@ -168,6 +218,12 @@ void OtpScreen::processResponse(Response response)
     case UserAssociationFailure:
         ui->statusMessage->setText(tr("User Association Failure"));
         break;
+    case Activated:
+    case ActivationAccepted:
+    case AdminApprovalPending:
+        // The OTP was accepted: signed in, or the device enrolled or waiting for approval.
+        ui->otpInput->clear();
+        break;
     default:
         break;
     }
@@ -175,7 +231,7 @@ void OtpScreen::processResponse(Response response)
 
 void OtpScreen::enableSubmitButton(QString text)
 {
-    ui->submitButton->setEnabled(!text.isEmpty() && !blocked);
+    ui->submitButton->setEnabled(!text.isEmpty() && !blocked && !waitingForAnswer());
 }
 
 void OtpScreen::backButtonClicked()
@@ -213,6 +269,7 @@ void OtpScreen::resendButtonClicked()
         // The agent mails a new OTP only for a request that carries none; a submitted one would be checked instead.
         storedRequest.otp = -1;
         emit deviceActivate(storedRequest);
+        startWait(resendAnswer);
         return;
     }
     if (mailId.isEmpty()) {
@@ -221,6 +278,7 @@ void OtpScreen::resendButtonClicked()
     }
     ui->statusMessage->clear();
     emit userRegistration(mailId);
+    startWait(resendAnswer);
 }
 
 void OtpScreen::onValidityTimeOut()
@@ -238,7 +296,7 @@ void OtpScreen::onResendTimeOut()
 {
     if (resendTime == Countdown::zero) {
         resendTimer->stop();
-        ui->resendButton->setEnabled(true);
+        offerResend();
         ui->retryTimer->clear();
         return;
     }

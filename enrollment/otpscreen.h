@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "enrollment/awaitedanswer.h"
 
 #include <QTime>
 #include <QWidget>
@@ -25,6 +26,9 @@ public:
     void setEmail(const QString& address);
     void showAgentUnavailable();
     void clearAgentUnavailable();
+    // The agent answered an OTP or a resend: the wait for it is over, and the claim says whether the answer is still
+    // wanted here.
+    AnswerClaim takeAnswer();
 
 signals:
     void goMainWin();
@@ -54,6 +58,11 @@ private slots:
     void resendButtonClicked();
 
 private:
+    bool waitingForAnswer() const;
+    void startWait(AwaitedAnswer* answer);
+    void answerMissed();
+    void offerResend();
+
     static constexpr int maxInputLength = 50;
 
     std::unique_ptr<Ui::OtpScreen> ui;
@@ -67,4 +76,7 @@ private:
     QTimer* validityTimer;
     QTimer* resendTimer;
     QTimer* attemptBlockedTimer;
+    // One question at a time: answers carry no identity to tell a submitted OTP's from a resend's.
+    AwaitedAnswer* submitAnswer;
+    AwaitedAnswer* resendAnswer;
 };

@@ -7,7 +7,23 @@
 #include "enrollment/qrcodegenerator.h"
 #include "ui_qrcodescreen.h"
 
-QRCodeScreen::QRCodeScreen(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::QRCodeScreen>())
+namespace {
+
+// The activation request that goes with a code shown on this screen.
+ActivationReq activationRequest(const QRActivationReq& code)
+{
+    ActivationReq request;
+    request.actType = brand().activationType;
+    request.qrCode = code.qrCode;
+    request.serviceId = code.serviceId;
+    request.otp = 0;
+    return request;
+}
+
+} // namespace
+
+QRCodeScreen::QRCodeScreen(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::QRCodeScreen>()), activationAnswer(new AwaitedAnswer(this))
 {
     ui->setupUi(this);
 
@@ -31,6 +47,7 @@ QRCodeScreen::QRCodeScreen(QWidget* parent) : QWidget(parent), ui(std::make_uniq
     connect(ui->regenerateQRButton, &QPushButton::clicked, this, &QRCodeScreen::regenerateQRCode);
     connect(this, &QRCodeScreen::generateQR, vexaintf::instance(), &vexaintf::generateQR);
     connect(this, &QRCodeScreen::activate, vexaintf::instance(), &vexaintf::activate);
+    connect(activationAnswer, &AwaitedAnswer::expired, this, &QRCodeScreen::answerMissed);
 }
 
 QRCodeScreen::~QRCodeScreen() = default;
@@ -62,6 +79,7 @@ void QRCodeScreen::clearRefusal()
 
 void QRCodeScreen::showAgentUnavailable()
 {
+    activationAnswer->abandon();
     ui->statusMessage->setText(tr("Unable to connect with application service"));
     // A scan now would reach nobody, and the code may be gone when the agent is back: it is not left up to be
     // scanned. The code asked for on reconnection is drawn even if the agent hands out the same one.
@@ -86,14 +104,26 @@ QWidget* QRCodeScreen::codeArea() const
     return ui->qr;
 }
 
-ActivationReq QRCodeScreen::activationRequest(const QRActivationReq& code)
+void QRCodeScreen::sendActivation(const QRActivationReq& code)
 {
-    ActivationReq request;
-    request.actType = brand().activationType;
-    request.qrCode = code.qrCode;
-    request.serviceId = code.serviceId;
-    request.otp = 0;
-    return request;
+    dropSilenceNotice(ui->statusMessage);
+    emit activate(activationRequest(code));
+    activationAnswer->start();
+}
+
+AnswerClaim QRCodeScreen::takeActivationAnswer()
+{
+    const AnswerClaim claim = activationAnswer->arrive(this);
+    if (claim == AnswerClaim::Wanted)
+        dropSilenceNotice(ui->statusMessage);
+    return claim;
+}
+
+// The code stays up to be scanned, and no spinner stood for this wait: the text is all there is to end. Trying again
+// is the user's choice, with a new code.
+void QRCodeScreen::answerMissed()
+{
+    ui->statusMessage->setText(AnswerWait::silenceText());
 }
 
 void QRCodeScreen::regenerateQRCode()
@@ -123,5 +153,5 @@ void QRCodeScreen::showQRCode(QRActivationReq code)
     }
     ui->qr->setPixmap(QPixmap::fromImage(image));
     shownCode = code.qrCode;
-    emit activate(activationRequest(code));
+    sendActivation(code);
 }

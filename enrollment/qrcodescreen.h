@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "enrollment/awaitedanswer.h"
 
 #include <QWidget>
 #include <memory>
@@ -30,9 +31,11 @@ public:
     void clearAgentUnavailable();
     // Where the code is drawn, or the text that stands in for it.
     QWidget* codeArea() const;
-
-    // The activation request that goes with a code shown on this screen.
-    static ActivationReq activationRequest(const QRActivationReq& code);
+    // Asks the agent to activate with a code shown here, and waits for its answer.
+    void sendActivation(const QRActivationReq& code);
+    // The agent answered an activation: the wait for it is over, and the claim says whether the answer is still
+    // wanted here.
+    AnswerClaim takeActivationAnswer();
 
     static constexpr int qrImageSize = 258;
     static constexpr int qrBorder = 2;
@@ -49,9 +52,12 @@ public slots:
     void showQRCode(QRActivationReq code);
 
 private:
+    void answerMissed();
+
     std::unique_ptr<Ui::QRCodeScreen> ui;
     bool refused = false;
     QString refusalReason;
     bool awaitingCode = false;
     QString shownCode;
+    AwaitedAnswer* activationAnswer;
 };

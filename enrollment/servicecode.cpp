@@ -7,8 +7,6 @@
 #include "enrollment/qrcodescreen.h"
 #include "ui_servicecode.h"
 
-#include <QStackedWidget>
-
 namespace {
 constexpr int serviceIdPage = 0;
 constexpr int qrPage = 1;
@@ -36,12 +34,16 @@ ServiceCode::ServiceCode(QWidget* parent)
     connect(ui->serviceCodeInput, &QLineEdit::returnPressed, this, &ServiceCode::submitClicked);
     connect(qrScreen, &QRCodeScreen::backButtonClicked, this, &ServiceCode::switchToServiceCodeScreen);
     connect(this, &ServiceCode::showQR, qrScreen, &QRCodeScreen::showQRCode);
-    connect(this, &ServiceCode::activate, qrScreen, &QRCodeScreen::activate);
     connect(qrScreen, &QRCodeScreen::startSpinner, this, &ServiceCode::startSpinner);
     connect(qrScreen, &QRCodeScreen::stopSpinner, this, &ServiceCode::stopSpinner);
 }
 
 ServiceCode::~ServiceCode() = default;
+
+AnswerClaim ServiceCode::takeActivationAnswer()
+{
+    return qrScreen->takeActivationAnswer();
+}
 
 void ServiceCode::showQRCode(QString code)
 {
@@ -64,7 +66,7 @@ void ServiceCode::activateQR(QString code)
     // after a refusal the user decides when to try again.
     if (qrScreen->isRefused() || !QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
         return;
-    emit activate(QRCodeScreen::activationRequest({qrCode, serviceId}));
+    qrScreen->sendActivation({qrCode, serviceId});
 }
 
 void ServiceCode::agentConnectedNotification()
@@ -82,7 +84,7 @@ void ServiceCode::agentConnectedNotification()
 void ServiceCode::agentDisconnectedNotification()
 {
     qrScreen->showAgentUnavailable();
-    if (ui->stackedWidget->currentIndex() != qrPage || !inFrontOfWindow()) {
+    if (ui->stackedWidget->currentIndex() != qrPage || !isFrontScreen(this)) {
         emit startSpinner(this, true);
         return;
     }
@@ -122,14 +124,6 @@ void ServiceCode::submitClicked()
 void ServiceCode::switchToQRScreen()
 {
     showPage(qrPage);
-}
-
-// The window's screens are the pages of a stack. Whether the window itself is on the desktop does not matter: in the
-// splash's second and in the tray the screen in front is the one the user sees next.
-bool ServiceCode::inFrontOfWindow() const
-{
-    const auto* screens = qobject_cast<const QStackedWidget*>(parentWidget());
-    return !screens || screens->currentWidget() == this;
 }
 
 void ServiceCode::showPage(int index)

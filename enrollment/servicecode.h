@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "enrollment/awaitedanswer.h"
 
 #include <QWidget>
 #include <memory>
@@ -19,11 +20,14 @@ public:
     explicit ServiceCode(QWidget* parent = nullptr);
     ~ServiceCode() override;
 
+    // The agent answered an activation: the wait for it is over, and the claim says whether the answer is still
+    // wanted here.
+    AnswerClaim takeActivationAnswer();
+
 signals:
     void showQR(QRActivationReq code);
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
-    void activate(ActivationReq request);
 
 public slots:
     void showQRCode(QString code);
@@ -42,7 +46,6 @@ private slots:
 
 private:
     void showPage(int index);
-    bool inFrontOfWindow() const;
 
     static constexpr int maxInputLength = 50;
 

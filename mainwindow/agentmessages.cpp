@@ -207,7 +207,8 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         dispatchActivationResult(response, info);
         break;
     case 2:
-        if (code == AdminApprovalPending || code == VerificationRequestFailed) {
+        if (isTaken(pendingScreen->takeStatusAnswer()) &&
+            (code == AdminApprovalPending || code == VerificationRequestFailed)) {
             emit verifyActivationError(static_cast<ResponseType>(code));
             showPage(PendingPage);
         }
@@ -217,7 +218,9 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         break;
     case 4:
     case 6:
-        emit userAuthResponse(response);
+        if (isTaken(authEmailScreen->takeUserAnswer()))
+            emit userAuthResponse(response);
+        // Signed in, or the device is not enrolled: the state the agent reports, whoever asked.
         if (code == Activated)
             setActivatedScreen();
         else if (code == AgentNotActivated)
@@ -279,9 +282,20 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
     }
 }
 
+AnswerClaim MainWindow::takeActivationAnswer()
+{
+    if (brand().isServiceIdEdition())
+        return serviceCodeScreen->takeActivationAnswer();
+    // With the email method the OTP page asks too; both hear every answer, since none names its request.
+    return strongestClaim({activateScreen->takeActivationAnswer(), authEmailScreen->takeActivationAnswer()});
+}
+
+// An answer that came after its screen stopped waiting and the user has left that screen says nothing more there:
+// no refusal text and no page change. What the answer says about the device's state still counts.
 void MainWindow::dispatchActivationResult(const Response& response, const AgentInfo& info)
 {
-    if (brand().usesEmailEnrollment())
+    const bool taken = isTaken(takeActivationAnswer());
+    if (brand().usesEmailEnrollment() && taken)
         emit userAuthResponse(response);
 
     const auto code = static_cast<ResponseType>(response.code);
@@ -289,7 +303,8 @@ void MainWindow::dispatchActivationResult(const Response& response, const AgentI
     case InvalidName:
     case ConnectivityFailure:
         if (!brand().isServiceIdEdition()) {
-            refuseActivation(code);
+            if (taken)
+                refuseActivation(code);
             break;
         }
         // The service-ID edition retries these with the held code, as it does when asked to.
@@ -308,17 +323,21 @@ void MainWindow::dispatchActivationResult(const Response& response, const AgentI
     case DuplicateDeviceName:
     case ActivationNotAllowed:
     case MaxDevicesReached:
-        refuseActivation(code);
+        if (taken)
+            refuseActivation(code);
         break;
     case AdminApprovalPending:
+        // The window asks on its own account: no spinner, and no wait that could end in a text.
         startNamedSingleShot(this, approvalRecheckDelayMs, QStringLiteral("approvalRecheckTimer"),
-                             [this] { pendingScreen->checkActivationStatusClicked(); });
+                             [this] { pendingScreen->requestActivationStatus(); });
         emit verifyActivationError(code);
         showPage(PendingPage);
         break;
     case VerificationRequestFailed:
-        emit verifyActivationError(code);
-        showPage(PendingPage);
+        if (taken) {
+            emit verifyActivationError(code);
+            showPage(PendingPage);
+        }
         break;
     default:
         break;

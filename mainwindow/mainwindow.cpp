@@ -93,8 +93,12 @@ MainWindow::MainWindow(QWidget* parent)
     connect(authEmailScreen, &AuthEmail::startSpinner, this, &MainWindow::startSpinner);
     connect(settingsScreen, &Settings::startSpinner, this, &MainWindow::startSpinner);
     connect(serviceCodeScreen, &ServiceCode::startSpinner, this, &MainWindow::startSpinner);
+    connect(pendingScreen, &ActivationPending::startSpinner, this, &MainWindow::startSpinner);
+    connect(activateScreen, &Activate::stopSpinner, this, &MainWindow::stopSpinner);
     connect(authEmailScreen, &AuthEmail::stopSpinner, this, &MainWindow::stopSpinner);
     connect(settingsScreen, &Settings::stopSpinner, this, &MainWindow::stopSpinner);
+    connect(serviceCodeScreen, &ServiceCode::stopSpinner, this, &MainWindow::stopSpinner);
+    connect(pendingScreen, &ActivationPending::stopSpinner, this, &MainWindow::stopSpinner);
 
     trayIcon->setIcon(QIcon(brand().logoIconPath));
     trayIcon->setToolTip(brand().displayName);
@@ -230,14 +234,13 @@ void MainWindow::signOut()
     emit userDeregistration();
 }
 
+// The activation page comes back as the user left it: only an accepted activation clears what they typed.
 void MainWindow::setActivationScreen()
 {
     int page = ActivatePage;
     if (brand().isServiceIdEdition()) {
         emit qrScreenSwitched();
         page = ServiceCodePage;
-    } else {
-        activateScreen->clearActivationScreen();
     }
     showPage(page);
 }

@@ -20,6 +20,7 @@ class AuthEmail;
 class ServiceCode;
 class Settings;
 class WaitingSpinnerWidget;
+enum class AnswerClaim;
 
 // The one window: the stack of screens, navigation by the user and by the agent's activation state, the Secure
 // Access toggle and status line, the tray icon and the restart prompt. Every agent message passes through here; that
@@ -112,6 +113,7 @@ private:
     void applySnapshot(AgentInfo& info);
     void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
     void dispatchActivationResult(const Response& response, const AgentInfo& info);
+    AnswerClaim takeActivationAnswer();
     void refuseActivation(ResponseType code);
     void retryHeldCodeLater();
     void retryHeldCode();

@@ -272,14 +272,15 @@ private slots:
         QCOMPARE(home.size(), 1);
         QCOMPARE(stop.size(), 1);
 
-        // The OTP screen's way back clears the address it leaves behind.
+        // The OTP screen's way back keeps the address for another try.
         QTest::keyClicks(mailInput(screen), QStringLiteral("user@corp.example"));
         screen.processUserAuthResponse(responseWith(OtpSent));
         QCOMPARE(page(screen), 1);
         QTest::keyClicks(child<QLineEdit>(otp, "otpInput"), QStringLiteral("1234"));
         child<QPushButton>(otp, "backButton")->click();
         QCOMPARE(page(screen), 0);
-        QVERIFY(mailInput(screen)->text().isEmpty());
+        QCOMPARE(mailInput(screen)->text(), QStringLiteral("user@corp.example"));
+        QVERIFY(nextButton(screen)->isEnabled());
         QCOMPARE(stop.size(), 2);
 
         // A sign-in request starts over on the email page with an empty OTP screen.

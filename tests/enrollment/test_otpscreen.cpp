@@ -98,6 +98,18 @@ private slots:
         QCOMPARE(spinner.size(), 1);
         QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), &screen);
         QCOMPARE(spinner.at(0).at(1).toBool(), false);
+        QVERIFY(!submitButton(screen)->isEnabled());
+
+        // The OTP stays until the agent accepts it; until it answers, neither typing nor Enter sends it again.
+        QCOMPARE(otpInput(screen)->text(), typed);
+        QTest::keyClicks(otpInput(screen), QStringLiteral("4"));
+        QVERIFY(!submitButton(screen)->isEnabled());
+        QTest::keyClick(otpInput(screen), Qt::Key_Return);
+        QVERIFY(agent.nextRequest().isEmpty());
+        screen.processResponse(responseWith(InvalidOtp));
+        QCOMPARE(otpInput(screen)->text(), typed + QStringLiteral("4"));
+        QVERIFY(submitButton(screen)->isEnabled());
+        screen.processResponse(responseWith(activationType == ActivationType::Email ? ActivationAccepted : Activated));
         QVERIFY(otpInput(screen)->text().isEmpty());
         QVERIFY(!submitButton(screen)->isEnabled());
     }
@@ -119,7 +131,7 @@ private slots:
         QTest::keyClick(otpInput(screen), Qt::Key_Return);
         QVERIFY(agent.nextRequest().isEmpty());
         QCOMPARE(spinner.size(), 0);
-        QVERIFY(otpInput(screen)->text().isEmpty());
+        QCOMPARE(otpInput(screen)->text(), QStringLiteral("1234"));
     }
 
     void resend_data()
