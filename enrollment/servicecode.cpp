@@ -84,7 +84,11 @@ void ServiceCode::agentConnectedNotification()
 void ServiceCode::agentDisconnectedNotification()
 {
     qrScreen->showAgentUnavailable();
-    if (ui->stackedWidget->currentIndex() != qrPage || !isFrontScreen(this)) {
+    // Behind another screen there is nothing to cover, and the window has one spinner: taking it here would leave
+    // the screen in front without its own wait once the link is back.
+    if (!isFrontScreen(this))
+        return;
+    if (ui->stackedWidget->currentIndex() != qrPage) {
         emit startSpinner(this, true);
         return;
     }
