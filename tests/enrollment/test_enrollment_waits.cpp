@@ -186,6 +186,23 @@ WaitCase waitCase(const QString& request)
                 true,
                 Page::ActivatePage,
                 Page::SettingsPage};
+    if (request == QLatin1String("email activation"))
+        return {brandProfileNamed(QStringLiteral("kivora")),
+                reachActivationPage,
+                [](MainWindowHarness& h) { child<QPushButton>(screenOf<Activate>(h), "activateButton")->click(); },
+                showSettings,
+                agentMessage(1, {{activationState, 0}, {responseType, int(InvalidEmail)}}),
+                QStringLiteral("Invalid Email, Please contact your Administrator."),
+                [](MainWindowHarness& h) { return child<QLabel>(screenOf<Activate>(h), "statusMessage"); },
+                [](MainWindowHarness& h) { return child(screenOf<Activate>(h), "activateButton"); },
+                [](MainWindowHarness& h) {
+                    return QList<QLineEdit*>{field(screenOf<Activate>(h), "codeInput"),
+                                             field(screenOf<Activate>(h), "friendlyName")};
+                },
+                "activation_req",
+                true,
+                Page::ActivatePage,
+                Page::SettingsPage};
     if (request == QLatin1String("QR activation"))
         return {brandProfileNamed(QStringLiteral("novalume")),
                 [](MainWindowHarness& h) {
@@ -283,8 +300,8 @@ private slots:
                                                           {"agent silent", Ending::Silence},
                                                           {"late answer after leaving", Ending::LateAfterLeaving},
                                                           {"late answer in front", Ending::LateInFront}};
-        for (const char* request :
-             {"activation code", "QR activation", "OTP submit", "OTP resend", "email registration", "status check"}) {
+        for (const char* request : {"activation code", "email activation", "QR activation", "OTP submit", "OTP resend",
+                                    "email registration", "status check"}) {
             for (const auto& [name, ending] : endings) {
                 // While the link is down the QR page covers its code with a wait of its own (the QR screens' tests).
                 if (ending == Ending::LinkDrops && QLatin1String(request) == QLatin1String("QR activation"))
