@@ -557,10 +557,12 @@ void Settings::followWindowPages()
     if (!pages)
         return;
     // When the window moves to another page on its own, whatever sub-screen was open is left: the next time the
-    // user opens the settings they find the main list.
+    // user opens the settings they find the main list, without an old deadline's word on it.
     windowPages = connect(pages, &QStackedWidget::currentChanged, this, [this, pages] {
-        if (pages->currentWidget() != this)
-            showSubScreen(ListPage);
+        if (pages->currentWidget() == this)
+            return;
+        showSubScreen(ListPage);
+        withdrawSilenceText();
     });
 }
 
@@ -748,6 +750,9 @@ void Settings::answerNotHeard()
         findChildren<WaitingSpinnerWidget*>(QString(), Qt::FindDirectChildrenOnly);
     if (std::any_of(spinners.begin(), spinners.end(), [](const QWidget* spinner) { return !spinner->isHidden(); }))
         emit stopSpinner();
+    // An agent message took the page away meanwhile: the user waits for nothing here any more.
+    if (!isInFront())
+        return;
     // Nothing is sent again on its own: the user decides whether to try once more.
     ui->statusMessage->setText(AnswerWait::silenceText());
     ui->statusMessage->show();

@@ -20,7 +20,9 @@ enum Ending
     LinkDropped,
     DeadlinePassed,
     AnsweredLateAfterLeaving,
-    AnsweredLateInFront
+    AnsweredLateInFront,
+    DeadlineAfterThePageWasTakenAway,
+    LeftAfterTheDeadlineAndBack
 };
 
 // A signed-in user on an enrolled device; every message the agent sends in these tests carries it, so that only the
@@ -103,6 +105,11 @@ private slots:
                 << request << int(AnsweredLateAfterLeaving) << QString() << false << int(MainWindow::HomePage);
             QTest::addRow("%s, late answer while the page is in front", request)
                 << request << int(AnsweredLateInFront) << QString() << true << int(MainWindow::SettingsPage);
+            QTest::addRow("%s, deadline after the agent took the page away", request)
+                << request << int(DeadlineAfterThePageWasTakenAway) << QString() << false
+                << int(MainWindow::SettingsPage);
+            QTest::addRow("%s, page left after the deadline and opened again", request)
+                << request << int(LeftAfterTheDeadlineAndBack) << QString() << false << int(MainWindow::SettingsPage);
         }
     }
     void waitEnds()
@@ -152,6 +159,20 @@ private slots:
             fireTimers(wait, QStringLiteral("answerDeadline"));
             QCOMPARE(status->text(), AnswerWait::silenceText());
             h.agent.send(asked.failureAnswer);
+            break;
+        case DeadlineAfterThePageWasTakenAway:
+            // A snapshot with no answer in it de-enrolls the device, and enrolls it again after the deadline.
+            h.agent.send(agentSays(0, 0).replace("\"activation_state\":1", "\"activation_state\":0"));
+            QTRY_COMPARE(h.page(), int(MainWindow::ActivatePage));
+            QCOMPARE(fireTimers(wait, QStringLiteral("answerDeadline")), 1);
+            h.agent.send(agentSays(0, 0));
+            QTRY_COMPARE(h.page(), int(MainWindow::HomePage));
+            h.showPage(MainWindow::SettingsPage);
+            break;
+        case LeftAfterTheDeadlineAndBack:
+            fireTimers(wait, QStringLiteral("answerDeadline"));
+            own<QPushButton>(settings, "backButton")->click();
+            h.showPage(MainWindow::SettingsPage);
             break;
         }
         // Whatever was still on its way has arrived.
