@@ -1,5 +1,6 @@
 #include "agent/tcpsocket.h"
 #include "app/brandprofile.h"
+#include "app/currentuser.h"
 #include "app/modaldialog.h"
 #include "app/startup.h"
 #include "app/systemrestart.h"
@@ -699,6 +700,57 @@ private slots:
         h.deliver(agentMessage(0));
         h.deliver(QJsonObject{{QStringLiteral("type"), 11}});
         QCOMPARE(h.page(), int(MainWindow::ServiceCodePage));
+    }
+
+    // Built while the link's first attempt still runs, as at start-up: a failed attempt reaches the window once, as
+    // the link being down, a successful one as the link and nothing more, and an agent that starts later is found.
+    void windowBuiltWhileTheFirstAttemptRuns_data()
+    {
+        QTest::addColumn<bool>("agentAtStart");
+        QTest::addColumn<bool>("agentLater");
+        QTest::newRow("agent running") << true << false;
+        QTest::newRow("no agent") << false << false;
+        QTest::newRow("agent starts after the window") << false << true;
+    }
+    void windowBuiltWhileTheFirstAttemptRuns()
+    {
+        QFETCH(bool, agentAtStart);
+        QFETCH(bool, agentLater);
+        const QString unreachable = QStringLiteral("Unable to connect with application service");
+        const quint16 port = closedLoopbackPort();
+        auto agent = agentAtStart ? std::make_unique<FakeAgent>(port) : nullptr;
+        vexaintf link(port);
+        QSignalSpy down(&link, &vexaintf::agentDisconnected);
+        link.start();
+        QVERIFY(link.isStarting());
+        vexaintf::setInstance(&link);
+        MainWindow window;
+        auto* statusText = window.findChild<QLabel*>(QStringLiteral("statusText"));
+        auto* settingsList = window.findChild<QStackedWidget*>(QStringLiteral("settingsStack"))->widget(0);
+        auto* settingsStatus = settingsList->findChild<QLabel*>(QStringLiteral("statusMessage"));
+        QVERIFY(statusText && settingsStatus);
+        QTRY_VERIFY(!link.isStarting());
+
+        if (agentLater) {
+            QCOMPARE(statusText->text(), unreachable);
+            agent = std::make_unique<FakeAgent>(port);
+            // What the pending retry does when it fires.
+            link.socket()->Connect();
+        }
+        const bool up = agentAtStart || agentLater;
+        if (up) {
+            QVERIFY(agent->waitForClient());
+            QCOMPARE(agent->nextLine(), QByteArray("{\"subscribe_req\":{\"username\":\"") + currentUserName().toUtf8() +
+                                            "\"},\"type\":1}\n");
+            QTRY_VERIFY(link.isConnected());
+        }
+        QCOMPARE(down.size(), up && !agentLater ? 0 : 1);
+        QCOMPARE(statusText->text() == unreachable, !up);
+        QCOMPARE(settingsStatus->isHidden() ? QString() : settingsStatus->text(), up ? QString() : unreachable);
+        // The start is no reconnection: the requests a link that comes back sends again are not sent.
+        if (agentAtStart)
+            QCOMPARE(agent->nextLine(300), QByteArray());
+        vexaintf::setInstance(nullptr);
     }
 
     // Nothing the agent says waits for a person: with a real dialog left open (no answerer), later messages read from
