@@ -183,6 +183,7 @@ int runVexaUi(int& argc, char** argv)
     window->setWindowTitle(brand().displayName);
     window->setWindowIcon(QIcon(brand().logoIconPath));
     window->setFixedSize(376, 699);
+    QObject::connect(window.get(), &MainWindow::quitRequested, &app, &QCoreApplication::quit);
 
     // Before the splash lets events in: a start that rings meanwhile must not go unanswered.
     answerShowRequests(guard, *window);

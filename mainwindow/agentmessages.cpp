@@ -12,6 +12,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/secconnstatus.h"
 #include "settings/settings.h"
+#include "status/statusmodel.h"
 #include "ui_mainwindow.h"
 
 #include <QDateTime>
@@ -39,6 +40,8 @@ void MainWindow::processVexaEvent(QJsonObject message)
     }
     applySnapshot(info);
     dispatchResponse(messageType, response, info);
+    // What the home screen now shows, so that the tray says the same.
+    statusModel->setSnapshot(*currentAgentInfo);
 }
 
 void MainWindow::applySnapshot(AgentInfo& info)
@@ -408,6 +411,7 @@ void MainWindow::tellApprovalDenied()
 void MainWindow::showNetworkAccessNotice(const Response& response)
 {
     QString notice;
+    NetworkAccess access = NetworkAccess::Blocked;
     switch (response.netAccessType) {
     case 1:
         notice = response.blockedSubnets.isEmpty()
@@ -423,17 +427,23 @@ void MainWindow::showNetworkAccessNotice(const Response& response)
         notice = response.blockedSubnets.isEmpty() ? tr("Internet Access will be blocked at ") + time + tr(".")
                                                    : tr("Access to network address ") + response.blockedSubnets +
                                                          tr(" will be blocked at ") + time + tr(".");
+        access = NetworkAccess::BlockAhead;
         break;
     }
     case 3:
         notice = tr("Internet Access enabled");
         showTrayMessage(notice, 3);
+        standingStatusText.clear();
+        statusModel->setNetworkAccess(NetworkAccess::Open);
         showStatusMessage(notice, 3);
         return;
     default:
         return;
     }
     showTrayMessage(notice + tr(" Open ") + brand().displayName + tr(" to see the compliance details."), 5);
-    showStatusMessage(notice + tr(" Check the notification page to see the compliance details"),
-                      response.netAccessType == 1 ? 8 : 5);
+    const QString statusLine = notice + tr(" Check the notification page to see the compliance details");
+    // The line outlasts its first seconds: while access stays blocked, timed texts give way to it again.
+    standingStatusText = statusLine;
+    statusModel->setNetworkAccess(access, response.blockTime);
+    showStatusMessage(statusLine, response.netAccessType == 1 ? 8 : 5);
 }

@@ -18,13 +18,18 @@
 #include "enrollment/servicecode.h"
 #include "mainwindow/secconnstatus.h"
 #include "settings/settings.h"
+#include "status/statusmodel.h"
+#include "status/statusnotices.h"
+#include "status/statuswords.h"
+#include "status/traystatus.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QSettings>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -47,16 +52,24 @@ const QString togglePressedTemplate =
         "background-color: white; border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; "
         "border-radius: 15px; }") +
     toggleDisabledRules;
+// Neither side: the switch the window shows while it cannot know whether Secure Access is on.
+const QString toggleUnknownStyle = QStringLiteral(
+    "QSlider {padding: 10px;} QSlider::groove:horizontal { background-color: #E0E0E0; border: 1px dashed #9E9E9E; "
+    "height: 12px; width: 36px; padding: 8px; border-radius: 15px;} QSlider::handle:horizontal { background-color: "
+    "#F5F5F5; border: 1px dashed #9E9E9E; width: 31px; height: 36px; margin: -10px; border-radius: 15px; }");
+const QString hidingExplainedKey = QStringLiteral("window/hidingExplained");
 
 constexpr int rebootPromptResetMs = 500;
 constexpr int loadingTickMs = 1000;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), trayIcon(new QSystemTrayIcon(this)), ui(std::make_unique<Ui::MainWindow>())
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    statusModel = new StatusModel(this);
+    statusNotices = new StatusNotices(statusModel, this);
+    trayStatus = new TrayStatus(statusModel, this);
 
     settingsScreen = new Settings;
     activateScreen = new Activate;
@@ -100,11 +113,16 @@ MainWindow::MainWindow(QWidget* parent)
     connect(serviceCodeScreen, &ServiceCode::stopSpinner, this, &MainWindow::stopSpinner);
     connect(pendingScreen, &ActivationPending::stopSpinner, this, &MainWindow::stopSpinner);
 
-    trayIcon->setIcon(QIcon(brand().logoIconPath));
-    trayIcon->setToolTip(brand().displayName);
-    trayIcon->setVisible(true);
-
-    connect(trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::trayActivated);
+    connect(trayStatus->icon(), &QSystemTrayIcon::activated, this, &MainWindow::trayActivated);
+    connect(trayStatus, &TrayStatus::openRequested, this, &MainWindow::bringToFront);
+    connect(trayStatus, &TrayStatus::settingsRequested, this, [this] {
+        bringToFront();
+        openSettings();
+    });
+    connect(trayStatus, &TrayStatus::secureAccessRequested, this, &MainWindow::requestSecureAccessFromTray);
+    connect(trayStatus, &TrayStatus::quitRequested, this, &MainWindow::quitRequested);
+    connect(statusNotices, &StatusNotices::notice, this, [this](const QString& text) { showTrayMessage(text, 5); });
+    connect(statusModel, &StatusModel::changed, this, &MainWindow::showStatus);
 
     ui->toggleButton->setRange(0, 1);
     ui->toggleButton->setTickInterval(1);
@@ -143,6 +161,7 @@ MainWindow::MainWindow(QWidget* parent)
     // A dropped over-long line may have been the answer the spinner waits for.
     connect(agent->socket(), &tcpsocket::lineDiscarded, this, &MainWindow::stopSpinner);
     connect(this, &MainWindow::secconnChangeToggleState, agent, &vexaintf::togglesecurechannelstatus);
+    connect(this, &MainWindow::secconnChangeToggleState, statusModel, &StatusModel::noteUserRequest);
     connect(this, &MainWindow::rebootCancelled, agent, &vexaintf::rebootCancelled);
     connect(this, &MainWindow::userAuthResponse, authEmailScreen, &AuthEmail::processUserAuthResponse);
     connect(this, &MainWindow::feedbackResponse, settingsScreen, &Settings::processFeedbackResponse);
@@ -150,7 +169,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(this, &MainWindow::listViolations, settingsScreen, &Settings::processViolationListResponse);
     connect(this, &MainWindow::listPeers, settingsScreen, &Settings::processPeerListResponse);
     connect(loadingTimer, &QTimer::timeout, this, &MainWindow::updateLoadingTime);
-    connect(trayIcon, &QSystemTrayIcon::messageClicked, this, &MainWindow::sysTrayMessageClicked);
+    connect(trayStatus->icon(), &QSystemTrayIcon::messageClicked, this, &MainWindow::sysTrayMessageClicked);
     connect(this, &MainWindow::showQRCode, serviceCodeScreen, &ServiceCode::showQRCode);
     connect(this, &MainWindow::qrScreenSwitched, serviceCodeScreen, &ServiceCode::qrScreenSwitched);
     connect(this, &MainWindow::activate, agent, &vexaintf::activate);
@@ -162,10 +181,15 @@ MainWindow::MainWindow(QWidget* parent)
 
     // While the first attempt still runs nothing is known yet; should it fail, the link reports itself down.
     firstAttemptRunning = agent->isStarting();
-    if (!agent->isConnected() && !firstAttemptRunning) {
+    ui->lastKnownState->hide();
+    ui->statusNextStep->hide();
+    if (agent->isConnected()) {
+        statusModel->setLink(LinkStatus::Up);
+    } else if (!firstAttemptRunning) {
         ui->toggleSwitchWidget->setEnabled(false);
         ui->statusText->setText(tr("Unable to connect with application service"));
         tellScreensAgentUnavailable();
+        statusModel->setLink(LinkStatus::Down);
     }
 }
 
@@ -173,13 +197,33 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (SystemTray::isAvailable()) {
+    // The window stays within reach: in the tray where there is one, in the task bar where there is none.
+    event->ignore();
+    const bool trayAvailable = SystemTray::isAvailable();
+    if (trayAvailable)
         hide();
-        event->ignore();
+    else
+        showMinimized();
+    explainWhereTheWindowWent(trayAvailable);
+}
+
+void MainWindow::explainWhereTheWindowWent(bool trayAvailable)
+{
+    QSettings settings;
+    if (settings.value(hidingExplainedKey).toBool())
+        return;
+    settings.setValue(hidingExplainedKey, true);
+    if (trayAvailable) {
+        showTrayMessage(tr("%1 keeps running in the system tray. Click its icon to open the window again.")
+                            .arg(brand().displayName),
+                        10);
         return;
     }
-    event->accept();
-    QCoreApplication::quit();
+    // No tray to speak from: the minimised window's own box says it, once.
+    ModalDialog::open(new QMessageBox(
+        QMessageBox::Information, brand().displayName,
+        tr("%1 keeps running while its window is minimised. Find it in the task bar.").arg(brand().displayName),
+        QMessageBox::Ok, this));
 }
 
 // ---- navigation
@@ -231,6 +275,8 @@ void MainWindow::goToEmailScreen()
 
 void MainWindow::signOut()
 {
+    // Signing out ends the tunnel too; the user asked for that.
+    statusModel->noteUserRequest(false);
     emit userDeregistration();
 }
 
@@ -317,16 +363,17 @@ void MainWindow::handleAgentDisconnection()
     cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusText->setText(tr("Unable to connect with application service"));
     tellScreensAgentUnavailable();
+    statusModel->setLink(LinkStatus::Down);
 }
 
 void MainWindow::handleAgentConnection()
 {
+    statusModel->setLink(LinkStatus::Up);
     if (firstAttemptRunning) {
         firstAttemptRunning = false;
         return;
     }
-    if (currentAgentInfo && currentAgentInfo->secconn.enabled && !currentAgentInfo->secconn.userControlDisabled)
-        ui->toggleSwitchWidget->setEnabled(true);
+    // The switch waits for the agent's first word: until then the window does not know which side is true.
     agentConnectedNotification();
     if (waitingForData)
         loadingTimer->start();
@@ -354,6 +401,53 @@ void MainWindow::showAgentRefused(const QString& text)
 {
     agentRefusal = text;
     ui->statusText->setText(text);
+    statusModel->setLink(LinkStatus::Refused);
+}
+
+// ---- the one state, on the home screen
+
+void MainWindow::showStatus(const Status& previous, const Status& now)
+{
+    const bool unheard = now.state == AppState::AgentUnavailable || now.state == AppState::PortHeldByOther;
+    const bool wasUnheard = previous.state == AppState::AgentUnavailable || previous.state == AppState::PortHeldByOther;
+    if (unheard)
+        showAgentUnheard(now);
+    else if (wasUnheard)
+        // The agent's next snapshot says what is true now; until then the window claims nothing.
+        ui->connStatus->clear();
+    ui->lastKnownState->setVisible(unheard && !ui->lastKnownState->text().isEmpty());
+
+    const QString nextStep = StatusWords::nextStep(now);
+    ui->statusNextStep->setText(nextStep);
+    ui->statusNextStep->setVisible(!nextStep.isEmpty());
+
+    // The notice's own text stays on the status line only while the access it describes lasts.
+    if (!standingStatusText.isEmpty() && statusModel->networkAccess() == NetworkAccess::Open) {
+        if (ui->statusText->text() == standingStatusText)
+            ui->statusText->clear();
+        standingStatusText.clear();
+    }
+}
+
+void MainWindow::showAgentUnheard(const Status& now)
+{
+    ui->connStatus->setText(StatusWords::state(now));
+    const std::optional<Status>& lastKnown = statusModel->lastKnown();
+    ui->lastKnownState->setText(lastKnown ? tr("Last known: %1").arg(StatusWords::summary(*lastKnown)) : QString());
+    // Neither on nor off: moving the knob here must not read as the user's wish, nor as the agent's report.
+    const QSignalBlocker quiet(ui->toggleButton);
+    ui->toggleButton->setSliderPosition(0);
+    ui->toggleButton->setValue(0);
+    ui->toggleButton->setStyleSheet(toggleUnknownStyle);
+    ui->toggleButton->setAccessibleDescription(StatusWords::state(now));
+}
+
+void MainWindow::requestSecureAccessFromTray(bool on)
+{
+    if (!statusModel->current().switchUsable || !ui->toggleSwitchWidget->isEnabled())
+        return;
+    // The keyboard's way through the switch: one request, and the same texts as a key press.
+    ui->toggleButton->triggerAction(on ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
 }
 
 void MainWindow::agentDisconnectedNotification()
@@ -491,7 +585,7 @@ void MainWindow::actionTriggered(int action)
 
 void MainWindow::clearStatusText()
 {
-    ui->statusText->clear();
+    ui->statusText->setText(standingStatusText);
 }
 
 void MainWindow::showStatusMessage(const QString& text, int seconds)
@@ -513,7 +607,7 @@ void MainWindow::updateLoadingTime()
 
 void MainWindow::showTrayMessage(const QString& text, int seconds)
 {
-    SystemTray::showMessage(*trayIcon, brand().displayName, text, seconds * 1000);
+    SystemTray::showMessage(*trayStatus->icon(), brand().displayName, text, seconds * 1000);
 }
 
 void MainWindow::bringToFront()
@@ -545,6 +639,7 @@ void MainWindow::rebootRequired()
     show();
     const SystemRestart::Command restart = SystemRestart::command();
     // One prompt at a time: while one is open, after consent, and for a moment after a refusal.
+    statusModel->setRestartRequired(true);
     if (rebootPromptHeld)
         return;
     rebootPromptHeld = true;

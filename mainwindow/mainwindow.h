@@ -19,7 +19,11 @@ class ActivationPending;
 class AuthEmail;
 class ServiceCode;
 class Settings;
+class StatusModel;
+class StatusNotices;
+class TrayStatus;
 class WaitingSpinnerWidget;
+struct Status;
 enum class AnswerClaim;
 
 // The one window: the stack of screens, navigation by the user and by the agent's activation state, the Secure
@@ -71,6 +75,8 @@ signals:
     void activateQR(QString code);
     void sendToOtpScreen(ActivationReq request);
     void rebootCancelled();
+    // The user chose Quit in the tray: this window ends, the agent keeps running.
+    void quitRequested();
 
 public slots:
     void activateQRThroughCode();
@@ -127,8 +133,14 @@ private:
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     void restartFailed();
     void tellScreensAgentUnavailable();
+    void showStatus(const Status& previous, const Status& now);
+    void showAgentUnheard(const Status& now);
+    void requestSecureAccessFromTray(bool on);
+    void explainWhereTheWindowWent(bool trayAvailable);
 
-    QSystemTrayIcon* trayIcon;
+    StatusModel* statusModel;
+    StatusNotices* statusNotices;
+    TrayStatus* trayStatus;
     std::unique_ptr<Ui::MainWindow> ui;
     Settings* settingsScreen;
     Activate* activateScreen;
@@ -150,6 +162,8 @@ private:
     QString pendingServiceCode;
     // Why the last connection was not taken for the agent; shown until a real agent answers.
     QString agentRefusal;
+    // A problem the status line keeps while it lasts: timed texts give way to it instead of leaving the line empty.
+    QString standingStatusText;
     QPointer<QTimer> qrRetryTimer;
     bool qrRetryHeld = false;
 };

@@ -13,7 +13,9 @@
 #include <QJsonDocument>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -128,6 +130,9 @@ private slots:
         emit h.link.agentDisconnected();
         QVERIFY(!h.widget("toggleSwitchWidget")->isEnabled());
         emit h.link.agentConnected();
+        // Back, but the agent has not said yet which side is true: the switch waits for its first snapshot.
+        QVERIFY(!h.widget("toggleSwitchWidget")->isEnabled());
+        h.deliver(agentMessage(0));
         QVERIFY(h.widget("toggleSwitchWidget")->isEnabled());
         // Another text on the status line is not the link's to clear.
         h.window->findChild<QLabel*>(QStringLiteral("statusText"))->setText(QStringLiteral("Creating Session"));
@@ -380,22 +385,49 @@ private slots:
         QCOMPARE(shown, QStringList({QStringLiteral("Novalume"), text, QString::number(milliseconds)}));
     }
 
-    // Quitting ends every event loop this process starts afterwards, so this test comes last.
-    void closingHidesToTheTrayOrQuits()
+    // Closing never quits: without a tray the window is minimised, where the task bar brings it back. The first
+    // time, and only then, the user is told where it went.
+    void closingHidesToTheTrayOrMinimises_data()
     {
+        QTest::addColumn<bool>("trayAvailable");
+        QTest::newRow("tray") << true;
+        QTest::newRow("no tray") << false;
+    }
+    void closingHidesToTheTrayOrMinimises()
+    {
+        QFETCH(bool, trayAvailable);
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("vexaui-tests"));
+        QCoreApplication::setApplicationName(QStringLiteral("closing"));
+        QSettings().clear();
+        SystemTray::setAvailable(trayAvailable);
+        QStringList balloons;
+        SystemTray::setMessageRecorder(
+            [&balloons](const QString&, const QString& message, int) { balloons << message; });
+        QStringList boxes;
+        ModalDialog::setAnswerer([&boxes](QDialog& dialog) {
+            boxes << static_cast<QMessageBox&>(dialog).text();
+            return int(QMessageBox::Ok);
+        });
         MainWindowHarness h;
-        h.window->show();
-        SystemTray::setAvailable(true);
-        QVERIFY(!h.window->close());
-        QVERIFY(!h.window->isVisible());
+        QSignalSpy quitRequests(h.window.get(), &MainWindow::quitRequested);
+        for (int close = 0; close < 2; ++close) {
+            h.window->show();
+            QVERIFY(!h.window->close());
+            QCOMPARE(h.window->isVisible(), !trayAvailable);
+            QCOMPARE(h.window->isMinimized(), !trayAvailable);
+            h.window->showNormal();
+        }
+        const QStringList told = trayAvailable ? balloons : boxes;
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains(trayAvailable ? QLatin1String("system tray") : QLatin1String("task bar")));
+        QCOMPARE((trayAvailable ? boxes : balloons).size(), 0);
+        QCOMPARE(quitRequests.size(), 0);
 
-        h.window->show();
-        SystemTray::setAvailable(false);
-        QEventLoop application;
-        QTimer::singleShot(0, h.window.get(), [&h] { h.window->close(); });
-        QTimer::singleShot(2000, &application, [&application] { application.exit(1); });
-        QCOMPARE(application.exec(), 0);
+        ModalDialog::setAnswerer({});
+        SystemTray::setMessageRecorder({});
         SystemTray::setAvailable(std::nullopt);
+        QSettings().clear();
     }
 };
 
