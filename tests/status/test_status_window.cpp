@@ -1,0 +1,217 @@
+#include "app/startup.h"
+#include "app/systemtray.h"
+#include "status/statuswords.h"
+#include "status/traystatus.h"
+#include "tests/support/mainwindowharness.h"
+#include "tests/support/metatypes.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+using Changes = QList<QPair<QString, QJsonValue>>;
+Q_DECLARE_METATYPE(Changes)
+
+namespace {
+const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
+const Changes connected{{secconnStatus, 2},
+                        {QStringLiteral("agentinfo.features.secconn.pag.name"), QStringLiteral("Frankfurt 1")}};
+
+QSystemTrayIcon* trayOf(const MainWindowHarness& h)
+{
+    return h.window->findChild<QSystemTrayIcon*>();
+}
+
+QAction* trayItem(const MainWindowHarness& h, const char* name)
+{
+    return trayOf(h)->contextMenu()->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+bool showsBadge(const MainWindowHarness& h, TrayStatus::Badge badge)
+{
+    return trayOf(h)->icon().cacheKey() == TrayStatus::iconFor(badge).cacheKey();
+}
+
+QString accessibleText(QWidget* widget, QAccessible::Text kind)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(kind);
+}
+} // namespace
+
+class TestStatusWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+    }
+
+    // With the agent gone the window cannot know whether Secure Access is on, and says so everywhere; the first
+    // snapshot after the return restores everything.
+    void truthWhileTheAgentIsGone()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        h.deliver(agentMessage(0, connected));
+        QCOMPARE(h.text("connStatus"), QStringLiteral("You're connected!"));
+        QCOMPARE(trayOf(h)->toolTip(), QStringLiteral("Novalume\nSecure Access on · Frankfurt 1"));
+        QVERIFY(showsBadge(h, TrayStatus::Badge::Check));
+
+        h.drop();
+        QCOMPARE(h.text("connStatus"), QStringLiteral("Application service unavailable"));
+        QCOMPARE(h.text("lastKnownState"), QStringLiteral("Last known: Secure Access on · Frankfurt 1"));
+        QVERIFY(h.widget("lastKnownState")->isVisible());
+        QCOMPARE(h.text("statusText"), QStringLiteral("Unable to connect with application service"));
+        QCOMPARE(h.text("statusNextStep"), QStringLiteral("Retrying every 5 seconds."));
+        // The switch, as a screen reader finds it: unusable, and not claiming either side.
+        QAccessibleInterface* knob = QAccessible::queryAccessibleInterface(h.toggle());
+        QVERIFY(knob->state().disabled);
+        QCOMPARE(knob->text(QAccessible::Description), QStringLiteral("Application service unavailable"));
+        QCOMPARE(knob->valueInterface()->currentValue().toInt(), 0);
+        QCOMPARE(trayOf(h)->toolTip(), QStringLiteral("Novalume\nApplication service unavailable · retrying"));
+        QVERIFY(showsBadge(h, TrayStatus::Badge::Cross));
+        QVERIFY(!trayItem(h, "traySecureAccess")->isEnabled());
+
+        h.restore();
+        QVERIFY(!h.widget("lastKnownState")->isVisible());
+        QVERIFY(h.text("connStatus").isEmpty());
+        QVERIFY(!h.widget("toggleSwitchWidget")->isEnabled());
+        QVERIFY(showsBadge(h, TrayStatus::Badge::Dots));
+
+        h.deliver(agentMessage(0, connected));
+        QCOMPARE(h.text("connStatus"), QStringLiteral("You're connected!"));
+        QCOMPARE(h.toggle()->sliderPosition(), 1);
+        QVERIFY(h.widget("toggleSwitchWidget")->isEnabled());
+        QCOMPARE(accessibleText(h.toggle(), QAccessible::Description), QStringLiteral("On"));
+        QVERIFY(h.text("statusNextStep").isEmpty());
+        QVERIFY(!h.widget("statusNextStep")->isVisible());
+        QVERIFY(showsBadge(h, TrayStatus::Badge::Check));
+        // Restoring the switch is no wish of the user's: nothing asks the agent to change the tunnel.
+        for (QByteArray request = h.nextRequest(); !request.isEmpty(); request = h.nextRequest())
+            QVERIFY2(!request.contains("enable_secconn_status"), request.constData());
+    }
+
+    // The tray's Secure Access item sends what the switch sends, once, and only when the switch could be moved.
+    void trayItemAsksLikeTheSwitch_data()
+    {
+        QTest::addColumn<Changes>("changes");
+        QTest::addColumn<bool>("linkUp");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("off: asks for on") << Changes{{secconnStatus, 4}} << true << true << false
+                                          << QByteArray("{\"enable_secconn_status\":true,\"type\":8}\n");
+        QTest::newRow("on: asks for off")
+            << connected << true << true << true << QByteArray("{\"enable_secconn_status\":false,\"type\":8}\n");
+        QTest::newRow("locked by policy")
+            << Changes{{secconnStatus, 2},
+                       {QStringLiteral("agentinfo.features.secconn.status_user_control_disabled"), true}}
+            << true << false << true << QByteArray();
+        QTest::newRow("agent gone") << connected << false << false << false << QByteArray();
+        QTest::newRow("no secure access offered")
+            << Changes{{QStringLiteral("agentinfo.features.secconn.enabled"), false}} << true << false << false
+            << QByteArray();
+    }
+    void trayItemAsksLikeTheSwitch()
+    {
+        QFETCH(Changes, changes);
+        QFETCH(bool, linkUp);
+        QFETCH(bool, enabled);
+        QFETCH(bool, checked);
+        QFETCH(QByteArray, request);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, changes));
+        if (!linkUp)
+            h.drop();
+        QAction* item = trayItem(h, "traySecureAccess");
+        QCOMPARE(item->isEnabled(), enabled);
+        QCOMPARE(item->isChecked(), checked);
+        // Triggered as a screen reader or the keyboard would, even when shown disabled.
+        emit item->triggered(!checked);
+        QCOMPARE(h.nextRequest(), request);
+        QCOMPARE(h.nextRequest(), QByteArray());
+    }
+
+    void trayMenuOpensSettingsAndQuits()
+    {
+        MainWindowHarness h;
+        QSignalSpy quits(h.window.get(), &MainWindow::quitRequested);
+        QMenu* menu = trayOf(h)->contextMenu();
+        QStringList items;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                items << action->text();
+        // Each item has its key for the keyboard.
+        QCOMPARE(items, QStringList({"&Open", "Secure &Access", "&Settings", "&Quit"}));
+
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.activation_state"), 0}}));
+        QVERIFY(!trayItem(h, "traySettings")->isEnabled());
+        h.deliver(agentMessage(0));
+        QVERIFY(trayItem(h, "traySettings")->isEnabled());
+        trayItem(h, "traySettings")->trigger();
+        QVERIFY(h.window->isVisible());
+        QCOMPARE(h.page(), int(MainWindow::SettingsPage));
+        h.window->hide();
+        trayItem(h, "trayOpen")->trigger();
+        QVERIFY(h.window->isVisible());
+        trayItem(h, "trayQuit")->trigger();
+        QCOMPARE(quits.size(), 1);
+    }
+
+    // A drop the user did not ask for is told once; their own switching off is not.
+    void dropNoticesThroughTheWindow()
+    {
+        QStringList balloons;
+        SystemTray::setMessageRecorder([&balloons](const QString& title, const QString& text, int) {
+            balloons << title + QStringLiteral(": ") + text;
+        });
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, connected));
+        QTest::keyClick(h.toggle(), Qt::Key_Space);
+        QCOMPARE(h.nextRequest(), QByteArray("{\"enable_secconn_status\":false,\"type\":8}\n"));
+        h.deliver(agentMessage(0, {{secconnStatus, 3}}));
+        h.deliver(agentMessage(0, {{secconnStatus, 4}}));
+        QCOMPARE(balloons, QStringList());
+
+        h.deliver(agentMessage(0, connected));
+        h.deliver(agentMessage(0, {{secconnStatus, 4}}));
+        QCOMPARE(balloons, QStringList{QStringLiteral("Novalume: Secure Access went off.")});
+        SystemTray::setMessageRecorder({});
+    }
+
+    // A blocked network stays on the status line while it lasts: texts that come and go give way to it again.
+    void statusLineKeepsAStandingProblem()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, connected));
+        auto accessNotice = [](int type) {
+            return agentMessage(11, {{QStringLiteral("response.type"), 28},
+                                     {QStringLiteral("response.notification.net_access.type"), type}});
+        };
+        h.deliver(accessNotice(1));
+        const QString blocked =
+            QStringLiteral("Internet Access is blocked. Check the notification page to see the compliance details");
+        QCOMPARE(h.text("statusText"), blocked);
+        QCOMPARE(h.text("statusNextStep"),
+                 QStringLiteral("Open Settings, then Notification, to see the compliance details."));
+        fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
+        QCOMPARE(h.text("statusText"), blocked);
+        h.deliver(agentMessage(0, {{secconnStatus, 2}, {QStringLiteral("agentinfo.features.secconn.state"), 6}}));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
+        fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
+        QCOMPARE(h.text("statusText"), blocked);
+
+        h.deliver(accessNotice(3));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Internet Access enabled"));
+        fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
+        QVERIFY(h.text("statusText").isEmpty());
+        QVERIFY(h.text("statusNextStep").isEmpty());
+    }
+};
+
+QTEST_MAIN(TestStatusWindow)
+#include "test_status_window.moc"
