@@ -453,6 +453,18 @@
         <source>Off</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last known: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -1056,9 +1068,158 @@
     </message>
 </context>
 <context>
+    <name>StatusNotices</name>
+    <message>
+        <source>The application service is unavailable. Retrying every 5 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The application service is available again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your administrator approved this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access went off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access stopped connecting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusWords</name>
+    <message>
+        <source>Network access blocked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network access about to be blocked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device isolated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access turned off by your administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application service unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application service port held by another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device not enrolled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for administrator approval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacting the application service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access disconnecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retrying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in the network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrying every 5 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask your administrator to check the application service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notification, to see the compliance details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask your administrator for help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SubScreenTitleBar</name>
     <message>
         <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatus</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure &amp;Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

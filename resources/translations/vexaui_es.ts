@@ -453,6 +453,18 @@
         <source>Off</source>
         <translation>Desactivado</translation>
     </message>
+    <message>
+        <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
+        <translation>%1 sigue en ejecución en la bandeja del sistema. Haga clic en su icono para volver a abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <translation>%1 sigue en ejecución con la ventana minimizada. La encontrará en la barra de tareas.</translation>
+    </message>
+    <message>
+        <source>Last known: %1</source>
+        <translation>Último estado conocido: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -1056,10 +1068,159 @@
     </message>
 </context>
 <context>
+    <name>StatusNotices</name>
+    <message>
+        <source>The application service is unavailable. Retrying every 5 seconds.</source>
+        <translation>El servicio de la aplicación no está disponible. Se reintenta cada 5 segundos.</translation>
+    </message>
+    <message>
+        <source>The application service is available again.</source>
+        <translation>El servicio de la aplicación vuelve a estar disponible.</translation>
+    </message>
+    <message>
+        <source>Your administrator approved this device.</source>
+        <translation>Su administrador aprobó este dispositivo.</translation>
+    </message>
+    <message>
+        <source>Secure Access went off.</source>
+        <translation>El Acceso Seguro se ha desactivado.</translation>
+    </message>
+    <message>
+        <source>Secure Access stopped connecting.</source>
+        <translation>El Acceso Seguro dejó de intentar conectarse.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWords</name>
+    <message>
+        <source>Network access blocked</source>
+        <translation>Acceso a la red bloqueado</translation>
+    </message>
+    <message>
+        <source>Network access about to be blocked</source>
+        <translation>El acceso a la red se bloqueará pronto</translation>
+    </message>
+    <message>
+        <source>Restart required</source>
+        <translation>Es necesario reiniciar</translation>
+    </message>
+    <message>
+        <source>Device isolated</source>
+        <translation>Dispositivo aislado</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>Hay hallazgos de cumplimiento por revisar</translation>
+    </message>
+    <message>
+        <source>Secure Access turned off by your administrator</source>
+        <translation>Su administrador desactivó el Acceso Seguro</translation>
+    </message>
+    <message>
+        <source>Application service unavailable</source>
+        <translation>Servicio de la aplicación no disponible</translation>
+    </message>
+    <message>
+        <source>Application service port held by another user</source>
+        <translation>Otro usuario ocupa el puerto del servicio de la aplicación</translation>
+    </message>
+    <message>
+        <source>Device not enrolled</source>
+        <translation>Dispositivo no inscrito</translation>
+    </message>
+    <message>
+        <source>Waiting for administrator approval</source>
+        <translation>Esperando la aprobación del administrador</translation>
+    </message>
+    <message>
+        <source>Sign-in needed</source>
+        <translation>Es necesario iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Secure Access off</source>
+        <translation>Acceso Seguro desactivado</translation>
+    </message>
+    <message>
+        <source>Contacting the application service</source>
+        <translation>Contactando con el servicio de la aplicación</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>Obteniendo información</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnecting</source>
+        <translation>Acceso Seguro desconectándose</translation>
+    </message>
+    <message>
+        <source>Secure Access connecting</source>
+        <translation>Acceso Seguro conectándose</translation>
+    </message>
+    <message>
+        <source>Secure Access on</source>
+        <translation>Acceso Seguro activado</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Requiere atención</translation>
+    </message>
+    <message>
+        <source>retrying</source>
+        <translation>reintentando</translation>
+    </message>
+    <message>
+        <source>already in the network</source>
+        <translation>ya en la red</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Retrying every 5 seconds.</source>
+        <translation>Se reintenta cada 5 segundos.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator to check the application service.</source>
+        <translation>Pida a su administrador que revise el servicio de la aplicación.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notification, to see the compliance details.</source>
+        <translation>Abra Configuración y luego Notificaciones para ver los detalles de cumplimiento.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish.</source>
+        <translation>Reinicie el equipo para terminar.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator for help.</source>
+        <translation>Pida ayuda a su administrador.</translation>
+    </message>
+</context>
+<context>
     <name>SubScreenTitleBar</name>
     <message>
         <source>Back</source>
         <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatus</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Secure &amp;Access</source>
+        <translation>Acceso &amp;Seguro</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;lir</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,18 @@
         <source>Off</source>
         <translation>꺼짐</translation>
     </message>
+    <message>
+        <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
+        <translation>%1은(는) 시스템 트레이에서 계속 실행됩니다. 창을 다시 열려면 아이콘을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <translation>%1은(는) 창이 최소화된 상태로 계속 실행됩니다. 작업 표시줄에서 찾을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Last known: %1</source>
+        <translation>마지막으로 확인된 상태: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -1056,10 +1068,159 @@
     </message>
 </context>
 <context>
+    <name>StatusNotices</name>
+    <message>
+        <source>The application service is unavailable. Retrying every 5 seconds.</source>
+        <translation>애플리케이션 서비스를 사용할 수 없습니다. 5초마다 다시 시도합니다.</translation>
+    </message>
+    <message>
+        <source>The application service is available again.</source>
+        <translation>애플리케이션 서비스를 다시 사용할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Your administrator approved this device.</source>
+        <translation>관리자가 이 기기를 승인했습니다.</translation>
+    </message>
+    <message>
+        <source>Secure Access went off.</source>
+        <translation>보안 액세스가 꺼졌습니다.</translation>
+    </message>
+    <message>
+        <source>Secure Access stopped connecting.</source>
+        <translation>보안 액세스 연결이 중단되었습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWords</name>
+    <message>
+        <source>Network access blocked</source>
+        <translation>네트워크 접속 차단됨</translation>
+    </message>
+    <message>
+        <source>Network access about to be blocked</source>
+        <translation>네트워크 접속 곧 차단됨</translation>
+    </message>
+    <message>
+        <source>Restart required</source>
+        <translation>다시 시작 필요</translation>
+    </message>
+    <message>
+        <source>Device isolated</source>
+        <translation>기기 격리됨</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>확인할 규정 준수 위반 사항 있음</translation>
+    </message>
+    <message>
+        <source>Secure Access turned off by your administrator</source>
+        <translation>관리자가 보안 액세스를 껐음</translation>
+    </message>
+    <message>
+        <source>Application service unavailable</source>
+        <translation>애플리케이션 서비스 사용 불가</translation>
+    </message>
+    <message>
+        <source>Application service port held by another user</source>
+        <translation>다른 사용자가 애플리케이션 서비스 포트를 사용 중</translation>
+    </message>
+    <message>
+        <source>Device not enrolled</source>
+        <translation>기기가 등록되지 않음</translation>
+    </message>
+    <message>
+        <source>Waiting for administrator approval</source>
+        <translation>관리자 승인 대기 중</translation>
+    </message>
+    <message>
+        <source>Sign-in needed</source>
+        <translation>로그인 필요</translation>
+    </message>
+    <message>
+        <source>Secure Access off</source>
+        <translation>보안 액세스 꺼짐</translation>
+    </message>
+    <message>
+        <source>Contacting the application service</source>
+        <translation>애플리케이션 서비스에 연결 중</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>정보를 가져오는 중</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnecting</source>
+        <translation>보안 액세스 연결 해제 중</translation>
+    </message>
+    <message>
+        <source>Secure Access connecting</source>
+        <translation>보안 액세스 연결 중</translation>
+    </message>
+    <message>
+        <source>Secure Access on</source>
+        <translation>보안 액세스 켜짐</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>확인 필요</translation>
+    </message>
+    <message>
+        <source>retrying</source>
+        <translation>다시 시도 중</translation>
+    </message>
+    <message>
+        <source>already in the network</source>
+        <translation>이미 네트워크에 있음</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Retrying every 5 seconds.</source>
+        <translation>5초마다 다시 시도합니다.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator to check the application service.</source>
+        <translation>관리자에게 애플리케이션 서비스 확인을 요청하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notification, to see the compliance details.</source>
+        <translation>규정 준수 세부 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish.</source>
+        <translation>완료하려면 컴퓨터를 다시 시작하세요.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator for help.</source>
+        <translation>관리자에게 도움을 요청하세요.</translation>
+    </message>
+</context>
+<context>
     <name>SubScreenTitleBar</name>
     <message>
         <source>Back</source>
         <translation>뒤로</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatus</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>열기(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Secure &amp;Access</source>
+        <translation>보안 액세스(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>설정(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>종료(&amp;Q)</translation>
     </message>
 </context>
 <context>

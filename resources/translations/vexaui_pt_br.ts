@@ -453,6 +453,18 @@
         <source>Off</source>
         <translation>Desativado</translation>
     </message>
+    <message>
+        <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
+        <translation>O %1 continua em execução na bandeja do sistema. Clique no ícone para abrir a janela novamente.</translation>
+    </message>
+    <message>
+        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <translation>O %1 continua em execução com a janela minimizada. Você o encontra na barra de tarefas.</translation>
+    </message>
+    <message>
+        <source>Last known: %1</source>
+        <translation>Último estado conhecido: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -1056,10 +1068,159 @@
     </message>
 </context>
 <context>
+    <name>StatusNotices</name>
+    <message>
+        <source>The application service is unavailable. Retrying every 5 seconds.</source>
+        <translation>O serviço do aplicativo não está disponível. Tentando novamente a cada 5 segundos.</translation>
+    </message>
+    <message>
+        <source>The application service is available again.</source>
+        <translation>O serviço do aplicativo está disponível novamente.</translation>
+    </message>
+    <message>
+        <source>Your administrator approved this device.</source>
+        <translation>Seu administrador aprovou este dispositivo.</translation>
+    </message>
+    <message>
+        <source>Secure Access went off.</source>
+        <translation>O Acesso Seguro foi desligado.</translation>
+    </message>
+    <message>
+        <source>Secure Access stopped connecting.</source>
+        <translation>O Acesso Seguro parou de tentar se conectar.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWords</name>
+    <message>
+        <source>Network access blocked</source>
+        <translation>Acesso à rede bloqueado</translation>
+    </message>
+    <message>
+        <source>Network access about to be blocked</source>
+        <translation>O acesso à rede será bloqueado em breve</translation>
+    </message>
+    <message>
+        <source>Restart required</source>
+        <translation>Reinicialização necessária</translation>
+    </message>
+    <message>
+        <source>Device isolated</source>
+        <translation>Dispositivo isolado</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>Há resultados de conformidade para revisar</translation>
+    </message>
+    <message>
+        <source>Secure Access turned off by your administrator</source>
+        <translation>Seu administrador desligou o Acesso Seguro</translation>
+    </message>
+    <message>
+        <source>Application service unavailable</source>
+        <translation>Serviço do aplicativo indisponível</translation>
+    </message>
+    <message>
+        <source>Application service port held by another user</source>
+        <translation>Outro usuário está usando a porta do serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>Device not enrolled</source>
+        <translation>Dispositivo não registrado</translation>
+    </message>
+    <message>
+        <source>Waiting for administrator approval</source>
+        <translation>Aguardando a aprovação do administrador</translation>
+    </message>
+    <message>
+        <source>Sign-in needed</source>
+        <translation>É necessário entrar</translation>
+    </message>
+    <message>
+        <source>Secure Access off</source>
+        <translation>Acesso Seguro desligado</translation>
+    </message>
+    <message>
+        <source>Contacting the application service</source>
+        <translation>Contatando o serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>Obtendo informações</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnecting</source>
+        <translation>Acesso Seguro desconectando</translation>
+    </message>
+    <message>
+        <source>Secure Access connecting</source>
+        <translation>Acesso Seguro conectando</translation>
+    </message>
+    <message>
+        <source>Secure Access on</source>
+        <translation>Acesso Seguro ligado</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Requer atenção</translation>
+    </message>
+    <message>
+        <source>retrying</source>
+        <translation>tentando novamente</translation>
+    </message>
+    <message>
+        <source>already in the network</source>
+        <translation>já na rede</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Retrying every 5 seconds.</source>
+        <translation>Tentando novamente a cada 5 segundos.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator to check the application service.</source>
+        <translation>Peça ao seu administrador para verificar o serviço do aplicativo.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notification, to see the compliance details.</source>
+        <translation>Abra Configurações e depois Notificações para ver os detalhes de conformidade.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish.</source>
+        <translation>Reinicie o computador para concluir.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator for help.</source>
+        <translation>Peça ajuda ao seu administrador.</translation>
+    </message>
+</context>
+<context>
     <name>SubScreenTitleBar</name>
     <message>
         <source>Back</source>
         <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatus</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Secure &amp;Access</source>
+        <translation>Acesso &amp;Seguro</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configurações</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;ir</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,18 @@
         <source>Off</source>
         <translation>Kapalı</translation>
     </message>
+    <message>
+        <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
+        <translation>%1 sistem tepsisinde çalışmaya devam ediyor. Pencereyi yeniden açmak için simgesine tıklayın.</translation>
+    </message>
+    <message>
+        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <translation>%1, penceresi simge durumuna küçültülmüş olarak çalışmaya devam ediyor. Görev çubuğunda bulabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Last known: %1</source>
+        <translation>Bilinen son durum: %1</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
@@ -1056,10 +1068,159 @@
     </message>
 </context>
 <context>
+    <name>StatusNotices</name>
+    <message>
+        <source>The application service is unavailable. Retrying every 5 seconds.</source>
+        <translation>Uygulama hizmeti kullanılamıyor. 5 saniyede bir yeniden deneniyor.</translation>
+    </message>
+    <message>
+        <source>The application service is available again.</source>
+        <translation>Uygulama hizmeti yeniden kullanılabilir.</translation>
+    </message>
+    <message>
+        <source>Your administrator approved this device.</source>
+        <translation>Yöneticiniz bu cihazı onayladı.</translation>
+    </message>
+    <message>
+        <source>Secure Access went off.</source>
+        <translation>Güvenli Erişim kapandı.</translation>
+    </message>
+    <message>
+        <source>Secure Access stopped connecting.</source>
+        <translation>Güvenli Erişim bağlanmayı durdurdu.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusWords</name>
+    <message>
+        <source>Network access blocked</source>
+        <translation>Ağ erişimi engellendi</translation>
+    </message>
+    <message>
+        <source>Network access about to be blocked</source>
+        <translation>Ağ erişimi birazdan engellenecek</translation>
+    </message>
+    <message>
+        <source>Restart required</source>
+        <translation>Yeniden başlatma gerekli</translation>
+    </message>
+    <message>
+        <source>Device isolated</source>
+        <translation>Cihaz yalıtıldı</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>İncelenecek uyumluluk bulguları var</translation>
+    </message>
+    <message>
+        <source>Secure Access turned off by your administrator</source>
+        <translation>Güvenli Erişim yöneticiniz tarafından kapatıldı</translation>
+    </message>
+    <message>
+        <source>Application service unavailable</source>
+        <translation>Uygulama hizmeti kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>Application service port held by another user</source>
+        <translation>Uygulama hizmeti bağlantı noktası başka bir kullanıcıda</translation>
+    </message>
+    <message>
+        <source>Device not enrolled</source>
+        <translation>Cihaz kayıtlı değil</translation>
+    </message>
+    <message>
+        <source>Waiting for administrator approval</source>
+        <translation>Yönetici onayı bekleniyor</translation>
+    </message>
+    <message>
+        <source>Sign-in needed</source>
+        <translation>Oturum açmanız gerekiyor</translation>
+    </message>
+    <message>
+        <source>Secure Access off</source>
+        <translation>Güvenli Erişim kapalı</translation>
+    </message>
+    <message>
+        <source>Contacting the application service</source>
+        <translation>Uygulama hizmetine bağlanılıyor</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>Bilgiler alınıyor</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnecting</source>
+        <translation>Güvenli Erişim bağlantısı kesiliyor</translation>
+    </message>
+    <message>
+        <source>Secure Access connecting</source>
+        <translation>Güvenli Erişim bağlanıyor</translation>
+    </message>
+    <message>
+        <source>Secure Access on</source>
+        <translation>Güvenli Erişim açık</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>İlgilenmeniz gerekiyor</translation>
+    </message>
+    <message>
+        <source>retrying</source>
+        <translation>yeniden deneniyor</translation>
+    </message>
+    <message>
+        <source>already in the network</source>
+        <translation>zaten ağda</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Retrying every 5 seconds.</source>
+        <translation>5 saniyede bir yeniden deneniyor.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator to check the application service.</source>
+        <translation>Uygulama hizmetini denetlemesini yöneticinizden isteyin.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notification, to see the compliance details.</source>
+        <translation>Uyumluluk ayrıntılarını görmek için Ayarlar&apos;ı, ardından Bildirimler&apos;i açın.</translation>
+    </message>
+    <message>
+        <source>Restart the computer to finish.</source>
+        <translation>Tamamlamak için bilgisayarı yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator for help.</source>
+        <translation>Yöneticinizden yardım isteyin.</translation>
+    </message>
+</context>
+<context>
     <name>SubScreenTitleBar</name>
     <message>
         <source>Back</source>
         <translation>Geri</translation>
+    </message>
+</context>
+<context>
+    <name>TrayStatus</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Aç</translation>
+    </message>
+    <message>
+        <source>Secure &amp;Access</source>
+        <translation>&amp;Güvenli Erişim</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>A&amp;yarlar</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Çı&amp;kış</translation>
     </message>
 </context>
 <context>
