@@ -49,7 +49,7 @@ QString Commands::helpText()
         "  state                         the current snapshot and simulator facts\n"
         "  clients                       the connected clients\n"
         "  approve | deny                decide a pending activation as the administrator\n"
-        "  scan                          the phone scanned the QR code shown (see scenario qr-slow-scan)\n"
+        "  scan                          the phone scanned the QR code shown; the activation with it goes through\n"
         "  notice block [SUBNETS]        network access blocked (message type 11, code 28, kind 1)\n"
         "  notice warn SECONDS [SUBNETS] access will be blocked in SECONDS (kind 2), then it is (kind 1)\n"
         "  notice enable                 network access enabled again (kind 3); cancels a pending block\n"

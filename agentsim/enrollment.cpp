@@ -282,7 +282,13 @@ Reply Enrollment::qrInfo(const JsonView& request)
     if (m_agent.state().activationState != 0)
         return m_agent.answer(Msg::QrInfo, Code::Success, {}, QStringLiteral("no QR code: the device is enrolled"));
     QrIssuer& qr = m_agent.qr();
+    const QString previous = qr.currentCode();
     const QString code = regenerate ? qr.regenerate() : qr.current();
+    // Whoever runs the simulator plays the phone: the console says how, once for each new code.
+    if (code != previous && !qr.scanned())
+        m_agent.note(QStringLiteral("QR code issued: type scan to play the phone scanning it "
+                                    "(it counts as scanned by itself %1 s after it was issued)")
+                         .arg(QString::number(double(m_agent.scenario().qrScanDelayMs) / 1000)));
     return m_agent.answer(
         Msg::QrInfo, Code::Success,
         {{QStringLiteral("act_qr_info"),

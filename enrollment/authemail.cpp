@@ -80,14 +80,19 @@ void AuthEmail::clearAgentUnavailable()
 AnswerClaim AuthEmail::takeUserAnswer()
 {
     const AnswerClaim registration = registrationAnswer->arrive(ui->authEmail);
-    if (brand().usesEmailEnrollment())
+    if (enrollsDevice())
         return registration;
     return strongestClaim({registration, otpScreen->takeAnswer()});
 }
 
 AnswerClaim AuthEmail::takeActivationAnswer()
 {
-    return brand().usesEmailEnrollment() ? otpScreen->takeAnswer() : AnswerClaim::Unasked;
+    return enrollsDevice() ? otpScreen->takeAnswer() : AnswerClaim::Unasked;
+}
+
+bool AuthEmail::enrollsDevice() const
+{
+    return otpScreen->enrollsDevice();
 }
 
 void AuthEmail::registrationMissed()
@@ -104,29 +109,31 @@ void AuthEmail::processUserAuthResponse(Response response)
     registrationAnswer->settle();
     dropSilenceNotice(ui->statusMessage);
     // The resend wait is the answer's own next attempt; how long attempts stay blocked is the agent's one block time,
-    // the same member the OTP page reads, whichever request was answered.
-    const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
+    // the same member the OTP page reads, whichever request was answered. Texts for the activation screen are for an
+    // enrollment only: a user signing in is on this screen.
+    const bool enrolling = enrollsDevice();
+    const qint64 resendWait = enrolling ? response.actNextAttempt : response.regNextAttempt;
 
     switch (response.code) {
     case InvalidEmail:
         ui->statusMessage->setText(tr("Invalid Email"));
-        if (brand().usesEmailEnrollment())
+        if (enrolling)
             emit sendMessageToActivate(tr("Invalid Email, Please contact your Administrator."));
         break;
     case OtpSent:
         showPage(otpPage);
-        if (brand().usesEmailEnrollment())
+        if (enrolling)
             emit switchToEmailScreen();
         break;
     case OtpResendBlocked:
         ui->statusMessage->setText(tr("OTP resend blocked retry after sometime..."));
-        if (brand().usesEmailEnrollment())
+        if (enrolling)
             emit sendMessageToActivate(ui->statusMessage->text());
         startCountdown(resendWait);
         break;
     case OtpAttemptsBlocked:
         ui->statusMessage->setText(tr("OTP attempts blocked retry after sometime..."));
-        if (brand().usesEmailEnrollment())
+        if (enrolling)
             emit sendMessageToActivate(ui->statusMessage->text());
         startCountdown(response.userActNextAttempt);
         break;
@@ -208,7 +215,7 @@ void AuthEmail::nextButtonClicked()
         return;
 
     const QString mailId = ui->mailInput->text().trimmed();
-    otpScreen->setEmail(mailId);
+    otpScreen->startSignIn(mailId);
     emit startSpinner(this, false);
     emit sendMailID(mailId);
     emit userregister(mailId);

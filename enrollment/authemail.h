@@ -15,7 +15,8 @@ class QTimer;
 
 // Sign-in of the device's user with an email address: the agent mails an OTP, which the user confirms on the OTP
 // screen held as page 1 of this screen's own stack. In the email enrollment method it also relays the activation
-// request from the activation screen to the OTP screen.
+// request from the activation screen to the OTP screen; an enrolled device of that method signs its users in as every
+// other device does, by user registration and user activation.
 class AuthEmail : public QWidget
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
     // activation from the OTP page: the waits for it are over, and the claim says whether the answer is still wanted.
     AnswerClaim takeUserAnswer();
     AnswerClaim takeActivationAnswer();
+    // Whether the OTP page completes an email enrollment, so that activation answers are the OTP flow's to hear.
+    bool enrollsDevice() const;
 
 signals:
     void startSpinner(QWidget* parent, bool disableParent);

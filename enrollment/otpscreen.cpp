@@ -23,7 +23,7 @@ QTimer* makeTickTimer(QObject* owner, const QString& name)
 } // namespace
 
 OtpScreen::OtpScreen(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::OtpScreen>()),
+    : QWidget(parent), ui(std::make_unique<Ui::OtpScreen>()), enrolling(brand().usesEmailEnrollment()),
       validityTimer(makeTickTimer(this, QStringLiteral("validityTimer"))),
       resendTimer(makeTickTimer(this, QStringLiteral("resendTimer"))),
       attemptBlockedTimer(makeTickTimer(this, QStringLiteral("otpAttemptBlockedTimer"))),
@@ -45,8 +45,7 @@ OtpScreen::OtpScreen(QWidget* parent)
     ui->otpInput->setMaxLength(maxInputLength);
     ui->resendButton->setEnabled(false);
     ui->submitButton->setEnabled(false);
-    if (brand().usesEmailEnrollment())
-        ui->cancelButton->hide();
+    serve(enrolling);
 
     connect(ui->cancelButton, &QPushButton::clicked, this, &OtpScreen::cancelClicked);
     connect(ui->submitButton, &QPushButton::clicked, this, &OtpScreen::submitClicked);
@@ -66,9 +65,17 @@ OtpScreen::OtpScreen(QWidget* parent)
 
 OtpScreen::~OtpScreen() = default;
 
-void OtpScreen::setEmail(const QString& address)
+void OtpScreen::startSignIn(const QString& address)
 {
     email = address;
+    serve(false);
+}
+
+// An enrollment has no home page to cancel to: the device is not enrolled yet.
+void OtpScreen::serve(bool enrollment)
+{
+    enrolling = enrollment;
+    ui->cancelButton->setHidden(enrolling);
 }
 
 void OtpScreen::showAgentUnavailable()
@@ -146,7 +153,7 @@ void OtpScreen::submitClicked()
     // lost answer or a typing slip costs the user nothing.
     const QString otp = ui->otpInput->text();
     if (!otp.isEmpty() && !blocked && !waitingForAnswer()) {
-        if (brand().usesEmailEnrollment()) {
+        if (enrolling) {
             storedRequest.otp = otp.trimmed().toInt();
             emit deviceActivate(storedRequest);
         } else {
@@ -163,8 +170,8 @@ void OtpScreen::processResponse(Response response)
     submitAnswer->settle();
     resendAnswer->settle();
     dropSilenceNotice(ui->statusMessage);
-    const qint64 resendWait = brand().usesEmailEnrollment() ? response.actNextAttempt : response.regNextAttempt;
-    const qint64 validity = brand().usesEmailEnrollment() ? response.actOtpValidity : response.regOtpValidity;
+    const qint64 resendWait = enrolling ? response.actNextAttempt : response.regNextAttempt;
+    const qint64 validity = enrolling ? response.actOtpValidity : response.regOtpValidity;
     const qint64 attemptsBlocked = response.userActNextAttempt;
 
     if (resendWait != 0) {
@@ -236,7 +243,7 @@ void OtpScreen::enableSubmitButton(QString text)
 
 void OtpScreen::backButtonClicked()
 {
-    if (brand().usesEmailEnrollment())
+    if (enrolling)
         emit goActivation();
     else
         emit goEmailScreen();
@@ -251,6 +258,7 @@ void OtpScreen::getMailID(QString address)
 void OtpScreen::getActivationDetails(ActivationReq request)
 {
     storedRequest = request;
+    serve(true);
 }
 
 void OtpScreen::resendButtonClicked()
@@ -260,7 +268,7 @@ void OtpScreen::resendButtonClicked()
         showAgentUnavailable();
         return;
     }
-    if (brand().usesEmailEnrollment()) {
+    if (enrolling) {
         if (storedRequest.email.isEmpty()) {
             ui->statusMessage->setText(tr("Mail ID not found pleae go back to activation screen and try again"));
             return;

@@ -13,8 +13,9 @@ class OtpScreen;
 class QTimer;
 
 // Takes the one-time password the agent mailed. For sign-in it answers a user registration; for the email enrollment
-// method it completes the activation request made on the activation screen. Counts down the OTP's validity, the wait
-// before a resend and the time OTP attempts stay blocked.
+// method it completes the activation request made on the activation screen. Which of the two it serves is decided by
+// the screen that opened it, since a brand that enrolls by email also signs its users in again by email. Counts down
+// the OTP's validity, the wait before a resend and the time OTP attempts stay blocked.
 class OtpScreen : public QWidget
 {
     Q_OBJECT
@@ -22,8 +23,10 @@ public:
     explicit OtpScreen(QWidget* parent = nullptr);
     ~OtpScreen() override;
 
-    // The address that Submit verifies the OTP for.
-    void setEmail(const QString& address);
+    // The user signs in as `address`: Submit verifies the OTP for it, whatever the brand's enrollment method.
+    void startSignIn(const QString& address);
+    // Whether the OTP completes an email enrollment, rather than a user's sign-in.
+    bool enrollsDevice() const { return enrolling; }
     void showAgentUnavailable();
     void clearAgentUnavailable();
     // The agent answered an OTP or a resend: the wait for it is over, and the claim says whether the answer is still
@@ -44,6 +47,7 @@ public slots:
     void clearOtpScreen();
     void processResponse(Response response);
     void getMailID(QString email);
+    // The activation screen's request: from now on the OTP completes that enrollment.
     void getActivationDetails(ActivationReq request);
     // Countdown ticks, once a second while their timer runs.
     void onValidityTimeOut();
@@ -62,6 +66,7 @@ private:
     void startWait(AwaitedAnswer* answer);
     void answerMissed();
     void offerResend();
+    void serve(bool enrollment);
 
     static constexpr int maxInputLength = 50;
 
@@ -69,6 +74,7 @@ private:
     QString email;
     QString mailId;
     ActivationReq storedRequest;
+    bool enrolling;
     bool blocked = false;
     QTime validityTime{0, 0};
     QTime resendTime{0, 0};

@@ -48,6 +48,7 @@ QRCodeScreen::QRCodeScreen(QWidget* parent)
     connect(this, &QRCodeScreen::generateQR, vexaintf::instance(), &vexaintf::generateQR);
     connect(this, &QRCodeScreen::activate, vexaintf::instance(), &vexaintf::activate);
     connect(activationAnswer, &AwaitedAnswer::expired, this, &QRCodeScreen::answerMissed);
+    ui->qr->installEventFilter(this);
 }
 
 QRCodeScreen::~QRCodeScreen() = default;
@@ -56,9 +57,27 @@ void QRCodeScreen::requestQRCode()
 {
     if (refused)
         return;
-    awaitingCode = true;
-    emit startSpinner(this, true);
+    awaitCode();
     emit generateQR(false);
+}
+
+// The code shown so far has been used or is being replaced: scanned again it would only be refused, so it goes. The
+// wait turns where the code will be, clear of the instructions.
+void QRCodeScreen::awaitCode()
+{
+    awaitingCode = true;
+    ui->qr->clear();
+    shownCode.clear();
+    emit startSpinner(codeArea(), true);
+}
+
+// A spinner over the code area disables it; Regenerate goes with it, since a second code asked for meanwhile would
+// make the first one's activation fail as replaced.
+bool QRCodeScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->qr && event->type() == QEvent::EnabledChange)
+        ui->regenerateQRButton->setEnabled(ui->qr->isEnabled());
+    return QWidget::eventFilter(watched, event);
 }
 
 void QRCodeScreen::showRefusal(const QString& reason)
@@ -129,9 +148,8 @@ void QRCodeScreen::answerMissed()
 void QRCodeScreen::regenerateQRCode()
 {
     clearRefusal();
-    awaitingCode = true;
+    awaitCode();
     emit generateQR(true);
-    emit startSpinner(this, true);
 }
 
 void QRCodeScreen::showQRCode(QRActivationReq code)

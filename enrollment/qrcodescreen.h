@@ -18,8 +18,8 @@ public:
     explicit QRCodeScreen(QWidget* parent = nullptr);
     ~QRCodeScreen() override;
 
-    // Asks the agent for the current code, with the spinner covering the screen until the agent answers. While a
-    // refusal is shown nothing is asked: asking again would only be refused again.
+    // Asks the agent for the current code; until it answers, the code area is empty with the spinner turning in it.
+    // While a refusal is shown nothing is asked: asking again would only be refused again.
     void requestQRCode();
     // The agent refused the activation, or the administrator declined it. The reason stays on screen, and no code is
     // asked for or activated on the window's own account until the user asks for a new one.
@@ -51,8 +51,12 @@ public slots:
     void regenerateQRCode();
     void showQRCode(QRActivationReq code);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void answerMissed();
+    void awaitCode();
 
     std::unique_ptr<Ui::QRCodeScreen> ui;
     bool refused = false;

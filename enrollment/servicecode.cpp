@@ -32,6 +32,7 @@ ServiceCode::ServiceCode(QWidget* parent)
 
     connect(ui->submitButton, &QPushButton::clicked, this, &ServiceCode::submitClicked);
     connect(ui->serviceCodeInput, &QLineEdit::returnPressed, this, &ServiceCode::submitClicked);
+    connect(ui->serviceCodeInput, &QLineEdit::textEdited, ui->serviceCodeStatus, &QLabel::clear);
     connect(qrScreen, &QRCodeScreen::backButtonClicked, this, &ServiceCode::switchToServiceCodeScreen);
     connect(this, &ServiceCode::showQR, qrScreen, &QRCodeScreen::showQRCode);
     connect(qrScreen, &QRCodeScreen::startSpinner, this, &ServiceCode::startSpinner);
@@ -48,7 +49,8 @@ AnswerClaim ServiceCode::takeActivationAnswer()
 void ServiceCode::showQRCode(QString code)
 {
     qrCode = code;
-    emit showQR({qrCode, serviceId});
+    if (serviceIdKnown())
+        emit showQR({qrCode, serviceId});
 }
 
 void ServiceCode::qrScreenSwitched()
@@ -64,7 +66,8 @@ void ServiceCode::activateQR(QString code)
     qrCode = code;
     // A code the QR page could not draw was never offered to the user, so it is not activated behind their back;
     // after a refusal the user decides when to try again.
-    if (qrScreen->isRefused() || !QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
+    if (!serviceIdKnown() || qrScreen->isRefused() ||
+        !QrCodeGenerator().canEncode(qrCode, qrcodegen::QrCode::Ecc::MEDIUM))
         return;
     qrScreen->sendActivation({qrCode, serviceId});
 }
@@ -78,7 +81,8 @@ void ServiceCode::agentConnectedNotification()
         emit stopSpinner();
     }
     qrScreen->clearAgentUnavailable();
-    qrScreen->requestQRCode();
+    if (serviceIdKnown())
+        qrScreen->requestQRCode();
 }
 
 void ServiceCode::agentDisconnectedNotification()
@@ -109,6 +113,7 @@ void ServiceCode::switchToServiceCodeScreen()
 void ServiceCode::clearServiceIDScreen()
 {
     ui->serviceCodeInput->clear();
+    ui->serviceCodeStatus->clear();
 }
 
 void ServiceCode::showRefusal(const QString& reason)
@@ -119,7 +124,14 @@ void ServiceCode::showRefusal(const QString& reason)
 
 void ServiceCode::submitClicked()
 {
-    serviceId = ui->serviceCodeInput->text().trimmed();
+    const QString typed = ui->serviceCodeInput->text().trimmed();
+    if (typed.isEmpty()) {
+        ui->serviceCodeStatus->setText(tr("Please enter the account service ID."));
+        ui->serviceCodeInput->setFocus();
+        return;
+    }
+    ui->serviceCodeStatus->clear();
+    serviceId = typed;
     showPage(qrPage);
     qrScreen->clearRefusal();
     qrScreen->requestQRCode();
@@ -128,6 +140,11 @@ void ServiceCode::submitClicked()
 void ServiceCode::switchToQRScreen()
 {
     showPage(qrPage);
+}
+
+bool ServiceCode::serviceIdKnown() const
+{
+    return !asksForServiceId() || !serviceId.isEmpty();
 }
 
 void ServiceCode::showPage(int index)

@@ -46,6 +46,9 @@ private slots:
 
 private:
     void showPage(int index);
+    // A brand that asks for a service ID enrolls with none only by mistake: until the user gave one, no code is shown
+    // or activated.
+    bool serviceIdKnown() const;
 
     static constexpr int maxInputLength = 50;
 

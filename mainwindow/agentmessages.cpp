@@ -298,7 +298,8 @@ AnswerClaim MainWindow::takeActivationAnswer()
 void MainWindow::dispatchActivationResult(const Response& response, const AgentInfo& info)
 {
     const bool taken = isTaken(takeActivationAnswer());
-    if (brand().usesEmailEnrollment() && taken)
+    // Only an email enrollment's OTP page hears activation answers; a user signing in waits for user answers.
+    if (authEmailScreen->enrollsDevice() && taken)
         emit userAuthResponse(response);
 
     const auto code = static_cast<ResponseType>(response.code);

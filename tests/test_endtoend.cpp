@@ -1,6 +1,7 @@
 // The application against the stand-in agent, as a user meets it on a new machine: the QR code the agent issues is
-// shown, the agent accepts the activation, the home page names the enterprise, and Secure Access connects; and a
-// user whose one-time passwords are blocked sees the block counted down wherever they turn.
+// shown, the agent accepts the activation, the home page names the enterprise, and Secure Access connects; a user
+// signs in by email in every brand that asks for it; and a user whose one-time passwords are blocked sees the block
+// counted down wherever they turn.
 #include "app/startup.h"
 #include "enrollment/authemail.h"
 #include "enrollment/otpscreen.h"
@@ -8,6 +9,7 @@
 #include "tests/support/metatypes.h"
 #include "tests/support/standinagent.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -60,6 +62,74 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel*>(QStringLiteral("connStatus"))->text(),
                                   QStringLiteral("You're connected!"), 15000);
         QCOMPARE(toggle->sliderPosition(), 1);
+
+        window.reset();
+        vexaintf::setInstance(nullptr);
+    }
+
+    void signInByEmail_data()
+    {
+        QTest::addColumn<QString>("brandName");
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<bool>("enrollsFirst");
+        QTest::newRow("enrolled by activation code") << "dovrin"
+                                                     << "email-signin" << false;
+        // The user enrolled the device with their address, signed out, and signs in again.
+        QTest::newRow("enrolled by email, signing in again") << "kivora"
+                                                             << "email-enrollment" << true;
+    }
+    void signInByEmail()
+    {
+        QFETCH(QString, brandName);
+        QFETCH(QString, scenario);
+        QFETCH(bool, enrollsFirst);
+        ScopedBrandProfile scoped(brandProfileNamed(brandName));
+        StandInAgent agent(scenario);
+        QVERIFY(agent.port != 0);
+        vexaintf link(agent.port);
+        link.start();
+        QTRY_VERIFY(link.isConnected());
+        vexaintf::setInstance(&link);
+        auto window = std::make_unique<MainWindow>();
+        auto* stack = window->findChild<QStackedWidget*>(QStringLiteral("screenStack"));
+        auto* otp = window->findChild<OtpScreen*>();
+        auto* otpInput = otp->findChild<QLineEdit*>(QStringLiteral("otpInput"));
+        QSignalSpy answers(window.get(), &MainWindow::userAuthResponse);
+        const QString address = QStringLiteral("ann@acme-industries.example");
+        const auto enterOtp = [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(otp->isVisibleTo(window.get()), 10000);
+            QTest::keyClicks(otpInput, QStringLiteral("246810"));
+            QTest::keyClick(otpInput, Qt::Key_Return);
+            QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), int(MainWindow::HomePage), 10000);
+        };
+
+        if (enrollsFirst) {
+            QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), int(MainWindow::ActivatePage), 10000);
+            QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("codeInput")), address);
+            window->findChild<QCheckBox*>(QStringLiteral("eulaCheckBox"))->setChecked(true);
+            window->findChild<QPushButton*>(QStringLiteral("activateButton"))->click();
+            enterOtp();
+            QVERIFY(agent.command("signout").startsWith("ok"));
+        }
+
+        QTRY_COMPARE_WITH_TIMEOUT(stack->currentIndex(), int(MainWindow::EmailPage), 10000);
+        auto* mailInput = window->findChild<QLineEdit*>(QStringLiteral("mailInput"));
+        QTest::keyClicks(mailInput, address);
+        QTest::keyClick(mailInput, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(otp->isVisibleTo(window.get()), 10000);
+
+        // Resend asks for the address typed on the sign-in page: a new OTP, or the agent's wait before one.
+        for (int tick = 0; tick <= 30; ++tick)
+            otp->onResendTimeOut();
+        const int asked = answers.size();
+        otp->findChild<QPushButton*>(QStringLiteral("resendButton"))->click();
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), asked + 1, 10000);
+        const int resent = answers.last().first().value<Response>().code;
+        QVERIFY2(resent == OtpSent || resent == OtpResendBlocked, qPrintable(QString::number(resent)));
+
+        enterOtp();
+        QCOMPARE(answers.last().first().value<Response>().code, int(Activated));
+        QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel*>(QStringLiteral("userEmail"))->text(), address, 10000);
 
         window.reset();
         vexaintf::setInstance(nullptr);

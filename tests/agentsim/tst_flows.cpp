@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QJsonArray>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -71,6 +72,7 @@ class TestFlows : public QObject
 private slots:
     void qrEnrollmentThenConnect();
     void qrCodeLifecycle();
+    void qrActivationWaitsForTheScan_data();
     void qrActivationWaitsForTheScan();
     void activationCodes_data();
     void activationCodes();
@@ -108,6 +110,7 @@ void TestFlows::qrEnrollmentThenConnect()
 
     const QString code = issueQr(client);
     QVERIFY2(code.startsWith("https://enroll.vexa-access.example/d/"), qPrintable(code));
+    QVERIFY(sim.run("scan").startsWith("ok"));
     client.send(qrActivation(code));
     const auto activated = client.waitFor(typeIs(1));
     QVERIFY(activated);
@@ -169,6 +172,7 @@ void TestFlows::qrCodeLifecycle()
     answer = client.waitFor(typeIs(1));
     QVERIFY(answer);
     QCOMPARE(responseCode(*answer), 1);
+    QVERIFY(sim.run("scan").startsWith("ok"));
     client.send(qrActivation(second));
     answer = client.waitFor(typeIs(1));
     QVERIFY(answer);
@@ -180,14 +184,41 @@ void TestFlows::qrCodeLifecycle()
     QVERIFY(!answer->value("response").toObject().contains("act_qr_info")); // enrolled: no code any more
 }
 
+void TestFlows::qrActivationWaitsForTheScan_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QString>("delay");
+    // The default scenario too: whoever runs it first sees the QR code, until they scan it from the console.
+    QTest::newRow("default") << "default"
+                             << "20 s";
+    QTest::newRow("slow scan") << "qr-slow-scan"
+                               << "12 s";
+}
+
 void TestFlows::qrActivationWaitsForTheScan()
 {
-    Harness sim("qr-slow-scan", 1);
+    QFETCH(QString, scenario);
+    QFETCH(QString, delay);
+    Harness sim(scenario, 1);
     QVERIFY(sim.ok());
+    QSignalSpy notes(&sim.agent(), &agentsim::SimAgent::noted);
     TestClient client;
     QVERIFY(client.connectTo(sim.port()));
     QCOMPARE(sim.run("scan"), QString("error: no QR code has been issued"));
     const QString code = issueQr(client);
+    // The console tells how to play the phone, once for each new code.
+    const auto hints = [&notes] {
+        QStringList texts;
+        for (const QList<QVariant>& note : notes) {
+            if (note.first().toString().startsWith("QR code issued: type scan"))
+                texts << note.first().toString();
+        }
+        return texts;
+    };
+    QCOMPARE(hints().size(), 1);
+    QVERIFY2(hints().first().contains("scanned by itself " + delay), qPrintable(hints().first()));
+    QCOMPARE(issueQr(client), code);
+    QCOMPARE(hints().size(), 1);
     client.send(qrActivation(code));
     auto answer = client.waitFor(typeIs(1));
     QVERIFY(answer);
@@ -272,7 +303,9 @@ void TestFlows::approval()
     QVERIFY(sim.ok());
     TestClient client;
     QVERIFY(subscribeReady(client, sim.port()));
-    client.send(qrActivation(issueQr(client)));
+    const QString code = issueQr(client);
+    QVERIFY(sim.run("scan").startsWith("ok"));
+    client.send(qrActivation(code));
     const auto pending = client.waitFor(typeIs(1));
     QVERIFY(pending);
     QCOMPARE(responseCode(*pending), 20);

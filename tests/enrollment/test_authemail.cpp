@@ -88,39 +88,49 @@ private slots:
     void responseReactions_data()
     {
         QTest::addColumn<int>("activationType");
+        QTest::addColumn<bool>("enrollment"); // the OTP page completes the activation screen's request
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("toActivate"); // empty: nothing for the activation screen
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("switchesToEmail");
-        QTest::newRow("invalid email") << 0 << 3 << "Invalid Email"
+        QTest::newRow("invalid email") << 0 << false << 3 << "Invalid Email"
                                        << "" << 0 << false;
         QTest::newRow("invalid email, email enrollment")
-            << 2 << 3 << "Invalid Email"
+            << 2 << true << 3 << "Invalid Email"
             << "Invalid Email, Please contact your Administrator." << 0 << false;
-        QTest::newRow("OTP sent") << 0 << 5 << ""
+        QTest::newRow("invalid email, sign-in of the email brand") << 2 << false << 3 << "Invalid Email"
+                                                                   << "" << 0 << false;
+        QTest::newRow("OTP sent") << 0 << false << 5 << ""
                                   << "" << 1 << false;
-        QTest::newRow("OTP sent, email enrollment") << 2 << 5 << ""
+        QTest::newRow("OTP sent, email enrollment") << 2 << true << 5 << ""
                                                     << "" << 1 << true;
-        QTest::newRow("resend blocked") << 0 << 6 << "OTP resend blocked retry after sometime..."
+        QTest::newRow("OTP sent, sign-in of the email brand") << 2 << false << 5 << ""
+                                                              << "" << 1 << false;
+        QTest::newRow("resend blocked") << 0 << false << 6 << "OTP resend blocked retry after sometime..."
                                         << "" << 0 << false;
-        QTest::newRow("resend blocked, email enrollment") << 2 << 6 << "OTP resend blocked retry after sometime..."
-                                                          << "OTP resend blocked retry after sometime..." << 0 << false;
-        QTest::newRow("attempts blocked") << 0 << 7 << "OTP attempts blocked retry after sometime..."
+        QTest::newRow("resend blocked, email enrollment")
+            << 2 << true << 6 << "OTP resend blocked retry after sometime..."
+            << "OTP resend blocked retry after sometime..." << 0 << false;
+        QTest::newRow("attempts blocked") << 0 << false << 7 << "OTP attempts blocked retry after sometime..."
                                           << "" << 0 << false;
         QTest::newRow("attempts blocked, email enrollment")
-            << 2 << 7 << "OTP attempts blocked retry after sometime..."
+            << 2 << true << 7 << "OTP attempts blocked retry after sometime..."
             << "OTP attempts blocked retry after sometime..." << 0 << false;
-        QTest::newRow("registration failure") << 0 << 10 << "User Registration Failure"
+        QTest::newRow("attempts blocked, sign-in of the email brand")
+            << 2 << false << 7 << "OTP attempts blocked retry after sometime..."
+            << "" << 0 << false;
+        QTest::newRow("registration failure") << 0 << false << 10 << "User Registration Failure"
                                               << "" << 0 << false;
-        QTest::newRow("invalid OTP is for the OTP screen") << 0 << 4 << ""
+        QTest::newRow("invalid OTP is for the OTP screen") << 0 << false << 4 << ""
                                                            << "" << 0 << false;
-        QTest::newRow("activated") << 2 << 9 << ""
+        QTest::newRow("activated") << 2 << false << 9 << ""
                                    << "" << 0 << false;
     }
     void responseReactions()
     {
         QFETCH(int, activationType);
+        QFETCH(bool, enrollment);
         QFETCH(int, code);
         QFETCH(QString, text);
         QFETCH(QString, toActivate);
@@ -133,8 +143,13 @@ private slots:
         QSignalSpy switches(&screen, &AuthEmail::switchToEmailScreen);
         QSignalSpy relayed(&screen, &AuthEmail::userAuthResponse);
         QTest::keyClicks(mailInput(screen), QStringLiteral("user@corp.example"));
-        nextButton(screen)->click();
-        QVERIFY(!nextButton(screen)->isEnabled());
+        if (enrollment) {
+            emit screen.sendToOtpScreen(ActivationReq());
+        } else {
+            nextButton(screen)->click();
+            QVERIFY(!nextButton(screen)->isEnabled());
+        }
+        QCOMPARE(screen.enrollsDevice(), enrollment);
 
         screen.processUserAuthResponse(responseWith(code));
 
@@ -188,30 +203,36 @@ private slots:
         QTest::addColumn<Duration>("member");
         QTest::addColumn<qint64>("seconds");
         QTest::addColumn<QString>("firstTick"); // empty: no countdown starts
+        QTest::addColumn<bool>("signIn");       // the email page asked, rather than the activation screen
         QTest::newRow("resend blocked waits for the resend time")
-            << 0 << 6 << &Response::regNextAttempt << qint64(90) << "00:01:29";
+            << 0 << 6 << &Response::regNextAttempt << qint64(90) << "00:01:29" << false;
         QTest::newRow("attempts blocked waits for the block time")
-            << 0 << 7 << &Response::userActNextAttempt << qint64(3725) << "01:02:04";
+            << 0 << 7 << &Response::userActNextAttempt << qint64(3725) << "01:02:04" << false;
         QTest::newRow("attempts blocked ignores the OTP validity")
-            << 0 << 7 << &Response::regOtpValidity << qint64(3725) << "";
+            << 0 << 7 << &Response::regOtpValidity << qint64(3725) << "" << false;
         QTest::newRow("email enrollment: resend time of the activation")
-            << 2 << 6 << &Response::actNextAttempt << qint64(5) << "00:00:04";
+            << 2 << 6 << &Response::actNextAttempt << qint64(5) << "00:00:04" << false;
         QTest::newRow("email enrollment: the same block time")
-            << 2 << 7 << &Response::userActNextAttempt << qint64(5) << "00:00:04";
+            << 2 << 7 << &Response::userActNextAttempt << qint64(5) << "00:00:04" << false;
         QTest::newRow("email enrollment ignores the activation's validity")
-            << 2 << 7 << &Response::actOtpValidity << qint64(5) << "";
+            << 2 << 7 << &Response::actOtpValidity << qint64(5) << "" << false;
         QTest::newRow("email enrollment ignores the registration time")
-            << 2 << 6 << &Response::regNextAttempt << qint64(5) << "";
+            << 2 << 6 << &Response::regNextAttempt << qint64(5) << "" << false;
+        QTest::newRow("sign-in of the email brand: resend time of the registration")
+            << 2 << 6 << &Response::regNextAttempt << qint64(5) << "00:00:04" << true;
+        QTest::newRow("sign-in of the email brand ignores the activation's time")
+            << 2 << 6 << &Response::actNextAttempt << qint64(5) << "" << true;
         QTest::newRow("attempts blocked ignores the resend time")
-            << 0 << 7 << &Response::regNextAttempt << qint64(5) << "";
-        QTest::newRow("zero") << 0 << 6 << &Response::regNextAttempt << qint64(0) << "";
-        QTest::newRow("negative") << 0 << 6 << &Response::regNextAttempt << qint64(-5) << "";
-        QTest::newRow("a whole day wraps to nothing") << 0 << 6 << &Response::regNextAttempt << qint64(86400) << "";
+            << 0 << 7 << &Response::regNextAttempt << qint64(5) << "" << false;
+        QTest::newRow("zero") << 0 << 6 << &Response::regNextAttempt << qint64(0) << "" << false;
+        QTest::newRow("negative") << 0 << 6 << &Response::regNextAttempt << qint64(-5) << "" << false;
+        QTest::newRow("a whole day wraps to nothing")
+            << 0 << 6 << &Response::regNextAttempt << qint64(86400) << "" << false;
         QTest::newRow("a day and a bit wraps")
-            << 0 << 6 << &Response::regNextAttempt << qint64(86400 + 61) << "00:01:00";
+            << 0 << 6 << &Response::regNextAttempt << qint64(86400 + 61) << "00:01:00" << false;
         QTest::newRow("beyond 32 bits wraps by days")
-            << 0 << 7 << &Response::userActNextAttempt << qint64(86400) * 50000 + 2 << "00:00:01";
-        QTest::newRow("OTP sent starts nothing") << 0 << 5 << &Response::regNextAttempt << qint64(30) << "";
+            << 0 << 7 << &Response::userActNextAttempt << qint64(86400) * 50000 + 2 << "00:00:01" << false;
+        QTest::newRow("OTP sent starts nothing") << 0 << 5 << &Response::regNextAttempt << qint64(30) << "" << false;
     }
     void countdownDuration()
     {
@@ -220,10 +241,15 @@ private slots:
         QFETCH(Duration, member);
         QFETCH(qint64, seconds);
         QFETCH(QString, firstTick);
+        QFETCH(bool, signIn);
         ActivationTypeScope type(activationType);
         AgentLink agent;
         AuthEmail screen;
         QTest::keyClicks(mailInput(screen), QStringLiteral("user@corp.example"));
+        if (signIn) {
+            nextButton(screen)->click();
+            QVERIFY(!screen.enrollsDevice());
+        }
 
         screen.processUserAuthResponse(responseWith(code, member, seconds));
 

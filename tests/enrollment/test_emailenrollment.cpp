@@ -7,12 +7,14 @@
 #include "tests/support/metatypes.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 // The email enrollment method through the whole window: the address typed on the activation screen asks the agent
 // for an OTP, the agent's answer brings up the OTP page, and the OTP goes back inside the same activation request.
+// And the sign-in of an enrolled device's user, which every brand that signs users in by email does alike.
 class TestEmailEnrollment : public QObject
 {
     Q_OBJECT
@@ -67,6 +69,70 @@ private slots:
                  QByteArray(R"({"activation_req":{"act_email":{"email":"user@corp.example","name":"desk","otp":42},)"
                             R"("act_type":2},"type":2})"
                             "\n"));
+    }
+
+    void enrolledDeviceSignsInByEmail_data()
+    {
+        QTest::addColumn<QString>("brandName");
+        QTest::newRow("enrolls by email") << QStringLiteral("kivora");
+        QTest::newRow("enrolls by activation code") << QStringLiteral("dovrin");
+    }
+    void enrolledDeviceSignsInByEmail()
+    {
+        QFETCH(QString, brandName);
+        ScopedBrandProfile scoped(brandProfileNamed(brandName));
+        MainWindowHarness h;
+        const QString userIdMethod = QStringLiteral("agentinfo.features.config.user_id_method");
+        h.deliver(agentMessage(0, {{userIdMethod, 1}}));
+        QCOMPARE(h.page(), int(MainWindow::EmailPage));
+        auto* otp = h.window->findChild<OtpScreen*>();
+        auto* mailInput = h.window->findChild<QLineEdit*>(QStringLiteral("mailInput"));
+        auto* otpInput = otp->findChild<QLineEdit*>(QStringLiteral("otpInput"));
+        auto* otpStatus = otp->findChild<QLabel*>(QStringLiteral("statusMessage"));
+        const QByteArray registration(R"({"type":5,"user_registration_req":{"email":"ann@corp.example"}})"
+                                      "\n");
+
+        QTest::keyClicks(mailInput, QStringLiteral(" ann@corp.example "));
+        QTest::keyClick(mailInput, Qt::Key_Return);
+        QCOMPARE(h.nextRequest(), registration);
+        h.deliver(agentMessage(4, {{userIdMethod, 1},
+                                   {QStringLiteral("response.type"), int(OtpSent)},
+                                   {QStringLiteral("response.user_registration_resp.otp_validity"), 300},
+                                   {QStringLiteral("response.user_registration_resp.next_attempt_unix"), 30}}));
+        QCOMPARE(h.page(), int(MainWindow::EmailPage));
+        QVERIFY(otp->isVisibleTo(h.window.get()));
+        QVERIFY(!otp->findChild<QPushButton*>(QStringLiteral("cancelButton"))->isHidden());
+        otp->onValidityTimeOut();
+        QCOMPARE(otp->findChild<QLabel*>(QStringLiteral("validLabel"))->text(),
+                 QStringLiteral("You OTP is valid for 04:59"));
+
+        // The OTP goes to the user typed on the sign-in page; an activation answer is no answer to it.
+        QTest::keyClicks(otpInput, QStringLiteral(" 111111 "));
+        QTest::keyClick(otpInput, Qt::Key_Return);
+        QCOMPARE(h.nextRequest(), QByteArray(R"({"type":7,"user_activation_req":{"email":"ann@corp.example",)"
+                                             R"("otp":"111111"}})"
+                                             "\n"));
+        h.deliver(agentMessage(1, {{userIdMethod, 1}, {QStringLiteral("response.type"), int(InvalidOtp)}}));
+        QCOMPARE(otpStatus->text(), QString());
+        h.deliver(agentMessage(6, {{userIdMethod, 1}, {QStringLiteral("response.type"), int(InvalidOtp)}}));
+        QCOMPARE(otpStatus->text(), QStringLiteral("Invalid OTP"));
+
+        // Another OTP is asked for the same address once the resend wait has run out.
+        for (int tick = 0; tick <= 30; ++tick)
+            otp->onResendTimeOut();
+        otp->findChild<QPushButton*>(QStringLiteral("resendButton"))->click();
+        QCOMPARE(h.nextRequest(), registration);
+        h.deliver(agentMessage(4, {{userIdMethod, 1}, {QStringLiteral("response.type"), int(OtpSent)}}));
+
+        otpInput->clear();
+        QTest::keyClicks(otpInput, QStringLiteral("246810"));
+        QTest::keyClick(otpInput, Qt::Key_Return);
+        QVERIFY(h.nextRequest().contains(R"("otp":"246810")"));
+        h.deliver(agentMessage(6, {{userIdMethod, 1},
+                                   {QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@corp.example")},
+                                   {QStringLiteral("response.type"), int(Activated)}}));
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+        QVERIFY(h.nextRequest(50).isEmpty());
     }
 };
 

@@ -30,13 +30,13 @@ struct Durations
     qint64 blocked = 0;
 };
 
-// The durations go into the members the build's method reads: the activation's for email enrollment, the
-// registration's otherwise. The attempts block is the same member in both.
-Response responseWith(int code, Durations d = {})
+// The durations go into the members the flow reads: the activation's for an email enrollment, the registration's for
+// a sign-in. The attempts block is the same member in both.
+Response responseWith(int code, Durations d = {}, bool enrollment = brand().usesEmailEnrollment())
 {
     Response response;
     response.code = code;
-    if (brand().activationType == ActivationType::Email) {
+    if (enrollment) {
         response.actNextAttempt = d.resend;
         response.actOtpValidity = d.validity;
     } else {
@@ -68,25 +68,32 @@ private slots:
     void submitSendsTheTypedOtp_data()
     {
         QTest::addColumn<int>("activationType");
+        QTest::addColumn<bool>("enrollment");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("sign-in keeps the text")
-            << 0 << " 0123 "
-            << QByteArray(R"({"type":7,"user_activation_req":{"email":"user@corp.example","otp":"0123"}})"
-                          "\n");
-        QTest::newRow("email enrollment sends a number") << 2 << " 0123 " << emailActivationLine(R"(,"otp":123)");
-        QTest::newRow("email enrollment, not a number") << 2 << "12ab" << emailActivationLine(R"(,"otp":0)");
+        const QByteArray userActivation(R"({"type":7,"user_activation_req":{"email":"user@corp.example","otp":"0123"}})"
+                                        "\n");
+        QTest::newRow("sign-in keeps the text") << 0 << false << " 0123 " << userActivation;
+        // An enrolled device of the email brand signs its user in like any other, with the address typed for it.
+        QTest::newRow("sign-in of the email brand") << 2 << false << " 0123 " << userActivation;
+        QTest::newRow("email enrollment sends a number")
+            << 2 << true << " 0123 " << emailActivationLine(R"(,"otp":123)");
+        QTest::newRow("email enrollment, not a number") << 2 << true << "12ab" << emailActivationLine(R"(,"otp":0)");
     }
     void submitSendsTheTypedOtp()
     {
         QFETCH(int, activationType);
+        QFETCH(bool, enrollment);
         QFETCH(QString, typed);
         QFETCH(QByteArray, line);
         ActivationTypeScope type(activationType);
         AgentLink agent;
         OtpScreen screen;
-        screen.setEmail(QStringLiteral("user@corp.example"));
-        screen.getActivationDetails(emailRequest());
+        if (enrollment)
+            screen.getActivationDetails(emailRequest());
+        else
+            screen.startSignIn(QStringLiteral("user@corp.example"));
+        QCOMPARE(screen.enrollsDevice(), enrollment);
         QSignalSpy spinner(&screen, &OtpScreen::startSpinner);
 
         QVERIFY(!submitButton(screen)->isEnabled());
@@ -109,7 +116,7 @@ private slots:
         screen.processResponse(responseWith(InvalidOtp));
         QCOMPARE(otpInput(screen)->text(), typed + QStringLiteral("4"));
         QVERIFY(submitButton(screen)->isEnabled());
-        screen.processResponse(responseWith(activationType == ActivationType::Email ? ActivationAccepted : Activated));
+        screen.processResponse(responseWith(enrollment ? ActivationAccepted : Activated));
         QVERIFY(otpInput(screen)->text().isEmpty());
         QVERIFY(!submitButton(screen)->isEnabled());
     }
@@ -119,7 +126,7 @@ private slots:
         ActivationTypeScope type(ActivationType::ActivationCode);
         AgentLink agent;
         OtpScreen screen;
-        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.startSignIn(QStringLiteral("user@corp.example"));
         QSignalSpy spinner(&screen, &OtpScreen::startSpinner);
 
         QTest::keyClick(otpInput(screen), Qt::Key_Return);
@@ -140,13 +147,12 @@ private slots:
         QTest::addColumn<bool>("known");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("text");
-        QTest::newRow("sign-in repeats the registration")
-            << 0 << true
-            << QByteArray(R"({"type":5,"user_registration_req":{"email":"user@corp.example"}})"
-                          "\n")
-            << "";
+        const QByteArray registration(R"({"type":5,"user_registration_req":{"email":"user@corp.example"}})"
+                                      "\n");
+        QTest::newRow("sign-in repeats the registration") << 0 << true << registration << "";
         QTest::newRow("sign-in without an address")
             << 0 << false << QByteArray() << "Mail ID not found pleae go back to email screen and try again";
+        QTest::newRow("sign-in of the email brand repeats the registration") << 2 << true << registration << "";
         QTest::newRow("email enrollment asks again without the submitted OTP")
             << 2 << true << emailActivationLine("") << "";
         QTest::newRow("email enrollment without a request")
@@ -164,9 +170,12 @@ private slots:
         // The email sign-in screen that owns this one routes its registration repeats to the agent.
         connect(&screen, &OtpScreen::userRegistration, &agent.link, &vexaintf::userregister);
         if (known) {
-            screen.setEmail(QStringLiteral("user@corp.example"));
-            screen.getMailID(QStringLiteral("user@corp.example"));
-            screen.getActivationDetails(emailRequest());
+            if (line.contains("activation_req")) {
+                screen.getActivationDetails(emailRequest());
+            } else {
+                screen.startSignIn(QStringLiteral("user@corp.example"));
+                screen.getMailID(QStringLiteral("user@corp.example"));
+            }
             // A wrong OTP first, so the stored request has one to lose.
             QTest::keyClicks(otpInput(screen), QStringLiteral("42"));
             submitButton(screen)->click();
@@ -210,16 +219,21 @@ private slots:
     void validityCountdown_data()
     {
         QTest::addColumn<int>("activationType");
-        QTest::newRow("sign-in") << 0;
-        QTest::newRow("email enrollment") << 2;
+        QTest::addColumn<bool>("signIn");
+        QTest::newRow("sign-in") << 0 << true;
+        QTest::newRow("email enrollment") << 2 << false;
+        QTest::newRow("sign-in of the email brand: the registration's validity") << 2 << true;
     }
     void validityCountdown()
     {
         QFETCH(int, activationType);
+        QFETCH(bool, signIn);
         ActivationTypeScope type(activationType);
         AgentLink agent;
         OtpScreen screen;
-        screen.processResponse(responseWith(OtpSent, {0, 65, 0}));
+        if (signIn)
+            screen.startSignIn(QStringLiteral("user@corp.example"));
+        screen.processResponse(responseWith(OtpSent, {0, 65, 0}, !signIn));
         QTimer* timer = directTimer(&screen, "validityTimer");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1000);
@@ -261,7 +275,7 @@ private slots:
         ActivationTypeScope type(ActivationType::ActivationCode);
         AgentLink agent;
         OtpScreen screen;
-        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.startSignIn(QStringLiteral("user@corp.example"));
         screen.processResponse(responseWith(OtpSent, {30, 300, 0}));
         screen.onValidityTimeOut();
         QVERIFY(!labelText(&screen, "validLabel").isEmpty());
@@ -304,7 +318,7 @@ private slots:
         ActivationTypeScope type(ActivationType::ActivationCode);
         AgentLink agent;
         OtpScreen screen;
-        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.startSignIn(QStringLiteral("user@corp.example"));
         screen.processResponse(responseWith(InvalidOtp, {0, 0, 2}));
         QTest::keyClicks(otpInput(screen), QStringLiteral("246810"));
         QVERIFY(!submitButton(screen)->isEnabled());
@@ -351,21 +365,29 @@ private slots:
     void backAndCancel_data()
     {
         QTest::addColumn<int>("activationType");
-        QTest::newRow("sign-in") << 0;
-        QTest::newRow("email enrollment") << 2;
+        QTest::addColumn<bool>("signIn");
+        QTest::newRow("sign-in") << 0 << true;
+        QTest::newRow("email enrollment, after a sign-in") << 2 << false;
+        QTest::newRow("sign-in of the email brand") << 2 << true;
     }
     void backAndCancel()
     {
         QFETCH(int, activationType);
+        QFETCH(bool, signIn);
         ActivationTypeScope type(activationType);
         AgentLink agent;
         OtpScreen screen;
+        // The flow that opened the screen last is the one it serves.
+        if (activationType == ActivationType::Email)
+            screen.startSignIn(QStringLiteral("user@corp.example"));
+        if (!signIn)
+            screen.getActivationDetails(emailRequest());
         QStringList order;
         connect(&screen, &OtpScreen::goActivation, this, [&] { order << QStringLiteral("goActivation"); });
         connect(&screen, &OtpScreen::goEmailScreen, this, [&] { order << QStringLiteral("goEmailScreen"); });
         connect(&screen, &OtpScreen::goMainWin, this, [&] { order << QStringLiteral("goMainWin"); });
         connect(&screen, &OtpScreen::stopSpinner, this, [&] { order << QStringLiteral("stopSpinner"); });
-        const bool emailEnrollment = activationType == ActivationType::Email;
+        const bool emailEnrollment = !signIn;
 
         child<QPushButton>(&screen, "backButton")->click();
         QCOMPARE(order, QStringList({emailEnrollment ? QStringLiteral("goActivation") : QStringLiteral("goEmailScreen"),
@@ -381,7 +403,7 @@ private slots:
         ActivationTypeScope type(ActivationType::ActivationCode);
         AgentLink agent;
         OtpScreen screen;
-        screen.setEmail(QStringLiteral("user@corp.example"));
+        screen.startSignIn(QStringLiteral("user@corp.example"));
         screen.getMailID(QStringLiteral("user@corp.example"));
         screen.processResponse(responseWith(OtpSent));
         QSignalSpy spinner(&screen, &OtpScreen::startSpinner);

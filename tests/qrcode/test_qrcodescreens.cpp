@@ -1,9 +1,13 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/currentuser.h"
+#include "app/startup.h"
+#include "app/waitingspinnerwidget.h"
 #include "enrollment/qrcodescreen.h"
 #include "enrollment/servicecode.h"
 #include "tests/qrcode/zbardecode.h"
+#include "tests/support/mainwindowharness.h"
+#include "tests/support/metatypes.h"
 #include "tests/support/testsupport.h"
 
 #include <QLabel>
@@ -98,7 +102,7 @@ private slots:
         screen.qrScreenSwitched();
         QCOMPARE(stackOf(screen)->currentWidget(), qrPage);
         QCOMPARE(spinner.size(), 1);
-        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), qrPage);
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), qrLabelOf(screen));
         QCOMPARE(spinner.at(0).at(1).toBool(), true);
         QCOMPARE(agent->nextLine(), qrRequestLine);
 
@@ -110,10 +114,13 @@ private slots:
         QCOMPARE(drawn.width(), qRound(258 * drawn.devicePixelRatioF()));
         QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
 
+        // The used code goes at once: while the new one is awaited the code area is empty, the wait turning in it.
         QTest::mouseClick(child<QPushButton>(screen, "regenerateQRButton"), Qt::LeftButton);
         QCOMPARE(agent->nextLine(), newQrRequestLine);
+        QVERIFY(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(qrLabelOf(screen)->text(), QString());
         QCOMPARE(spinner.size(), 2);
-        QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrPage);
+        QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrLabelOf(screen));
         QCOMPARE(spinner.at(1).at(1).toBool(), true);
 
         screen.showQRCode(QStringLiteral("QR-TWO"));
@@ -126,18 +133,10 @@ private slots:
         expectNothingMoreSent();
     }
 
-    void serviceIdFlow_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("sentServiceId");
-        QTest::newRow("trimmed") << QStringLiteral("  svc-42 ") << QByteArray("svc-42");
-        QTest::newRow("blank") << QStringLiteral("   ") << QByteArray();
-        QTest::newRow("empty") << QString() << QByteArray();
-    }
     void serviceIdFlow()
     {
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, sentServiceId);
+        const QString typed = QStringLiteral("  svc-42 ");
+        const QByteArray sentServiceId("svc-42");
         ScopedBrandProfile lumidor(serviceIdLumidor());
         ServiceCode screen;
         screen.show();
@@ -157,7 +156,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(screen, "submitButton"), Qt::LeftButton);
         QCOMPARE(stackOf(screen)->currentWidget(), qrPageOf(screen));
         QCOMPARE(spinner.size(), 1);
-        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), qrPageOf(screen));
+        QCOMPARE(spinner.at(0).at(0).value<QWidget*>(), qrLabelOf(screen));
         QCOMPARE(agent->nextLine(), qrRequestLine);
 
         screen.showQRCode(QStringLiteral("QR-L"));
@@ -181,17 +180,100 @@ private slots:
         expectNothingMoreSent();
     }
 
+    // Nothing moves before the user has given a service ID: no page change, no code asked for, drawn or activated,
+    // not on the window's own retries nor when the link comes back; the screen says what is missing.
+    void serviceIdRefusedEmpty_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blank") << QStringLiteral("   ");
+    }
+    void serviceIdRefusedEmpty()
+    {
+        QFETCH(QString, typed);
+        ScopedBrandProfile lumidor(serviceIdLumidor());
+        ServiceCode screen;
+        screen.show();
+        auto* input = child<QLineEdit>(screen, "serviceCodeInput");
+        auto* message = child<QLabel>(screen, "serviceCodeStatus");
+        QSignalSpy spinner(&screen, &ServiceCode::startSpinner);
+
+        QTest::keyClicks(input, typed);
+        QTest::mouseClick(child<QPushButton>(screen, "submitButton"), Qt::LeftButton);
+        QCOMPARE(message->text(), QStringLiteral("Please enter the account service ID."));
+        QTest::keyClick(input, Qt::Key_Return);
+        QCOMPARE(stackOf(screen)->currentIndex(), 0);
+        screen.showQRCode(QStringLiteral("QR-EARLY"));
+        screen.activateQR(QStringLiteral("QR-EARLY"));
+        screen.agentConnectedNotification();
+        QVERIFY(shownCodes(screen).isEmpty());
+        QCOMPARE(spinner.size(), 0);
+        expectNothingMoreSent();
+
+        // Typing takes the message away; a service ID lets everything go ahead.
+        QTest::keyClicks(input, QStringLiteral("svc-42"));
+        QCOMPARE(message->text(), QString());
+        QTest::keyClick(input, Qt::Key_Return);
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        screen.showQRCode(QStringLiteral("QR-L"));
+        QCOMPARE(agent->nextLine(), activationLine("QR-L", "svc-42"));
+    }
+
+    // Once the user gave a service ID, a code that arrives while they are back on its page is still drawn and sent.
     void payloadOnServiceIdPageIsDrawnAndSentInPlace()
     {
         ScopedBrandProfile lumidor(serviceIdLumidor());
         ServiceCode screen;
         screen.show();
+        QTest::keyClicks(child<QLineEdit>(screen, "serviceCodeInput"), QStringLiteral("svc-42"));
+        QTest::mouseClick(child<QPushButton>(screen, "submitButton"), Qt::LeftButton);
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        QTest::mouseClick(child<QPushButton>(screen, "backButton"), Qt::LeftButton);
         QCOMPARE(stackOf(screen)->currentIndex(), 0);
 
         screen.showQRCode(QStringLiteral("QR-EARLY"));
         QCOMPARE(stackOf(screen)->currentIndex(), 0);
         QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-EARLY"});
-        QCOMPARE(agent->nextLine(), activationLine("QR-EARLY", ""));
+        QCOMPARE(agent->nextLine(), activationLine("QR-EARLY", "svc-42"));
+    }
+
+    // In the window, with its one spinner: while a code is awaited the old one is gone, the wait turns in the code
+    // area, and Regenerate waits with it, since a second new code would make the first one's activation fail.
+    void newCodeIsAwaitedInAnEmptyCodeArea()
+    {
+        initVexaResources();
+        registerRecordMetaTypes();
+        MainWindow window;
+        const QString state = QStringLiteral("agentinfo.activation_state");
+        const QString code = QStringLiteral("response.act_qr_info.code");
+        auto* regenerate = window.findChild<QPushButton*>(QStringLiteral("regenerateQRButton"));
+        QLabel* qr = window.findChild<QLabel*>(QStringLiteral("qr"));
+        const auto waitTurnsInCodeArea = [qr] {
+            const auto* spinner = qr->findChild<WaitingSpinnerWidget*>();
+            return spinner && spinner->isSpinning();
+        };
+        emit link->sendVexaEvent(agentMessage(0, {{state, 0}}));
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        QVERIFY(waitTurnsInCodeArea());
+        QVERIFY(!regenerate->isEnabled());
+
+        emit link->sendVexaEvent(agentMessage(13, {{state, 0}, {code, "QR-ONE"}}));
+        QCOMPARE(agent->nextLine(), activationLine("QR-ONE", ""));
+        QVERIFY(!waitTurnsInCodeArea());
+        QVERIFY(regenerate->isEnabled());
+        QVERIFY(!qr->pixmap(Qt::ReturnByValue).isNull());
+
+        regenerate->click();
+        QCOMPARE(agent->nextLine(), newQrRequestLine);
+        QVERIFY(qr->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(waitTurnsInCodeArea());
+        QVERIFY(!regenerate->isEnabled());
+        regenerate->click();
+
+        emit link->sendVexaEvent(agentMessage(13, {{state, 0}, {code, "QR-TWO"}}));
+        QCOMPARE(agent->nextLine(), activationLine("QR-TWO", ""));
+        QVERIFY(regenerate->isEnabled());
+        expectNothingMoreSent();
     }
 
     // A code shown while the link is down could be scanned but never activated: it goes, the screen says why, and
@@ -219,7 +301,7 @@ private slots:
         screen.agentConnectedNotification();
         QVERIFY(screen.isEnabled());
         QCOMPARE(spinner.size(), 2);
-        QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrPageOf(screen));
+        QCOMPARE(spinner.at(1).at(0).value<QWidget*>(), qrLabelOf(screen));
         QCOMPARE(agent->nextLine(), qrRequestLine);
         QCOMPARE(qrLabelOf(screen)->text(), QString());
         screen.showQRCode(QStringLiteral("QR-ONE"));
