@@ -71,6 +71,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
+        SubScreenList::paintCurrentRow(painter, option);
         const Layout layout = layOut(option, index);
         QStyleOptionButton indicator;
         indicator.initFrom(option.widget);
@@ -81,12 +82,6 @@ public:
         nameText.draw(painter, layout.name, index.data().toString(), index.data(Qt::ForegroundRole).value<QColor>());
         locationText.draw(painter, layout.location, index.data(PagSelection::LocationRole).toString(),
                           index.data(PagSelection::LocationColorRole).value<QColor>());
-        if (option.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(option.widget);
-            focus.rect = option.rect.adjusted(2, 2, -2, -2);
-            option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
-        }
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override

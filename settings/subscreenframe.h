@@ -104,6 +104,10 @@ public:
     void showInformation(const QString& text);
     void showRows();
 
+    // Marks the row the keyboard is on while the list has the focus, so that arrowing shows where it is. Delegates
+    // call it before they draw the row's content.
+    static void paintCurrentRow(QPainter* painter, const QStyleOptionViewItem& option);
+
     // The width a row lays its texts out in: the view's width less the scroll bar, whether that shows or not, so
     // the bar appearing does not lay every row out again.
     static int rowWidth(const QStyleOptionViewItem& option);
