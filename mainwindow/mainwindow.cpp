@@ -149,6 +149,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(this, &MainWindow::userDeregistration, agent, &vexaintf::userDeregistration);
     connect(settingsScreen, &Settings::Deactivate, agent, &vexaintf::deactivate);
     connect(settingsScreen, &Settings::goActivate, this, &MainWindow::setActivationScreen);
+    connect(settingsScreen, &Settings::deviceDeactivated, activateScreen, &Activate::showNotice);
     connect(settingsScreen, &Settings::preferenceUnanswered, this,
             [this] { showStatusMessage(AnswerWait::silenceText(), 5); });
     connect(this, &MainWindow::activationError, activateScreen, &Activate::activationError);

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -68,6 +69,8 @@ signals:
     void getPeerList();
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
+    // The agent deactivated the device; `notice` says so on the screen the window goes to.
+    void deviceDeactivated(QString notice);
     // The gateway preference went out and no answer came before its deadline.
     void preferenceUnanswered();
 
@@ -128,7 +131,9 @@ private:
     void answerNotHeard();
     bool answerWanted(AnswerWait& wait);
     void withdrawSilenceText();
-    void showInformation(const QString& text);
+    void showInformation(const QString& text, std::function<void()> afterwards = {});
+    void confirm(const QString& question, std::function<void()> onYes);
+    void askForDeactivationPassword();
 
     Feedback* feedback;
     PagSelection* pagSelection;
