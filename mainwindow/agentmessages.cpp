@@ -267,7 +267,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         break;
     case 12:
         if (code == ViolationListFailed) {
-            emit listViolations(Response(), tr("Getting Violation list failed"));
+            emit listViolations(Response(), tr("Getting notifications failed"));
         } else {
             ui->settingsIcon->setIcon(QIcon(QStringLiteral(":/images/settings.png")));
             emit changeNotificationsIcon(false);
