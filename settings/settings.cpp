@@ -207,8 +207,8 @@ Settings::Settings(QWidget* parent)
     }
     connect(pagSelection, &PagSelection::needsListing, this,
             [this] { listingOn(PagSelectionPage)->askWhenLinkReturns = true; });
-    connect(pagSelection, &PagSelection::setPrefPag, preferenceWait, &AnswerWait::start);
-    connect(preferenceWait, &AnswerWait::expired, this, &Settings::preferenceUnanswered);
+    connect(pagSelection, &PagSelection::setPrefPag, this, &Settings::waitForPreference);
+    connect(preferenceWait, &AnswerWait::expired, this, &Settings::preferenceNotHeard);
 
     ui->settingsStack->insertWidget(FeedbackPage, feedback);
     ui->settingsStack->insertWidget(PagSelectionPage, pagSelection);
@@ -496,6 +496,11 @@ void Settings::showSubScreen(int index)
     }
     if (leaving == FeedbackPage)
         feedback->stopWaiting();
+    // A choice whose outcome nobody is shown any more: it counts only on the home page (see takePreferenceAnswer).
+    if (leaving == PagSelectionPage) {
+        preferenceWait->finish();
+        preferenceSentFromScreen = false;
+    }
     ui->settingsStack->setCurrentIndex(index);
 }
 
@@ -549,7 +554,13 @@ void Settings::endWaitsForLostLink()
             listing.askWhenLinkReturns = true;
         }
     }
-    preferenceWait->finish();
+    // As for Apply with the link already down: the list comes back with the link, and the choice can be made again.
+    // No answer to a choice sent before comes over a new link.
+    const bool preferenceAwaited = preferenceWait->finish();
+    if (std::exchange(preferenceSentFromScreen, false) && preferenceAwaited) {
+        pagSelection->showInformation(agentUnavailableText());
+        listingOn(PagSelectionPage)->askWhenLinkReturns = true;
+    }
 }
 
 void Settings::askAgainForOpenListing()
@@ -560,9 +571,31 @@ void Settings::askAgainForOpenListing()
     }
 }
 
-bool Settings::endPreferenceWait()
+void Settings::waitForPreference()
 {
-    return preferenceWait->finish();
+    preferenceSentFromScreen = true;
+    preferenceWait->start();
+    emit startSpinner(pagSelection, true);
+}
+
+void Settings::preferenceNotHeard()
+{
+    emit stopSpinner();
+    // Nothing is sent again on its own; the list is still there to apply once more.
+    if (preferenceSentFromScreen)
+        pagSelection->showChoiceFailure(AnswerWait::silenceText());
+}
+
+bool Settings::takePreferenceAnswer(const Response& response)
+{
+    const bool awaited = preferenceWait->finish();
+    if (std::exchange(preferenceSentFromScreen, false)) {
+        if (response.code == PagPreferenceFailed)
+            pagSelection->showChoiceFailure(tr("Setting Preferred Access Gateway Failed"));
+        else
+            pagSelection->choiceAccepted();
+    }
+    return awaited;
 }
 
 bool Settings::event(QEvent* event)

@@ -49,8 +49,9 @@ public:
     void deactivationResult(Response response);
     void signOutResult(Response response);
     void signOutFailed();
-    // The agent answered the gateway preference; true when the answer was still awaited, i.e. not past its deadline.
-    bool endPreferenceWait();
+    // The agent answered the gateway preference. The gateway screen tells the outcome while it is still the screen
+    // the choice was made on; true when the answer was still awaited, i.e. not past its deadline nor left behind.
+    bool takePreferenceAnswer(const Response& response);
 
 signals:
     void goHome();
@@ -71,8 +72,6 @@ signals:
     void stopSpinner();
     // The agent deactivated the device; `notice` says so on the screen the window goes to.
     void deviceDeactivated(QString notice);
-    // The gateway preference went out and no answer came before its deadline.
-    void preferenceUnanswered();
 
 public slots:
     void backClicked();
@@ -116,6 +115,8 @@ private:
     bool takesListingAnswer(int page);
     void endWaitsForLostLink();
     void askAgainForOpenListing();
+    void waitForPreference();
+    void preferenceNotHeard();
     void followWindowPages();
     void showGatewayName(const QString& name);
     void elideGatewayName();
@@ -152,5 +153,7 @@ private:
     AnswerWait deactivationWait;
     std::array<Listing, 3> listings;
     AnswerWait* preferenceWait;
+    // A choice went out from the gateway screen and the user is still on it: its answer is told there, even late.
+    bool preferenceSentFromScreen = false;
     QMetaObject::Connection windowPages;
 };
