@@ -55,7 +55,7 @@ void MainWindow::applySnapshot(AgentInfo& info)
     if (!previous || info.dataAvailable != previous->dataAvailable) {
         if (info.dataAvailable) {
             waitingForData = false;
-            loadingTimer->stop();
+            stopLoadingAnimation();
             ui->statusText->clear();
             updateScreenForAgentState(info, false);
         } else {

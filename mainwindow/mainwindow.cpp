@@ -4,6 +4,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
+#include "app/livetext.h"
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
 #include "app/screenlook.h"
@@ -92,6 +93,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
                            brand().homeImageSize);
     // The same side margins as the texts of the other screens, so long messages do not run to the window edge.
     ui->statusText->setContentsMargins(20, 0, 20, 0);
+    LiveText::announceChanges(ui->statusText);
+    LiveText::announceChanges(ui->statusNextStep);
+    LiveText::announceChanges(ui->connStatus);
 
     ui->screenStack->insertWidget(ActivatePage, activateScreen);
     ui->screenStack->insertWidget(ServiceCodePage, serviceCodeScreen);
@@ -357,7 +361,7 @@ void MainWindow::handleAgentDisconnection()
     ui->toggleSwitchWidget->setEnabled(false);
     // While the link is down the status line says so and nothing else: no loading animation and no clearing of
     // a text shown before the drop may take its place.
-    loadingTimer->stop();
+    stopLoadingAnimation();
     cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
     ui->statusText->setText(tr("Unable to connect with application service"));
     tellScreensAgentUnavailable();
@@ -445,7 +449,8 @@ void MainWindow::requestSecureAccessFromTray(bool on)
     if (!statusModel->current().switchUsable || !ui->toggleSwitchWidget->isEnabled())
         return;
     // The keyboard's way through the switch: one request, and the same texts as a key press.
-    ui->toggleButton->triggerAction(on ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    if (ui->toggleButton->isOn() != on)
+        ui->toggleButton->flip();
 }
 
 void MainWindow::agentDisconnectedNotification()
@@ -490,8 +495,10 @@ void MainWindow::applyToggleStyle(const QString& styleTemplate, const QString& b
 void MainWindow::setToggleState(int position)
 {
     ui->toggleButton->setSliderPosition(position);
-    // A screen reader hears the switch's state, not the slider's number.
-    ui->toggleButton->setAccessibleDescription(position == 1 ? tr("On") : tr("Off"));
+    // A screen reader hears the switch's state, once per change: every snapshot passes here.
+    const QString description = position == 1 ? tr("On") : tr("Off");
+    if (ui->toggleButton->accessibleDescription() != description)
+        ui->toggleButton->setAccessibleDescription(description);
     if (position == 1) {
         const bool locked = currentAgentInfo && currentAgentInfo->secconn.userControlDisabled;
         applyToggleStyle(toggleStateTemplate, brand().primaryColor,
@@ -552,9 +559,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->toggleButton && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ui->toggleButton->triggerAction(ui->toggleButton->sliderPosition() == 0
-                                                ? QAbstractSlider::SliderSingleStepAdd
-                                                : QAbstractSlider::SliderSingleStepSub);
+            ui->toggleButton->flip();
             return true;
         }
     }
@@ -581,6 +586,13 @@ void MainWindow::actionTriggered(int action)
     }
 }
 
+void MainWindow::stopLoadingAnimation()
+{
+    loadingTimer->stop();
+    // The line speaks its own text again.
+    ui->statusText->setAccessibleName(QString());
+}
+
 void MainWindow::clearStatusText()
 {
     ui->statusText->setText(standingStatusText);
@@ -598,6 +610,9 @@ void MainWindow::updateLoadingTime()
     if (loadingTime.second() > 3)
         loadingTime = QTime(0, 0);
     static const char* const suffixes[] = {QT_TR_NOOP("   "), QT_TR_NOOP(".  "), QT_TR_NOOP(".. "), QT_TR_NOOP("...")};
+    // The dots move every second; a screen reader hears the words once.
+    if (ui->statusText->accessibleName().isEmpty())
+        ui->statusText->setAccessibleName(tr("Fetching Information"));
     ui->statusText->setText(tr("Fetching Information") + tr(suffixes[loadingTime.second()]));
 }
 

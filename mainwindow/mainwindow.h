@@ -129,6 +129,7 @@ private:
     void setToggleState(int position);
     void applyToggleStyle(const QString& styleTemplate, const QString& background, const QString& knob);
     void showStatusMessage(const QString& text, int seconds);
+    void stopLoadingAnimation();
     void showTrayMessage(const QString& text, int seconds);
     void trayActivated(QSystemTrayIcon::ActivationReason reason);
     void restartFailed();

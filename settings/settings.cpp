@@ -400,7 +400,9 @@ void Settings::showGatewayName(const QString& name)
 {
     gatewayName = name;
     ui->pagName->setToolTip(plainToolTip(name));
-    ui->pagName->setAccessibleName(name);
+    // Every snapshot passes here; a screen reader hears the name when it changes.
+    if (ui->pagName->accessibleName() != name)
+        ui->pagName->setAccessibleName(name);
     elideGatewayName();
 }
 

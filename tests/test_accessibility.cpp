@@ -71,7 +71,7 @@ private slots:
             QTest::addRow("%s %s", screen, control)
                 << QString::fromLatin1(screen) << QString::fromLatin1(control) << role << QString::fromUtf8(name);
         };
-        row("MainWindow", "toggleButton", QAccessible::Slider, "Secure Access");
+        row("MainWindow", "toggleButton", QAccessible::CheckBox, "Secure Access");
         row("MainWindow", "settingsIcon", QAccessible::Button, "Settings");
         row("MainWindow", "settingsNavButton", QAccessible::Button, "Settings");
         row("Activate", "codeInput", QAccessible::EditableText, "Activation code");
@@ -168,6 +168,59 @@ private slots:
         h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.secconn.status"), status}}));
         QTest::keyClick(h.toggle(), Qt::Key(key));
         QCOMPARE(h.nextRequest(), "{\"enable_secconn_status\":" + request + ",\"type\":8}\n");
+    }
+
+    // A screen reader flips the switch through its toggle action, as a user flips it with a key: one request, the
+    // interim text, and the switch staying where the agent last put it. A switch the user cannot move sends nothing.
+    void switchFlipsThroughItsAccessibleAction_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<bool>("linkUp");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("connStatus");
+        QTest::newRow("off") << 4 << false << true << false << QByteArray("true") << "You're connecting...";
+        QTest::newRow("on") << 2 << false << true << true << QByteArray("false") << "You're disconnecting...";
+        QTest::newRow("locked on") << 2 << true << true << true << QByteArray() << "You're connected!";
+        QTest::newRow("agent gone") << 4 << false << false << false << QByteArray()
+                                    << "Application service unavailable";
+    }
+    void switchFlipsThroughItsAccessibleAction()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, locked);
+        QFETCH(bool, linkUp);
+        QFETCH(bool, checked);
+        QFETCH(QByteArray, request);
+        QFETCH(QString, connStatus);
+        MainWindowHarness h;
+        h.window->show();
+        h.deliver(agentMessage(
+            0, {{QStringLiteral("agentinfo.features.secconn.status"), status}, {userControlDisabled, locked}}));
+        if (!linkUp)
+            h.drop();
+        QAccessibleInterface* control = accessibleOf(h.toggle());
+        QCOMPARE(control->role(), QAccessible::CheckBox);
+        QVERIFY(control->state().checkable);
+        QCOMPARE(bool(control->state().checked), checked && linkUp);
+        // A switch, not a number to set.
+        QVERIFY(!control->valueInterface());
+        QVERIFY(control->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+
+        control->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(h.nextRequest(),
+                 request.isEmpty() ? QByteArray() : "{\"enable_secconn_status\":" + request + ",\"type\":8}\n");
+        QCOMPARE(h.nextRequest(), QByteArray());
+        QCOMPARE(h.text("connStatus"), connStatus);
+        QCOMPARE(bool(control->state().checked), checked && linkUp);
+
+        // The agent's report moves the switch and sends nothing.
+        if (linkUp) {
+            h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.secconn.status"), status == 2 ? 4 : 2}}));
+            QCOMPARE(bool(control->state().checked), !checked);
+            QCOMPARE(h.nextRequest(), QByteArray());
+        }
     }
 
     // Each screen is reached as the user reaches it: a page of the window, or a sub-screen from its settings row.

@@ -127,23 +127,107 @@ mark_dovrin() { # rounded square with a geometric D
 EOF
 }
 
+# The brand gradient the logo's outline is filled with, as id "g".
+logo_gradient() { # PRIMARY
+    cat <<EOF
+  <linearGradient id="g" gradientUnits="userSpaceOnUse" x1="40" y1="16" x2="216" y2="244">
+    <stop offset="0" stop-color="$(tint "$1" 22)"/>
+    <stop offset="1" stop-color="$(shade "$1" 12)"/>
+  </linearGradient>
+EOF
+}
+
+logo_variant() { # SIZE
+    (($1 <= 32)) && echo small
+    return 0
+}
+
 # The colour logo: gradient outline, white figure.
 logo_svg() { # BRAND PRIMARY SIZE
-    local light dark variant=""
-    light=$(tint "$2" 22)
-    dark=$(shade "$2" 12)
-    (($3 <= 32)) && variant=small
+    svg_open "$3" "$3" "0 0 256 256"
+    echo '<defs>'
+    logo_gradient "$2"
+    echo '</defs>'
+    "mark_$1" "url(#g)" "#FFFFFF" "$(logo_variant "$3")"
+    echo '</svg>'
+}
+
+# ---------------------------------------------------------------- tray status
+# The tray icon tells the program's state by a badge on the logo. The glyphs
+# have to be told apart without their colour on a 16 px panel, so the badge
+# spans 10 of the 16 pixels with its centre on a pixel corner (also at 32, 48
+# and 64), which keeps the dots and the "!" on whole pixels, and the strokes are
+# 1.4 to 2 pixels wide. Glyphs are drawn in those 16 px pixels around the
+# badge's centre.
+
+tray_badges="check slash dots exclamation cross"
+
+tray_badge_colour() { # BADGE: circle colour, glyph colour
+    case $1 in
+    check) echo "#2E9E5B #FFFFFF" ;;
+    slash) echo "#6B7280 #FFFFFF" ;;
+    dots) echo "#2F7FD1 #FFFFFF" ;;
+    exclamation) echo "#E0A100 #1F1F1F" ;;
+    cross) echo "#D93F3F #FFFFFF" ;;
+    esac
+}
+
+tray_glyph() { # BADGE COLOUR
+    local line="fill=\"none\" stroke=\"$2\" stroke-linecap=\"round\" stroke-linejoin=\"round\""
+    case $1 in
+    check) echo "<polyline points=\"-2.7,0.1 -0.9,1.9 2.7,-1.7\" $line stroke-width=\"1.8\"/>" ;;
+    slash) echo "<path d=\"M-2.2 -2.2 L2.2 2.2\" $line stroke-width=\"2\"/>" ;;
+    dots)
+        echo "<g fill=\"$2\"><circle cx=\"-3\" r=\"1.1\"/><circle r=\"1.1\"/><circle cx=\"3\" r=\"1.1\"/></g>"
+        ;;
+    exclamation)
+        echo "<rect x=\"-1\" y=\"-3.5\" width=\"2\" height=\"4\" rx=\"0.5\" fill=\"$2\"/>"
+        echo "<circle cy=\"2.5\" r=\"1.05\" fill=\"$2\"/>"
+        ;;
+    cross) echo "<path d=\"M-2.5 -2.5 L2.5 2.5 M2.5 -2.5 L-2.5 2.5\" $line stroke-width=\"1.4\"/>" ;;
+    esac
+}
+
+# The logo with a status badge in the bottom-right corner; a see-through ring
+# cut out of the logo keeps the two apart on any panel colour.
+tray_svg() { # BRAND PRIMARY SIZE BADGE
+    local colours
+    read -ra colours <<<"$(tray_badge_colour "$4")"
     svg_open "$3" "$3" "0 0 256 256"
     cat <<EOF
 <defs>
-  <linearGradient id="g" gradientUnits="userSpaceOnUse" x1="40" y1="16" x2="216" y2="244">
-    <stop offset="0" stop-color="$light"/>
-    <stop offset="1" stop-color="$dark"/>
-  </linearGradient>
+$(logo_gradient "$2")
+  <mask id="gap" maskUnits="userSpaceOnUse" x="0" y="0" width="256" height="256">
+    <rect width="256" height="256" fill="#FFFFFF"/>
+    <circle cx="176" cy="176" r="96" fill="#000000"/>
+  </mask>
 </defs>
+<g mask="url(#gap)">
+$("mark_$1" "url(#g)" "#FFFFFF" "$(logo_variant "$3")")
+</g>
+<circle cx="176" cy="176" r="80" fill="${colours[0]}"/>
+<g transform="translate(176 176) scale(16)">
+  $(tray_glyph "$4" "${colours[1]}")
+</g>
+</svg>
 EOF
-    "mark_$1" "url(#g)" "#FFFFFF" "$variant"
-    echo '</svg>'
+}
+
+tray_png() { # BRAND PRIMARY PIXELS BADGE PNG
+    tray_svg "$1" "$2" "$3" "$4" >"$work/$1-tray.svg"
+    render "$work/$1-tray.svg" "$3" "$3" "$5"
+}
+
+# Every badge at the tray's sizes in points, each with its @2x file; the 2x
+# one is drawn from the logo variant for its own pixel size.
+make_tray_icons() { # BRAND PRIMARY
+    local dir=$out/$1 badge s
+    for badge in $tray_badges; do
+        for s in 16 24 32 48 64; do
+            tray_png "$1" "$2" "$s" "$badge" "$dir/tray-$badge-$s.png"
+            tray_png "$1" "$2" $((s * 2)) "$badge" "$dir/tray-$badge-$s@2x.png"
+        done
+    done
 }
 
 # White mark and wordmark on transparent: the splash paints it centred on the
@@ -264,6 +348,7 @@ make_brand() { # BRAND NAME PRIMARY DARK
     connect_svg "$3" "$4" >"$work/$1-connect.svg"
     render_2x "$work/$1-connect.svg" 375 140 "$dir/connectScreen.png"
     make_desktop_icons "$1" "$3"
+    make_tray_icons "$1" "$3"
 }
 
 # The menu and task bar icons, installed into the hicolor theme: the same logo

@@ -5,8 +5,10 @@
 #include "tests/support/metatypes.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 
 using Announcement = QPair<QString, QAccessible::Event>;
 
@@ -77,6 +79,39 @@ private slots:
         QVERIFY(wasHeard(QStringLiteral("connStatus"), QAccessible::NameChanged));
         QVERIFY(wasHeard(QStringLiteral("toggleButton"), QAccessible::ValueChanged));
         QVERIFY(wasHeard(QStringLiteral("toggleButton"), QAccessible::DescriptionChanged));
+    }
+
+    // One announcement per real change: the agent repeats its snapshot many times a minute.
+    void aRepeatedSnapshotIsSilent()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        h.deliver(agentMessage(0, connected));
+        heard().clear();
+        h.deliver(agentMessage(0, connected));
+        QVERIFY(heard().isEmpty());
+    }
+
+    // The loading dots move every second; the words are spoken once, and the line speaks again when they stop.
+    void fetchingInformationIsSaidOnce()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        heard().clear();
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.data_available"), false}}));
+        auto* timer = h.window->findChild<QTimer*>(QStringLiteral("loadingTimer"));
+        // Several ticks of the animation at once.
+        timer->start(1);
+        QTest::qWait(30);
+        QCOMPARE(heard().count(Announcement(QStringLiteral("statusText"), QAccessible::NameChanged)), 1);
+        QAccessibleInterface* line =
+            QAccessible::queryAccessibleInterface(h.window->findChild<QLabel*>(QStringLiteral("statusText")));
+        QCOMPARE(line->role(), QAccessible::Notification);
+        QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Fetching Information"));
+        h.deliver(agentMessage(0, connected));
+        QCOMPARE(heard().count(Announcement(QStringLiteral("statusText"), QAccessible::NameChanged)), 2);
     }
 };
 

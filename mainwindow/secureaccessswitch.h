@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QSlider>
+
+// The Secure Access switch: drawn as a two-position slider, but to assistive technology a checkable control with a
+// toggle action, never a 0/1 value to be set. Whoever flips it (mouse, keyboard, screen reader) goes through the same
+// step as a key press, so each flip sends the one request; a position the agent reports sends nothing.
+class SecureAccessSwitch : public QSlider
+{
+    Q_OBJECT
+public:
+    explicit SecureAccessSwitch(QWidget* parent = nullptr);
+
+    bool isOn() const { return sliderPosition() == 1; }
+    // The user's flip, as a key press makes it.
+    void flip();
+
+protected:
+    void sliderChange(SliderChange change) override;
+};
