@@ -254,9 +254,10 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         }
         break;
     case 10:
-        // Applying a gateway leads home, where its outcome is told. Past its deadline the user was already told the
-        // agent did not answer; a failure then still counts on the home page, not over whatever page came next.
-        if ((settingsScreen->endPreferenceWait() || currentPage() == HomePage) && code == PagPreferenceFailed)
+        // The gateway screen tells the outcome of a choice made on it. A failure is told on the home page too, where
+        // a user who left the gateway screen meanwhile may be; not over whatever other page came next.
+        if ((settingsScreen->takePreferenceAnswer(response) || currentPage() == HomePage) &&
+            code == PagPreferenceFailed)
             showStatusMessage(tr("Setting Preferred Access Gateway Failed"), 5);
         break;
     case 11:
@@ -267,7 +268,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         break;
     case 12:
         if (code == ViolationListFailed) {
-            emit listViolations(Response(), tr("Getting Violation list failed"));
+            emit listViolations(Response(), tr("Getting notifications failed"));
         } else {
             ui->settingsIcon->setIcon(QIcon(QStringLiteral(":/images/settings.png")));
             emit changeNotificationsIcon(false);

@@ -2,7 +2,6 @@
 
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
-#include "app/answerwait.h"
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
 #include "app/livetext.h"
@@ -153,8 +152,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(this, &MainWindow::userDeregistration, agent, &vexaintf::userDeregistration);
     connect(settingsScreen, &Settings::Deactivate, agent, &vexaintf::deactivate);
     connect(settingsScreen, &Settings::goActivate, this, &MainWindow::setActivationScreen);
-    connect(settingsScreen, &Settings::preferenceUnanswered, this,
-            [this] { showStatusMessage(AnswerWait::silenceText(), 5); });
+    connect(settingsScreen, &Settings::deviceDeactivated, activateScreen, &Activate::showNotice);
     connect(this, &MainWindow::activationError, activateScreen, &Activate::activationError);
     connect(this, &MainWindow::clearActivationScreen, activateScreen, &Activate::clearActivationScreen);
     connect(this, &MainWindow::verifyActivationError, pendingScreen, &ActivationPending::verifyActivationError);

@@ -6,14 +6,18 @@
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
+#include "settings/subscreenframe.h"
 #include "ui_feedback.h"
 
 #include <QMessageBox>
 
 namespace {
-QString counter(int length, int limit)
+// A counter reads like its field's caption until the field is full.
+void showCounter(QLabel* counter, int length, int limit)
 {
-    return QStringLiteral("[%1/%2]").arg(length).arg(limit);
+    counter->setText(QStringLiteral("[%1/%2]").arg(length).arg(limit));
+    counter->setStyleSheet(QStringLiteral("font-size: 12px; font-weight: bold; color: %1; padding-bottom: -10px;")
+                               .arg(length >= limit ? warningColor.name() : QStringLiteral("gray")));
 }
 } // namespace
 
@@ -26,8 +30,11 @@ Feedback::Feedback(QWidget* parent)
     ScreenLook::lightenPlaceholders(this);
     applyThemeColors(ui->pushButton, StyleTemplate::largeButton);
     ui->feedBackTitle->setMaxLength(subjectLimit);
-    ui->subjectWordCount->setText(counter(0, subjectLimit));
-    ui->messageWordCount->setText(counter(0, messageLimit));
+    showCounter(ui->subjectWordCount, 0, subjectLimit);
+    showCounter(ui->messageWordCount, 0, messageLimit);
+    ui->subjectWarning->setStyleSheet(
+        QStringLiteral("font-size: 12px; font-weight: bold; color: %1;").arg(warningColor.name()));
+    ui->subjectWarning->hide();
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Feedback::backClicked);
     ScreenLook::escapeGoesBack(this, ui->titleBar->back());
@@ -76,6 +83,7 @@ void Feedback::backClicked()
     stopWaiting();
     if (ui->statusMessage->text() != tr("Unable to connect with application service"))
         ui->statusMessage->clear();
+    ui->subjectWarning->hide();
     emit goSettings();
     emit stopSpinner();
 }
@@ -89,10 +97,11 @@ void Feedback::submit()
     clearAgentUnavailable();
     const QString subject = ui->feedBackTitle->text().trimmed();
     if (subject.isEmpty()) {
-        // Blanks are no subject either; removing them lets the placeholder say why nothing was sent.
+        // Blanks are no subject either. The warning stays in sight under the field, where a placeholder would be
+        // gone with the first key and easily taken for a hint.
         ui->feedBackTitle->clear();
         ui->feedBackTitle->setFocus();
-        ui->feedBackTitle->setPlaceholderText(tr("Subject Empty!"));
+        ui->subjectWarning->show();
         return;
     }
     emit feedback(subject, ui->feedbackBodyText->toPlainText().trimmed());
@@ -128,6 +137,7 @@ void Feedback::clearFeedback()
     ui->feedbackBodyText->clear();
     ui->feedBackTitle->clear();
     ui->statusMessage->clear();
+    ui->subjectWarning->hide();
 }
 
 void Feedback::changeFocusToTextEdit()
@@ -137,7 +147,10 @@ void Feedback::changeFocusToTextEdit()
 
 void Feedback::recalculateMessageSize(QString text)
 {
-    ui->subjectWordCount->setText(counter(text.size(), subjectLimit));
+    showCounter(ui->subjectWordCount, text.size(), subjectLimit);
+    // The user is writing a subject: the warning has done its work.
+    if (!text.isEmpty())
+        ui->subjectWarning->hide();
 }
 
 void Feedback::recalculateMessageSize()
@@ -151,5 +164,5 @@ void Feedback::recalculateMessageSize()
         ui->feedbackBodyText->moveCursor(QTextCursor::End);
         return;
     }
-    ui->messageWordCount->setText(counter(text.size(), messageLimit));
+    showCounter(ui->messageWordCount, text.size(), messageLimit);
 }

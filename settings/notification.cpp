@@ -362,7 +362,7 @@ void Notification::listViolations(Response VexaResp, QString errorMessage)
     }
 
     if (rows.isEmpty()) {
-        ui->listArea->showInformation(tr("Violations list is empty"));
+        ui->listArea->showInformation(tr("No notifications"));
         return;
     }
     findings->setRows(std::move(rows));

@@ -17,20 +17,29 @@ namespace {
 struct GatewayRow
 {
     QString text;
-    QString location;
+    QString detail;
     QColor color;
-    QColor locationColor;
+    QColor detailColor;
+    bool inService = true;
     QString id;
     int type = 0;
 };
 
-// Row geometry: the radio indicator, the gateway's text beside it and the location line under it.
+// Row geometry: the radio indicator, the gateway's text beside it and the lines under it.
 constexpr int rowPadding = 10;
 constexpr int indicatorLeft = 15;
 constexpr int indicatorGap = 8;
-constexpr int locationLeft = 50;
+constexpr int detailLeft = 50;
 constexpr int rightPadding = 15;
-constexpr int locationGap = 4;
+constexpr int lineGap = 4;
+
+// The words read on white whatever the brand's pale colour is.
+const QColor serviceColor(0x55, 0x55, 0x55);
+
+QString outOfServiceText()
+{
+    return PagSelection::tr("Out of service");
+}
 
 } // namespace
 
@@ -49,10 +58,17 @@ public:
             return gateway.text;
         case Qt::ForegroundRole:
             return gateway.color;
-        case PagSelection::LocationRole:
-            return gateway.location;
-        case PagSelection::LocationColorRole:
-            return gateway.locationColor;
+        case Qt::AccessibleTextRole: {
+            QStringList lines{gateway.text, gateway.detail, gateway.inService ? QString() : outOfServiceText()};
+            lines.removeAll(QString());
+            return lines.join(QStringLiteral(", "));
+        }
+        case PagSelection::DetailRole:
+            return gateway.detail;
+        case PagSelection::DetailColorRole:
+            return gateway.detailColor;
+        case PagSelection::ServiceRole:
+            return gateway.inService ? QString() : outOfServiceText();
         case PagSelection::GatewayIdRole:
             return gateway.id;
         case PagSelection::GatewayTypeRole:
@@ -61,9 +77,18 @@ public:
             return {};
         }
     }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        // Shown for what it is, but neither a click nor an arrow key chooses it.
+        if (index.isValid() && !row(index.row()).inService)
+            return Qt::ItemNeverHasChildren;
+        return RowListModel::flags(index);
+    }
 };
 
-// Draws a gateway as a radio button (checked when its row is selected) with its optional location line.
+// Draws a gateway as a radio button (checked when its row is selected) with the lines under it: its location or
+// the agent's name for it, and whether it is out of service.
 class GatewayDelegate : public QAbstractItemDelegate
 {
 public:
@@ -71,6 +96,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
+        SubScreenList::paintCurrentRow(painter, option);
         const Layout layout = layOut(option, index);
         QStyleOptionButton indicator;
         indicator.initFrom(option.widget);
@@ -79,20 +105,16 @@ public:
                           (option.state & QStyle::State_Selected ? QStyle::State_On : QStyle::State_Off);
         option.widget->style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &indicator, painter, option.widget);
         nameText.draw(painter, layout.name, index.data().toString(), index.data(Qt::ForegroundRole).value<QColor>());
-        locationText.draw(painter, layout.location, index.data(PagSelection::LocationRole).toString(),
-                          index.data(PagSelection::LocationColorRole).value<QColor>());
-        if (option.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(option.widget);
-            focus.rect = option.rect.adjusted(2, 2, -2, -2);
-            option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
-        }
+        lineText.draw(painter, layout.detail, index.data(PagSelection::DetailRole).toString(),
+                      index.data(PagSelection::DetailColorRole).value<QColor>());
+        lineText.draw(painter, layout.service, index.data(PagSelection::ServiceRole).toString(), serviceColor);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const Layout layout = layOut(option, index);
-        return {0, qMax(layout.name.bottom(), layout.location.bottom()) + 1 + rowPadding - option.rect.top()};
+        const int bottom = qMax(layout.name.bottom(), qMax(layout.detail.bottom(), layout.service.bottom()));
+        return {0, bottom + 1 + rowPadding - option.rect.top()};
     }
 
 private:
@@ -100,7 +122,8 @@ private:
     {
         QRect indicator;
         QRect name;
-        QRect location;
+        QRect detail;
+        QRect service;
     };
 
     Layout layOut(const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -110,7 +133,7 @@ private:
             QFont bold = option.font;
             bold.setBold(true);
             nameText = RowText(bold);
-            locationText = RowText(option.font);
+            lineText = RowText(option.font);
         }
         const QStyle* style = option.widget->style();
         const QSize indicatorSize(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option.widget),
@@ -126,18 +149,21 @@ private:
             QPoint(option.rect.left() + indicatorLeft, top + (nameText.lineHeight() - indicatorSize.height()) / 2),
             indicatorSize);
         layout.name = QRect(option.rect.left() + nameLeft, top, nameWidth, nameHeight);
-        const QString location = index.data(PagSelection::LocationRole).toString();
-        const int locationWidth = width - locationLeft - rightPadding;
-        const int locationHeight = locationText.height(location, locationWidth);
-        layout.location =
-            QRect(option.rect.left() + locationLeft, layout.name.bottom() + 1 + (locationHeight ? locationGap : 0),
-                  locationWidth, locationHeight);
+        // Each line under the name follows the one above it; an empty one takes no room.
+        const int lineWidth = width - detailLeft - rightPadding;
+        auto lineUnder = [&](const QRect& above, const QString& text) {
+            const int height = lineText.height(text, lineWidth);
+            return QRect(option.rect.left() + detailLeft, above.bottom() + 1 + (height ? lineGap : 0), lineWidth,
+                         height);
+        };
+        layout.detail = lineUnder(layout.name, index.data(PagSelection::DetailRole).toString());
+        layout.service = lineUnder(layout.detail, index.data(PagSelection::ServiceRole).toString());
         return layout;
     }
 
     mutable QFont baseFont;
     mutable RowText nameText;
-    mutable RowText locationText;
+    mutable RowText lineText;
 };
 
 PagSelection::PagSelection(QWidget* parent)
@@ -150,6 +176,7 @@ PagSelection::PagSelection(QWidget* parent)
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
     applyThemeColors(ui->applyButton, StyleTemplate::gatewayButton);
     applyThemeColors(ui->cancelButton, StyleTemplate::gatewayButton, ThemeColors::darkColors());
+    ui->statusMessage->setStyleSheet(QStringLiteral("color: %1; padding: 6px 15px;").arg(warningColor.name()));
     ui->listArea->setModel(gateways, delegate);
     QListView* view = ui->listArea->view();
     view->setObjectName(QStringLiteral("pag list"));
@@ -168,6 +195,7 @@ PagSelection::~PagSelection() = default;
 
 void PagSelection::reset()
 {
+    showStatus(QString());
     ui->listArea->hide();
     ui->listArea->setEnabled(false);
     ui->listArea->clear();
@@ -218,15 +246,20 @@ void PagSelection::listPags(Response response, PAG preferred, QString errorMessa
                 const QString city = entry.replicaNumber != 0
                                          ? entry.city + QLatin1Char(' ') + QString::number(entry.replicaNumber)
                                          : entry.city;
-                row.text = insertBreakBlanks(city + QStringLiteral(", ") + entry.country, widthLimit);
+                const QString place = city + QStringLiteral(", ") + entry.country;
+                row.text = insertBreakBlanks(place, widthLimit);
+                // The settings page names the gateway as the agent does; with that name under the place the user
+                // can tell which row is the gateway named there.
+                if (!entry.name.isEmpty() && entry.name != place)
+                    row.detail = insertBreakBlanks(entry.name, widthLimit);
             } else {
                 row.text = insertBreakBlanks(entry.name, widthLimit);
                 if (!entry.location.isEmpty())
-                    row.location = insertBreakBlanks(entry.location, widthLimit);
+                    row.detail = insertBreakBlanks(entry.location, widthLimit);
             }
-            const bool inService = entry.status == 1;
-            row.color = inService ? primary : secondary;
-            row.locationColor = inService ? QColor(Qt::black) : secondary;
+            row.inService = entry.status == 1;
+            row.color = row.inService ? primary : secondary;
+            row.detailColor = row.inService ? QColor(Qt::black) : secondary;
             row.id = entry.id;
             row.type = entry.type;
             // No preference must not check a gateway that merely lacks an id.
@@ -263,12 +296,30 @@ void PagSelection::applyPag()
     }
     // Exactly the gateway the user checked: two listed entries may share an id.
     const int row = checkedRow();
-    if (row >= 0) {
-        const QModelIndex checked = gateways->index(row);
-        emit setPrefPag(PAG{checked.data(GatewayIdRole).toString(), checked.data(GatewayTypeRole).toInt()});
-    }
+    if (row < 0)
+        return;
+    // The list stays until the agent answers: a refused choice is then told here, beside the list to choose again
+    // from.
+    showStatus(QString());
+    const QModelIndex checked = gateways->index(row);
+    emit setPrefPag(PAG{checked.data(GatewayIdRole).toString(), checked.data(GatewayTypeRole).toInt()});
+}
+
+void PagSelection::showChoiceFailure(const QString& text)
+{
+    showStatus(text);
+}
+
+void PagSelection::choiceAccepted()
+{
     reset();
     emit goMainWin();
+}
+
+void PagSelection::showStatus(const QString& text)
+{
+    ui->statusMessage->setText(text);
+    ui->statusMessage->setVisible(!text.isEmpty());
 }
 
 void PagSelection::pagChangeEvent(int)

@@ -22,8 +22,12 @@ public:
     // What a row of "pag list" holds besides its button text (Qt::DisplayRole) and its colour (Qt::ForegroundRole).
     enum Role
     {
-        LocationRole = Qt::UserRole, // the location line, empty when there is none
-        LocationColorRole,
+        // The line under the text, empty when there is none: the location, or the agent's name for a gateway that
+        // the row names by its place.
+        DetailRole = Qt::UserRole,
+        DetailColorRole,
+        // "Out of service" for a gateway that cannot be chosen, empty otherwise.
+        ServiceRole,
         GatewayIdRole,
         GatewayTypeRole,
     };
@@ -33,6 +37,10 @@ public:
 
     void clearListing() override;
     void showInformation(const QString& text) override;
+    // The choice sent with Apply did not take: the list stays to choose again, and a line under it says why.
+    void showChoiceFailure(const QString& text);
+    // The agent took the choice: the screen is done and leads home.
+    void choiceAccepted();
 
 signals:
     void goSettings();
@@ -50,6 +58,7 @@ public slots:
 
 private:
     void reset();
+    void showStatus(const QString& text);
     int checkedRow() const;
     void checkedChanged(const QItemSelection& selected, const QItemSelection& deselected);
 

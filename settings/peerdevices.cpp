@@ -98,6 +98,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
+        SubScreenList::paintCurrentRow(painter, option);
         const Layout layout = layOut(option, index);
         if (index.row() == pressedRow)
             painter->fillRect(layout.button, QColor(Qt::lightGray));

@@ -81,6 +81,28 @@ QString agentUnavailableText()
     return Settings::tr("Unable to connect with application service");
 }
 
+// OK with nothing typed keeps the prompt open and says what it needs, where closing would look like a cancel.
+class PasswordPrompt : public QInputDialog
+{
+public:
+    explicit PasswordPrompt(QWidget* parent) : QInputDialog(parent)
+    {
+        setWindowTitle(brand().displayName);
+        setLabelText(Settings::tr("Enter Password : "));
+        setTextEchoMode(QLineEdit::Password);
+    }
+
+    void done(int result) override
+    {
+        if (result == QDialog::Accepted && textValue().isEmpty()) {
+            setLabelText(Settings::tr("Please enter the password.") + QLatin1Char('\n') +
+                         Settings::tr("Enter Password : "));
+            return;
+        }
+        QInputDialog::done(result);
+    }
+};
+
 } // namespace
 
 Settings::Settings(QWidget* parent)
@@ -185,8 +207,8 @@ Settings::Settings(QWidget* parent)
     }
     connect(pagSelection, &PagSelection::needsListing, this,
             [this] { listingOn(PagSelectionPage)->askWhenLinkReturns = true; });
-    connect(pagSelection, &PagSelection::setPrefPag, preferenceWait, &AnswerWait::start);
-    connect(preferenceWait, &AnswerWait::expired, this, &Settings::preferenceUnanswered);
+    connect(pagSelection, &PagSelection::setPrefPag, this, &Settings::waitForPreference);
+    connect(preferenceWait, &AnswerWait::expired, this, &Settings::preferenceNotHeard);
 
     ui->settingsStack->insertWidget(FeedbackPage, feedback);
     ui->settingsStack->insertWidget(PagSelectionPage, pagSelection);
@@ -476,6 +498,11 @@ void Settings::showSubScreen(int index)
     }
     if (leaving == FeedbackPage)
         feedback->stopWaiting();
+    // A choice whose outcome nobody is shown any more: it counts only on the home page (see takePreferenceAnswer).
+    if (leaving == PagSelectionPage) {
+        preferenceWait->finish();
+        preferenceSentFromScreen = false;
+    }
     ui->settingsStack->setCurrentIndex(index);
 }
 
@@ -529,7 +556,13 @@ void Settings::endWaitsForLostLink()
             listing.askWhenLinkReturns = true;
         }
     }
-    preferenceWait->finish();
+    // As for Apply with the link already down: the list comes back with the link, and the choice can be made again.
+    // No answer to a choice sent before comes over a new link.
+    const bool preferenceAwaited = preferenceWait->finish();
+    if (std::exchange(preferenceSentFromScreen, false) && preferenceAwaited) {
+        pagSelection->showInformation(agentUnavailableText());
+        listingOn(PagSelectionPage)->askWhenLinkReturns = true;
+    }
 }
 
 void Settings::askAgainForOpenListing()
@@ -540,9 +573,31 @@ void Settings::askAgainForOpenListing()
     }
 }
 
-bool Settings::endPreferenceWait()
+void Settings::waitForPreference()
 {
-    return preferenceWait->finish();
+    preferenceSentFromScreen = true;
+    preferenceWait->start();
+    emit startSpinner(pagSelection, true);
+}
+
+void Settings::preferenceNotHeard()
+{
+    emit stopSpinner();
+    // Nothing is sent again on its own; the list is still there to apply once more.
+    if (preferenceSentFromScreen)
+        pagSelection->showChoiceFailure(AnswerWait::silenceText());
+}
+
+bool Settings::takePreferenceAnswer(const Response& response)
+{
+    const bool awaited = preferenceWait->finish();
+    if (std::exchange(preferenceSentFromScreen, false)) {
+        if (response.code == PagPreferenceFailed)
+            pagSelection->showChoiceFailure(tr("Setting Preferred Access Gateway Failed"));
+        else
+            pagSelection->choiceAccepted();
+    }
+    return awaited;
 }
 
 bool Settings::event(QEvent* event)
@@ -671,9 +726,27 @@ bool Settings::agentReachable()
     return false;
 }
 
-void Settings::showInformation(const QString& text)
+void Settings::showInformation(const QString& text, std::function<void()> afterwards)
 {
-    ModalDialog::open(new QMessageBox(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this));
+    ModalDialog::open(new QMessageBox(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this),
+                      [afterwards = std::move(afterwards)](int) {
+                          if (afterwards)
+                              afterwards();
+                      });
+}
+
+void Settings::confirm(const QString& question, std::function<void()> onYes)
+{
+    // Both account questions are asked alike: Yes and No as the platform orders its standard buttons, named in the
+    // page's own words so that they match the 'Yes' the question mentions.
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, brand().displayName, question, QMessageBox::Yes | QMessageBox::No, this);
+    box->button(QMessageBox::Yes)->setText(tr("Yes"));
+    box->button(QMessageBox::No)->setText(tr("No"));
+    ModalDialog::open(box, [onYes = std::move(onYes)](int answer) {
+        if (answer == QMessageBox::Yes)
+            onYes();
+    });
 }
 
 void Settings::signOutButtonClicked()
@@ -685,12 +758,9 @@ void Settings::signOutButtonClicked()
             emit goAuthAD();
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Warning, brand().displayName,
-                                tr("You are about to sign out. Click 'Yes' to continue."),
-                                QMessageBox::Yes | QMessageBox::No, this);
-    ModalDialog::open(box, [this](int answer) {
+    confirm(tr("You are about to sign out. Click 'Yes' to continue."), [this] {
         // An agent message may have taken the page away while the question was open; the question went with it.
-        if (answer != QMessageBox::Yes || !isInFront() || !agentReachable())
+        if (!isInFront() || !agentReachable())
             return;
         emit signOut();
         waitForAnswer(signOutWait);
@@ -700,26 +770,20 @@ void Settings::signOutButtonClicked()
 void Settings::resetButtonClicked()
 {
     if (deactivationPasswordRequired) {
-        auto* prompt = new QInputDialog(this);
-        prompt->setWindowTitle(brand().displayName);
-        prompt->setLabelText(tr("Enter Password : "));
-        prompt->setTextEchoMode(QLineEdit::Password);
-        prompt->setTextValue(QString());
-        ModalDialog::open(prompt, [this, prompt](int result) {
-            const QString password = prompt->textValue();
-            if (result == QDialog::Accepted && !password.isEmpty())
-                requestDeactivation(password);
-        });
+        askForDeactivationPassword();
         return;
     }
-    auto* box = new QMessageBox(this);
-    box->setText(tr("You are about to deactivate. To continue deactivation please click 'Yes'"));
-    box->setIcon(QMessageBox::Warning);
-    const QAbstractButton* yes = box->addButton(tr("Yes"), QMessageBox::YesRole);
-    box->addButton(tr("No"), QMessageBox::NoRole);
-    ModalDialog::open(box, [this, box, yes](int) {
-        if (box->clickedButton() == yes)
-            requestDeactivation(QString());
+    confirm(tr("You are about to deactivate. To continue deactivation please click 'Yes'"),
+            [this] { requestDeactivation(QString()); });
+}
+
+void Settings::askForDeactivationPassword()
+{
+    auto* prompt = new PasswordPrompt(this);
+    ModalDialog::open(prompt, [this, prompt](int result) {
+        const QString password = prompt->textValue();
+        if (result == QDialog::Accepted && !password.isEmpty())
+            requestDeactivation(password);
     });
 }
 
@@ -786,6 +850,8 @@ void Settings::deactivationResult(Response response)
     switch (response.code) {
     case Success:
         emit goActivate();
+        // Without a word the user would land on enrollment not knowing why.
+        emit deviceDeactivated(tr("This device has been deactivated."));
         break;
     case DeactivationFailed:
         showInformation(tr("Deactivation failed, please try again or contact admin"));
@@ -794,7 +860,11 @@ void Settings::deactivationResult(Response response)
         showInformation(tr("Password Required"));
         break;
     case WrongPassword:
-        showInformation(tr("Wrong Password"));
+        // A mistyped password is typed again: the prompt comes back once the user has read why.
+        showInformation(tr("Wrong Password"), [this] {
+            if (deactivationPasswordRequired && isInFront())
+                askForDeactivationPassword();
+        });
         break;
     case DeactivationNotAllowed:
         showInformation(tr("Deactivation Not Allowed"));

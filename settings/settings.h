@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,8 +49,9 @@ public:
     void deactivationResult(Response response);
     void signOutResult(Response response);
     void signOutFailed();
-    // The agent answered the gateway preference; true when the answer was still awaited, i.e. not past its deadline.
-    bool endPreferenceWait();
+    // The agent answered the gateway preference. The gateway screen tells the outcome while it is still the screen
+    // the choice was made on; true when the answer was still awaited, i.e. not past its deadline nor left behind.
+    bool takePreferenceAnswer(const Response& response);
 
 signals:
     void goHome();
@@ -68,8 +70,8 @@ signals:
     void getPeerList();
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
-    // The gateway preference went out and no answer came before its deadline.
-    void preferenceUnanswered();
+    // The agent deactivated the device; `notice` says so on the screen the window goes to.
+    void deviceDeactivated(QString notice);
 
 public slots:
     void backClicked();
@@ -113,6 +115,8 @@ private:
     bool takesListingAnswer(int page);
     void endWaitsForLostLink();
     void askAgainForOpenListing();
+    void waitForPreference();
+    void preferenceNotHeard();
     void followWindowPages();
     void showGatewayName(const QString& name);
     void elideGatewayName();
@@ -128,7 +132,9 @@ private:
     void answerNotHeard();
     bool answerWanted(AnswerWait& wait);
     void withdrawSilenceText();
-    void showInformation(const QString& text);
+    void showInformation(const QString& text, std::function<void()> afterwards = {});
+    void confirm(const QString& question, std::function<void()> onYes);
+    void askForDeactivationPassword();
 
     Feedback* feedback;
     PagSelection* pagSelection;
@@ -147,5 +153,7 @@ private:
     AnswerWait deactivationWait;
     std::array<Listing, 3> listings;
     AnswerWait* preferenceWait;
+    // A choice went out from the gateway screen and the user is still on it: its answer is told there, even late.
+    bool preferenceSentFromScreen = false;
     QMetaObject::Connection windowPages;
 };

@@ -1,5 +1,6 @@
 #include "settings/subscreenframe.h"
 
+#include "app/brandprofile.h"
 #include "app/theme.h"
 
 #include <QHBoxLayout>
@@ -9,6 +10,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedLayout>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionViewItem>
+
+namespace {
+// Light enough that the row's texts keep their contrast.
+constexpr int currentRowTintAlpha = 0x28;
+} // namespace
 
 SubScreenTitleBar::SubScreenTitleBar(QWidget* parent)
     : QWidget(parent), backButton(new QPushButton(this)), titleLabel(new QLabel(this))
@@ -106,6 +114,20 @@ void SubScreenList::showRows()
 {
     infoLabel->clear();
     pages->setCurrentWidget(listView);
+}
+
+void SubScreenList::paintCurrentRow(QPainter* painter, const QStyleOptionViewItem& option)
+{
+    if (!(option.state & QStyle::State_HasFocus))
+        return;
+    // A ring alone is a thin line some styles hardly draw; the tint marks the whole row.
+    QColor tint(brand().primaryColor);
+    tint.setAlpha(currentRowTintAlpha);
+    painter->fillRect(option.rect, tint);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(option.widget);
+    focus.rect = option.rect.adjusted(2, 2, -2, -2);
+    option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
 }
 
 int SubScreenList::rowWidth(const QStyleOptionViewItem& option)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
@@ -17,6 +18,10 @@ class QStyleOptionViewItem;
 
 // The parts the settings sub-screens share: a title bar with a back button, and a list area that shows either the
 // agent's listing or one centred line of information. Each screen puts them in its form and adds only its own rows.
+
+// Texts that need the user's attention on a sub-screen: a field left empty, a counter at its limit, a choice the
+// agent refused. Dark enough to read as text on the white screens, not only as a colour.
+inline const QColor warningColor(0xC6, 0x28, 0x28);
 
 // "titleBar" in a sub-screen's form. The title is a designer property, so it is translated in the screen's context.
 class SubScreenTitleBar : public QWidget
@@ -98,6 +103,10 @@ public:
     // Rows gone; one line of plain text, centred, in their place.
     void showInformation(const QString& text);
     void showRows();
+
+    // Marks the row the keyboard is on while the list has the focus, so that arrowing shows where it is. Delegates
+    // call it before they draw the row's content.
+    static void paintCurrentRow(QPainter* painter, const QStyleOptionViewItem& option);
 
     // The width a row lays its texts out in: the view's width less the scroll bar, whether that shows or not, so
     // the bar appearing does not lay every row out again.

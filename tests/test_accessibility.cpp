@@ -89,7 +89,7 @@ private slots:
         row("QRCodeScreen", "qr", QAccessible::StaticText, "QR code");
         row("Settings", "backButton", QAccessible::Button, "Back");
         row("Settings", "pagButton", QAccessible::Button, "Access Gateway");
-        row("Settings", "notificationButton", QAccessible::Button, "Notification");
+        row("Settings", "notificationButton", QAccessible::Button, "Notifications");
         row("Settings", "peerListButton", QAccessible::Button, "View All Devices");
         row("Settings", "feedBackButton", QAccessible::Button, "Feedback");
         row("Settings", "resetDeviceButton", QAccessible::Button, "Deactivate ");

@@ -494,7 +494,7 @@ private slots:
         QCOMPARE(h.text("statusText"), QStringLiteral("Preferred Access Gateway listing failure"));
 
         h.deliver(agentMessage(12, {{responseType, 29}}));
-        QCOMPARE(violations.at(0).at(1).toString(), QStringLiteral("Getting Violation list failed"));
+        QCOMPARE(violations.at(0).at(1).toString(), QStringLiteral("Getting notifications failed"));
         h.deliver(agentMessage(14, {{responseType, 34}}));
         QCOMPARE(peers.at(0).at(1).toString(), QStringLiteral("Error with listing peer devices"));
     }

@@ -99,12 +99,15 @@ struct Prompt
     QWidget* parent = nullptr;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    QMessageBox::StandardButtons standardButtons;
     QLineEdit::EchoMode echo = QLineEdit::Normal;
     QString initialText;
+    QString refusal; // what an input dialog said when it stayed open on OK; empty when OK closed it
 };
 
 // Answers every dialog instead of a person: presses the button with the given text, or types a text into an input
-// dialog and accepts it. An empty answer closes the dialog without a choice.
+// dialog and presses OK. An empty answer closes the dialog without a choice, and so does a person whose OK the
+// input dialog refused.
 class Dialogs
 {
 public:
@@ -135,16 +138,22 @@ private:
             prompt.text = input->labelText();
             prompt.echo = input->textEchoMode();
             prompt.initialText = input->textValue();
-            seen.append(prompt);
-            if (!accept)
+            if (!accept) {
+                seen.append(prompt);
                 return QDialog::Rejected;
+            }
             input->setTextValue(type);
-            return QDialog::Accepted;
+            input->accept();
+            if (input->result() != QDialog::Accepted)
+                prompt.refusal = input->labelText();
+            seen.append(prompt);
+            return input->result();
         }
         auto& box = static_cast<QMessageBox&>(dialog);
         prompt.kind = QStringLiteral("box");
         prompt.text = box.text();
         prompt.icon = box.icon();
+        prompt.standardButtons = box.standardButtons();
         QAbstractButton* chosen = nullptr;
         for (QAbstractButton* button : box.buttons()) {
             prompt.buttons.append(button->text().remove(QLatin1Char('&')));

@@ -2,6 +2,7 @@
 #include "app/modaldialog.h"
 #include "app/startup.h"
 #include "settings/feedback.h"
+#include "settings/subscreenframe.h"
 #include "tests/settings/subscreentestkit.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
@@ -31,6 +32,19 @@ QPushButton* submitButton(const Feedback& screen)
 QString status(const Feedback& screen)
 {
     return labelText(&screen, "statusMessage");
+}
+
+// The colour a counter's text is drawn in.
+QColor counterColor(const Feedback& screen, const char* name)
+{
+    auto* counter = child<QLabel>(&screen, name);
+    counter->ensurePolished();
+    return counter->palette().color(counter->foregroundRole());
+}
+
+bool subjectWarningShown(const Feedback& screen)
+{
+    return !child<QLabel>(&screen, "subjectWarning")->isHidden();
 }
 
 QByteArray feedbackLine(const char* title, const char* description)
@@ -76,16 +90,26 @@ private slots:
         Feedback screen;
         QCOMPARE(labelText(&screen, "subjectWordCount"), QStringLiteral("[0/300]"));
         QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[0/1500]"));
+        const QColor normal = counterColor(screen, "subjectWordCount");
+        QVERIFY(normal != warningColor);
+        QCOMPARE(counterColor(screen, "messageWordCount"), normal);
 
-        QTest::keyClicks(subject(screen), QString(310, QLatin1Char('s')));
+        QTest::keyClicks(subject(screen), QString(299, QLatin1Char('s')));
+        QCOMPARE(counterColor(screen, "subjectWordCount"), normal);
+        QTest::keyClicks(subject(screen), QString(11, QLatin1Char('s')));
         QCOMPARE(subject(screen)->text().size(), 300);
         QCOMPARE(labelText(&screen, "subjectWordCount"), QStringLiteral("[300/300]"));
+        QCOMPARE(counterColor(screen, "subjectWordCount"), warningColor);
+        QCOMPARE(counterColor(screen, "messageWordCount"), normal);
 
         message(screen)->insertPlainText(QString(2000, QLatin1Char('m')));
         QCOMPARE(message(screen)->toPlainText(), QString(1500, QLatin1Char('m')));
         QCOMPARE(message(screen)->textCursor().position(), 1500);
         QVERIFY(message(screen)->textCursor().atEnd());
         QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[1500/1500]"));
+        QCOMPARE(counterColor(screen, "messageWordCount"), warningColor);
+        QTest::keyClick(subject(screen), Qt::Key_Backspace);
+        QCOMPARE(counterColor(screen, "subjectWordCount"), normal);
 
         // A character of two UTF-16 units across the limit is left out whole.
         const QString emoji = QString::fromUtf8("\xF0\x9F\x94\x92");
@@ -127,11 +151,52 @@ private slots:
         submitButton(screen)->click();
 
         QVERIFY(agent.nextRequest().isEmpty());
-        QCOMPARE(subject(screen)->placeholderText(), QStringLiteral("Subject Empty!"));
-        QVERIFY(subject(screen)->text().isEmpty()); // so the placeholder shows
+        QVERIFY(child<QLabel>(&screen, "subjectWarning")->isVisible());
+        QCOMPARE(labelText(&screen, "subjectWarning"), QStringLiteral("Subject Empty!"));
+        QVERIFY(subject(screen)->placeholderText().isEmpty());
+        QVERIFY(subject(screen)->text().isEmpty());
         QVERIFY(subject(screen)->hasFocus());
         QCOMPARE(message(screen)->toPlainText(), QStringLiteral("kept"));
         QVERIFY(submitButton(screen)->isEnabled());
+    }
+
+    // The empty-subject warning stays until the user writes a subject or the form is left or emptied; a send that
+    // empties the form does not bring it back.
+    void subjectWarningGoes_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("typing in the message") << "message" << true;
+        QTest::newRow("typing a subject") << "subject" << false;
+        QTest::newRow("filed after typing a subject") << "filed" << false;
+        QTest::newRow("back") << "back" << false;
+    }
+    void subjectWarningGoes()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, shown);
+        AgentLink agent;
+        Feedback screen;
+        ShownBoxes boxes;
+        submitButton(screen)->click();
+        QVERIFY(subjectWarningShown(screen));
+
+        if (action == QLatin1String("message")) {
+            QTest::keyClicks(message(screen), QStringLiteral("text"));
+        } else if (action == QLatin1String("back")) {
+            child<QPushButton>(&screen, "backButton")->click();
+        } else {
+            QTest::keyClicks(subject(screen), QStringLiteral("VPN"));
+        }
+        if (action == QLatin1String("filed")) {
+            submitButton(screen)->click();
+            QCOMPARE(agent.nextRequest(), feedbackLine("VPN", ""));
+            Response filed;
+            filed.ticketId = QStringLiteral("42");
+            screen.processResponse(filed);
+            QVERIFY(subject(screen)->text().isEmpty());
+        }
+        QCOMPARE(subjectWarningShown(screen), shown);
     }
 
     void outcomes_data()

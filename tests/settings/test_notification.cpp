@@ -125,9 +125,9 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("shown");
         QTest::newRow("nothing found") << false << ""
-                                       << "Violations list is empty";
-        QTest::newRow("failure") << false << "Getting Violation list failed"
-                                 << "Getting Violation list failed";
+                                       << "No notifications";
+        QTest::newRow("failure") << false << "Getting notifications failed"
+                                 << "Getting notifications failed";
         QTest::newRow("failure wins over findings") << true << "<b>failed</b>"
                                                     << "<b>failed</b>";
     }

@@ -3,6 +3,7 @@
 #include "tests/settings/subscreentestkit.h"
 #include "tests/support/metatypes.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 
 Q_DECLARE_METATYPE(PagEntry)
@@ -69,16 +70,21 @@ private slots:
         QTest::addColumn<QString>("edition");
         QTest::addColumn<PagEntry>("entry");
         QTest::addColumn<QString>("text"); // empty: the entry gets no row
-        QTest::addColumn<QString>("location");
+        QTest::addColumn<QString>("detail");
 
+        // Named by its place, a gateway also shows the agent's name for it, as the settings page names it.
         PagEntry paris = gateway("p", "Paris gateway");
         paris.location = QStringLiteral("Rue de Rivoli");
         paris.replicaNumber = 2;
         QTest::newRow("zq: city, replica and country") << "zq" << paris << "Paris 2, FR"
-                                                       << "";
+                                                       << "Paris gateway";
         paris.replicaNumber = 0;
         QTest::newRow("zq: replica 0 left out") << "zq" << paris << "Paris, FR"
-                                                << "";
+                                                << "Paris gateway";
+        QTest::newRow("zq: the name is the place") << "zq" << gateway("s", "Paris, FR") << "Paris, FR"
+                                                   << "";
+        QTest::newRow("zq: agent name stays text") << "zq" << gateway("t", "<i>Paris</i>") << "Paris, FR"
+                                                   << "<i>Paris</i>";
         PagEntry cityOnly = gateway("c", "Edge", "Lyon", "");
         cityOnly.location = QStringLiteral("Part-Dieu");
         QTest::newRow("zq: no country, the name and location") << "zq" << cityOnly << "Edge"
@@ -103,7 +109,7 @@ private slots:
         QFETCH(QString, edition);
         QFETCH(PagEntry, entry);
         QFETCH(QString, text);
-        QFETCH(QString, location);
+        QFETCH(QString, detail);
         ScopedBrandProfile scope(::edition(edition.toLatin1().constData()));
         AgentLink agent;
         PagSelection screen;
@@ -116,11 +122,12 @@ private slots:
             return;
         }
         QCOMPARE(rowTexts(pagList(screen)), QStringList{text});
-        QCOMPARE(rowTexts(pagList(screen), PagSelection::LocationRole), QStringList{location});
+        QCOMPARE(rowTexts(pagList(screen), PagSelection::DetailRole), QStringList{detail});
         QVERIFY(informationShown(&screen, "pag list").isEmpty());
     }
 
-    void colourByStatus_data()
+    // A gateway out of service is paler and says so in words, and it cannot be chosen.
+    void rowsByStatus_data()
     {
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("inService");
@@ -128,7 +135,7 @@ private slots:
         QTest::newRow("out of service") << 0 << false;
         QTest::newRow("any other status") << 2 << false;
     }
-    void colourByStatus()
+    void rowsByStatus()
     {
         QFETCH(int, status);
         QFETCH(bool, inService);
@@ -142,7 +149,44 @@ private slots:
         const QModelIndex row = pagList(screen)->model()->index(0, 0);
         const QColor secondary(brand().secondaryColor);
         QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), inService ? QColor(brand().primaryColor) : secondary);
-        QCOMPARE(row.data(PagSelection::LocationColorRole).value<QColor>(), inService ? QColor(Qt::black) : secondary);
+        QCOMPARE(row.data(PagSelection::DetailColorRole).value<QColor>(), inService ? QColor(Qt::black) : secondary);
+        QCOMPARE(row.data(PagSelection::ServiceRole).toString(), inService ? QString() : "Out of service");
+        QCOMPARE(row.data(Qt::AccessibleTextRole).toString(),
+                 inService ? QStringLiteral("Gateway, Fjord") : QStringLiteral("Gateway, Fjord, Out of service"));
+        QCOMPARE(bool(row.flags() & Qt::ItemIsEnabled), inService);
+        QCOMPARE(bool(row.flags() & Qt::ItemIsSelectable), inService);
+    }
+
+    // Neither a click nor the arrow keys check a gateway out of service; the current one out of service is shown
+    // unchecked, and any other can be applied.
+    void outOfServiceCannotBeChosen()
+    {
+        AgentLink agent;
+        PagSelection screen;
+        showAsInSettings(&screen);
+        QApplication::setActiveWindow(&screen);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        screen.listPags(
+            listing({gateway("a", "A"), gateway("b", "B", "Rome", "IT", 0), gateway("c", "C", "Oslo", "NO")}),
+            PAG{QStringLiteral("a"), 1}, QString());
+        QListView* view = pagList(screen);
+        clickRow(view, 1);
+        QCOMPARE(checkedRow(screen), 0);
+        QVERIFY(!applyEnabled(screen));
+
+        view->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(checkedRow(screen), 2);
+        QVERIFY(applyEnabled(screen));
+        QTest::keyClick(view, Qt::Key_Up);
+        QCOMPARE(checkedRow(screen), 0);
+
+        screen.listPags(listing({gateway("a", "A", "Paris", "FR", 0), gateway("c", "C", "Oslo", "NO")}),
+                        PAG{QStringLiteral("a"), 1}, QString());
+        QCOMPARE(checkedRow(screen), -1);
+        QVERIFY(!applyEnabled(screen));
+        clickRow(view, 1);
+        QVERIFY(applyEnabled(screen));
     }
 
     void checkingEnablesApplyOnlyForAnotherGateway()
@@ -182,8 +226,17 @@ private slots:
         QCOMPARE(checkedRow(screen), -1);
     }
 
+    // Apply sends the checked gateway and leaves the list in place until the agent answers: a refusal is told under
+    // the list, to choose again; an accepted choice leads home.
+    void applySendsTheCheckedGatewayOnce_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("refused") << false;
+        QTest::newRow("accepted") << true;
+    }
     void applySendsTheCheckedGatewayOnce()
     {
+        QFETCH(bool, accepted);
         AgentLink agent;
         PagSelection screen;
         showAsInSettings(&screen);
@@ -198,8 +251,30 @@ private slots:
 
         QCOMPARE(agent.nextRequest(), QByteArray("{\"pag_preference\":{\"id\":\"dup\",\"type\":2},\"type\":11}\n"));
         QVERIFY(agent.nextRequest().isEmpty());
-        QCOMPARE(home.size(), 1);
-        QVERIFY(pagList(screen)->model()->rowCount() == 0 && child(&screen, "listArea")->isHidden());
+        QCOMPARE(home.size(), 0);
+        QCOMPARE(pagList(screen)->model()->rowCount(), 3);
+        auto* status = child<QLabel>(&screen, "statusMessage");
+        QVERIFY(status->isHidden());
+
+        if (accepted) {
+            screen.choiceAccepted();
+            QCOMPARE(home.size(), 1);
+            QVERIFY(pagList(screen)->model()->rowCount() == 0 && child(&screen, "listArea")->isHidden());
+            return;
+        }
+        screen.showChoiceFailure(QStringLiteral("<b>refused</b>"));
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(), QStringLiteral("<b>refused</b>"));
+        QCOMPARE(status->textFormat(), Qt::PlainText);
+        QCOMPARE(checkedRow(screen), 2);
+        QVERIFY(applyEnabled(screen));
+        // Another try takes the last reason away; a new list or leaving does too.
+        child<QPushButton>(&screen, "applyButton")->click();
+        QVERIFY(status->isHidden());
+        screen.showChoiceFailure(QStringLiteral("refused"));
+        child<QPushButton>(&screen, "cancelButton")->click();
+        QVERIFY(status->isHidden());
+        QCOMPARE(home.size(), 0);
     }
 
     void informationInsteadOfRows_data()

@@ -3,6 +3,7 @@
 #include "tests/settings/subscreentestkit.h"
 #include "tests/support/mainwindowharness.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSignalSpy>
@@ -115,6 +116,33 @@ private slots:
         QCOMPARE(fireTimers(&screen, QStringLiteral("copyConfirmationTimer")), 1);
         QCOMPARE(rowTexts(view, PeerDevices::CopyConfirmationRole), QStringList({QString(), QString()}));
         QCOMPARE(rowTexts(view, PeerDevices::AddressRole), QStringList({"10.0.0.1", copied}));
+    }
+
+    // Arrowing through the list shows which row the keyboard is on; Return copies that row's address.
+    void arrowsShowTheCurrentRow()
+    {
+        PeerDevices screen;
+        showAsInSettings(&screen);
+        QApplication::setActiveWindow(&screen);
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        // Rows alike, so that only being current can tell one from another.
+        screen.listPeers(peers({{"a", "A", "10.0.0.1"}, {"a", "A", "10.0.0.1"}, {"a", "A", "10.0.0.1"}}), QString());
+        QListView* view = peerList(screen);
+        view->setFocus(Qt::TabFocusReason);
+        auto rowImage = [view](int row) {
+            return view->viewport()->grab(view->visualRect(view->model()->index(row, 0))).toImage();
+        };
+        // Focus puts the keyboard on the first row.
+        QCOMPARE(view->currentIndex().row(), 0);
+        QVERIFY(rowImage(0) != rowImage(1));
+        QCOMPARE(rowImage(1), rowImage(2));
+
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->currentIndex().row(), 1);
+        QVERIFY(rowImage(1) != rowImage(0));
+        QCOMPARE(rowImage(0), rowImage(2));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(rowTexts(view, PeerDevices::CopyConfirmationRole), QStringList({QString(), "Copied", QString()}));
     }
 
     void informationInsteadOfPeers_data()

@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(dialogs.seen.size(), 1);
         const Prompt& box = dialogs.seen.first();
         QCOMPARE(box.kind, QStringLiteral("box"));
-        QCOMPARE(box.title, QString());
+        QCOMPARE(box.title, QStringLiteral("Dovrin"));
         QCOMPARE(box.text, QStringLiteral("You are about to deactivate. To continue deactivation please click 'Yes'"));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttons, QStringList({"Yes", "No"}));
@@ -178,21 +178,48 @@ private slots:
         }
     }
 
+    // Both account questions offer the platform's own Yes and No, so they stand in the same order in both, with the
+    // names the questions refer to.
+    void accountQuestionsShareTheirButtons_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("sign out") << "signOutButton";
+        QTest::newRow("deactivate") << "deactivateButton";
+    }
+    void accountQuestionsShareTheirButtons()
+    {
+        QFETCH(QString, control);
+        SettingsPage p("kivora");
+        p.update(withDeactivation(1));
+        Dialogs dialogs;
+        p.button(qPrintable(control))->click();
+        QCOMPARE(dialogs.seen.size(), 1);
+        const Prompt& box = dialogs.seen.first();
+        QCOMPARE(box.standardButtons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(sorted(box.buttons), QStringList({"No", "Yes"}));
+        QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(box.title, QStringLiteral("Kivora"));
+        QCOMPARE(box.parent, p.page.get());
+    }
+
     void deactivationAsksForPassword_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<bool>("sent");
-        QTest::newRow("password") << "Acme-Deact-2024" << true << true;
-        QTest::newRow("blanks are kept") << "  pass word " << true << true;
-        QTest::newRow("empty") << "" << true << false;
-        QTest::newRow("cancelled") << "Acme-Deact-2024" << false << false;
+        QTest::addColumn<QString>("refusal"); // the prompt's words when it stays open on OK
+        QTest::newRow("password") << "Acme-Deact-2024" << true << true << "";
+        QTest::newRow("blanks are kept") << "  pass word " << true << true << "";
+        QTest::newRow("empty: the prompt stays with a hint")
+            << "" << true << false << "Please enter the password.\nEnter Password : ";
+        QTest::newRow("cancelled") << "Acme-Deact-2024" << false << false << "";
     }
     void deactivationAsksForPassword()
     {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         QFETCH(bool, sent);
+        QFETCH(QString, refusal);
         SettingsPage p("kivora");
         p.update(withDeactivation(2));
         Dialogs dialogs;
@@ -210,6 +237,7 @@ private slots:
         QCOMPARE(prompt.echo, QLineEdit::Password);
         QCOMPARE(prompt.initialText, QString());
         QCOMPARE(prompt.parent, p.page.get());
+        QCOMPARE(prompt.refusal, refusal);
         QCOMPARE(deactivate.size(), sent ? 1 : 0);
         QCOMPARE(spinner.size(), sent ? 1 : 0);
         if (sent)
@@ -273,10 +301,14 @@ private slots:
         Dialogs dialogs;
         dialogs.press = QStringLiteral("OK");
         QSignalSpy activation(p.page.get(), &Settings::goActivate);
+        QSignalSpy notice(p.page.get(), &Settings::deviceDeactivated);
         Response response;
         response.code = code;
         p.page->deactivationResult(response);
         QCOMPARE(activation.size(), toActivation ? 1 : 0);
+        QCOMPARE(notice.size(), toActivation ? 1 : 0);
+        if (toActivation)
+            QCOMPARE(notice.first().at(0).toString(), QStringLiteral("This device has been deactivated."));
         QCOMPARE(dialogs.seen.size(), text.isEmpty() ? 0 : 1);
         if (text.isEmpty())
             return;
@@ -286,6 +318,44 @@ private slots:
         QCOMPARE(box.icon, QMessageBox::Information);
         QCOMPARE(box.buttons, QStringList({"OK"}));
         QCOMPARE(box.parent, p.page.get());
+    }
+
+    // After "Wrong Password" the password prompt comes back; a deactivation that asked for no password asks none.
+    void wrongPasswordAsksAgain_data()
+    {
+        QTest::addColumn<int>("configuration");
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("password asked") << 2 << QStringList({"input", "box", "input"}) << 2;
+        QTest::newRow("no password asked") << 1 << QStringList({"box", "box"}) << 1;
+    }
+    void wrongPasswordAsksAgain()
+    {
+        QFETCH(int, configuration);
+        QFETCH(QStringList, dialogs);
+        QFETCH(int, sent);
+        SettingsPage p;
+        p.update(withDeactivation(configuration));
+        Dialogs answers;
+        answers.press = QStringLiteral("Yes");
+        answers.type = QStringLiteral("wrong");
+        QSignalSpy deactivate(p.page.get(), &Settings::Deactivate);
+        p.button("deactivateButton")->click();
+        QCOMPARE(deactivate.size(), 1);
+
+        answers.press = QStringLiteral("OK");
+        answers.type = QStringLiteral("right");
+        Response wrong;
+        wrong.code = WrongPassword;
+        p.page->deactivationResult(wrong);
+
+        QStringList kinds;
+        for (const Prompt& prompt : qAsConst(answers.seen))
+            kinds.append(prompt.kind);
+        QCOMPARE(kinds, dialogs);
+        QCOMPARE(answers.seen.at(kinds.indexOf(QStringLiteral("box"), 1)).text, QStringLiteral("Wrong Password"));
+        QCOMPARE(deactivate.size(), sent);
+        QCOMPARE(deactivate.last().at(0).toString(), configuration == 2 ? QStringLiteral("right") : QString());
     }
 
     void signOutFailedSaysSo()

@@ -147,30 +147,21 @@ struct Request
     QWidget* control;     // what the user needs usable again once the wait is over
     const char* listName; // listings: the view that shows the rows
 
-    QString textShown(const MainWindowHarness& h) const
+    // Listings: the line in place of the rows. The gateway choice: that line, or the one under the rows.
+    QString textShown() const
     {
-        if (listName)
+        if (listName || (qobject_cast<PagSelection*>(screen) && listOf(screen, "pag list")->isHidden()))
             return infoLabel(screen)->text();
-        if (qobject_cast<Feedback*>(screen))
-            return labelText(screen, "statusMessage");
-        return h.text("statusText");
+        return labelText(screen, "statusMessage");
     }
-    // Listings: the rows shown; the feedback form: the subject still typed.
+    // Listings and the gateway choice: the rows shown; the feedback form: the subject still typed.
     QString content() const
     {
-        if (listName)
-            return QString::number(listOf(screen, listName)->model()->rowCount());
         if (qobject_cast<Feedback*>(screen))
             return screen->findChild<QLineEdit*>(QStringLiteral("feedBackTitle"))->text();
-        return QString();
+        return QString::number(listOf(screen, listName ? listName : "pag list")->model()->rowCount());
     }
-    void leave(Window& w) const
-    {
-        if (listName || qobject_cast<Feedback*>(screen))
-            button(screen, "backButton")->click();
-        else
-            w.h.showPage(MainWindow::SettingsPage);
-    }
+    void leave() const { button(screen, "backButton")->click(); }
 };
 
 Request start(Window& w, Kind kind)
@@ -194,8 +185,8 @@ Request start(Window& w, Kind kind)
         QListView* view = listOf(subScreen<PagSelection>(w.h), "pag list");
         view->selectionModel()->setCurrentIndex(view->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
         button(subScreen<PagSelection>(w.h), "applyButton")->click();
-        return {w.h.window.get(), preferenceRequest, answer(10, {{"type", PagPreferenceFailed}}),
-                w.h.widget("settingsIcon"), nullptr};
+        return {subScreen<PagSelection>(w.h), preferenceRequest, answer(10, {{"type", PagPreferenceFailed}}),
+                subScreen<PagSelection>(w.h), nullptr};
     }
     case FeedbackForm: {
         w.open("feedBackLabel");
@@ -250,14 +241,14 @@ private slots:
                                              << "0" << 0;
             row("late answer in front") << int(listing.kind) << int(LateInFront) << "" << listing.rows << 0;
         }
-        // Applying leads home, where the outcome of the choice is told.
-        QTest::newRow("preference, link drop") << int(Preference) << int(LinkDrop) << unavailable << "" << 0;
-        QTest::newRow("preference, silence") << int(Preference) << int(Silence) << silence << "" << 0;
-        QTest::newRow("preference, late failure after leaving")
-            << int(Preference) << int(LateAfterLeaving) << silence << "" << 0;
-        QTest::newRow("preference, late failure at home")
+        // The gateway choice waits where it was made; the list stays for another try, unless the link took it.
+        QTest::newRow("preference, link drop") << int(Preference) << int(LinkDrop) << unavailable << "0" << 0;
+        QTest::newRow("preference, silence") << int(Preference) << int(Silence) << silence << "2" << 0;
+        QTest::newRow("preference, late failure after leaving") << int(Preference) << int(LateAfterLeaving) << ""
+                                                                << "0" << 0;
+        QTest::newRow("preference, late failure in front")
             << int(Preference) << int(LateInFront) << "Setting Preferred Access Gateway Failed"
-            << "" << 0;
+            << "2" << 0;
         QTest::newRow("feedback, link drop") << int(FeedbackForm) << int(LinkDrop) << unavailable << "VPN drops" << 0;
         QTest::newRow("feedback, silence") << int(FeedbackForm) << int(Silence) << silence << "VPN drops" << 0;
         QTest::newRow("feedback, late answer after leaving") << int(FeedbackForm) << int(LateAfterLeaving) << ""
@@ -277,7 +268,7 @@ private slots:
         w.dialogs.press = QStringLiteral("OK");
         const Request request = start(w, Kind(kind));
         QCOMPARE(w.h.nextRequest(), request.line);
-        QCOMPARE(spinnerShown(w.h), request.listName != nullptr);
+        QCOMPARE(spinnerShown(w.h), !qobject_cast<Feedback*>(request.screen));
 
         switch (scenario) {
         case LinkDrop:
@@ -288,7 +279,7 @@ private slots:
             break;
         case LateAfterLeaving:
             QCOMPARE(letDeadlinesPass(w.h), 1);
-            request.leave(w);
+            request.leave();
             w.h.deliver(request.reply);
             break;
         case LateInFront:
@@ -299,7 +290,7 @@ private slots:
 
         QVERIFY(!spinnerShown(w.h));
         QVERIFY(request.control->isEnabled());
-        QCOMPARE(request.textShown(w.h), text);
+        QCOMPARE(request.textShown(), text);
         QCOMPARE(request.content(), content);
         // The feedback form tells a filed ticket in a box, and only an answer it takes.
         const bool filed = kind == FeedbackForm && scenario == LateInFront;
@@ -309,7 +300,7 @@ private slots:
             w.h.restore();
             // An open listing asks again, in place of the word about the link.
             if (request.listName)
-                QCOMPARE(request.textShown(w.h), QString());
+                QCOMPARE(request.textShown(), QString());
             QVERIFY(request.control->isEnabled());
         }
         QCOMPARE(timesReceived(w.h, request.line), requestsAfter);
@@ -330,17 +321,17 @@ private slots:
         Request request = start(w, Kind(kind));
         w.h.deliver(request.reply);
         QVERIFY(request.content() != QLatin1String("0"));
-        request.leave(w);
+        request.leave();
 
         // Asked again, then left before the answer came.
         request = start(w, Kind(kind));
-        request.leave(w);
+        request.leave();
         w.h.deliver(request.reply);
         QCOMPARE(request.content(), QStringLiteral("0"));
 
         request = start(w, Kind(kind));
         QCOMPARE(request.content(), QStringLiteral("0"));
-        QCOMPARE(request.textShown(w.h), QString());
+        QCOMPARE(request.textShown(), QString());
         QVERIFY(spinnerShown(w.h));
         QCOMPARE(timesReceived(w.h, request.line), 3);
     }
@@ -374,7 +365,7 @@ private slots:
         QVERIFY(apply->isEnabled());
 
         // The next visit has no list yet, so nothing to apply.
-        request.leave(w);
+        request.leave();
         start(w, Gateways);
         QVERIFY(!apply->isEnabled());
     }
@@ -388,19 +379,54 @@ private slots:
         QListView* view = listOf(request.screen, "pag list");
         view->selectionModel()->setCurrentIndex(view->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
         w.h.drop();
-        QVERIFY(request.textShown(w.h).isEmpty()); // a shown list was not waiting
+        QVERIFY(request.textShown().isEmpty()); // a shown list was not waiting
         button(request.screen, "applyButton")->click();
 
         QCOMPARE(w.h.page(), int(MainWindow::SettingsPage));
         QCOMPARE(w.settingsIndex(), int(Settings::PagSelectionPage));
-        QCOMPARE(request.textShown(w.h), agentUnavailable);
+        QCOMPARE(request.textShown(), agentUnavailable);
         QCOMPARE(w.h.nextRequest(), request.line); // the opening request, nothing after it
         QVERIFY(w.h.nextRequest().isEmpty());
 
         w.h.restore();
-        QCOMPARE(request.textShown(w.h), QString());
+        QCOMPARE(request.textShown(), QString());
         QCOMPARE(timesReceived(w.h, request.line), 1);
         QCOMPARE(timesReceived(w.h, preferenceRequest), 0);
+    }
+
+    // The agent's answer to a choice, in time: a refusal stays on the gateway screen beside the list to choose again
+    // from, and the home page says it too; an accepted choice leads home.
+    void preferenceAnswerInTime_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("settingsIndex");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("refused") << int(PagPreferenceFailed) << int(MainWindow::SettingsPage)
+                                 << int(Settings::PagSelectionPage) << "Setting Preferred Access Gateway Failed";
+        QTest::newRow("accepted") << int(Success) << int(MainWindow::HomePage) << int(Settings::ListPage) << "";
+    }
+    void preferenceAnswerInTime()
+    {
+        QFETCH(int, code);
+        QFETCH(int, page);
+        QFETCH(int, settingsIndex);
+        QFETCH(QString, told);
+        Window w;
+        const Request request = start(w, Preference);
+        QCOMPARE(w.h.nextRequest(), request.line);
+        QVERIFY(!request.screen->isEnabled()); // under the spinner, so the choice goes once
+
+        w.h.deliver(answer(10, {{"type", code}}));
+
+        QVERIFY(!spinnerShown(w.h));
+        QVERIFY(request.screen->isEnabled());
+        QCOMPARE(w.h.page(), page);
+        QCOMPARE(w.settingsIndex(), settingsIndex);
+        QCOMPARE(request.textShown(), told);
+        QCOMPARE(w.h.text("statusText"), told);
+        QCOMPARE(request.content(), told.isEmpty() ? QStringLiteral("0") : QStringLiteral("2"));
+        QCOMPARE(button(request.screen, "applyButton")->isEnabled(), !told.isEmpty());
     }
 
     void notSubscribedIsToldOnTheGatewayScreen()
@@ -408,7 +434,7 @@ private slots:
         Window w;
         const Request request = start(w, Gateways);
         w.h.deliver(answer(9, {{"type", NotSubscribed}}));
-        QCOMPARE(request.textShown(w.h), QStringLiteral("Not Subscribed for Secure Connection"));
+        QCOMPARE(request.textShown(), QStringLiteral("Not Subscribed for Secure Connection"));
         QCOMPARE(w.h.text("statusText"), QStringLiteral("Not Subscribed for Secure Connection"));
         QCOMPARE(request.content(), QStringLiteral("0"));
         QVERIFY(!spinnerShown(w.h));
