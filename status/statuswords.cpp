@@ -100,7 +100,7 @@ QString StatusWords::nextStep(const Status& status)
         case Attention::NetworkBlocked:
         case Attention::NetworkBlockAhead:
         case Attention::ComplianceFindings:
-            return tr("Open Settings, then Notification, to see the compliance details.");
+            return tr("Open Settings, then Notifications, to see the compliance details.");
         case Attention::RestartRequired:
             return tr("Restart the computer to finish.");
         case Attention::DeviceIsolated:

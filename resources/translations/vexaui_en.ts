@@ -434,10 +434,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Getting Violation list failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Error with listing peer devices</source>
         <translation type="unfinished"></translation>
     </message>
@@ -463,6 +459,10 @@
     </message>
     <message>
         <source>Last known: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting notifications failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -585,10 +585,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Violations list is empty</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -682,6 +678,10 @@
     </message>
     <message>
         <source>File(s) Missing From the System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No notifications</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -786,6 +786,10 @@
         <source>Unable to connect with application service</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Out of service</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -871,6 +875,10 @@
         <source>Submit</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Please enter the account service ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -936,10 +944,6 @@
     </message>
     <message>
         <source>COMPLIANCE DETAILS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notification</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1066,6 +1070,22 @@
         <source>Back</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting Preferred Access Gateway Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This device has been deactivated.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1185,15 +1205,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Open Settings, then Notification, to see the compliance details.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Restart the computer to finish.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ask your administrator for help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notifications, to see the compliance details.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -434,10 +434,6 @@
         <translation>No se pudo reiniciar el sistema. Reinícielo usted mismo.</translation>
     </message>
     <message>
-        <source>Getting Violation list failed</source>
-        <translation>No se pudo obtener la lista de infracciones</translation>
-    </message>
-    <message>
         <source>Error with listing peer devices</source>
         <translation>Error al obtener la lista de dispositivos pares</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>Last known: %1</source>
         <translation>Último estado conocido: %1</translation>
+    </message>
+    <message>
+        <source>Getting notifications failed</source>
+        <translation>No se pudieron obtener las notificaciones</translation>
     </message>
 </context>
 <context>
@@ -585,10 +585,6 @@
         <translation>Valor: </translation>
     </message>
     <message>
-        <source>Violations list is empty</source>
-        <translation>La lista de infracciones está vacía</translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>Se encontraron aplicaciones maliciosas instaladas</translation>
     </message>
@@ -683,6 +679,10 @@
     <message>
         <source>File(s) Missing From the System</source>
         <translation>Faltan archivos en el sistema</translation>
+    </message>
+    <message>
+        <source>No notifications</source>
+        <translation>No hay notificaciones</translation>
     </message>
 </context>
 <context>
@@ -786,6 +786,10 @@
         <source>Unable to connect with application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
+    <message>
+        <source>Out of service</source>
+        <translation>Fuera de servicio</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -871,6 +875,10 @@
         <source>Submit</source>
         <translation>Enviar</translation>
     </message>
+    <message>
+        <source>Please enter the account service ID.</source>
+        <translation>Introduzca el ID de servicio de la cuenta.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -937,10 +945,6 @@
     <message>
         <source>COMPLIANCE DETAILS</source>
         <translation>DETALLES DE CUMPLIMIENTO</translation>
-    </message>
-    <message>
-        <source>Notification</source>
-        <translation>Notificaciones</translation>
     </message>
     <message>
         <source>PEER DEVICES</source>
@@ -1066,6 +1070,22 @@
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificaciones</translation>
+    </message>
+    <message>
+        <source>Please enter the password.</source>
+        <translation>Introduzca la contraseña.</translation>
+    </message>
+    <message>
+        <source>Setting Preferred Access Gateway Failed</source>
+        <translation>No se pudo establecer la puerta de enlace de acceso preferida</translation>
+    </message>
+    <message>
+        <source>This device has been deactivated.</source>
+        <translation>Este dispositivo se ha desactivado.</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1185,16 +1205,16 @@
         <translation>Pida a su administrador que revise el servicio de la aplicación.</translation>
     </message>
     <message>
-        <source>Open Settings, then Notification, to see the compliance details.</source>
-        <translation>Abra Configuración y luego Notificaciones para ver los detalles de cumplimiento.</translation>
-    </message>
-    <message>
         <source>Restart the computer to finish.</source>
         <translation>Reinicie el equipo para terminar.</translation>
     </message>
     <message>
         <source>Ask your administrator for help.</source>
         <translation>Pida ayuda a su administrador.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notifications, to see the compliance details.</source>
+        <translation>Abra Configuración y luego Notificaciones para ver los detalles de cumplimiento.</translation>
     </message>
 </context>
 <context>

@@ -434,10 +434,6 @@
         <translation>시스템을 다시 시작할 수 없습니다. 직접 다시 시작하세요.</translation>
     </message>
     <message>
-        <source>Getting Violation list failed</source>
-        <translation>위반 사항 목록을 가져오지 못했습니다</translation>
-    </message>
-    <message>
         <source>Error with listing peer devices</source>
         <translation>피어 기기 목록을 가져오지 못했습니다</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>Last known: %1</source>
         <translation>마지막으로 확인된 상태: %1</translation>
+    </message>
+    <message>
+        <source>Getting notifications failed</source>
+        <translation>알림을 가져오지 못했습니다</translation>
     </message>
 </context>
 <context>
@@ -585,10 +585,6 @@
         <translation>값: </translation>
     </message>
     <message>
-        <source>Violations list is empty</source>
-        <translation>위반 사항이 없습니다</translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>악성 애플리케이션이 설치되어 있습니다</translation>
     </message>
@@ -683,6 +679,10 @@
     <message>
         <source>File(s) Missing From the System</source>
         <translation>시스템에 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>No notifications</source>
+        <translation>알림이 없습니다</translation>
     </message>
 </context>
 <context>
@@ -786,6 +786,10 @@
         <source>Unable to connect with application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
+    <message>
+        <source>Out of service</source>
+        <translation>서비스 중단</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -871,6 +875,10 @@
         <source>Submit</source>
         <translation>제출</translation>
     </message>
+    <message>
+        <source>Please enter the account service ID.</source>
+        <translation>계정 서비스 ID를 입력하세요.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -937,10 +945,6 @@
     <message>
         <source>COMPLIANCE DETAILS</source>
         <translation>규정 준수 정보</translation>
-    </message>
-    <message>
-        <source>Notification</source>
-        <translation>알림</translation>
     </message>
     <message>
         <source>PEER DEVICES</source>
@@ -1066,6 +1070,22 @@
         <source>Back</source>
         <translation>뒤로</translation>
     </message>
+    <message>
+        <source>Notifications</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Please enter the password.</source>
+        <translation>비밀번호를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>Setting Preferred Access Gateway Failed</source>
+        <translation>선호 액세스 게이트웨이를 설정하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>This device has been deactivated.</source>
+        <translation>이 기기가 비활성화되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1185,16 +1205,16 @@
         <translation>관리자에게 애플리케이션 서비스 확인을 요청하세요.</translation>
     </message>
     <message>
-        <source>Open Settings, then Notification, to see the compliance details.</source>
-        <translation>규정 준수 세부 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
-    </message>
-    <message>
         <source>Restart the computer to finish.</source>
         <translation>완료하려면 컴퓨터를 다시 시작하세요.</translation>
     </message>
     <message>
         <source>Ask your administrator for help.</source>
         <translation>관리자에게 도움을 요청하세요.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notifications, to see the compliance details.</source>
+        <translation>규정 준수 세부 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
     </message>
 </context>
 <context>

@@ -434,10 +434,6 @@
         <translation>Não foi possível reiniciar o sistema. Reinicie-o manualmente.</translation>
     </message>
     <message>
-        <source>Getting Violation list failed</source>
-        <translation>Falha ao obter a lista de violações</translation>
-    </message>
-    <message>
         <source>Error with listing peer devices</source>
         <translation>Erro ao listar os dispositivos pares</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>Last known: %1</source>
         <translation>Último estado conhecido: %1</translation>
+    </message>
+    <message>
+        <source>Getting notifications failed</source>
+        <translation>Falha ao obter as notificações</translation>
     </message>
 </context>
 <context>
@@ -585,10 +585,6 @@
         <translation>Valor: </translation>
     </message>
     <message>
-        <source>Violations list is empty</source>
-        <translation>A lista de violações está vazia</translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>Aplicativos mal-intencionados instalados</translation>
     </message>
@@ -683,6 +679,10 @@
     <message>
         <source>File(s) Missing From the System</source>
         <translation>Arquivo(s) ausente(s) no sistema</translation>
+    </message>
+    <message>
+        <source>No notifications</source>
+        <translation>Nenhuma notificação</translation>
     </message>
 </context>
 <context>
@@ -786,6 +786,10 @@
         <source>Unable to connect with application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
+    <message>
+        <source>Out of service</source>
+        <translation>Fora de serviço</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -871,6 +875,10 @@
         <source>Submit</source>
         <translation>Enviar</translation>
     </message>
+    <message>
+        <source>Please enter the account service ID.</source>
+        <translation>Digite o ID de serviço da conta.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -937,10 +945,6 @@
     <message>
         <source>COMPLIANCE DETAILS</source>
         <translation>DETALHES DE CONFORMIDADE</translation>
-    </message>
-    <message>
-        <source>Notification</source>
-        <translation>Notificações</translation>
     </message>
     <message>
         <source>PEER DEVICES</source>
@@ -1066,6 +1070,22 @@
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Notificações</translation>
+    </message>
+    <message>
+        <source>Please enter the password.</source>
+        <translation>Digite a senha.</translation>
+    </message>
+    <message>
+        <source>Setting Preferred Access Gateway Failed</source>
+        <translation>Falha ao definir o gateway de acesso preferencial</translation>
+    </message>
+    <message>
+        <source>This device has been deactivated.</source>
+        <translation>Este dispositivo foi desativado.</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1185,16 +1205,16 @@
         <translation>Peça ao seu administrador para verificar o serviço do aplicativo.</translation>
     </message>
     <message>
-        <source>Open Settings, then Notification, to see the compliance details.</source>
-        <translation>Abra Configurações e depois Notificações para ver os detalhes de conformidade.</translation>
-    </message>
-    <message>
         <source>Restart the computer to finish.</source>
         <translation>Reinicie o computador para concluir.</translation>
     </message>
     <message>
         <source>Ask your administrator for help.</source>
         <translation>Peça ajuda ao seu administrador.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notifications, to see the compliance details.</source>
+        <translation>Abra Configurações e depois Notificações para ver os detalhes de conformidade.</translation>
     </message>
 </context>
 <context>

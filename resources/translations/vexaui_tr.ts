@@ -434,10 +434,6 @@
         <translation>Sistem yeniden başlatılamadı. Lütfen sistemi kendiniz yeniden başlatın.</translation>
     </message>
     <message>
-        <source>Getting Violation list failed</source>
-        <translation>İhlal listesi alınamadı</translation>
-    </message>
-    <message>
         <source>Error with listing peer devices</source>
         <translation>Eş cihazlar listelenirken hata oluştu</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>Last known: %1</source>
         <translation>Bilinen son durum: %1</translation>
+    </message>
+    <message>
+        <source>Getting notifications failed</source>
+        <translation>Bildirimler alınamadı</translation>
     </message>
 </context>
 <context>
@@ -585,10 +585,6 @@
         <translation>Değer: </translation>
     </message>
     <message>
-        <source>Violations list is empty</source>
-        <translation>İhlal listesi boş</translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>Kötü amaçlı uygulamalar yüklü</translation>
     </message>
@@ -683,6 +679,10 @@
     <message>
         <source>File(s) Missing From the System</source>
         <translation>Sistemde dosya eksik</translation>
+    </message>
+    <message>
+        <source>No notifications</source>
+        <translation>Bildirim yok</translation>
     </message>
 </context>
 <context>
@@ -786,6 +786,10 @@
         <source>Unable to connect with application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
+    <message>
+        <source>Out of service</source>
+        <translation>Hizmet dışı</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -871,6 +875,10 @@
         <source>Submit</source>
         <translation>Gönder</translation>
     </message>
+    <message>
+        <source>Please enter the account service ID.</source>
+        <translation>Lütfen hesap hizmet kimliğini (ID) girin.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -937,10 +945,6 @@
     <message>
         <source>COMPLIANCE DETAILS</source>
         <translation>UYUMLULUK AYRINTILARI</translation>
-    </message>
-    <message>
-        <source>Notification</source>
-        <translation>Bildirimler</translation>
     </message>
     <message>
         <source>PEER DEVICES</source>
@@ -1066,6 +1070,22 @@
         <source>Back</source>
         <translation>Geri</translation>
     </message>
+    <message>
+        <source>Notifications</source>
+        <translation>Bildirimler</translation>
+    </message>
+    <message>
+        <source>Please enter the password.</source>
+        <translation>Lütfen parolayı girin.</translation>
+    </message>
+    <message>
+        <source>Setting Preferred Access Gateway Failed</source>
+        <translation>Tercih edilen erişim ağ geçidi ayarlanamadı</translation>
+    </message>
+    <message>
+        <source>This device has been deactivated.</source>
+        <translation>Bu cihaz devre dışı bırakıldı.</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1185,16 +1205,16 @@
         <translation>Uygulama hizmetini denetlemesini yöneticinizden isteyin.</translation>
     </message>
     <message>
-        <source>Open Settings, then Notification, to see the compliance details.</source>
-        <translation>Uyumluluk ayrıntılarını görmek için Ayarlar&apos;ı, ardından Bildirimler&apos;i açın.</translation>
-    </message>
-    <message>
         <source>Restart the computer to finish.</source>
         <translation>Tamamlamak için bilgisayarı yeniden başlatın.</translation>
     </message>
     <message>
         <source>Ask your administrator for help.</source>
         <translation>Yöneticinizden yardım isteyin.</translation>
+    </message>
+    <message>
+        <source>Open Settings, then Notifications, to see the compliance details.</source>
+        <translation>Uyumluluk ayrıntılarını görmek için Ayarlar&apos;ı, ardından Bildirimler&apos;i açın.</translation>
     </message>
 </context>
 <context>

@@ -197,7 +197,7 @@ private slots:
             QStringLiteral("Internet Access is blocked. Check the notification page to see the compliance details");
         QCOMPARE(h.text("statusText"), blocked);
         QCOMPARE(h.text("statusNextStep"),
-                 QStringLiteral("Open Settings, then Notification, to see the compliance details."));
+                 QStringLiteral("Open Settings, then Notifications, to see the compliance details."));
         fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
         QCOMPARE(h.text("statusText"), blocked);
         h.deliver(agentMessage(0, {{secconnStatus, 2}, {QStringLiteral("agentinfo.features.secconn.state"), 6}}));
