@@ -1,5 +1,7 @@
 #include "app/screenlook.h"
 
+#include "app/assistiveroles.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -193,6 +195,8 @@ namespace ScreenLook {
 
 void showFitted(QLabel* label, const QPixmap& image, const QSize& box)
 {
+    // The screens' artwork illustrates what their words say; a screen reader skips it.
+    AssistiveRoles::markDecorative(label);
     label->setScaledContents(false);
     label->setAlignment(Qt::AlignCenter);
     // Sizes in points: a picture already fitted at the screen's pixel ratio keeps its pixels.

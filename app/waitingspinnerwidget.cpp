@@ -1,5 +1,7 @@
 #include "app/waitingspinnerwidget.h"
 
+#include "app/assistiveroles.h"
+
 #include <QPainter>
 #include <cmath>
 
@@ -10,6 +12,8 @@ WaitingSpinnerWidget::WaitingSpinnerWidget(QWidget* parent, bool centerOnParent,
     setFixedSize(side, side);
     timer.setInterval(static_cast<int>(1000 / (lineCount * revolutionsPerSecond)));
     connect(&timer, &QTimer::timeout, this, &WaitingSpinnerWidget::rotate);
+    AssistiveRoles::markBusyIndicator(this);
+    setAccessibleName(tr("Please wait"));
     hide();
 }
 

@@ -1,6 +1,7 @@
 #include "enrollment/activationpending.h"
 
 #include "agent/vexaintf.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
 #include "app/namedtimer.h"
@@ -22,6 +23,7 @@ ActivationPending::ActivationPending(QWidget* parent)
     applyThemeColors(ui->activationStatusButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);
     // The form's pixmap is only ever the plain file; this one is the sharp one on a dense screen.
+    AssistiveRoles::markDecorative(ui->staticIcon);
     ui->staticIcon->setPixmap(loadPicture(QStringLiteral(":/images/clock.png"), devicePixelRatioF()));
     ui->resendButton->hide();
 

@@ -68,6 +68,7 @@ void QRCodeScreen::awaitCode()
     awaitingCode = true;
     ui->qr->clear();
     shownCode.clear();
+    describeCodeArea();
     emit startSpinner(codeArea(), true);
 }
 
@@ -107,6 +108,7 @@ void QRCodeScreen::showAgentUnavailable()
     // At the top, clear of the wait spinner turning in the middle of the area.
     ui->qr->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     shownCode.clear();
+    describeCodeArea();
 }
 
 void QRCodeScreen::clearAgentUnavailable()
@@ -116,6 +118,24 @@ void QRCodeScreen::clearAgentUnavailable()
     if (ui->qr->pixmap(Qt::ReturnByValue).isNull())
         ui->qr->clear();
     ui->qr->setAlignment(Qt::AlignCenter);
+    describeCodeArea();
+}
+
+// A screen reader is told what the code area holds now: a code to scan, the reason there is none, or the wait.
+void QRCodeScreen::describeCodeArea()
+{
+    QString name = tr("QR code");
+    QString description;
+    if (!ui->qr->pixmap(Qt::ReturnByValue).isNull())
+        description = tr("Scan this code with your phone to activate this device");
+    else if (!ui->qr->text().isEmpty())
+        name = ui->qr->text();
+    else
+        description = tr("Waiting for a new code");
+    if (ui->qr->accessibleName() != name)
+        ui->qr->setAccessibleName(name);
+    if (ui->qr->accessibleDescription() != description)
+        ui->qr->setAccessibleDescription(description);
 }
 
 QWidget* QRCodeScreen::codeArea() const
@@ -167,9 +187,11 @@ void QRCodeScreen::showQRCode(QRActivationReq code)
         // Without a picture there is nothing for the agent to wait on either, so no activation is sent.
         ui->qr->clear();
         ui->qr->setText(tr("The QR code could not be displayed. Select 'Regenerate QR' to try again."));
+        describeCodeArea();
         return;
     }
     ui->qr->setPixmap(QPixmap::fromImage(image));
+    describeCodeArea();
     shownCode = code.qrCode;
     sendActivation(code);
 }

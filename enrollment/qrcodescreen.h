@@ -57,6 +57,7 @@ protected:
 private:
     void answerMissed();
     void awaitCode();
+    void describeCodeArea();
 
     std::unique_ptr<Ui::QRCodeScreen> ui;
     bool refused = false;

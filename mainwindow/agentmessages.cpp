@@ -117,6 +117,9 @@ void MainWindow::applySnapshot(AgentInfo& info)
     if (!previous || info.notifyViolation != previous->notifyViolation) {
         ui->settingsIcon->setIcon(QIcon(info.notifyViolation ? QStringLiteral(":/images/settingsNotification.png")
                                                              : QStringLiteral(":/images/settings.png")));
+        // The red dot, in words for a screen reader.
+        ui->settingsButton->setAccessibleDescription(info.notifyViolation ? tr("Compliance findings to review")
+                                                                          : QString());
         emit changeNotificationsIcon(info.notifyViolation);
     }
 
@@ -176,7 +179,8 @@ void MainWindow::applySnapshot(AgentInfo& info)
                 phase = tr("Session Timeout");
                 break;
             case 8:
-                phase = tr("You're Connected!");
+                // The same words as the headline's, so the window does not say it twice in two spellings.
+                phase = tr("You're connected!");
                 break;
             default:
                 break;
@@ -271,6 +275,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
             emit listViolations(Response(), tr("Getting notifications failed"));
         } else {
             ui->settingsIcon->setIcon(QIcon(QStringLiteral(":/images/settings.png")));
+            ui->settingsButton->setAccessibleDescription(QString());
             emit changeNotificationsIcon(false);
             emit listViolations(response, QString());
         }

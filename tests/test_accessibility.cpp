@@ -4,6 +4,7 @@
 #include "app/brandprofile.h"
 #include "app/screenlook.h"
 #include "app/startup.h"
+#include "app/waitingspinnerwidget.h"
 #include "enrollment/activate.h"
 #include "enrollment/authemail.h"
 #include "settings/feedback.h"
@@ -15,6 +16,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -221,6 +223,47 @@ private slots:
             QCOMPARE(bool(control->state().checked), !checked);
             QCOMPARE(h.nextRequest(), QByteArray());
         }
+    }
+
+    // What a screen reader makes of the things that are no controls: the QR area says what it holds now, the wait
+    // is an animation that says so, the screens' artwork is skipped, and the findings dot has words.
+    void picturesAndWaitsReadAsWhatTheyShow()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        const QString state = QStringLiteral("agentinfo.activation_state");
+        auto* qr = h.window->findChild<QLabel*>(QStringLiteral("qr"));
+        QAccessibleInterface* codeArea = accessibleOf(qr);
+
+        h.deliver(agentMessage(0, {{state, 0}}));
+        QCOMPARE(codeArea->text(QAccessible::Name), QStringLiteral("QR code"));
+        QCOMPARE(codeArea->text(QAccessible::Description), QStringLiteral("Waiting for a new code"));
+        auto* spinner = qr->findChild<WaitingSpinnerWidget*>();
+        QVERIFY(spinner);
+        QAccessibleInterface* wait = accessibleOf(spinner);
+        QCOMPARE(wait->role(), QAccessible::Animation);
+        QCOMPARE(wait->text(QAccessible::Name), QStringLiteral("Please wait"));
+        QVERIFY(wait->state().busy);
+
+        h.deliver(agentMessage(13, {{state, 0}, {QStringLiteral("response.act_qr_info.code"), "QR-ONE"}}));
+        QCOMPARE(codeArea->text(QAccessible::Name), QStringLiteral("QR code"));
+        QCOMPARE(codeArea->text(QAccessible::Description),
+                 QStringLiteral("Scan this code with your phone to activate this device"));
+
+        h.drop();
+        QCOMPARE(codeArea->text(QAccessible::Name),
+                 QStringLiteral("The QR code is not available while the application service is unreachable."));
+        QVERIFY(codeArea->text(QAccessible::Description).isEmpty());
+
+        auto* artwork = h.window->findChild<QLabel*>(QStringLiteral("staticIcon"));
+        QVERIFY(accessibleOf(artwork)->state().invisible);
+
+        h.restore();
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.dpminfo.notify_violation"), true}}));
+        QAccessibleInterface* settings = accessibleOf(h.widget("settingsButton"));
+        QCOMPARE(settings->text(QAccessible::Description), QStringLiteral("Compliance findings to review"));
+        h.deliver(agentMessage(0));
+        QVERIFY(settings->text(QAccessible::Description).isEmpty());
     }
 
     // Each screen is reached as the user reaches it: a page of the window, or a sub-screen from its settings row.

@@ -202,7 +202,7 @@ private slots:
         QTest::newRow("5") << 5 << "You're Already in the Network";
         QTest::newRow("6") << 6 << "Creating Session";
         QTest::newRow("7") << 7 << "Session Timeout";
-        QTest::newRow("8") << 8 << "You're Connected!";
+        QTest::newRow("8") << 8 << "You're connected!";
         QTest::newRow("other") << 9 << "";
     }
     void phaseTextsShowForFiveSeconds()
