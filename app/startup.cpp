@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 #include <QUrl>
 #include <memory>
@@ -182,7 +183,7 @@ int runVexaUi(int& argc, char** argv)
     auto window = std::make_unique<MainWindow>();
     window->setWindowTitle(brand().displayName);
     window->setWindowIcon(QIcon(brand().logoIconPath));
-    window->setFixedSize(376, 699);
+    window->fitInto(window->screen()->availableGeometry());
     QObject::connect(window.get(), &MainWindow::quitRequested, &app, &QCoreApplication::quit);
 
     // Before the splash lets events in: a start that rings meanwhile must not go unanswered.

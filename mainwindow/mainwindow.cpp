@@ -28,6 +28,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
 
@@ -60,6 +62,9 @@ const QString toggleUnknownStyle = QStringLiteral(
 const QString hidingExplainedKey = QStringLiteral("window/hidingExplained");
 
 constexpr int rebootPromptResetMs = 500;
+const QSize pageSize(376, 699);
+// Room a window manager's title bar and the panel edge take from the available height.
+constexpr int windowFrameAllowance = 40;
 constexpr int loadingTickMs = 1000;
 
 } // namespace
@@ -128,6 +133,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(statusModel, &StatusModel::changed, this, &MainWindow::showStatus);
 
     ui->toggleButton->setRange(0, 1);
+    // As wide as the switch is drawn, so that its focus ring hugs it; the row keeps the switch where it always was.
+    ui->toggleButton->setFixedWidth(76);
+    ui->horizontalLayout->setStretchFactor(ui->secureAccessLabel, 2);
+    ui->horizontalLayout->addStretch(1);
     ui->toggleButton->setTickInterval(1);
     ui->toggleButton->installEventFilter(this);
     ScreenLook::showKeyboardFocus(this);
@@ -207,6 +216,29 @@ void MainWindow::closeEvent(QCloseEvent* event)
     else
         showMinimized();
     explainWhereTheWindowWent(trayAvailable);
+}
+
+void MainWindow::fitInto(const QRect& available)
+{
+    // One size only: a maximised window would stretch pages drawn for this width.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    const int room = available.height() - windowFrameAllowance;
+    if (room >= pageSize.height()) {
+        setFixedSize(pageSize);
+        return;
+    }
+    // A dense screen at a large scale has less room than a page: the page scrolls, so the settings bar at its foot
+    // stays within reach.
+    QWidget* pages = takeCentralWidget();
+    pages->setFixedSize(pageSize);
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("pageScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroller->setWidget(pages);
+    setCentralWidget(scroller);
+    setFixedSize(pageSize.width() + scroller->verticalScrollBar()->sizeHint().width(), qMax(room, 200));
 }
 
 void MainWindow::explainWhereTheWindowWent(bool trayAvailable)

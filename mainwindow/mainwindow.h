@@ -49,6 +49,9 @@ public:
 
     // Shows the window normal (not minimised), raised and active: for the tray and for a second start.
     void bringToFront();
+    // Sizes the window for a screen with this much room: its fixed size where that fits, otherwise as tall as the
+    // room allows with the pages scrolling inside.
+    void fitInto(const QRect& available);
 
 signals:
     void setAuthStatus(bool);

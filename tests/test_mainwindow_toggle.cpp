@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -383,6 +384,37 @@ private slots:
                  {QStringLiteral("response.notification.net_access.blocked_subnets"), QStringLiteral("10.8.0.0/16")}}));
         SystemTray::setMessageRecorder({});
         QCOMPARE(shown, QStringList({QStringLiteral("Novalume"), text, QString::number(milliseconds)}));
+    }
+
+    // The window fits the screen it starts on: at its own size where that fits, otherwise as tall as the screen
+    // allows, with the page scrolling so the settings bar at its foot is still reached. Never maximised.
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("laptop at 100 %") << QRect(0, 0, 1920, 1040) << false;
+        QTest::newRow("1600x1000 at 200 %") << QRect(0, 0, 800, 476) << true;
+    }
+    void windowFitsTheScreen()
+    {
+        QFETCH(QRect, available);
+        QFETCH(bool, scrolls);
+        MainWindowHarness h;
+        h.window->fitInto(available);
+        h.window->show();
+        QVERIFY(!(h.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(h.window->minimumSize(), h.window->maximumSize());
+        QVERIFY(h.window->height() <= available.height());
+        auto* scroller = h.window->findChild<QScrollArea*>(QStringLiteral("pageScroller"));
+        QCOMPARE(scroller != nullptr, scrolls);
+        if (!scrolls) {
+            QCOMPARE(h.window->size(), QSize(376, 699));
+            return;
+        }
+        QWidget* settingsBar = h.widget("settingsButton");
+        scroller->ensureWidgetVisible(settingsBar);
+        const QRect shown = QRect(settingsBar->mapTo(scroller->viewport(), QPoint()), settingsBar->size());
+        QVERIFY(scroller->viewport()->rect().contains(shown));
     }
 
     // Closing never quits: without a tray the window is minimised, where the task bar brings it back. The first
