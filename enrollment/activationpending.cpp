@@ -8,6 +8,9 @@
 #include "app/theme.h"
 #include "ui_activationpending.h"
 
+#include <QLocale>
+#include <QTime>
+
 namespace {
 constexpr int approvalPendingMs = 5000;
 constexpr int verificationFailedMs = 6000;
@@ -56,8 +59,11 @@ void ActivationPending::showAgentUnavailable()
 AnswerClaim ActivationPending::takeStatusAnswer()
 {
     const AnswerClaim claim = statusAnswer->arrive(this);
-    if (claim == AnswerClaim::Wanted)
+    if (claim == AnswerClaim::Wanted) {
         dropSilenceNotice(ui->statusMessage);
+        // The answer may say what the screen already said; the time shows the check was made.
+        ui->checkedAt->setText(tr("Checked at %1").arg(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat)));
+    }
     ui->activationStatusButton->setEnabled(true);
     return claim;
 }

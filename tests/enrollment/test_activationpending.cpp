@@ -4,7 +4,9 @@
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
+#include <QLocale>
 #include <QSignalSpy>
+#include <QTime>
 
 namespace {
 const QByteArray statusQuery = QByteArray(R"({"type":3})") + "\n";
@@ -80,6 +82,18 @@ private slots:
         child<QPushButton>(&screen, "activationStatusButton")->click();
         QCOMPARE(agent.nextRequest(), statusQuery);
         QVERIFY(status(screen).isEmpty());
+        QVERIFY(labelText(&screen, "checkedAt").isEmpty());
+
+        // The answer may repeat what the line said before: the time of the check shows it was made. An answer the
+        // user did not ask for (the window's own recheck) leaves it alone.
+        QCOMPARE(screen.takeStatusAnswer(), AnswerClaim::Wanted);
+        screen.verifyActivationError(AdminApprovalPending);
+        const QString checked = labelText(&screen, "checkedAt");
+        QVERIFY2(checked.startsWith(QLatin1String("Checked at ")), qPrintable(checked));
+        QVERIFY(checked.contains(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat).left(2)));
+        child<QLabel>(&screen, "checkedAt")->clear();
+        QVERIFY(screen.takeStatusAnswer() != AnswerClaim::Wanted);
+        QVERIFY(labelText(&screen, "checkedAt").isEmpty());
     }
 
     void settingsButtonsOpenSettings()
