@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -75,6 +76,8 @@ public:
         hide();
     }
 
+    QWidget* followed() const { return target; }
+
     void follow(QWidget* focused)
     {
         if (target)
@@ -127,6 +130,13 @@ private:
 // Shows the ring while the keyboard is in use (from the first key pressed in the window until the next mouse
 // press), the way focus is shown only to keyboard users elsewhere. The ring lives in the focused control's parent and
 // goes when that parent goes; a new one takes its place.
+int& followUpMs()
+{
+    // Long enough for a key's own screen change (Return on a button) to keep the ring; an agent's comes later.
+    static int milliseconds = 1500;
+    return milliseconds;
+}
+
 class KeyboardFocusWatch : public QObject
 {
 public:
@@ -140,9 +150,13 @@ public:
     {
         const bool key = event->type() == QEvent::KeyPress;
         if ((key || event->type() == QEvent::MouseButtonPress) && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == window && keyboardInUse != key) {
-            keyboardInUse = key;
-            update(QApplication::focusWidget());
+            static_cast<QWidget*>(watched)->window() == window) {
+            if (key)
+                lastKey.start();
+            if (keyboardInUse != key) {
+                keyboardInUse = key;
+                update(QApplication::focusWidget());
+            }
         }
         return false;
     }
@@ -152,12 +166,17 @@ private:
     {
         if (!ring)
             ring = new FocusRing(window);
+        // Focus that moves long after the last key moved because the screen changed on its own (the agent's
+        // doing): whoever sits there now may be using the mouse. The ring comes back with the next key.
+        if (keyboardInUse && focused != ring->followed() && lastKey.isValid() && lastKey.elapsed() > followUpMs())
+            keyboardInUse = false;
         ring->follow(keyboardInUse ? focused : nullptr);
     }
 
     QWidget* window;
     QPointer<FocusRing> ring;
     bool keyboardInUse = false;
+    QElapsedTimer lastKey;
 };
 
 class ReturnPressesButtons : public QObject
@@ -229,6 +248,11 @@ void escapeGoesBack(QWidget* screen, QAbstractButton* back)
 void showKeyboardFocus(QWidget* window)
 {
     new KeyboardFocusWatch(window);
+}
+
+void setKeyboardFollowUpMs(int milliseconds)
+{
+    followUpMs() = milliseconds;
 }
 
 void returnPressesButtons(QWidget* window)

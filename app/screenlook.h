@@ -23,6 +23,8 @@ void escapeGoesBack(QWidget* screen, QAbstractButton* back);
 // Draws a ring around whichever control of the window has the keyboard focus while the keyboard is in use: the
 // screens' style sheets take the borders off buttons, and with them the style's own focus cue.
 void showKeyboardFocus(QWidget* window);
+// Tests: how long after the last key a focus change still counts as the keyboard's (1.5 s).
+void setKeyboardFollowUpMs(int milliseconds);
 
 // Return and Enter press the focused button of the window, as Space does: outside dialogs Qt buttons ignore them.
 void returnPressesButtons(QWidget* window);

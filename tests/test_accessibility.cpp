@@ -266,6 +266,43 @@ private slots:
         QVERIFY(settings->text(QAccessible::Description).isEmpty());
     }
 
+    // The ring follows the keyboard: a key's own focus move keeps it; focus moved long after the last key (the agent
+    // changing the screen while the user is on the mouse) hides it until the next key.
+    void focusRingFollowsTheKeyboardOnly_data()
+    {
+        QTest::addColumn<int>("followUpMs");
+        QTest::addColumn<bool>("ringAfterMove");
+        QTest::newRow("moved right after a key") << 60000 << true;
+        QTest::newRow("moved long after the last key") << 0 << false;
+    }
+    void focusRingFollowsTheKeyboardOnly()
+    {
+        QFETCH(int, followUpMs);
+        QFETCH(bool, ringAfterMove);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.toggle()->setFocus(Qt::OtherFocusReason);
+        auto ring = [&h] {
+            return h.window->findChild<QWidget*>(QStringLiteral("focusRing"));
+        };
+        QVERIFY(!ring() || !ring()->isVisible());
+        QTest::keyClick(h.window.get(), Qt::Key_Tab);
+        QVERIFY(ring() && ring()->isVisible());
+
+        ScreenLook::setKeyboardFollowUpMs(followUpMs);
+        QTest::qWait(5);
+        QWidget* elsewhere = QApplication::focusWidget() == h.toggle() ? h.widget("settingsButton") : h.toggle();
+        elsewhere->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(QApplication::focusWidget(), elsewhere);
+        QCOMPARE(ring()->isVisible(), ringAfterMove);
+        QTest::keyClick(h.window.get(), Qt::Key_Tab);
+        QVERIFY(ring()->isVisible());
+        ScreenLook::setKeyboardFollowUpMs(1500);
+    }
+
     // Each screen is reached as the user reaches it: a page of the window, or a sub-screen from its settings row.
     void tabVisitsTheControlsInReadingOrder_data()
     {
