@@ -33,7 +33,7 @@ private slots:
         QTest::addColumn<QString>("text"); // empty: the status line is left alone
         QTest::addColumn<int>("shownForMs");
         QTest::newRow("pending") << 20 << "Admin approval pending" << 5000;
-        QTest::newRow("failed") << 22 << "Verification Request Failed" << 6000;
+        QTest::newRow("failed") << 22 << "Verification request failed" << 6000;
         QTest::newRow("success ignored") << 0 << "" << 0;
         QTest::newRow("accepted ignored") << 14 << "" << 0;
         QTest::newRow("duplicate name ignored") << 21 << "" << 0;
@@ -67,7 +67,7 @@ private slots:
         ActivationPending screen;
         screen.verifyActivationError(AdminApprovalPending);
         screen.verifyActivationError(VerificationRequestFailed);
-        QCOMPARE(status(screen), QStringLiteral("Verification Request Failed"));
+        QCOMPARE(status(screen), QStringLiteral("Verification request failed"));
         clearTimers(screen).first()->start(0);
         QTRY_VERIFY(status(screen).isEmpty());
     }
@@ -115,7 +115,7 @@ private slots:
 
         screen.verifyActivationError(VerificationRequestFailed);
         screen.clearAgentUnavailable();
-        QCOMPARE(status(screen), QStringLiteral("Verification Request Failed"));
+        QCOMPARE(status(screen), QStringLiteral("Verification request failed"));
     }
 };
 
