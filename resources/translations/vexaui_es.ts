@@ -676,7 +676,7 @@
     </message>
     <message>
         <source>Check your email for the One-time Password (OTP) and enter it below</source>
-        <translation>Busque en su correo electrónico la contraseña de un solo uso (OTP) e introdúzcala a continuación</translation>
+        <translation>Busque en su correo electrónico la contraseña de un solo uso (OTP) y escríbala a continuación</translation>
     </message>
     <message>
         <source>OTP</source>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <source>Enter the account service ID below</source>
-        <translation>Introduzca el ID de servicio de la cuenta</translation>
+        <translation>Escriba el ID de servicio de la cuenta</translation>
     </message>
     <message>
         <source>Service ID</source>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>Please enter the account service ID.</source>
-        <translation>Introduzca el ID de servicio de la cuenta.</translation>
+        <translation>Escriba el ID de servicio de la cuenta.</translation>
     </message>
 </context>
 <context>
@@ -1025,13 +1025,13 @@
     </message>
     <message>
         <source>Enter the password:</source>
-        <translation>Introduzca la contraseña:</translation>
+        <translation>Escriba la contraseña:</translation>
     </message>
     <message>
         <source>The password must not be empty.
 Enter the password:</source>
         <translation>La contraseña no puede estar vacía.
-Introduzca la contraseña:</translation>
+Escriba la contraseña:</translation>
     </message>
     <message>
         <source>%1 %2 [FULL]</source>
