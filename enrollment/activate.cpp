@@ -19,21 +19,21 @@ const char* activationFailureText(ResponseType code)
 {
     switch (code) {
     case InvalidActivationCode:
-        return QT_TRANSLATE_NOOP("Activate", "Invalid Activation Code");
+        return QT_TRANSLATE_NOOP("Activate", "Invalid activation code");
     case InvalidName:
-        return QT_TRANSLATE_NOOP("Activate", "Invalid Name");
+        return QT_TRANSLATE_NOOP("Activate", "Invalid device name");
     case ConnectivityFailure:
-        return QT_TRANSLATE_NOOP("Activate", "Activation Failure due to Connectivity Issues");
+        return QT_TRANSLATE_NOOP("Activate", "Activation failed due to connectivity issues");
     case AgentNotActivated:
-        return QT_TRANSLATE_NOOP("Activate", "Agent Not Activated");
+        return QT_TRANSLATE_NOOP("Activate", "Agent not activated");
     case DuplicateDeviceName:
-        return QT_TRANSLATE_NOOP("Activate", "Duplicate Device Name");
+        return QT_TRANSLATE_NOOP("Activate", "Duplicate device name");
     case ActivationNotAllowed:
-        return QT_TRANSLATE_NOOP("Activate", "Device Activation Is Not Allowed, Please Contact Your Administrator");
+        return QT_TRANSLATE_NOOP("Activate", "Device activation is not allowed. Please contact your administrator.");
     case ActivationCodeExpired:
-        return QT_TRANSLATE_NOOP("Activate", "Activation Code Expired");
+        return QT_TRANSLATE_NOOP("Activate", "Activation code expired");
     case MaxDevicesReached:
-        return QT_TRANSLATE_NOOP("Activate", "Maximum Number Of Devices Reached For Your Account");
+        return QT_TRANSLATE_NOOP("Activate", "Maximum number of devices reached for your account");
     default:
         return nullptr;
     }
@@ -70,7 +70,8 @@ Activate::Activate(QWidget* parent)
                            brand().screenLogoSize);
     ui->contactSupportWidget->hide();
     if (brand().usesEmailEnrollment()) {
-        ui->codeInput->setPlaceholderText(QStringLiteral("Email"));
+        ui->codeInput->setPlaceholderText(tr("Email"));
+        ui->codeInput->setAccessibleName(tr("Email"));
         ui->contactAdminLabel->hide();
     }
     ui->activateButton->setEnabled(false);

@@ -97,7 +97,7 @@ void ActivationPending::verifyActivationError(ResponseType code)
         ui->statusMessage->setText(tr("Admin approval pending"));
         showForMs = approvalPendingMs;
     } else if (code == VerificationRequestFailed) {
-        ui->statusMessage->setText(tr("Verification Request Failed"));
+        ui->statusMessage->setText(tr("Verification request failed"));
         showForMs = verificationFailedMs;
     } else {
         return;

@@ -116,9 +116,9 @@ void AuthEmail::processUserAuthResponse(Response response)
 
     switch (response.code) {
     case InvalidEmail:
-        ui->statusMessage->setText(tr("Invalid Email"));
+        ui->statusMessage->setText(tr("Invalid email"));
         if (enrolling)
-            emit sendMessageToActivate(tr("Invalid Email, Please contact your Administrator."));
+            emit sendMessageToActivate(tr("Invalid email. Please contact your administrator."));
         break;
     case OtpSent:
         showPage(otpPage);
@@ -126,19 +126,19 @@ void AuthEmail::processUserAuthResponse(Response response)
             emit switchToEmailScreen();
         break;
     case OtpResendBlocked:
-        ui->statusMessage->setText(tr("OTP resend blocked retry after sometime..."));
+        ui->statusMessage->setText(tr("OTP resend blocked. Please try again later."));
         if (enrolling)
             emit sendMessageToActivate(ui->statusMessage->text());
         startCountdown(resendWait);
         break;
     case OtpAttemptsBlocked:
-        ui->statusMessage->setText(tr("OTP attempts blocked retry after sometime..."));
+        ui->statusMessage->setText(tr("OTP attempts blocked. Please try again later."));
         if (enrolling)
             emit sendMessageToActivate(ui->statusMessage->text());
         startCountdown(response.userActNextAttempt);
         break;
     case UserRegistrationFailure:
-        ui->statusMessage->setText(tr("User Registration Failure"));
+        ui->statusMessage->setText(tr("User registration failed"));
         break;
     default:
         break;
@@ -172,8 +172,14 @@ void AuthEmail::clearEmailScreen()
 
 void AuthEmail::setCompanyName(QString name)
 {
-    ui->authText->setText(tr("Sign in using your ") + (name.isEmpty() ? tr("company") : name) +
-                          tr(" email address to access the enterprise network from this endpoint."));
+    if (name.isEmpty()) {
+        ui->authText->setText(
+            tr("Sign in using your company email address to access the enterprise network from this endpoint."));
+        return;
+    }
+    //: %1 is the name of the user's company.
+    ui->authText->setText(
+        tr("Sign in using your %1 email address to access the enterprise network from this endpoint.").arg(name));
 }
 
 void AuthEmail::onAttemptBlockedTimeOut()
@@ -189,8 +195,9 @@ void AuthEmail::onAttemptBlockedTimeOut()
     }
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);
     if (!linkLossShown)
-        ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
-                                   attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+        //: %1 is the time left, as hours:minutes:seconds.
+        ui->statusMessage->setText(
+            tr("OTP attempts are blocked for %1.").arg(attemptBlockedTime.toString(QStringLiteral("hh:mm:ss"))));
     ui->emailAuthButton->setEnabled(false);
 }
 

@@ -205,7 +205,7 @@ void OtpScreen::processResponse(Response response)
 
     switch (response.code) {
     case InvalidEmail:
-        ui->statusMessage->setText(tr("Invalid Email"));
+        ui->statusMessage->setText(tr("Invalid email"));
         break;
     case InvalidOtp:
         ui->statusMessage->setText(tr("Invalid OTP"));
@@ -215,15 +215,15 @@ void OtpScreen::processResponse(Response response)
             ui->statusMessage->clear();
         break;
     case OtpResendBlocked:
-        ui->statusMessage->setText(tr("OTP Resend Blocked"));
+        ui->statusMessage->setText(tr("OTP resend blocked"));
         break;
     case OtpAttemptsBlocked:
-        ui->statusMessage->setText(tr("OTP Attempts blocked"));
+        ui->statusMessage->setText(tr("OTP attempts blocked"));
         ui->submitButton->setEnabled(false);
         attemptBlockedTimer->start();
         break;
     case UserAssociationFailure:
-        ui->statusMessage->setText(tr("User Association Failure"));
+        ui->statusMessage->setText(tr("User association failed"));
         break;
     case Activated:
     case ActivationAccepted:
@@ -270,7 +270,8 @@ void OtpScreen::resendButtonClicked()
     }
     if (enrolling) {
         if (storedRequest.email.isEmpty()) {
-            ui->statusMessage->setText(tr("Mail ID not found pleae go back to activation screen and try again"));
+            ui->statusMessage->setText(
+                tr("Email address not found. Please go back to the activation screen and try again."));
             return;
         }
         ui->statusMessage->clear();
@@ -281,7 +282,7 @@ void OtpScreen::resendButtonClicked()
         return;
     }
     if (mailId.isEmpty()) {
-        ui->statusMessage->setText(tr("Mail ID not found pleae go back to email screen and try again"));
+        ui->statusMessage->setText(tr("Email address not found. Please go back to the email screen and try again."));
         return;
     }
     ui->statusMessage->clear();
@@ -297,7 +298,8 @@ void OtpScreen::onValidityTimeOut()
         return;
     }
     validityTime = validityTime.addSecs(-1);
-    ui->validLabel->setText(tr("You OTP is valid for ") + validityTime.toString(QStringLiteral("mm:ss")));
+    //: %1 is the time left, as minutes:seconds.
+    ui->validLabel->setText(tr("Your OTP is valid for %1.").arg(validityTime.toString(QStringLiteral("mm:ss"))));
 }
 
 void OtpScreen::onResendTimeOut()
@@ -328,6 +330,7 @@ void OtpScreen::onAttemptBlockedTimeOut()
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);
     blocked = true;
     if (!linkLossShown)
-        ui->statusMessage->setText(tr("OTP attempts blocked for : ") +
-                                   attemptBlockedTime.toString(QStringLiteral("hh:mm:ss")));
+        //: %1 is the time left, as hours:minutes:seconds.
+        ui->statusMessage->setText(
+            tr("OTP attempts are blocked for %1.").arg(attemptBlockedTime.toString(QStringLiteral("hh:mm:ss"))));
 }

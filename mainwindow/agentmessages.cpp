@@ -17,6 +17,7 @@
 
 #include <QDateTime>
 #include <QIcon>
+#include <QLocale>
 
 namespace {
 constexpr int qrRetryDelayMs = 5000;
@@ -158,25 +159,25 @@ void MainWindow::applySnapshot(AgentInfo& info)
             QString phase;
             switch (info.secconn.state) {
             case 1:
-                phase = tr("Discovery In Progress");
+                phase = tr("Discovery in progress");
                 break;
             case 2:
-                phase = tr("Fetching Preferred Access Gateway Information");
+                phase = tr("Fetching preferred access gateway information");
                 break;
             case 3:
-                phase = tr("Checking Preferred Access Gateway Reachability");
+                phase = tr("Checking preferred access gateway reachability");
                 break;
             case 4:
-                phase = tr("Fetching Profile");
+                phase = tr("Fetching profile");
                 break;
             case 5:
-                phase = tr("You're Already in the Network");
+                phase = tr("You're already in the network");
                 break;
             case 6:
-                phase = tr("Creating Session");
+                phase = tr("Creating session");
                 break;
             case 7:
-                phase = tr("Session Timeout");
+                phase = tr("Session timed out");
                 break;
             case 8:
                 // The same words as the headline's, so the window does not say it twice in two spellings.
@@ -192,7 +193,7 @@ void MainWindow::applySnapshot(AgentInfo& info)
         ui->toggleSwitchWidget->hide();
         QString subscription;
         if (!waitingForData && info.edrEnabled)
-            subscription = info.agentIsolated ? tr("Your Device Has Been Isolated") : tr("You're Subscribed");
+            subscription = info.agentIsolated ? tr("Your device has been isolated") : tr("You're subscribed");
         ui->connStatus->setText(subscription);
     }
 
@@ -245,12 +246,12 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         break;
     case 9:
         if (code == PagListingFailed) {
-            const QString failure = tr("Preferred Access Gateway listing failure");
+            const QString failure = tr("Listing the preferred access gateways failed");
             emit listPags(Response(), PAG(), failure);
             showStatusMessage(failure, 4);
         } else if (code == NotSubscribed) {
             // Said where the user waits for the list, and on the home page as before.
-            const QString notSubscribed = tr("Not Subscribed for Secure Connection");
+            const QString notSubscribed = tr("Not subscribed for secure connection");
             emit listPags(Response(), PAG(), notSubscribed);
             showStatusMessage(notSubscribed, 4);
         } else {
@@ -262,7 +263,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         // a user who left the gateway screen meanwhile may be; not over whatever other page came next.
         if ((settingsScreen->takePreferenceAnswer(response) || currentPage() == HomePage) &&
             code == PagPreferenceFailed)
-            showStatusMessage(tr("Setting Preferred Access Gateway Failed"), 5);
+            showStatusMessage(tr("Setting the preferred access gateway failed"), 5);
         break;
     case 11:
         if (code == RebootRequired)
@@ -422,23 +423,24 @@ void MainWindow::showNetworkAccessNotice(const Response& response)
     switch (response.netAccessType) {
     case 1:
         notice = response.blockedSubnets.isEmpty()
-                     ? tr("Internet Access is blocked.")
-                     : tr("Access to the network address ") + response.blockedSubnets + tr(" has been blocked.");
+                     ? tr("Internet access is blocked.")
+                     : tr("Access to the network address %1 has been blocked.").arg(response.blockedSubnets);
         break;
     case 2: {
         if (response.blockTime < 0)
             return;
-        const QString time = QDateTime::fromSecsSinceEpoch(static_cast<quint32>(response.blockTime))
-                                 .toLocalTime()
-                                 .toString(QStringLiteral("h:m:s ap"));
-        notice = response.blockedSubnets.isEmpty() ? tr("Internet Access will be blocked at ") + time + tr(".")
-                                                   : tr("Access to network address ") + response.blockedSubnets +
-                                                         tr(" will be blocked at ") + time + tr(".");
+        // The user's own clock format: 24-hour where the language reads it so, with the locale's own day-half words.
+        const QString time = QLocale().toString(
+            QDateTime::fromSecsSinceEpoch(static_cast<quint32>(response.blockTime)).toLocalTime().time(),
+            QLocale::ShortFormat);
+        notice = response.blockedSubnets.isEmpty()
+                     ? tr("Internet access will be blocked at %1.").arg(time)
+                     : tr("Access to the network address %1 will be blocked at %2.").arg(response.blockedSubnets, time);
         access = NetworkAccess::BlockAhead;
         break;
     }
     case 3:
-        notice = tr("Internet Access enabled");
+        notice = tr("Internet access is enabled.");
         showTrayMessage(notice, 3);
         standingStatusText.clear();
         statusModel->setNetworkAccess(NetworkAccess::Open);
@@ -447,8 +449,10 @@ void MainWindow::showNetworkAccessNotice(const Response& response)
     default:
         return;
     }
-    showTrayMessage(notice + tr(" Open ") + brand().displayName + tr(" to see the compliance details."), 5);
-    const QString statusLine = notice + tr(" Check the notification page to see the compliance details");
+    //: %1 is a notice about network access, %2 the product's name.
+    showTrayMessage(tr("%1 Open %2 to see the compliance details.").arg(notice, brand().displayName), 5);
+    //: %1 is a notice about network access.
+    const QString statusLine = tr("%1 Check the Notifications page to see the compliance details.").arg(notice);
     // The line outlasts its first seconds: while access stays blocked, timed texts give way to it again.
     standingStatusText = statusLine;
     statusModel->setNetworkAccess(access, response.blockTime);

@@ -641,11 +641,12 @@ void MainWindow::updateLoadingTime()
     loadingTime = loadingTime.addSecs(1);
     if (loadingTime.second() > 3)
         loadingTime = QTime(0, 0);
-    static const char* const suffixes[] = {QT_TR_NOOP("   "), QT_TR_NOOP(".  "), QT_TR_NOOP(".. "), QT_TR_NOOP("...")};
-    // The dots move every second; a screen reader hears the words once.
+    // The dots move every second; a screen reader hears the words once. Padding keeps the words from shifting.
     if (ui->statusText->accessibleName().isEmpty())
-        ui->statusText->setAccessibleName(tr("Fetching Information"));
-    ui->statusText->setText(tr("Fetching Information") + tr(suffixes[loadingTime.second()]));
+        ui->statusText->setAccessibleName(tr("Fetching information"));
+    const int dots = loadingTime.second();
+    ui->statusText->setText(tr("Fetching information") + QString(dots, QLatin1Char('.')) +
+                            QString(3 - dots, QLatin1Char(' ')));
 }
 
 // ---- tray and restart prompt
@@ -690,7 +691,8 @@ void MainWindow::rebootRequired()
     rebootPromptHeld = true;
     auto* box = new QMessageBox(this);
     box->setObjectName(QStringLiteral("rebootPrompt"));
-    box->setText(brand().displayName + tr(" requires a system restart. Click 'OK' to restart the system."));
+    //: %1 is the product's name.
+    box->setText(tr("%1 requires a system restart. Click 'OK' to restart the system.").arg(brand().displayName));
     box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box->setDefaultButton(QMessageBox::Ok);
     box->setIcon(QMessageBox::Warning);

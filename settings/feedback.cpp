@@ -106,7 +106,7 @@ void Feedback::submit()
     }
     emit feedback(subject, ui->feedbackBodyText->toPlainText().trimmed());
     submission->start();
-    ui->statusMessage->setText(tr("submitting feedback..."));
+    ui->statusMessage->setText(tr("Submitting feedback..."));
     ui->pushButton->setEnabled(false);
 }
 
@@ -117,10 +117,11 @@ void Feedback::processResponse(Response response)
     if (response.code == FeedbackFailed) {
         text = tr("Failed to submit your feedback");
     } else if (response.code == AgentNotActivated) {
-        text = tr("Agent not Activated");
+        text = tr("Agent not activated");
     } else if (!response.ticketId.isEmpty()) {
         clearFeedback();
-        text = tr("Successfully submitted your feedback") + QStringLiteral(" : ") + response.ticketId;
+        //: %1 is the ticket number the support desk gave the feedback.
+        text = tr("Your feedback has been submitted. Ticket ID: %1").arg(response.ticketId);
     } else {
         text = tr("Failed to submit your feedback");
     }

@@ -65,7 +65,7 @@ constexpr Title titleEntries[] = {
     {"INSTALLED", "Trust Certificate", QT_TRANSLATE_NOOP("Notification", "Risky Certificate Installed")},
     {"INSTALLED", "Client Certificate", QT_TRANSLATE_NOOP("Notification", "Risky Certificate Installed")},
     {"INSTALLED", "Device Management",
-     QT_TRANSLATE_NOOP("Notification", "Malicious Client Certificate signed by CaCert(s)")},
+     QT_TRANSLATE_NOOP("Notification", "Malicious client certificate signed by the CA certificate(s)")},
     {"INSTALLED", "VPN", QT_TRANSLATE_NOOP("Notification", "VPN Installed On The System")},
     {"NOT_INSTALLED", "Programs", QT_TRANSLATE_NOOP("Notification", "Mandatory Applications Not Installed")},
     {"NOT_INSTALLED", "Operating System Information",
@@ -73,7 +73,7 @@ constexpr Title titleEntries[] = {
     {"NOT_INSTALLED", "Trust Certificate", QT_TRANSLATE_NOOP("Notification", "Mandatory Certificate Not Installed")},
     {"NOT_INSTALLED", "Client Certificate", QT_TRANSLATE_NOOP("Notification", "Mandatory Certificate Not Installed")},
     {"NOT_INSTALLED", "Device Management",
-     QT_TRANSLATE_NOOP("Notification", "None of client certificate signed by CaCert(s)")},
+     QT_TRANSLATE_NOOP("Notification", "No client certificate is signed by the CA certificate(s)")},
     {"NOT_INSTALLED", "VPN", QT_TRANSLATE_NOOP("Notification", "VPN Not Installed On The System")},
     {"RUNNING", "Processes", QT_TRANSLATE_NOOP("Notification", "Malicious Processes Running")},
     {"NOT_RUNNING", "Processes", QT_TRANSLATE_NOOP("Notification", "Mandatory Processes Not Running")},
@@ -294,16 +294,16 @@ void Notification::listViolations(Response VexaResp, QString errorMessage)
             return bullet + item.path;
         if (category == ViolationCategory::OsInfo) {
             if (isOneOf(condition, "MATCH", "INSTALLED"))
-                return bullet + tr("Unexpected Operating System found : ") + item.name;
+                return bullet + tr("Unexpected operating system found: %1").arg(item.name);
             if (isOneOf(condition, "NOT_MATCH", "NOT_INSTALLED"))
-                return bullet + tr("Expected Operating System : ") + item.name;
+                return bullet + tr("Expected operating system: %1").arg(item.name);
             return insertBreakBlanks(bullet + item.name, widthLimit);
         }
         if (category == ViolationCategory::Registry) {
             if (condition == QLatin1String("NOT_EXISTS"))
-                return bullet + tr("Expected Registry : ") + item.path;
+                return bullet + tr("Expected Registry entry: %1").arg(item.path);
             if (condition == QLatin1String("EXISTS"))
-                return bullet + tr("Unexpected Registry found : ") + item.path;
+                return bullet + tr("Unexpected Registry entry found: %1").arg(item.path);
             return insertBreakBlanks(bullet + item.name, widthLimit);
         }
         return bullet + item.name;
@@ -315,22 +315,24 @@ void Notification::listViolations(Response VexaResp, QString errorMessage)
             if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
                 text += QLatin1Char('\n');
             if (!attribute.vendor.isEmpty())
-                text += tr("Vendor : ") + attribute.vendor + QLatin1Char('\n');
+                text += tr("Vendor: %1").arg(attribute.vendor) + QLatin1Char('\n');
             if (!attribute.version.isEmpty())
-                text += (category == ViolationCategory::OsInfo ? QString() : tr("Version : ")) + attribute.version +
+                text += (category == ViolationCategory::OsInfo ? attribute.version
+                                                               : tr("Version: %1").arg(attribute.version)) +
                         QLatin1Char('\n');
             if (!attribute.command.isEmpty())
-                text += tr("Command : ") + attribute.command + QLatin1Char('\n');
+                text += tr("Command: %1").arg(attribute.command) + QLatin1Char('\n');
             if (!attribute.condition.isEmpty())
-                text += tr("Condition : ") + attribute.condition + QLatin1Char('\n');
+                text += tr("Condition: %1").arg(attribute.condition) + QLatin1Char('\n');
             if (!attribute.protocol.isEmpty())
-                text += tr("Protocol : ") + attribute.protocol + QLatin1Char('\n');
+                text += tr("Protocol: %1").arg(attribute.protocol) + QLatin1Char('\n');
             if (!attribute.key.isEmpty() && !attribute.value.isEmpty())
-                text += attribute.key + QStringLiteral(" : ") + attribute.value;
+                //: A registry key and its value.
+                text += tr("%1: %2").arg(attribute.key, attribute.value);
             else if (!attribute.key.isEmpty())
-                text += tr("Key : ") + attribute.key;
+                text += tr("Key: %1").arg(attribute.key);
             else if (!attribute.value.isEmpty())
-                text += tr("Value : ") + attribute.value;
+                text += tr("Value: %1").arg(attribute.value);
         }
         return text;
     };
@@ -348,7 +350,7 @@ void Notification::listViolations(Response VexaResp, QString errorMessage)
             const auto heading = headings.constFind(name);
             rows.append({Heading,
                          insertBreakBlanks(heading != headings.cend() ? tr(qUtf8Printable(*heading))
-                                                                      : tr("Condition : ") + group.condition,
+                                                                      : tr("Condition: %1").arg(group.condition),
                                            widthLimit),
                          {},
                          false});

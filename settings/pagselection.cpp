@@ -270,7 +270,7 @@ void PagSelection::listPags(Response response, PAG preferred, QString errorMessa
     }
 
     if (rows.isEmpty()) {
-        showInformation(errorMessage.isEmpty() ? tr("No Gateways available") : errorMessage);
+        showInformation(errorMessage.isEmpty() ? tr("No gateways available") : errorMessage);
         return;
     }
     gateways->setRows(std::move(rows));

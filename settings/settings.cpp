@@ -88,15 +88,14 @@ public:
     explicit PasswordPrompt(QWidget* parent) : QInputDialog(parent)
     {
         setWindowTitle(brand().displayName);
-        setLabelText(Settings::tr("Enter Password : "));
+        setLabelText(Settings::tr("Enter the password:"));
         setTextEchoMode(QLineEdit::Password);
     }
 
     void done(int result) override
     {
         if (result == QDialog::Accepted && textValue().isEmpty()) {
-            setLabelText(Settings::tr("Please enter the password.") + QLatin1Char('\n') +
-                         Settings::tr("Enter Password : "));
+            setLabelText(Settings::tr("The password must not be empty.\nEnter the password:"));
             return;
         }
         QInputDialog::done(result);
@@ -307,9 +306,13 @@ void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
     if (!before || now.privateIp != before->privateIp || now.intfName != before->intfName ||
         now.fullTunnelEnabled != before->fullTunnelEnabled) {
         QString wan;
-        if (!now.intfName.isEmpty() && !now.privateIp.isEmpty())
-            wan = now.intfName + QLatin1Char(' ') + now.privateIp + QLatin1Char('[') +
-                  (now.fullTunnelEnabled ? tr("FULL") : tr("SPLIT")) + QLatin1Char(']');
+        if (!now.intfName.isEmpty() && !now.privateIp.isEmpty()) {
+            //: %1 is a network interface, %2 its address; all of the device's traffic goes through the tunnel.
+            const QString full = tr("%1 %2 [FULL]");
+            //: %1 is a network interface, %2 its address; only the enterprise's traffic goes through the tunnel.
+            const QString split = tr("%1 %2 [SPLIT]");
+            wan = (now.fullTunnelEnabled ? full : split).arg(now.intfName, now.privateIp);
+        }
         setRow(ui->wan, ui->wanLabel, wan);
     }
 
@@ -593,7 +596,7 @@ bool Settings::takePreferenceAnswer(const Response& response)
     const bool awaited = preferenceWait->finish();
     if (std::exchange(preferenceSentFromScreen, false)) {
         if (response.code == PagPreferenceFailed)
-            pagSelection->showChoiceFailure(tr("Setting Preferred Access Gateway Failed"));
+            pagSelection->showChoiceFailure(tr("Setting the preferred access gateway failed"));
         else
             pagSelection->choiceAccepted();
     }
@@ -773,7 +776,7 @@ void Settings::resetButtonClicked()
         askForDeactivationPassword();
         return;
     }
-    confirm(tr("You are about to deactivate. To continue deactivation please click 'Yes'"),
+    confirm(tr("You are about to deactivate this device. Click 'Yes' to continue."),
             [this] { requestDeactivation(QString()); });
 }
 
@@ -854,20 +857,20 @@ void Settings::deactivationResult(Response response)
         emit deviceDeactivated(tr("This device has been deactivated."));
         break;
     case DeactivationFailed:
-        showInformation(tr("Deactivation failed, please try again or contact admin"));
+        showInformation(tr("Deactivation failed. Please try again or contact your administrator."));
         break;
     case PasswordRequired:
-        showInformation(tr("Password Required"));
+        showInformation(tr("Password required"));
         break;
     case WrongPassword:
         // A mistyped password is typed again: the prompt comes back once the user has read why.
-        showInformation(tr("Wrong Password"), [this] {
+        showInformation(tr("Wrong password"), [this] {
             if (deactivationPasswordRequired && isInFront())
                 askForDeactivationPassword();
         });
         break;
     case DeactivationNotAllowed:
-        showInformation(tr("Deactivation Not Allowed"));
+        showInformation(tr("Deactivation not allowed"));
         break;
     default:
         break;
@@ -886,5 +889,5 @@ void Settings::signOutResult(Response response)
 
 void Settings::signOutFailed()
 {
-    showInformation(tr("SignOut Failed"));
+    showInformation(tr("Sign-out failed"));
 }

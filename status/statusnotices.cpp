@@ -1,5 +1,6 @@
 #include "status/statusnotices.h"
 
+#include "agent/tcpsocket.h"
 #include "app/namedtimer.h"
 
 #include <QTimer>
@@ -27,7 +28,8 @@ void StatusNotices::statusChanged(const Status& previous, const Status& current)
         unavailableTimer =
             startNamedSingleShot(this, unavailableNoticeDelayMs, QStringLiteral("unavailableNoticeTimer"), [this] {
                 unavailableTold = true;
-                tell(Kind::ServiceUnavailable, tr("The application service is unavailable. Retrying every 5 seconds."));
+                tell(Kind::ServiceUnavailable, tr("The application service is unavailable. Retrying every %n seconds.",
+                                                  nullptr, tcpsocket::retryDelayMs / 1000));
             });
     }
     if (!unavailable && current.state != AppState::PortHeldByOther) {

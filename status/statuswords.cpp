@@ -1,5 +1,6 @@
 #include "status/statuswords.h"
 
+#include "agent/tcpsocket.h"
 #include "app/brandprofile.h"
 
 namespace {
@@ -92,7 +93,7 @@ QString StatusWords::nextStep(const Status& status)
 {
     switch (status.state) {
     case AppState::AgentUnavailable:
-        return tr("Retrying every 5 seconds.");
+        return tr("Retrying every %n seconds.", nullptr, tcpsocket::retryDelayMs / 1000);
     case AppState::PortHeldByOther:
         return tr("Ask your administrator to check the application service.");
     case AppState::NeedsAttention:

@@ -79,7 +79,7 @@ private slots:
         row("Activate", "codeInput", QAccessible::EditableText, "Activation code");
         row("Activate", "friendlyName", QAccessible::EditableText, "Device name (optional)");
         row("Activate", "eulaCheckBox", QAccessible::CheckBox,
-            "I have read and agree to terms of End User License Agreement");
+            "I have read and agree to the terms of the End User License Agreement");
         row("Activate", "linkIcon", QAccessible::Button, "Contact Support");
         row("ActivationPending", "settingsIco", QAccessible::Button, "Settings");
         row("ActivationPending", "settingsNav", QAccessible::Button, "Settings");

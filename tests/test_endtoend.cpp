@@ -166,7 +166,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1 + attempt, 10000);
         }
         QCOMPARE(answers.last().first().value<Response>().code, int(OtpAttemptsBlocked));
-        const QString blockedFor = QStringLiteral("OTP attempts blocked for : 00:01:");
+        const QString blockedFor = QStringLiteral("OTP attempts are blocked for 00:01:");
         QMetaObject::invokeMethod(otp->findChild<QTimer*>(QStringLiteral("otpAttemptBlockedTimer")), "timeout");
         QVERIFY(otp->findChild<QLabel*>(QStringLiteral("statusMessage"))->text().startsWith(blockedFor));
 

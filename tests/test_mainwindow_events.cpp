@@ -11,10 +11,12 @@
 #include <QDesktopServices>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -171,8 +173,8 @@ private slots:
         QTest::addColumn<bool>("isolated");
         QTest::addColumn<bool>("dataAvailable");
         QTest::addColumn<QString>("text");
-        QTest::newRow("isolated") << true << true << true << "Your Device Has Been Isolated";
-        QTest::newRow("subscribed") << true << false << true << "You're Subscribed";
+        QTest::newRow("isolated") << true << true << true << "Your device has been isolated";
+        QTest::newRow("subscribed") << true << false << true << "You're subscribed";
         QTest::newRow("no endpoint protection") << false << true << true << "";
         QTest::newRow("waiting for data") << true << true << false << "";
     }
@@ -195,13 +197,13 @@ private slots:
     {
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1") << 1 << "Discovery In Progress";
-        QTest::newRow("2") << 2 << "Fetching Preferred Access Gateway Information";
-        QTest::newRow("3") << 3 << "Checking Preferred Access Gateway Reachability";
-        QTest::newRow("4") << 4 << "Fetching Profile";
-        QTest::newRow("5") << 5 << "You're Already in the Network";
-        QTest::newRow("6") << 6 << "Creating Session";
-        QTest::newRow("7") << 7 << "Session Timeout";
+        QTest::newRow("1") << 1 << "Discovery in progress";
+        QTest::newRow("2") << 2 << "Fetching preferred access gateway information";
+        QTest::newRow("3") << 3 << "Checking preferred access gateway reachability";
+        QTest::newRow("4") << 4 << "Fetching profile";
+        QTest::newRow("5") << 5 << "You're already in the network";
+        QTest::newRow("6") << 6 << "Creating session";
+        QTest::newRow("7") << 7 << "Session timed out";
         QTest::newRow("8") << 8 << "You're connected!";
         QTest::newRow("other") << 9 << "";
     }
@@ -314,8 +316,8 @@ private slots:
             QMetaObject::invokeMethod(h.window.get(), "updateLoadingTime");
             shown << h.text("statusText");
         }
-        QCOMPARE(shown, QStringList({"Fetching Information.  ", "Fetching Information.. ", "Fetching Information...",
-                                     "Fetching Information   ", "Fetching Information.  "}));
+        QCOMPARE(shown, QStringList({"Fetching information.  ", "Fetching information.. ", "Fetching information...",
+                                     "Fetching information   ", "Fetching information.  "}));
         h.deliver(agentMessage(0, {{dataAvailable, true}, {secconnStatus, 2}}));
         QCOMPARE(h.text("statusText"), QString());
         QCOMPARE(h.text("connStatus"), QStringLiteral("You're connected!"));
@@ -489,9 +491,9 @@ private slots:
         QCOMPARE(pags.at(0).at(2).toString(), QString());
 
         h.deliver(agentMessage(9, {{responseType, 24}}));
-        QCOMPARE(pags.at(1).at(2).toString(), QStringLiteral("Preferred Access Gateway listing failure"));
+        QCOMPARE(pags.at(1).at(2).toString(), QStringLiteral("Listing the preferred access gateways failed"));
         QVERIFY(pags.at(1).at(0).value<Response>().pags.isEmpty());
-        QCOMPARE(h.text("statusText"), QStringLiteral("Preferred Access Gateway listing failure"));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Listing the preferred access gateways failed"));
 
         h.deliver(agentMessage(12, {{responseType, 29}}));
         QCOMPARE(violations.at(0).at(1).toString(), QStringLiteral("Getting notifications failed"));
@@ -505,8 +507,8 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("seconds");
-        QTest::newRow("not subscribed") << 9 << 25 << "Not Subscribed for Secure Connection" << 4;
-        QTest::newRow("preference failed") << 10 << 26 << "Setting Preferred Access Gateway Failed" << 5;
+        QTest::newRow("not subscribed") << 9 << 25 << "Not subscribed for secure connection" << 4;
+        QTest::newRow("preference failed") << 10 << 26 << "Setting the preferred access gateway failed" << 5;
         QTest::newRow("preference ok") << 10 << 0 << "" << 0;
     }
     void statusTexts()
@@ -532,29 +534,29 @@ private slots:
         QTest::addColumn<QString>("subnets");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("locale");
         const qint64 fivePastOne = 13 * 3600 + 5 * 60 + 9; // 13:05:09 on the test's UTC clock
+        const QString details = QStringLiteral(" Check the Notifications page to see the compliance details.");
         QTest::newRow("blocked") << 1 << qint64(0) << ""
-                                 << "Internet Access is blocked. Check the notification page "
-                                    "to see the compliance details"
-                                 << 8;
+                                 << "Internet access is blocked." + details << 8 << "C";
         QTest::newRow("subnet blocked") << 1 << qint64(0) << "10.8.0.0/16"
-                                        << "Access to the network address 10.8.0.0/16 has been blocked. Check the "
-                                           "notification page to see the compliance details"
-                                        << 8;
+                                        << "Access to the network address 10.8.0.0/16 has been blocked." + details << 8
+                                        << "C";
+        // The time as the user's locale writes it, without seconds.
         QTest::newRow("will be blocked") << 2 << fivePastOne << ""
-                                         << "Internet Access will be blocked at 1:5:9 pm. Check the notification "
-                                            "page to see the compliance details"
-                                         << 5;
-        QTest::newRow("subnet will be blocked") << 2 << fivePastOne << "10.8.0.0/16"
-                                                << "Access to network address 10.8.0.0/16 will be blocked at 1:5:9 "
-                                                   "pm. Check the notification page to see the compliance details"
-                                                << 5;
+                                         << "Internet access will be blocked at 13:05." + details << 5 << "en_GB";
+        QTest::newRow("will be blocked, 12-hour clock")
+            << 2 << fivePastOne << ""
+            << "Internet access will be blocked at 1:05 PM." + details << 5 << "en_US";
+        QTest::newRow("subnet will be blocked")
+            << 2 << fivePastOne << "10.8.0.0/16"
+            << "Access to the network address 10.8.0.0/16 will be blocked at 13:05." + details << 5 << "en_GB";
         QTest::newRow("negative block time") << 2 << qint64(-5) << ""
-                                             << "" << 0;
+                                             << "" << 0 << "C";
         QTest::newRow("enabled") << 3 << qint64(0) << ""
-                                 << "Internet Access enabled" << 3;
+                                 << "Internet access is enabled." << 3 << "C";
         QTest::newRow("unknown") << 4 << qint64(0) << ""
-                                 << "" << 0;
+                                 << "" << 0 << "C";
     }
     void networkAccessNotices()
     {
@@ -563,6 +565,10 @@ private slots:
         QFETCH(QString, subnets);
         QFETCH(QString, status);
         QFETCH(int, seconds);
+        QFETCH(QString, locale);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restoreLocale = qScopeGuard([&before] { QLocale::setDefault(before); });
         MainWindowHarness h;
         h.deliver(agentMessage(0));
         h.deliver(agentMessage(11, {{responseType, 28},
@@ -765,8 +771,8 @@ private slots:
         const QByteArray reboot = QJsonDocument(agentMessage(11, {{responseType, 36}})).toJson(QJsonDocument::Compact);
         const QString rebootText =
             QStringLiteral("Novalume requires a system restart. Click 'OK' to restart the system.");
-        QTest::newRow("deactivation result, device de-enrolled") << "Wrong Password" << wrongPassword << true;
-        QTest::newRow("deactivation result, status line") << "Wrong Password" << wrongPassword << false;
+        QTest::newRow("deactivation result, device de-enrolled") << "Wrong password" << wrongPassword << true;
+        QTest::newRow("deactivation result, status line") << "Wrong password" << wrongPassword << false;
         QTest::newRow("reboot prompt, device de-enrolled") << rebootText << reboot << true;
         QTest::newRow("reboot prompt, status line") << rebootText << reboot << false;
     }

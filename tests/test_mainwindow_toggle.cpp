@@ -136,9 +136,9 @@ private slots:
         h.deliver(agentMessage(0));
         QVERIFY(h.widget("toggleSwitchWidget")->isEnabled());
         // Another text on the status line is not the link's to clear.
-        h.window->findChild<QLabel*>(QStringLiteral("statusText"))->setText(QStringLiteral("Creating Session"));
+        h.window->findChild<QLabel*>(QStringLiteral("statusText"))->setText(QStringLiteral("Creating session"));
         emit h.link.agentConnected();
-        QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Creating session"));
     }
 
     void loadingAnimationWhileTheAgentHasNoData()
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(loading->isActive());
         QCOMPARE(loading->interval(), 1000);
         QMetaObject::invokeMethod(loading, "timeout");
-        QCOMPARE(h.text("statusText"), QStringLiteral("Fetching Information.  "));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Fetching information.  "));
         h.deliver(agentMessage(0, {{dataAvailable, true}}));
         QVERIFY(!loading->isActive());
         QCOMPARE(h.text("statusText"), QString());
@@ -165,7 +165,7 @@ private slots:
         auto* qr = h.window->findChild<QRCodeScreen*>();
         h.deliver(agentMessage(0, {{dataAvailable, false}}));
         h.deliver(agentMessage(0, {{dataAvailable, false}, {QStringLiteral("agentinfo.features.secconn.state"), 1}}));
-        activate->setStatusText(QStringLiteral("Invalid Activation Code"), 5);
+        activate->setStatusText(QStringLiteral("Invalid activation code"), 5);
         pending->verifyActivationError(AdminApprovalPending);
         // A sign-in blocked for a while on the email page and on the OTP page.
         h.deliver(agentMessage(4, {{dataAvailable, false},
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(timers.size(), 1);
         QTimer* first = timers.first();
         h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.features.secconn.state"), 6}}));
-        QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Creating session"));
         // The first message's timer clears the second message too.
         first->start(0);
         QTRY_COMPARE(h.text("statusText"), QString());
@@ -366,7 +366,7 @@ private slots:
                                  << "Access to the network address 10.8.0.0/16 has been blocked. Open Novalume to see "
                                     "the compliance details."
                                  << 5000;
-        QTest::newRow("enabled") << 3 << "Internet Access enabled" << 3000;
+        QTest::newRow("enabled") << 3 << "Internet access is enabled." << 3000;
     }
     void trayMessagesOfTheAgentsNotices()
     {

@@ -202,6 +202,10 @@ private slots:
             << (lang("ko_KR") << QStringLiteral("LC_MESSAGES=ko_KR.UTF-8") << QStringLiteral("LC_ALL=tr_TR.UTF-8"))
             << QStringLiteral("vexaui_tr.qm") << QStringLiteral("qtbase_tr.qm");
         QTest::newRow("German has none") << lang("de_DE") << QString() << QString();
+        // Layout checks run the window in the pseudo-language, which the build leaves beside the program.
+        QTest::newRow("catalogue named in the environment")
+            << (lang("ko_KR") << QStringLiteral("VEXAUI_TRANSLATION_FILE=" VEXAUI_PSEUDO_CATALOGUE))
+            << QStringLiteral(VEXAUI_PSEUDO_CATALOGUE) << QStringLiteral("qtbase_en.qm");
         QTest::newRow("C locale") << lang("C") << QString() << QString();
         QTest::newRow("nothing set") << QStringList() << QString() << QString();
     }
@@ -211,7 +215,7 @@ private slots:
         QFETCH(QString, catalogue);
         QFETCH(QString, qtCatalogue);
         QProcessEnvironment locale = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "VEXAUI_TRANSLATION_FILE"})
             locale.remove(QLatin1String(name));
         for (const QString& setting : environment)
             locale.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
@@ -220,8 +224,9 @@ private slots:
         probe.start(QStringLiteral(TRANSLATION_PROBE), QStringList());
         QVERIFY(probe.waitForFinished(10000));
         const QString chosen = QString::fromUtf8(probe.readAllStandardOutput().trimmed());
-        QCOMPARE(chosen, catalogue.isEmpty() ? QStringLiteral("none")
-                                             : QStringLiteral(":/lang/langFiles/%1 %2").arg(catalogue, qtCatalogue));
+        const QString file =
+            QFileInfo(catalogue).isAbsolute() ? catalogue : QStringLiteral(":/lang/langFiles/") + catalogue;
+        QCOMPARE(chosen, catalogue.isEmpty() ? QStringLiteral("none") : QStringLiteral("%1 %2").arg(file, qtCatalogue));
     }
 
     void guardHashesKeyAndSalt()
@@ -350,6 +355,18 @@ private slots:
         const Ended ended = runVexaUiToEnd(arguments, withoutDisplay());
         QCOMPARE(ended.status, 0);
         QVERIFY2(ended.output.contains(printed.toUtf8()), ended.output.constData());
+    }
+
+    // The options are described in the user's language.
+    void helpInTheUsersLanguage()
+    {
+        QProcessEnvironment environment = withoutDisplay();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+        const Ended ended = runVexaUiToEnd({QStringLiteral("--help")}, environment);
+        QCOMPARE(ended.status, 0);
+        QVERIFY2(ended.output.contains("permite otra instancia para el mismo usuario"), ended.output.constData());
     }
 
     // An option's value is data: a user named like the help option gets the window, not the help text.

@@ -8,19 +8,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Contact your administrator for the Activation Code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>CODE</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>I have read and agree to terms of</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -36,38 +28,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invalid Activation Code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Activation Failure due to Connectivity Issues</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Agent Not Activated</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Duplicate Device Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Activation Code Expired</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation type="unfinished"></translation>
     </message>
@@ -80,7 +40,51 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>I have read and agree to terms of End User License Agreement</source>
+        <source>Contact your administrator for the activation code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the End User License Agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid activation code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid device name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation failed due to connectivity issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate device name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device activation is not allowed. Please contact your administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation code expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum number of devices reached for your account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -92,10 +96,6 @@
     </message>
     <message>
         <source>Activation is pending...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your Administrator has been notified.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -119,7 +119,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Verification Request Failed</source>
+        <source>Your administrator has been notified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verification request failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -161,39 +165,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invalid Email</source>
+        <source>Invalid email</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invalid Email, Please contact your Administrator.</source>
+        <source>Invalid email. Please contact your administrator.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OTP resend blocked retry after sometime...</source>
+        <source>OTP resend blocked. Please try again later.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OTP attempts blocked retry after sometime...</source>
+        <source>OTP attempts blocked. Please try again later.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>User Registration Failure</source>
+        <source>User registration failed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sign in using your </source>
+        <source>Sign in using your company email address to access the enterprise network from this endpoint.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>company</source>
+        <source>Sign in using your %1 email address to access the enterprise network from this endpoint.</source>
+        <extracomment>%1 is the name of the user&apos;s company.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> email address to access the enterprise network from this endpoint.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OTP attempts blocked for : </source>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -201,6 +203,18 @@
     <name>CommandLine</name>
     <message>
         <source>The desktop window of the Vexa secure-access agent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &lt;rurl&gt; with the desktop&apos;s handler for it at start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run for &lt;user&gt; instead of the user of the session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -239,19 +253,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>submitting feedback...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Failed to submit your feedback</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Agent not Activated</source>
+        <source>Submitting feedback...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Successfully submitted your feedback</source>
+        <source>Agent not activated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your feedback has been submitted. Ticket ID: %1</source>
+        <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -259,10 +274,6 @@
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You&apos;re Not Connected</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -310,122 +321,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Discovery In Progress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fetching Preferred Access Gateway Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Checking Preferred Access Gateway Reachability</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fetching Profile</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You&apos;re Already in the Network</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Creating Session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Session Timeout</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You&apos;re Connected!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your Device Has Been Isolated</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You&apos;re Subscribed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preferred Access Gateway listing failure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not Subscribed for Secure Connection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Setting Preferred Access Gateway Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Internet Access is blocked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Access to the network address </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> has been blocked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Internet Access will be blocked at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Access to network address </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> will be blocked at </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Internet Access enabled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Open </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> to see the compliance details.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Check the notification page to see the compliance details</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>   </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>.  </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>.. </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fetching Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your administrator did not approve the activation of this device.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -435,10 +330,6 @@
     </message>
     <message>
         <source>Error with listing peer devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -463,6 +354,89 @@
     </message>
     <message>
         <source>Getting notifications failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discovery in progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching preferred access gateway information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking preferred access gateway reachability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your device has been isolated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re subscribed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listing the preferred access gateways failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not subscribed for secure connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet access is blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 has been blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet access will be blocked at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 will be blocked at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet access is enabled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Open %2 to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access, %2 the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Check the Notifications page to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -541,50 +515,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unexpected Operating System found : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Expected Operating System : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Expected Registry : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unexpected Registry found : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vendor : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Command : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Condition : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Protocol : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Key : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Value : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -597,10 +527,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Malicious Client Certificate signed by CaCert(s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>VPN Installed On The System</source>
         <translation type="unfinished"></translation>
     </message>
@@ -610,10 +536,6 @@
     </message>
     <message>
         <source>Mandatory Certificate Not Installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None of client certificate signed by CaCert(s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -684,6 +606,63 @@
         <source>No notifications</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No client certificate is signed by the CA certificate(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected operating system found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected operating system: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected Registry entry: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected Registry entry found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vendor: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Condition: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A registry key and its value.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -720,43 +699,45 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Invalid Email</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OTP Resend Blocked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OTP Attempts blocked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>User Association Failure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You OTP is valid for </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OTP attempts blocked for : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP resend blocked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP attempts blocked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User association failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email address not found. Please go back to the activation screen and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email address not found. Please go back to the email screen and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your OTP is valid for %1.</source>
+        <extracomment>%1 is the time left, as minutes:seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -779,15 +760,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No Gateways available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Out of service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No gateways available</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -821,10 +802,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Regenerate QR</source>
         <translation type="unfinished"></translation>
     </message>
@@ -854,6 +831,10 @@
     </message>
     <message>
         <source>The QR code is not available while the application service is unreachable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1011,14 +992,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>FULL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sign In</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1031,39 +1004,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter Password : </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Yes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deactivation failed, please try again or contact admin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password Required</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wrong Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deactivation Not Allowed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SignOut Failed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1075,24 +1020,59 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Please enter the password.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Setting Preferred Access Gateway Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This device has been deactivated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password must not be empty.
+Enter the password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 [FULL]</source>
+        <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 [SPLIT]</source>
+        <extracomment>%1 is a network interface, %2 its address; only the enterprise&apos;s traffic goes through the tunnel.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivation failed. Please try again or contact your administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivation not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-out failed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>StatusNotices</name>
-    <message>
-        <source>The application service is unavailable. Retrying every 5 seconds.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>The application service is available again.</source>
         <translation type="unfinished"></translation>
@@ -1108,6 +1088,13 @@
     <message>
         <source>Secure Access stopped connecting.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The application service is unavailable. Retrying every %n seconds.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1197,10 +1184,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Retrying every 5 seconds.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ask your administrator to check the application service.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1215,6 +1198,13 @@
     <message>
         <source>Open Settings, then Notifications, to see the compliance details.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Retrying every %n seconds.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

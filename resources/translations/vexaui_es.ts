@@ -8,20 +8,12 @@
         <translation>Formulario</translation>
     </message>
     <message>
-        <source>Contact your administrator for the Activation Code</source>
-        <translation>Solicite el código de activación a su administrador</translation>
-    </message>
-    <message>
         <source>CODE</source>
         <translation>CÓDIGO</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
         <translation>NOMBRE DEL DISPOSITIVO (opcional)</translation>
-    </message>
-    <message>
-        <source>I have read and agree to terms of</source>
-        <translation>He leído y acepto los términos del</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
@@ -36,38 +28,6 @@
         <translation>Contactar con soporte</translation>
     </message>
     <message>
-        <source>Invalid Activation Code</source>
-        <translation>Código de activación no válido</translation>
-    </message>
-    <message>
-        <source>Invalid Name</source>
-        <translation>Nombre no válido</translation>
-    </message>
-    <message>
-        <source>Activation Failure due to Connectivity Issues</source>
-        <translation>Error de activación por problemas de conectividad</translation>
-    </message>
-    <message>
-        <source>Agent Not Activated</source>
-        <translation>Agente no activado</translation>
-    </message>
-    <message>
-        <source>Duplicate Device Name</source>
-        <translation>Nombre de dispositivo duplicado</translation>
-    </message>
-    <message>
-        <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation>No se permite la activación del dispositivo. Póngase en contacto con su administrador</translation>
-    </message>
-    <message>
-        <source>Activation Code Expired</source>
-        <translation>El código de activación ha caducado</translation>
-    </message>
-    <message>
-        <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation>Se ha alcanzado el número máximo de dispositivos de su cuenta</translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
@@ -80,8 +40,52 @@
         <translation>Nombre del dispositivo (opcional)</translation>
     </message>
     <message>
-        <source>I have read and agree to terms of End User License Agreement</source>
+        <source>Contact your administrator for the activation code</source>
+        <translation>Solicite el código de activación a su administrador</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the End User License Agreement</source>
         <translation>He leído y acepto los términos del Contrato de licencia para el usuario final</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the</source>
+        <translation>He leído y acepto los términos del</translation>
+    </message>
+    <message>
+        <source>Invalid activation code</source>
+        <translation>Código de activación no válido</translation>
+    </message>
+    <message>
+        <source>Invalid device name</source>
+        <translation>Nombre de dispositivo no válido</translation>
+    </message>
+    <message>
+        <source>Activation failed due to connectivity issues</source>
+        <translation>Error de activación por problemas de conectividad</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
+        <translation>Agente no activado</translation>
+    </message>
+    <message>
+        <source>Duplicate device name</source>
+        <translation>Nombre de dispositivo duplicado</translation>
+    </message>
+    <message>
+        <source>Device activation is not allowed. Please contact your administrator.</source>
+        <translation>No se permite la activación del dispositivo. Póngase en contacto con su administrador.</translation>
+    </message>
+    <message>
+        <source>Activation code expired</source>
+        <translation>El código de activación ha expirado</translation>
+    </message>
+    <message>
+        <source>Maximum number of devices reached for your account</source>
+        <translation>Se ha alcanzado el número máximo de dispositivos de su cuenta</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
     </message>
 </context>
 <context>
@@ -93,10 +97,6 @@
     <message>
         <source>Activation is pending...</source>
         <translation>Activación pendiente...</translation>
-    </message>
-    <message>
-        <source>Your Administrator has been notified.</source>
-        <translation>Se ha notificado a su administrador.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
@@ -119,7 +119,11 @@
         <translation>Aprobación del administrador pendiente</translation>
     </message>
     <message>
-        <source>Verification Request Failed</source>
+        <source>Your administrator has been notified.</source>
+        <translation>Se ha notificado a su administrador.</translation>
+    </message>
+    <message>
+        <source>Verification request failed</source>
         <translation>Error en la solicitud de verificación</translation>
     </message>
 </context>
@@ -161,40 +165,38 @@
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
+        <source>Invalid email</source>
         <translation>Correo electrónico no válido</translation>
     </message>
     <message>
-        <source>Invalid Email, Please contact your Administrator.</source>
+        <source>Invalid email. Please contact your administrator.</source>
         <translation>Correo electrónico no válido. Póngase en contacto con su administrador.</translation>
     </message>
     <message>
-        <source>OTP resend blocked retry after sometime...</source>
-        <translation>Reenvío de OTP bloqueado; vuelva a intentarlo más tarde...</translation>
+        <source>OTP resend blocked. Please try again later.</source>
+        <translation>Reenvío de OTP bloqueado. Vuelva a intentarlo más tarde.</translation>
     </message>
     <message>
-        <source>OTP attempts blocked retry after sometime...</source>
-        <translation>Intentos de OTP bloqueados; vuelva a intentarlo más tarde...</translation>
+        <source>OTP attempts blocked. Please try again later.</source>
+        <translation>Intentos de OTP bloqueados. Vuelva a intentarlo más tarde.</translation>
     </message>
     <message>
-        <source>User Registration Failure</source>
+        <source>User registration failed</source>
         <translation>Error en el registro del usuario</translation>
     </message>
     <message>
-        <source>Sign in using your </source>
-        <translation>Inicie sesión con su dirección de correo electrónico de </translation>
+        <source>Sign in using your company email address to access the enterprise network from this endpoint.</source>
+        <translation>Inicie sesión con la dirección de correo electrónico de su empresa para acceder a la red empresarial desde este equipo.</translation>
     </message>
     <message>
-        <source>company</source>
-        <translation>la empresa</translation>
+        <source>Sign in using your %1 email address to access the enterprise network from this endpoint.</source>
+        <extracomment>%1 is the name of the user&apos;s company.</extracomment>
+        <translation>Inicie sesión con su dirección de correo electrónico de %1 para acceder a la red empresarial desde este equipo.</translation>
     </message>
     <message>
-        <source> email address to access the enterprise network from this endpoint.</source>
-        <translation> para acceder a la red empresarial desde este equipo.</translation>
-    </message>
-    <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>Intentos de OTP bloqueados durante: </translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>Los intentos de OTP están bloqueados durante %1.</translation>
     </message>
 </context>
 <context>
@@ -202,6 +204,18 @@
     <message>
         <source>The desktop window of the Vexa secure-access agent.</source>
         <translation>La ventana de escritorio del agente de acceso seguro de Vexa.</translation>
+    </message>
+    <message>
+        <source>Open &lt;rurl&gt; with the desktop&apos;s handler for it at start.</source>
+        <translation>Al iniciar, abre &lt;rurl&gt; con el programa del escritorio que lo gestiona.</translation>
+    </message>
+    <message>
+        <source>Run for &lt;user&gt; instead of the user of the session.</source>
+        <translation>Se ejecuta para &lt;user&gt; en lugar del usuario de la sesión.</translation>
+    </message>
+    <message>
+        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
+        <translation>Con &quot;true&quot;, permite otra instancia para el mismo usuario.</translation>
     </message>
 </context>
 <context>
@@ -239,20 +253,21 @@
         <translation>¡Falta el asunto!</translation>
     </message>
     <message>
-        <source>submitting feedback...</source>
-        <translation>Enviando comentarios...</translation>
-    </message>
-    <message>
         <source>Failed to submit your feedback</source>
         <translation>No se pudieron enviar sus comentarios</translation>
     </message>
     <message>
-        <source>Agent not Activated</source>
+        <source>Submitting feedback...</source>
+        <translation>Enviando comentarios...</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
         <translation>Agente no activado</translation>
     </message>
     <message>
-        <source>Successfully submitted your feedback</source>
-        <translation>Sus comentarios se han enviado correctamente</translation>
+        <source>Your feedback has been submitted. Ticket ID: %1</source>
+        <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
+        <translation>Sus comentarios se han enviado. ID del ticket: %1</translation>
     </message>
 </context>
 <context>
@@ -260,10 +275,6 @@
     <message>
         <source>MainWindow</source>
         <translation>Ventana principal</translation>
-    </message>
-    <message>
-        <source>You&apos;re Not Connected</source>
-        <translation>No está conectado</translation>
     </message>
     <message>
         <source>Secure Access</source>
@@ -310,122 +321,6 @@
         <translation>No está conectado</translation>
     </message>
     <message>
-        <source>Discovery In Progress</source>
-        <translation>Detección en curso</translation>
-    </message>
-    <message>
-        <source>Fetching Preferred Access Gateway Information</source>
-        <translation>Obteniendo información de la puerta de enlace de acceso preferida</translation>
-    </message>
-    <message>
-        <source>Checking Preferred Access Gateway Reachability</source>
-        <translation>Comprobando si la puerta de enlace de acceso preferida es accesible</translation>
-    </message>
-    <message>
-        <source>Fetching Profile</source>
-        <translation>Obteniendo el perfil</translation>
-    </message>
-    <message>
-        <source>You&apos;re Already in the Network</source>
-        <translation>Ya está dentro de la red</translation>
-    </message>
-    <message>
-        <source>Creating Session</source>
-        <translation>Creando la sesión</translation>
-    </message>
-    <message>
-        <source>Session Timeout</source>
-        <translation>Se agotó el tiempo de espera de la sesión</translation>
-    </message>
-    <message>
-        <source>You&apos;re Connected!</source>
-        <translation>¡Está conectado!</translation>
-    </message>
-    <message>
-        <source>Your Device Has Been Isolated</source>
-        <translation>Su dispositivo ha sido aislado</translation>
-    </message>
-    <message>
-        <source>You&apos;re Subscribed</source>
-        <translation>Está suscrito</translation>
-    </message>
-    <message>
-        <source>Preferred Access Gateway listing failure</source>
-        <translation>No se pudo obtener la lista de puertas de enlace de acceso preferidas</translation>
-    </message>
-    <message>
-        <source>Not Subscribed for Secure Connection</source>
-        <translation>No está suscrito a la conexión segura</translation>
-    </message>
-    <message>
-        <source>Setting Preferred Access Gateway Failed</source>
-        <translation>No se pudo establecer la puerta de enlace de acceso preferida</translation>
-    </message>
-    <message>
-        <source>Internet Access is blocked.</source>
-        <translation>El acceso a Internet está bloqueado.</translation>
-    </message>
-    <message>
-        <source>Access to the network address </source>
-        <translation>El acceso a la dirección de red </translation>
-    </message>
-    <message>
-        <source> has been blocked.</source>
-        <translation> se ha bloqueado.</translation>
-    </message>
-    <message>
-        <source>Internet Access will be blocked at </source>
-        <translation>El acceso a Internet se bloqueará a las </translation>
-    </message>
-    <message>
-        <source>.</source>
-        <translation>.</translation>
-    </message>
-    <message>
-        <source>Access to network address </source>
-        <translation>El acceso a la dirección de red </translation>
-    </message>
-    <message>
-        <source> will be blocked at </source>
-        <translation> se bloqueará a las </translation>
-    </message>
-    <message>
-        <source>Internet Access enabled</source>
-        <translation>Acceso a Internet habilitado</translation>
-    </message>
-    <message>
-        <source> Open </source>
-        <translation> Abra </translation>
-    </message>
-    <message>
-        <source> to see the compliance details.</source>
-        <translation> para ver los detalles de cumplimiento.</translation>
-    </message>
-    <message>
-        <source> Check the notification page to see the compliance details</source>
-        <translation> Consulte la página de notificaciones para ver los detalles de cumplimiento</translation>
-    </message>
-    <message>
-        <source>   </source>
-        <translation>   </translation>
-    </message>
-    <message>
-        <source>.  </source>
-        <translation>.  </translation>
-    </message>
-    <message>
-        <source>.. </source>
-        <translation>.. </translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Fetching Information</source>
-        <translation>Obteniendo información</translation>
-    </message>
-    <message>
         <source>Your administrator did not approve the activation of this device.</source>
         <translation>Su administrador no ha aprobado la activación de este dispositivo.</translation>
     </message>
@@ -438,16 +333,12 @@
         <translation>Error al obtener la lista de dispositivos pares</translation>
     </message>
     <message>
-        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
-        <translation> requiere reiniciar el sistema. Haga clic en &apos;Aceptar&apos; para reiniciar el sistema.</translation>
-    </message>
-    <message>
         <source>On</source>
-        <translation>Activado</translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Desactivado</translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
@@ -464,6 +355,89 @@
     <message>
         <source>Getting notifications failed</source>
         <translation>No se pudieron obtener las notificaciones</translation>
+    </message>
+    <message>
+        <source>Discovery in progress</source>
+        <translation>Detección en curso</translation>
+    </message>
+    <message>
+        <source>Fetching preferred access gateway information</source>
+        <translation>Obteniendo información de la puerta de enlace de acceso preferida</translation>
+    </message>
+    <message>
+        <source>Checking preferred access gateway reachability</source>
+        <translation>Comprobando si la puerta de enlace de acceso preferida es accesible</translation>
+    </message>
+    <message>
+        <source>Fetching profile</source>
+        <translation>Obteniendo el perfil</translation>
+    </message>
+    <message>
+        <source>Creating session</source>
+        <translation>Creando la sesión</translation>
+    </message>
+    <message>
+        <source>Session timed out</source>
+        <translation>Se agotó el tiempo de espera de la sesión</translation>
+    </message>
+    <message>
+        <source>Your device has been isolated</source>
+        <translation>Su dispositivo ha sido aislado</translation>
+    </message>
+    <message>
+        <source>You&apos;re subscribed</source>
+        <translation>Está suscrito</translation>
+    </message>
+    <message>
+        <source>Listing the preferred access gateways failed</source>
+        <translation>No se pudo obtener la lista de puertas de enlace de acceso preferidas</translation>
+    </message>
+    <message>
+        <source>Not subscribed for secure connection</source>
+        <translation>No está suscrito a la conexión segura</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
+        <translation>No se pudo establecer la puerta de enlace de acceso preferida</translation>
+    </message>
+    <message>
+        <source>Internet access is blocked.</source>
+        <translation>El acceso a Internet está bloqueado.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 has been blocked.</source>
+        <translation>Se ha bloqueado el acceso a la dirección de red %1.</translation>
+    </message>
+    <message>
+        <source>Internet access will be blocked at %1.</source>
+        <translation>A las %1 se bloqueará el acceso a Internet.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 will be blocked at %2.</source>
+        <translation>A las %2 se bloqueará el acceso a la dirección de red %1.</translation>
+    </message>
+    <message>
+        <source>Internet access is enabled.</source>
+        <translation>El acceso a Internet está habilitado.</translation>
+    </message>
+    <message>
+        <source>%1 Open %2 to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access, %2 the product&apos;s name.</extracomment>
+        <translation>%1 Abra %2 para ver los detalles de cumplimiento.</translation>
+    </message>
+    <message>
+        <source>%1 Check the Notifications page to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access.</extracomment>
+        <translation>%1 Consulte la página Notificaciones para ver los detalles de cumplimiento.</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>Obteniendo información</translation>
+    </message>
+    <message>
+        <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 requiere reiniciar el sistema. Haga clic en &apos;Aceptar&apos; para reiniciar el sistema.</translation>
     </message>
 </context>
 <context>
@@ -541,50 +515,6 @@
         <translation>Recursos compartidos SMB</translation>
     </message>
     <message>
-        <source>Unexpected Operating System found : </source>
-        <translation>Se encontró un sistema operativo no esperado: </translation>
-    </message>
-    <message>
-        <source>Expected Operating System : </source>
-        <translation>Sistema operativo esperado: </translation>
-    </message>
-    <message>
-        <source>Expected Registry : </source>
-        <translation>Registro esperado: </translation>
-    </message>
-    <message>
-        <source>Unexpected Registry found : </source>
-        <translation>Se encontró un registro no esperado: </translation>
-    </message>
-    <message>
-        <source>Vendor : </source>
-        <translation>Proveedor: </translation>
-    </message>
-    <message>
-        <source>Version : </source>
-        <translation>Versión: </translation>
-    </message>
-    <message>
-        <source>Command : </source>
-        <translation>Comando: </translation>
-    </message>
-    <message>
-        <source>Condition : </source>
-        <translation>Condición: </translation>
-    </message>
-    <message>
-        <source>Protocol : </source>
-        <translation>Protocolo: </translation>
-    </message>
-    <message>
-        <source>Key : </source>
-        <translation>Clave: </translation>
-    </message>
-    <message>
-        <source>Value : </source>
-        <translation>Valor: </translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>Se encontraron aplicaciones maliciosas instaladas</translation>
     </message>
@@ -597,10 +527,6 @@
         <translation>Hay un certificado de riesgo instalado</translation>
     </message>
     <message>
-        <source>Malicious Client Certificate signed by CaCert(s)</source>
-        <translation>Certificado de cliente malicioso firmado por certificados de CA</translation>
-    </message>
-    <message>
         <source>VPN Installed On The System</source>
         <translation>Hay una VPN instalada en el sistema</translation>
     </message>
@@ -611,10 +537,6 @@
     <message>
         <source>Mandatory Certificate Not Installed</source>
         <translation>No está instalado el certificado obligatorio</translation>
-    </message>
-    <message>
-        <source>None of client certificate signed by CaCert(s)</source>
-        <translation>Ningún certificado de cliente está firmado por los certificados de CA</translation>
     </message>
     <message>
         <source>VPN Not Installed On The System</source>
@@ -684,6 +606,63 @@
         <source>No notifications</source>
         <translation>No hay notificaciones</translation>
     </message>
+    <message>
+        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <translation>Certificado de cliente malicioso firmado por los certificados de CA</translation>
+    </message>
+    <message>
+        <source>No client certificate is signed by the CA certificate(s)</source>
+        <translation>Ningún certificado de cliente está firmado por los certificados de CA</translation>
+    </message>
+    <message>
+        <source>Unexpected operating system found: %1</source>
+        <translation>Se encontró un sistema operativo no esperado: %1</translation>
+    </message>
+    <message>
+        <source>Expected operating system: %1</source>
+        <translation>Sistema operativo esperado: %1</translation>
+    </message>
+    <message>
+        <source>Expected Registry entry: %1</source>
+        <translation>Entrada del Registro esperada: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected Registry entry found: %1</source>
+        <translation>Entrada del Registro no esperada: %1</translation>
+    </message>
+    <message>
+        <source>Vendor: %1</source>
+        <translation>Proveedor: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versión: %1</translation>
+    </message>
+    <message>
+        <source>Command: %1</source>
+        <translation>Comando: %1</translation>
+    </message>
+    <message>
+        <source>Condition: %1</source>
+        <translation>Condición: %1</translation>
+    </message>
+    <message>
+        <source>Protocol: %1</source>
+        <translation>Protocolo: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A registry key and its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Clave: %1</translation>
+    </message>
+    <message>
+        <source>Value: %1</source>
+        <translation>Valor: %1</translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -697,7 +676,7 @@
     </message>
     <message>
         <source>Check your email for the One-time Password (OTP) and enter it below</source>
-        <translation>Busque en su correo electrónico la contraseña de un solo uso (OTP) e introdúzcala a continuación</translation>
+        <translation>Busque en su correo electrónico la contraseña de un solo uso (OTP) y escríbala a continuación</translation>
     </message>
     <message>
         <source>OTP</source>
@@ -720,44 +699,46 @@
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
-        <translation>Correo electrónico no válido</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>OTP no válida</translation>
     </message>
     <message>
-        <source>OTP Resend Blocked</source>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Invalid email</source>
+        <translation>Correo electrónico no válido</translation>
+    </message>
+    <message>
+        <source>OTP resend blocked</source>
         <translation>Reenvío de OTP bloqueado</translation>
     </message>
     <message>
-        <source>OTP Attempts blocked</source>
+        <source>OTP attempts blocked</source>
         <translation>Intentos de OTP bloqueados</translation>
     </message>
     <message>
-        <source>User Association Failure</source>
+        <source>User association failed</source>
         <translation>No se pudo asociar el usuario</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation>No se encontró el correo electrónico. Vuelva a la pantalla de activación e inténtelo de nuevo</translation>
+        <source>Email address not found. Please go back to the activation screen and try again.</source>
+        <translation>No se encontró el correo electrónico. Vuelva a la pantalla de activación e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation>No se encontró el correo electrónico. Vuelva a la pantalla del correo electrónico e inténtelo de nuevo</translation>
+        <source>Email address not found. Please go back to the email screen and try again.</source>
+        <translation>No se encontró el correo electrónico. Vuelva a la pantalla del correo electrónico e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <source>You OTP is valid for </source>
-        <translation>Su OTP es válida durante </translation>
+        <source>Your OTP is valid for %1.</source>
+        <extracomment>%1 is the time left, as minutes:seconds.</extracomment>
+        <translation>Su OTP es válida durante %1.</translation>
     </message>
     <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>Intentos de OTP bloqueados durante: </translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Atrás</translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>Los intentos de OTP están bloqueados durante %1.</translation>
     </message>
 </context>
 <context>
@@ -768,7 +749,7 @@
     </message>
     <message>
         <source>Preference</source>
-        <translation>Preferencia</translation>
+        <translation>Puerta de enlace preferida</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -779,16 +760,16 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>No Gateways available</source>
-        <translation>No hay puertas de enlace disponibles</translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
         <source>Out of service</source>
         <translation>Fuera de servicio</translation>
+    </message>
+    <message>
+        <source>No gateways available</source>
+        <translation>No hay puertas de enlace disponibles</translation>
     </message>
 </context>
 <context>
@@ -807,7 +788,7 @@
     </message>
     <message>
         <source>Press Return to copy the address</source>
-        <translation>Pulse Intro para copiar la dirección</translation>
+        <translation>Presione Entrar para copiar la dirección</translation>
     </message>
     <message>
         <source>Copied</source>
@@ -819,10 +800,6 @@
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Si tiene algún problema con el código QR anterior, seleccione el botón &apos;Regenerar QR&apos; de abajo y repita el proceso. Si el problema continúa, póngase en contacto con su proveedor para obtener ayuda.</translation>
     </message>
     <message>
         <source>Regenerate QR</source>
@@ -856,6 +833,10 @@
         <source>The QR code is not available while the application service is unreachable.</source>
         <translation>El código QR no está disponible mientras no se pueda acceder al servicio de la aplicación.</translation>
     </message>
+    <message>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
+        <translation>Si tiene algún problema con el código QR de arriba, seleccione el botón &apos;Regenerar QR&apos; de abajo y repita el proceso. Si el problema continúa, póngase en contacto con su proveedor para obtener ayuda.</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -865,7 +846,7 @@
     </message>
     <message>
         <source>Enter the account service ID below</source>
-        <translation>Introduzca el ID de servicio de la cuenta</translation>
+        <translation>Escriba el ID de servicio de la cuenta</translation>
     </message>
     <message>
         <source>Service ID</source>
@@ -877,7 +858,7 @@
     </message>
     <message>
         <source>Please enter the account service ID.</source>
-        <translation>Introduzca el ID de servicio de la cuenta.</translation>
+        <translation>Escriba el ID de servicio de la cuenta.</translation>
     </message>
 </context>
 <context>
@@ -1011,14 +992,6 @@
         <translation>Conectando...</translation>
     </message>
     <message>
-        <source>FULL</source>
-        <translation>COMPLETO</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>DIVIDIDO</translation>
-    </message>
-    <message>
         <source>Sign In</source>
         <translation>Iniciar sesión</translation>
     </message>
@@ -1031,40 +1004,12 @@
         <translation>Está a punto de cerrar la sesión. Haga clic en &apos;Sí&apos; para continuar.</translation>
     </message>
     <message>
-        <source>Enter Password : </source>
-        <translation>Introduzca la contraseña: </translation>
-    </message>
-    <message>
-        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
-        <translation>Está a punto de desactivar el dispositivo. Para continuar con la desactivación, haga clic en &apos;Sí&apos;</translation>
-    </message>
-    <message>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
         <translation>No</translation>
-    </message>
-    <message>
-        <source>Deactivation failed, please try again or contact admin</source>
-        <translation>No se pudo desactivar. Vuelva a intentarlo o póngase en contacto con el administrador</translation>
-    </message>
-    <message>
-        <source>Password Required</source>
-        <translation>Se requiere contraseña</translation>
-    </message>
-    <message>
-        <source>Wrong Password</source>
-        <translation>Contraseña incorrecta</translation>
-    </message>
-    <message>
-        <source>Deactivation Not Allowed</source>
-        <translation>No se permite la desactivación</translation>
-    </message>
-    <message>
-        <source>SignOut Failed</source>
-        <translation>No se pudo cerrar la sesión</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1075,24 +1020,60 @@
         <translation>Notificaciones</translation>
     </message>
     <message>
-        <source>Please enter the password.</source>
-        <translation>Introduzca la contraseña.</translation>
+        <source>This device has been deactivated.</source>
+        <translation>Este dispositivo se ha desactivado.</translation>
     </message>
     <message>
-        <source>Setting Preferred Access Gateway Failed</source>
+        <source>Enter the password:</source>
+        <translation>Escriba la contraseña:</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.
+Enter the password:</source>
+        <translation>La contraseña no puede estar vacía.
+Escriba la contraseña:</translation>
+    </message>
+    <message>
+        <source>%1 %2 [FULL]</source>
+        <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [COMPLETO]</translation>
+    </message>
+    <message>
+        <source>%1 %2 [SPLIT]</source>
+        <extracomment>%1 is a network interface, %2 its address; only the enterprise&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [DIVIDIDO]</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
         <translation>No se pudo establecer la puerta de enlace de acceso preferida</translation>
     </message>
     <message>
-        <source>This device has been deactivated.</source>
-        <translation>Este dispositivo se ha desactivado.</translation>
+        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
+        <translation>Está a punto de desactivar este dispositivo. Haga clic en &apos;Sí&apos; para continuar.</translation>
+    </message>
+    <message>
+        <source>Deactivation failed. Please try again or contact your administrator.</source>
+        <translation>No se pudo desactivar. Vuelva a intentarlo o póngase en contacto con su administrador.</translation>
+    </message>
+    <message>
+        <source>Password required</source>
+        <translation>Se requiere contraseña</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Contraseña incorrecta</translation>
+    </message>
+    <message>
+        <source>Deactivation not allowed</source>
+        <translation>No se permite la desactivación</translation>
+    </message>
+    <message>
+        <source>Sign-out failed</source>
+        <translation>No se pudo cerrar la sesión</translation>
     </message>
 </context>
 <context>
     <name>StatusNotices</name>
-    <message>
-        <source>The application service is unavailable. Retrying every 5 seconds.</source>
-        <translation>El servicio de la aplicación no está disponible. Se reintenta cada 5 segundos.</translation>
-    </message>
     <message>
         <source>The application service is available again.</source>
         <translation>El servicio de la aplicación vuelve a estar disponible.</translation>
@@ -1108,6 +1089,13 @@
     <message>
         <source>Secure Access stopped connecting.</source>
         <translation>El Acceso Seguro dejó de intentar conectarse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The application service is unavailable. Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>El servicio de la aplicación no está disponible. Se reintenta cada %n segundo.</numerusform>
+            <numerusform>El servicio de la aplicación no está disponible. Se reintenta cada %n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1197,10 +1185,6 @@
         <translation>%1 · %2</translation>
     </message>
     <message>
-        <source>Retrying every 5 seconds.</source>
-        <translation>Se reintenta cada 5 segundos.</translation>
-    </message>
-    <message>
         <source>Ask your administrator to check the application service.</source>
         <translation>Pida a su administrador que revise el servicio de la aplicación.</translation>
     </message>
@@ -1215,6 +1199,13 @@
     <message>
         <source>Open Settings, then Notifications, to see the compliance details.</source>
         <translation>Abra Configuración y luego Notificaciones para ver los detalles de cumplimiento.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>Se reintenta cada %n segundo.</numerusform>
+            <numerusform>Se reintenta cada %n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

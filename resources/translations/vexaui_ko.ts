@@ -8,20 +8,12 @@
         <translation>양식</translation>
     </message>
     <message>
-        <source>Contact your administrator for the Activation Code</source>
-        <translation>활성화 코드는 관리자에게 문의하세요</translation>
-    </message>
-    <message>
         <source>CODE</source>
         <translation>코드</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
         <translation>기기 이름(선택 사항)</translation>
-    </message>
-    <message>
-        <source>I have read and agree to terms of</source>
-        <translation>다음 약관을 읽었으며 이에 동의합니다</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
@@ -36,38 +28,6 @@
         <translation>지원팀에 문의</translation>
     </message>
     <message>
-        <source>Invalid Activation Code</source>
-        <translation>잘못된 활성화 코드입니다</translation>
-    </message>
-    <message>
-        <source>Invalid Name</source>
-        <translation>잘못된 이름입니다</translation>
-    </message>
-    <message>
-        <source>Activation Failure due to Connectivity Issues</source>
-        <translation>연결 문제로 활성화하지 못했습니다</translation>
-    </message>
-    <message>
-        <source>Agent Not Activated</source>
-        <translation>에이전트가 활성화되지 않았습니다</translation>
-    </message>
-    <message>
-        <source>Duplicate Device Name</source>
-        <translation>이미 사용 중인 기기 이름입니다</translation>
-    </message>
-    <message>
-        <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation>기기 활성화가 허용되지 않습니다. 관리자에게 문의하세요</translation>
-    </message>
-    <message>
-        <source>Activation Code Expired</source>
-        <translation>활성화 코드가 만료되었습니다</translation>
-    </message>
-    <message>
-        <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation>계정의 최대 기기 수에 도달했습니다</translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
@@ -80,8 +40,52 @@
         <translation>기기 이름(선택 사항)</translation>
     </message>
     <message>
-        <source>I have read and agree to terms of End User License Agreement</source>
-        <translation>최종 사용자 사용권 계약 약관을 읽었으며 이에 동의합니다</translation>
+        <source>Contact your administrator for the activation code</source>
+        <translation>활성화 코드는 관리자에게 문의하세요</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the End User License Agreement</source>
+        <translation>최종 사용자 사용권 계약을 읽었으며 이에 동의합니다</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the</source>
+        <translation>다음 약관을 읽었으며 이에 동의합니다</translation>
+    </message>
+    <message>
+        <source>Invalid activation code</source>
+        <translation>잘못된 활성화 코드입니다</translation>
+    </message>
+    <message>
+        <source>Invalid device name</source>
+        <translation>잘못된 기기 이름입니다</translation>
+    </message>
+    <message>
+        <source>Activation failed due to connectivity issues</source>
+        <translation>연결 문제로 활성화하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
+        <translation>에이전트가 활성화되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Duplicate device name</source>
+        <translation>이미 사용 중인 기기 이름입니다</translation>
+    </message>
+    <message>
+        <source>Device activation is not allowed. Please contact your administrator.</source>
+        <translation>기기 활성화가 허용되지 않습니다. 관리자에게 문의하세요.</translation>
+    </message>
+    <message>
+        <source>Activation code expired</source>
+        <translation>활성화 코드가 만료되었습니다</translation>
+    </message>
+    <message>
+        <source>Maximum number of devices reached for your account</source>
+        <translation>계정의 최대 기기 수에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>이메일</translation>
     </message>
 </context>
 <context>
@@ -93,10 +97,6 @@
     <message>
         <source>Activation is pending...</source>
         <translation>활성화 대기 중...</translation>
-    </message>
-    <message>
-        <source>Your Administrator has been notified.</source>
-        <translation>관리자에게 알림이 전송되었습니다.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
@@ -119,7 +119,11 @@
         <translation>관리자 승인 대기 중</translation>
     </message>
     <message>
-        <source>Verification Request Failed</source>
+        <source>Your administrator has been notified.</source>
+        <translation>관리자에게 알림이 전송되었습니다.</translation>
+    </message>
+    <message>
+        <source>Verification request failed</source>
         <translation>확인 요청에 실패했습니다</translation>
     </message>
 </context>
@@ -161,40 +165,38 @@
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
+        <source>Invalid email</source>
         <translation>잘못된 이메일입니다</translation>
     </message>
     <message>
-        <source>Invalid Email, Please contact your Administrator.</source>
+        <source>Invalid email. Please contact your administrator.</source>
         <translation>잘못된 이메일입니다. 관리자에게 문의하세요.</translation>
     </message>
     <message>
-        <source>OTP resend blocked retry after sometime...</source>
-        <translation>OTP 재전송이 차단되었습니다. 잠시 후 다시 시도하세요...</translation>
+        <source>OTP resend blocked. Please try again later.</source>
+        <translation>OTP 재전송이 차단되었습니다. 나중에 다시 시도하세요.</translation>
     </message>
     <message>
-        <source>OTP attempts blocked retry after sometime...</source>
-        <translation>OTP 입력이 차단되었습니다. 잠시 후 다시 시도하세요...</translation>
+        <source>OTP attempts blocked. Please try again later.</source>
+        <translation>OTP 입력이 차단되었습니다. 나중에 다시 시도하세요.</translation>
     </message>
     <message>
-        <source>User Registration Failure</source>
+        <source>User registration failed</source>
         <translation>사용자 등록에 실패했습니다</translation>
     </message>
     <message>
-        <source>Sign in using your </source>
-        <translation>이 기기에서 기업 네트워크에 접속하려면 </translation>
+        <source>Sign in using your company email address to access the enterprise network from this endpoint.</source>
+        <translation>이 기기에서 기업 네트워크에 접속하려면 회사 이메일 주소로 로그인하세요.</translation>
     </message>
     <message>
-        <source>company</source>
-        <translation>회사</translation>
+        <source>Sign in using your %1 email address to access the enterprise network from this endpoint.</source>
+        <extracomment>%1 is the name of the user&apos;s company.</extracomment>
+        <translation>이 기기에서 기업 네트워크에 접속하려면 %1 이메일 주소로 로그인하세요.</translation>
     </message>
     <message>
-        <source> email address to access the enterprise network from this endpoint.</source>
-        <translation> 이메일 주소로 로그인하세요.</translation>
-    </message>
-    <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>OTP 입력 차단 남은 시간: </translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>OTP 입력이 %1 동안 차단됩니다.</translation>
     </message>
 </context>
 <context>
@@ -202,6 +204,18 @@
     <message>
         <source>The desktop window of the Vexa secure-access agent.</source>
         <translation>Vexa 보안 액세스 에이전트의 데스크톱 창입니다.</translation>
+    </message>
+    <message>
+        <source>Open &lt;rurl&gt; with the desktop&apos;s handler for it at start.</source>
+        <translation>시작할 때 &lt;rurl&gt;을(를) 데스크톱에서 해당 주소를 처리하는 프로그램으로 엽니다.</translation>
+    </message>
+    <message>
+        <source>Run for &lt;user&gt; instead of the user of the session.</source>
+        <translation>세션 사용자 대신 &lt;user&gt; 사용자로 실행합니다.</translation>
+    </message>
+    <message>
+        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
+        <translation>&quot;true&quot;이면 같은 사용자에 대해 인스턴스를 하나 더 실행할 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -239,20 +253,21 @@
         <translation>제목을 입력하세요!</translation>
     </message>
     <message>
-        <source>submitting feedback...</source>
-        <translation>피드백을 보내는 중...</translation>
-    </message>
-    <message>
         <source>Failed to submit your feedback</source>
         <translation>피드백을 보내지 못했습니다</translation>
     </message>
     <message>
-        <source>Agent not Activated</source>
+        <source>Submitting feedback...</source>
+        <translation>피드백을 보내는 중...</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
         <translation>에이전트가 활성화되지 않았습니다</translation>
     </message>
     <message>
-        <source>Successfully submitted your feedback</source>
-        <translation>피드백을 보냈습니다</translation>
+        <source>Your feedback has been submitted. Ticket ID: %1</source>
+        <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
+        <translation>피드백을 보냈습니다. 티켓 ID: %1</translation>
     </message>
 </context>
 <context>
@@ -260,10 +275,6 @@
     <message>
         <source>MainWindow</source>
         <translation>메인 창</translation>
-    </message>
-    <message>
-        <source>You&apos;re Not Connected</source>
-        <translation>연결되지 않았습니다</translation>
     </message>
     <message>
         <source>Secure Access</source>
@@ -310,122 +321,6 @@
         <translation>연결되지 않았습니다</translation>
     </message>
     <message>
-        <source>Discovery In Progress</source>
-        <translation>검색 진행 중</translation>
-    </message>
-    <message>
-        <source>Fetching Preferred Access Gateway Information</source>
-        <translation>선호 액세스 게이트웨이 정보를 가져오는 중</translation>
-    </message>
-    <message>
-        <source>Checking Preferred Access Gateway Reachability</source>
-        <translation>선호 액세스 게이트웨이 연결 가능 여부 확인 중</translation>
-    </message>
-    <message>
-        <source>Fetching Profile</source>
-        <translation>프로필을 가져오는 중</translation>
-    </message>
-    <message>
-        <source>You&apos;re Already in the Network</source>
-        <translation>이미 네트워크 안에 있습니다</translation>
-    </message>
-    <message>
-        <source>Creating Session</source>
-        <translation>세션을 만드는 중</translation>
-    </message>
-    <message>
-        <source>Session Timeout</source>
-        <translation>세션 시간이 초과되었습니다</translation>
-    </message>
-    <message>
-        <source>You&apos;re Connected!</source>
-        <translation>연결되었습니다!</translation>
-    </message>
-    <message>
-        <source>Your Device Has Been Isolated</source>
-        <translation>기기가 격리되었습니다</translation>
-    </message>
-    <message>
-        <source>You&apos;re Subscribed</source>
-        <translation>구독 중입니다</translation>
-    </message>
-    <message>
-        <source>Preferred Access Gateway listing failure</source>
-        <translation>선호 액세스 게이트웨이 목록을 가져오지 못했습니다</translation>
-    </message>
-    <message>
-        <source>Not Subscribed for Secure Connection</source>
-        <translation>보안 연결을 구독하지 않았습니다</translation>
-    </message>
-    <message>
-        <source>Setting Preferred Access Gateway Failed</source>
-        <translation>선호 액세스 게이트웨이를 설정하지 못했습니다</translation>
-    </message>
-    <message>
-        <source>Internet Access is blocked.</source>
-        <translation>인터넷 접속이 차단되었습니다.</translation>
-    </message>
-    <message>
-        <source>Access to the network address </source>
-        <translation>네트워크 주소 </translation>
-    </message>
-    <message>
-        <source> has been blocked.</source>
-        <translation> 접속이 차단되었습니다.</translation>
-    </message>
-    <message>
-        <source>Internet Access will be blocked at </source>
-        <translation>인터넷 접속 차단 예정 시각: </translation>
-    </message>
-    <message>
-        <source>.</source>
-        <translation>.</translation>
-    </message>
-    <message>
-        <source>Access to network address </source>
-        <translation>네트워크 주소 </translation>
-    </message>
-    <message>
-        <source> will be blocked at </source>
-        <translation> 접속 차단 예정 시각: </translation>
-    </message>
-    <message>
-        <source>Internet Access enabled</source>
-        <translation>인터넷 접속이 허용되었습니다</translation>
-    </message>
-    <message>
-        <source> Open </source>
-        <translation> 규정 준수 세부 정보를 보려면 </translation>
-    </message>
-    <message>
-        <source> to see the compliance details.</source>
-        <translation> 앱을 여세요.</translation>
-    </message>
-    <message>
-        <source> Check the notification page to see the compliance details</source>
-        <translation> 규정 준수 세부 정보는 알림 페이지에서 확인하세요</translation>
-    </message>
-    <message>
-        <source>   </source>
-        <translation>   </translation>
-    </message>
-    <message>
-        <source>.  </source>
-        <translation>.  </translation>
-    </message>
-    <message>
-        <source>.. </source>
-        <translation>.. </translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Fetching Information</source>
-        <translation>정보를 가져오는 중</translation>
-    </message>
-    <message>
         <source>Your administrator did not approve the activation of this device.</source>
         <translation>관리자가 이 기기의 활성화를 승인하지 않았습니다.</translation>
     </message>
@@ -436,10 +331,6 @@
     <message>
         <source>Error with listing peer devices</source>
         <translation>피어 기기 목록을 가져오지 못했습니다</translation>
-    </message>
-    <message>
-        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
-        <translation> 앱을 사용하려면 시스템을 다시 시작해야 합니다. 시스템을 다시 시작하려면 &apos;확인&apos;을 클릭하세요.</translation>
     </message>
     <message>
         <source>On</source>
@@ -464,6 +355,89 @@
     <message>
         <source>Getting notifications failed</source>
         <translation>알림을 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Discovery in progress</source>
+        <translation>검색 진행 중</translation>
+    </message>
+    <message>
+        <source>Fetching preferred access gateway information</source>
+        <translation>선호 액세스 게이트웨이 정보를 가져오는 중</translation>
+    </message>
+    <message>
+        <source>Checking preferred access gateway reachability</source>
+        <translation>선호 액세스 게이트웨이 연결 가능 여부 확인 중</translation>
+    </message>
+    <message>
+        <source>Fetching profile</source>
+        <translation>프로필을 가져오는 중</translation>
+    </message>
+    <message>
+        <source>Creating session</source>
+        <translation>세션을 만드는 중</translation>
+    </message>
+    <message>
+        <source>Session timed out</source>
+        <translation>세션 시간이 초과되었습니다</translation>
+    </message>
+    <message>
+        <source>Your device has been isolated</source>
+        <translation>기기가 격리되었습니다</translation>
+    </message>
+    <message>
+        <source>You&apos;re subscribed</source>
+        <translation>구독 중입니다</translation>
+    </message>
+    <message>
+        <source>Listing the preferred access gateways failed</source>
+        <translation>선호 액세스 게이트웨이 목록을 가져오지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Not subscribed for secure connection</source>
+        <translation>보안 연결을 구독하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
+        <translation>선호 액세스 게이트웨이를 설정하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Internet access is blocked.</source>
+        <translation>인터넷 접속이 차단되었습니다.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 has been blocked.</source>
+        <translation>네트워크 주소 %1 접속이 차단되었습니다.</translation>
+    </message>
+    <message>
+        <source>Internet access will be blocked at %1.</source>
+        <translation>인터넷 접속이 %1에 차단됩니다.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 will be blocked at %2.</source>
+        <translation>네트워크 주소 %1 접속이 %2에 차단됩니다.</translation>
+    </message>
+    <message>
+        <source>Internet access is enabled.</source>
+        <translation>인터넷 접속이 허용되었습니다.</translation>
+    </message>
+    <message>
+        <source>%1 Open %2 to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access, %2 the product&apos;s name.</extracomment>
+        <translation>%1 규정 준수 세부 정보를 보려면 %2 앱을 여세요.</translation>
+    </message>
+    <message>
+        <source>%1 Check the Notifications page to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access.</extracomment>
+        <translation>%1 규정 준수 세부 정보는 알림 페이지에서 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>정보를 가져오는 중</translation>
+    </message>
+    <message>
+        <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 앱을 사용하려면 시스템을 다시 시작해야 합니다. 시스템을 다시 시작하려면 &apos;확인&apos;을 클릭하세요.</translation>
     </message>
 </context>
 <context>
@@ -541,50 +515,6 @@
         <translation>SMB 공유</translation>
     </message>
     <message>
-        <source>Unexpected Operating System found : </source>
-        <translation>허용되지 않은 운영 체제 발견: </translation>
-    </message>
-    <message>
-        <source>Expected Operating System : </source>
-        <translation>필요한 운영 체제: </translation>
-    </message>
-    <message>
-        <source>Expected Registry : </source>
-        <translation>필요한 레지스트리: </translation>
-    </message>
-    <message>
-        <source>Unexpected Registry found : </source>
-        <translation>허용되지 않은 레지스트리 발견: </translation>
-    </message>
-    <message>
-        <source>Vendor : </source>
-        <translation>공급업체: </translation>
-    </message>
-    <message>
-        <source>Version : </source>
-        <translation>버전: </translation>
-    </message>
-    <message>
-        <source>Command : </source>
-        <translation>명령: </translation>
-    </message>
-    <message>
-        <source>Condition : </source>
-        <translation>조건: </translation>
-    </message>
-    <message>
-        <source>Protocol : </source>
-        <translation>프로토콜: </translation>
-    </message>
-    <message>
-        <source>Key : </source>
-        <translation>키: </translation>
-    </message>
-    <message>
-        <source>Value : </source>
-        <translation>값: </translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>악성 애플리케이션이 설치되어 있습니다</translation>
     </message>
@@ -597,10 +527,6 @@
         <translation>위험한 인증서가 설치되어 있습니다</translation>
     </message>
     <message>
-        <source>Malicious Client Certificate signed by CaCert(s)</source>
-        <translation>CA 인증서로 서명된 악성 클라이언트 인증서</translation>
-    </message>
-    <message>
         <source>VPN Installed On The System</source>
         <translation>시스템에 VPN이 설치되어 있습니다</translation>
     </message>
@@ -611,10 +537,6 @@
     <message>
         <source>Mandatory Certificate Not Installed</source>
         <translation>필수 인증서가 설치되어 있지 않습니다</translation>
-    </message>
-    <message>
-        <source>None of client certificate signed by CaCert(s)</source>
-        <translation>CA 인증서로 서명된 클라이언트 인증서가 없습니다</translation>
     </message>
     <message>
         <source>VPN Not Installed On The System</source>
@@ -684,6 +606,63 @@
         <source>No notifications</source>
         <translation>알림이 없습니다</translation>
     </message>
+    <message>
+        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <translation>CA 인증서로 서명된 악성 클라이언트 인증서</translation>
+    </message>
+    <message>
+        <source>No client certificate is signed by the CA certificate(s)</source>
+        <translation>CA 인증서로 서명된 클라이언트 인증서가 없습니다</translation>
+    </message>
+    <message>
+        <source>Unexpected operating system found: %1</source>
+        <translation>허용되지 않은 운영 체제 발견: %1</translation>
+    </message>
+    <message>
+        <source>Expected operating system: %1</source>
+        <translation>필요한 운영 체제: %1</translation>
+    </message>
+    <message>
+        <source>Expected Registry entry: %1</source>
+        <translation>필요한 레지스트리 항목: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected Registry entry found: %1</source>
+        <translation>허용되지 않은 레지스트리 항목 발견: %1</translation>
+    </message>
+    <message>
+        <source>Vendor: %1</source>
+        <translation>공급업체: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>버전: %1</translation>
+    </message>
+    <message>
+        <source>Command: %1</source>
+        <translation>명령: %1</translation>
+    </message>
+    <message>
+        <source>Condition: %1</source>
+        <translation>조건: %1</translation>
+    </message>
+    <message>
+        <source>Protocol: %1</source>
+        <translation>프로토콜: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A registry key and its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>키: %1</translation>
+    </message>
+    <message>
+        <source>Value: %1</source>
+        <translation>값: %1</translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -705,7 +684,7 @@
     </message>
     <message>
         <source>Resend OTP</source>
-        <translation>OTP 재전송</translation>
+        <translation>OTP 다시 보내기</translation>
     </message>
     <message>
         <source>Submit</source>
@@ -720,44 +699,46 @@
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
-        <translation>잘못된 이메일입니다</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>잘못된 OTP입니다</translation>
     </message>
     <message>
-        <source>OTP Resend Blocked</source>
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Invalid email</source>
+        <translation>잘못된 이메일입니다</translation>
+    </message>
+    <message>
+        <source>OTP resend blocked</source>
         <translation>OTP 재전송이 차단되었습니다</translation>
     </message>
     <message>
-        <source>OTP Attempts blocked</source>
+        <source>OTP attempts blocked</source>
         <translation>OTP 입력이 차단되었습니다</translation>
     </message>
     <message>
-        <source>User Association Failure</source>
-        <translation>사용자를 연결하지 못했습니다</translation>
+        <source>User association failed</source>
+        <translation>사용자를 이 기기와 연동하지 못했습니다</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation>이메일 ID를 찾을 수 없습니다. 활성화 화면으로 돌아가서 다시 시도하세요</translation>
+        <source>Email address not found. Please go back to the activation screen and try again.</source>
+        <translation>이메일 주소를 찾을 수 없습니다. 활성화 화면으로 돌아가서 다시 시도하세요.</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation>이메일 ID를 찾을 수 없습니다. 이메일 화면으로 돌아가서 다시 시도하세요</translation>
+        <source>Email address not found. Please go back to the email screen and try again.</source>
+        <translation>이메일 주소를 찾을 수 없습니다. 이메일 화면으로 돌아가서 다시 시도하세요.</translation>
     </message>
     <message>
-        <source>You OTP is valid for </source>
-        <translation>OTP 남은 유효 시간: </translation>
+        <source>Your OTP is valid for %1.</source>
+        <extracomment>%1 is the time left, as minutes:seconds.</extracomment>
+        <translation>OTP는 %1 동안 유효합니다.</translation>
     </message>
     <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>OTP 입력 차단 남은 시간: </translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>뒤로</translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>OTP 입력이 %1 동안 차단됩니다.</translation>
     </message>
 </context>
 <context>
@@ -768,7 +749,7 @@
     </message>
     <message>
         <source>Preference</source>
-        <translation>기본 설정</translation>
+        <translation>선호 게이트웨이</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -779,16 +760,16 @@
         <translation>취소</translation>
     </message>
     <message>
-        <source>No Gateways available</source>
-        <translation>사용 가능한 게이트웨이가 없습니다</translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
         <source>Out of service</source>
         <translation>서비스 중단</translation>
+    </message>
+    <message>
+        <source>No gateways available</source>
+        <translation>사용 가능한 게이트웨이가 없습니다</translation>
     </message>
 </context>
 <context>
@@ -807,7 +788,7 @@
     </message>
     <message>
         <source>Press Return to copy the address</source>
-        <translation>주소를 복사하려면 Return 키를 누르세요</translation>
+        <translation>주소를 복사하려면 Enter 키를 누르세요</translation>
     </message>
     <message>
         <source>Copied</source>
@@ -819,10 +800,6 @@
     <message>
         <source>Form</source>
         <translation>양식</translation>
-    </message>
-    <message>
-        <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>위의 QR 코드에 문제가 있으면 아래의 &apos;QR 다시 생성&apos; 버튼을 선택하고 과정을 다시 진행하세요. 문제가 계속되면 제공업체에 지원을 요청하세요.</translation>
     </message>
     <message>
         <source>Regenerate QR</source>
@@ -855,6 +832,10 @@
     <message>
         <source>The QR code is not available while the application service is unreachable.</source>
         <translation>애플리케이션 서비스에 연결할 수 없는 동안에는 QR 코드를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
+        <translation>위의 QR 코드에 문제가 있으면 아래의 &apos;QR 다시 생성&apos; 버튼을 선택하고 과정을 다시 진행하세요. 문제가 계속되면 제공업체에 지원을 요청하세요.</translation>
     </message>
 </context>
 <context>
@@ -1011,14 +992,6 @@
         <translation>연결 중...</translation>
     </message>
     <message>
-        <source>FULL</source>
-        <translation>전체</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>분할</translation>
-    </message>
-    <message>
         <source>Sign In</source>
         <translation>로그인</translation>
     </message>
@@ -1031,40 +1004,12 @@
         <translation>로그아웃하려고 합니다. 계속하려면 &apos;예&apos;를 클릭하세요.</translation>
     </message>
     <message>
-        <source>Enter Password : </source>
-        <translation>비밀번호 입력: </translation>
-    </message>
-    <message>
-        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
-        <translation>이 기기를 비활성화하려고 합니다. 비활성화를 계속하려면 &apos;예&apos;를 클릭하세요</translation>
-    </message>
-    <message>
         <source>Yes</source>
         <translation>예</translation>
     </message>
     <message>
         <source>No</source>
         <translation>아니요</translation>
-    </message>
-    <message>
-        <source>Deactivation failed, please try again or contact admin</source>
-        <translation>비활성화하지 못했습니다. 다시 시도하거나 관리자에게 문의하세요</translation>
-    </message>
-    <message>
-        <source>Password Required</source>
-        <translation>비밀번호가 필요합니다</translation>
-    </message>
-    <message>
-        <source>Wrong Password</source>
-        <translation>비밀번호가 올바르지 않습니다</translation>
-    </message>
-    <message>
-        <source>Deactivation Not Allowed</source>
-        <translation>비활성화가 허용되지 않습니다</translation>
-    </message>
-    <message>
-        <source>SignOut Failed</source>
-        <translation>로그아웃하지 못했습니다</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1075,24 +1020,60 @@
         <translation>알림</translation>
     </message>
     <message>
-        <source>Please enter the password.</source>
-        <translation>비밀번호를 입력하세요.</translation>
+        <source>This device has been deactivated.</source>
+        <translation>이 기기가 비활성화되었습니다.</translation>
     </message>
     <message>
-        <source>Setting Preferred Access Gateway Failed</source>
+        <source>Enter the password:</source>
+        <translation>비밀번호를 입력하세요:</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.
+Enter the password:</source>
+        <translation>비밀번호를 비워 둘 수 없습니다.
+비밀번호를 입력하세요:</translation>
+    </message>
+    <message>
+        <source>%1 %2 [FULL]</source>
+        <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [전체]</translation>
+    </message>
+    <message>
+        <source>%1 %2 [SPLIT]</source>
+        <extracomment>%1 is a network interface, %2 its address; only the enterprise&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [분할]</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
         <translation>선호 액세스 게이트웨이를 설정하지 못했습니다</translation>
     </message>
     <message>
-        <source>This device has been deactivated.</source>
-        <translation>이 기기가 비활성화되었습니다.</translation>
+        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
+        <translation>이 기기를 비활성화하려고 합니다. 계속하려면 &apos;예&apos;를 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Deactivation failed. Please try again or contact your administrator.</source>
+        <translation>비활성화하지 못했습니다. 다시 시도하거나 관리자에게 문의하세요.</translation>
+    </message>
+    <message>
+        <source>Password required</source>
+        <translation>비밀번호가 필요합니다</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>비밀번호가 올바르지 않습니다</translation>
+    </message>
+    <message>
+        <source>Deactivation not allowed</source>
+        <translation>비활성화가 허용되지 않습니다</translation>
+    </message>
+    <message>
+        <source>Sign-out failed</source>
+        <translation>로그아웃하지 못했습니다</translation>
     </message>
 </context>
 <context>
     <name>StatusNotices</name>
-    <message>
-        <source>The application service is unavailable. Retrying every 5 seconds.</source>
-        <translation>애플리케이션 서비스를 사용할 수 없습니다. 5초마다 다시 시도합니다.</translation>
-    </message>
     <message>
         <source>The application service is available again.</source>
         <translation>애플리케이션 서비스를 다시 사용할 수 있습니다.</translation>
@@ -1108,6 +1089,12 @@
     <message>
         <source>Secure Access stopped connecting.</source>
         <translation>보안 액세스 연결이 중단되었습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The application service is unavailable. Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>애플리케이션 서비스를 사용할 수 없습니다. %n초마다 다시 시도합니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1197,10 +1184,6 @@
         <translation>%1 · %2</translation>
     </message>
     <message>
-        <source>Retrying every 5 seconds.</source>
-        <translation>5초마다 다시 시도합니다.</translation>
-    </message>
-    <message>
         <source>Ask your administrator to check the application service.</source>
         <translation>관리자에게 애플리케이션 서비스 확인을 요청하세요.</translation>
     </message>
@@ -1215,6 +1198,12 @@
     <message>
         <source>Open Settings, then Notifications, to see the compliance details.</source>
         <translation>규정 준수 세부 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>%n초마다 다시 시도합니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

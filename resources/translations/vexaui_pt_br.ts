@@ -8,20 +8,12 @@
         <translation>Formulário</translation>
     </message>
     <message>
-        <source>Contact your administrator for the Activation Code</source>
-        <translation>Solicite o código de ativação ao seu administrador</translation>
-    </message>
-    <message>
         <source>CODE</source>
         <translation>CÓDIGO</translation>
     </message>
     <message>
         <source>DEVICE NAME (Optional)</source>
         <translation>NOME DO DISPOSITIVO (opcional)</translation>
-    </message>
-    <message>
-        <source>I have read and agree to terms of</source>
-        <translation>Li e concordo com os termos do</translation>
     </message>
     <message>
         <source>End User License Agreement</source>
@@ -36,38 +28,6 @@
         <translation>Fale com o suporte</translation>
     </message>
     <message>
-        <source>Invalid Activation Code</source>
-        <translation>Código de ativação inválido</translation>
-    </message>
-    <message>
-        <source>Invalid Name</source>
-        <translation>Nome inválido</translation>
-    </message>
-    <message>
-        <source>Activation Failure due to Connectivity Issues</source>
-        <translation>Falha na ativação devido a problemas de conectividade</translation>
-    </message>
-    <message>
-        <source>Agent Not Activated</source>
-        <translation>Agente não ativado</translation>
-    </message>
-    <message>
-        <source>Duplicate Device Name</source>
-        <translation>Nome de dispositivo duplicado</translation>
-    </message>
-    <message>
-        <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation>A ativação do dispositivo não é permitida. Entre em contato com o administrador</translation>
-    </message>
-    <message>
-        <source>Activation Code Expired</source>
-        <translation>Código de ativação expirado</translation>
-    </message>
-    <message>
-        <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation>O número máximo de dispositivos da sua conta foi atingido</translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
@@ -80,8 +40,52 @@
         <translation>Nome do dispositivo (opcional)</translation>
     </message>
     <message>
-        <source>I have read and agree to terms of End User License Agreement</source>
+        <source>Contact your administrator for the activation code</source>
+        <translation>Solicite o código de ativação ao seu administrador</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the End User License Agreement</source>
         <translation>Li e concordo com os termos do Contrato de Licença do Usuário Final</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the</source>
+        <translation>Li e concordo com os termos do</translation>
+    </message>
+    <message>
+        <source>Invalid activation code</source>
+        <translation>Código de ativação inválido</translation>
+    </message>
+    <message>
+        <source>Invalid device name</source>
+        <translation>Nome de dispositivo inválido</translation>
+    </message>
+    <message>
+        <source>Activation failed due to connectivity issues</source>
+        <translation>Falha na ativação devido a problemas de conectividade</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
+        <translation>Agente não ativado</translation>
+    </message>
+    <message>
+        <source>Duplicate device name</source>
+        <translation>Nome de dispositivo duplicado</translation>
+    </message>
+    <message>
+        <source>Device activation is not allowed. Please contact your administrator.</source>
+        <translation>A ativação do dispositivo não é permitida. Entre em contato com o administrador.</translation>
+    </message>
+    <message>
+        <source>Activation code expired</source>
+        <translation>Código de ativação expirado</translation>
+    </message>
+    <message>
+        <source>Maximum number of devices reached for your account</source>
+        <translation>O número máximo de dispositivos da sua conta foi atingido</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
     </message>
 </context>
 <context>
@@ -93,10 +97,6 @@
     <message>
         <source>Activation is pending...</source>
         <translation>Ativação pendente...</translation>
-    </message>
-    <message>
-        <source>Your Administrator has been notified.</source>
-        <translation>Seu administrador foi notificado.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
@@ -119,7 +119,11 @@
         <translation>Aprovação do administrador pendente</translation>
     </message>
     <message>
-        <source>Verification Request Failed</source>
+        <source>Your administrator has been notified.</source>
+        <translation>Seu administrador foi notificado.</translation>
+    </message>
+    <message>
+        <source>Verification request failed</source>
         <translation>Falha na solicitação de verificação</translation>
     </message>
 </context>
@@ -161,40 +165,38 @@
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
+        <source>Invalid email</source>
         <translation>E-mail inválido</translation>
     </message>
     <message>
-        <source>Invalid Email, Please contact your Administrator.</source>
+        <source>Invalid email. Please contact your administrator.</source>
         <translation>E-mail inválido. Entre em contato com o administrador.</translation>
     </message>
     <message>
-        <source>OTP resend blocked retry after sometime...</source>
-        <translation>Reenvio de OTP bloqueado; tente novamente mais tarde...</translation>
+        <source>OTP resend blocked. Please try again later.</source>
+        <translation>Reenvio de OTP bloqueado. Tente novamente mais tarde.</translation>
     </message>
     <message>
-        <source>OTP attempts blocked retry after sometime...</source>
-        <translation>Tentativas de OTP bloqueadas; tente novamente mais tarde...</translation>
+        <source>OTP attempts blocked. Please try again later.</source>
+        <translation>Tentativas de OTP bloqueadas. Tente novamente mais tarde.</translation>
     </message>
     <message>
-        <source>User Registration Failure</source>
+        <source>User registration failed</source>
         <translation>Falha no registro do usuário</translation>
     </message>
     <message>
-        <source>Sign in using your </source>
-        <translation>Faça login com o e-mail da </translation>
+        <source>Sign in using your company email address to access the enterprise network from this endpoint.</source>
+        <translation>Entre com o endereço de e-mail da sua empresa para acessar a rede corporativa a partir deste dispositivo.</translation>
     </message>
     <message>
-        <source>company</source>
-        <translation>empresa</translation>
+        <source>Sign in using your %1 email address to access the enterprise network from this endpoint.</source>
+        <extracomment>%1 is the name of the user&apos;s company.</extracomment>
+        <translation>Entre com seu endereço de e-mail da empresa %1 para acessar a rede corporativa a partir deste dispositivo.</translation>
     </message>
     <message>
-        <source> email address to access the enterprise network from this endpoint.</source>
-        <translation> para acessar a rede corporativa deste dispositivo.</translation>
-    </message>
-    <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>Tentativas de OTP bloqueadas por: </translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>As tentativas de OTP estão bloqueadas por %1.</translation>
     </message>
 </context>
 <context>
@@ -202,6 +204,18 @@
     <message>
         <source>The desktop window of the Vexa secure-access agent.</source>
         <translation>A janela da área de trabalho do agente de acesso seguro Vexa.</translation>
+    </message>
+    <message>
+        <source>Open &lt;rurl&gt; with the desktop&apos;s handler for it at start.</source>
+        <translation>Ao iniciar, abre &lt;rurl&gt; com o programa da área de trabalho que o trata.</translation>
+    </message>
+    <message>
+        <source>Run for &lt;user&gt; instead of the user of the session.</source>
+        <translation>Executa para &lt;user&gt; em vez do usuário da sessão.</translation>
+    </message>
+    <message>
+        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
+        <translation>Com &quot;true&quot;, permite outra instância para o mesmo usuário.</translation>
     </message>
 </context>
 <context>
@@ -239,20 +253,21 @@
         <translation>Informe o assunto!</translation>
     </message>
     <message>
-        <source>submitting feedback...</source>
-        <translation>Enviando comentários...</translation>
-    </message>
-    <message>
         <source>Failed to submit your feedback</source>
         <translation>Não foi possível enviar seus comentários</translation>
     </message>
     <message>
-        <source>Agent not Activated</source>
+        <source>Submitting feedback...</source>
+        <translation>Enviando comentários...</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
         <translation>Agente não ativado</translation>
     </message>
     <message>
-        <source>Successfully submitted your feedback</source>
-        <translation>Seus comentários foram enviados com sucesso</translation>
+        <source>Your feedback has been submitted. Ticket ID: %1</source>
+        <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
+        <translation>Seus comentários foram enviados. ID do chamado: %1</translation>
     </message>
 </context>
 <context>
@@ -260,10 +275,6 @@
     <message>
         <source>MainWindow</source>
         <translation>Janela principal</translation>
-    </message>
-    <message>
-        <source>You&apos;re Not Connected</source>
-        <translation>Você não está conectado</translation>
     </message>
     <message>
         <source>Secure Access</source>
@@ -310,122 +321,6 @@
         <translation>Você não está conectado</translation>
     </message>
     <message>
-        <source>Discovery In Progress</source>
-        <translation>Descoberta em andamento</translation>
-    </message>
-    <message>
-        <source>Fetching Preferred Access Gateway Information</source>
-        <translation>Obtendo informações do gateway de acesso preferencial</translation>
-    </message>
-    <message>
-        <source>Checking Preferred Access Gateway Reachability</source>
-        <translation>Verificando se o gateway de acesso preferencial está acessível</translation>
-    </message>
-    <message>
-        <source>Fetching Profile</source>
-        <translation>Obtendo o perfil</translation>
-    </message>
-    <message>
-        <source>You&apos;re Already in the Network</source>
-        <translation>Você já está na rede</translation>
-    </message>
-    <message>
-        <source>Creating Session</source>
-        <translation>Criando a sessão</translation>
-    </message>
-    <message>
-        <source>Session Timeout</source>
-        <translation>A sessão expirou</translation>
-    </message>
-    <message>
-        <source>You&apos;re Connected!</source>
-        <translation>Você está conectado!</translation>
-    </message>
-    <message>
-        <source>Your Device Has Been Isolated</source>
-        <translation>Seu dispositivo foi isolado</translation>
-    </message>
-    <message>
-        <source>You&apos;re Subscribed</source>
-        <translation>Você está inscrito</translation>
-    </message>
-    <message>
-        <source>Preferred Access Gateway listing failure</source>
-        <translation>Falha ao listar os gateways de acesso preferenciais</translation>
-    </message>
-    <message>
-        <source>Not Subscribed for Secure Connection</source>
-        <translation>Você não está inscrito na conexão segura</translation>
-    </message>
-    <message>
-        <source>Setting Preferred Access Gateway Failed</source>
-        <translation>Falha ao definir o gateway de acesso preferencial</translation>
-    </message>
-    <message>
-        <source>Internet Access is blocked.</source>
-        <translation>O acesso à Internet está bloqueado.</translation>
-    </message>
-    <message>
-        <source>Access to the network address </source>
-        <translation>O acesso ao endereço de rede </translation>
-    </message>
-    <message>
-        <source> has been blocked.</source>
-        <translation> foi bloqueado.</translation>
-    </message>
-    <message>
-        <source>Internet Access will be blocked at </source>
-        <translation>O acesso à Internet será bloqueado às </translation>
-    </message>
-    <message>
-        <source>.</source>
-        <translation>.</translation>
-    </message>
-    <message>
-        <source>Access to network address </source>
-        <translation>O acesso ao endereço de rede </translation>
-    </message>
-    <message>
-        <source> will be blocked at </source>
-        <translation> será bloqueado às </translation>
-    </message>
-    <message>
-        <source>Internet Access enabled</source>
-        <translation>Acesso à Internet liberado</translation>
-    </message>
-    <message>
-        <source> Open </source>
-        <translation> Abra o </translation>
-    </message>
-    <message>
-        <source> to see the compliance details.</source>
-        <translation> para ver os detalhes de conformidade.</translation>
-    </message>
-    <message>
-        <source> Check the notification page to see the compliance details</source>
-        <translation> Consulte a página de notificações para ver os detalhes de conformidade</translation>
-    </message>
-    <message>
-        <source>   </source>
-        <translation>   </translation>
-    </message>
-    <message>
-        <source>.  </source>
-        <translation>.  </translation>
-    </message>
-    <message>
-        <source>.. </source>
-        <translation>.. </translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Fetching Information</source>
-        <translation>Obtendo informações</translation>
-    </message>
-    <message>
         <source>Your administrator did not approve the activation of this device.</source>
         <translation>Seu administrador não aprovou a ativação deste dispositivo.</translation>
     </message>
@@ -438,16 +333,12 @@
         <translation>Erro ao listar os dispositivos pares</translation>
     </message>
     <message>
-        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
-        <translation> requer a reinicialização do sistema. Clique em &apos;OK&apos; para reiniciar o sistema.</translation>
-    </message>
-    <message>
         <source>On</source>
-        <translation>Ativado</translation>
+        <translation>Ligado</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Desativado</translation>
+        <translation>Desligado</translation>
     </message>
     <message>
         <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
@@ -464,6 +355,89 @@
     <message>
         <source>Getting notifications failed</source>
         <translation>Falha ao obter as notificações</translation>
+    </message>
+    <message>
+        <source>Discovery in progress</source>
+        <translation>Descoberta em andamento</translation>
+    </message>
+    <message>
+        <source>Fetching preferred access gateway information</source>
+        <translation>Obtendo informações do gateway de acesso preferencial</translation>
+    </message>
+    <message>
+        <source>Checking preferred access gateway reachability</source>
+        <translation>Verificando se o gateway de acesso preferencial está acessível</translation>
+    </message>
+    <message>
+        <source>Fetching profile</source>
+        <translation>Obtendo o perfil</translation>
+    </message>
+    <message>
+        <source>Creating session</source>
+        <translation>Criando a sessão</translation>
+    </message>
+    <message>
+        <source>Session timed out</source>
+        <translation>A sessão expirou</translation>
+    </message>
+    <message>
+        <source>Your device has been isolated</source>
+        <translation>Seu dispositivo foi isolado</translation>
+    </message>
+    <message>
+        <source>You&apos;re subscribed</source>
+        <translation>Sua assinatura está ativa</translation>
+    </message>
+    <message>
+        <source>Listing the preferred access gateways failed</source>
+        <translation>Falha ao listar os gateways de acesso preferenciais</translation>
+    </message>
+    <message>
+        <source>Not subscribed for secure connection</source>
+        <translation>Você não tem assinatura da conexão segura</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
+        <translation>Falha ao definir o gateway de acesso preferencial</translation>
+    </message>
+    <message>
+        <source>Internet access is blocked.</source>
+        <translation>O acesso à Internet está bloqueado.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 has been blocked.</source>
+        <translation>O acesso ao endereço de rede %1 foi bloqueado.</translation>
+    </message>
+    <message>
+        <source>Internet access will be blocked at %1.</source>
+        <translation>O acesso à Internet será bloqueado às %1.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 will be blocked at %2.</source>
+        <translation>O acesso ao endereço de rede %1 será bloqueado às %2.</translation>
+    </message>
+    <message>
+        <source>Internet access is enabled.</source>
+        <translation>O acesso à Internet foi liberado.</translation>
+    </message>
+    <message>
+        <source>%1 Open %2 to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access, %2 the product&apos;s name.</extracomment>
+        <translation>%1 Abra o %2 para ver os detalhes de conformidade.</translation>
+    </message>
+    <message>
+        <source>%1 Check the Notifications page to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access.</extracomment>
+        <translation>%1 Consulte a página Notificações para ver os detalhes de conformidade.</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>Obtendo informações</translation>
+    </message>
+    <message>
+        <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>O %1 requer a reinicialização do sistema. Clique em &apos;OK&apos; para reiniciar o sistema.</translation>
     </message>
 </context>
 <context>
@@ -541,50 +515,6 @@
         <translation>Compartilhamentos SMB</translation>
     </message>
     <message>
-        <source>Unexpected Operating System found : </source>
-        <translation>Sistema operacional inesperado encontrado: </translation>
-    </message>
-    <message>
-        <source>Expected Operating System : </source>
-        <translation>Sistema operacional esperado: </translation>
-    </message>
-    <message>
-        <source>Expected Registry : </source>
-        <translation>Registro esperado: </translation>
-    </message>
-    <message>
-        <source>Unexpected Registry found : </source>
-        <translation>Registro inesperado encontrado: </translation>
-    </message>
-    <message>
-        <source>Vendor : </source>
-        <translation>Fornecedor: </translation>
-    </message>
-    <message>
-        <source>Version : </source>
-        <translation>Versão: </translation>
-    </message>
-    <message>
-        <source>Command : </source>
-        <translation>Comando: </translation>
-    </message>
-    <message>
-        <source>Condition : </source>
-        <translation>Condição: </translation>
-    </message>
-    <message>
-        <source>Protocol : </source>
-        <translation>Protocolo: </translation>
-    </message>
-    <message>
-        <source>Key : </source>
-        <translation>Chave: </translation>
-    </message>
-    <message>
-        <source>Value : </source>
-        <translation>Valor: </translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>Aplicativos mal-intencionados instalados</translation>
     </message>
@@ -597,10 +527,6 @@
         <translation>Certificado de risco instalado</translation>
     </message>
     <message>
-        <source>Malicious Client Certificate signed by CaCert(s)</source>
-        <translation>Certificado de cliente mal-intencionado assinado por certificados de CA</translation>
-    </message>
-    <message>
         <source>VPN Installed On The System</source>
         <translation>VPN instalada no sistema</translation>
     </message>
@@ -611,10 +537,6 @@
     <message>
         <source>Mandatory Certificate Not Installed</source>
         <translation>Certificado obrigatório não instalado</translation>
-    </message>
-    <message>
-        <source>None of client certificate signed by CaCert(s)</source>
-        <translation>Nenhum certificado de cliente assinado por certificados de CA</translation>
     </message>
     <message>
         <source>VPN Not Installed On The System</source>
@@ -684,6 +606,63 @@
         <source>No notifications</source>
         <translation>Nenhuma notificação</translation>
     </message>
+    <message>
+        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <translation>Certificado de cliente mal-intencionado assinado pelos certificados de CA</translation>
+    </message>
+    <message>
+        <source>No client certificate is signed by the CA certificate(s)</source>
+        <translation>Nenhum certificado de cliente está assinado pelos certificados de CA</translation>
+    </message>
+    <message>
+        <source>Unexpected operating system found: %1</source>
+        <translation>Sistema operacional inesperado encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Expected operating system: %1</source>
+        <translation>Sistema operacional esperado: %1</translation>
+    </message>
+    <message>
+        <source>Expected Registry entry: %1</source>
+        <translation>Entrada do Registro esperada: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected Registry entry found: %1</source>
+        <translation>Entrada do Registro inesperada encontrada: %1</translation>
+    </message>
+    <message>
+        <source>Vendor: %1</source>
+        <translation>Fornecedor: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Versão: %1</translation>
+    </message>
+    <message>
+        <source>Command: %1</source>
+        <translation>Comando: %1</translation>
+    </message>
+    <message>
+        <source>Condition: %1</source>
+        <translation>Condição: %1</translation>
+    </message>
+    <message>
+        <source>Protocol: %1</source>
+        <translation>Protocolo: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A registry key and its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Chave: %1</translation>
+    </message>
+    <message>
+        <source>Value: %1</source>
+        <translation>Valor: %1</translation>
+    </message>
 </context>
 <context>
     <name>OtpScreen</name>
@@ -720,44 +699,46 @@
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
-        <translation>E-mail inválido</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>OTP inválida</translation>
     </message>
     <message>
-        <source>OTP Resend Blocked</source>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Invalid email</source>
+        <translation>E-mail inválido</translation>
+    </message>
+    <message>
+        <source>OTP resend blocked</source>
         <translation>Reenvio de OTP bloqueado</translation>
     </message>
     <message>
-        <source>OTP Attempts blocked</source>
+        <source>OTP attempts blocked</source>
         <translation>Tentativas de OTP bloqueadas</translation>
     </message>
     <message>
-        <source>User Association Failure</source>
+        <source>User association failed</source>
         <translation>Falha ao associar o usuário</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation>ID de e-mail não encontrado. Volte à tela de ativação e tente novamente</translation>
+        <source>Email address not found. Please go back to the activation screen and try again.</source>
+        <translation>E-mail não encontrado. Volte à tela de ativação e tente novamente.</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation>ID de e-mail não encontrado. Volte à tela de e-mail e tente novamente</translation>
+        <source>Email address not found. Please go back to the email screen and try again.</source>
+        <translation>E-mail não encontrado. Volte à tela de e-mail e tente novamente.</translation>
     </message>
     <message>
-        <source>You OTP is valid for </source>
-        <translation>Sua OTP é válida por </translation>
+        <source>Your OTP is valid for %1.</source>
+        <extracomment>%1 is the time left, as minutes:seconds.</extracomment>
+        <translation>Sua OTP é válida por %1.</translation>
     </message>
     <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>Tentativas de OTP bloqueadas por: </translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Voltar</translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>As tentativas de OTP estão bloqueadas por %1.</translation>
     </message>
 </context>
 <context>
@@ -768,7 +749,7 @@
     </message>
     <message>
         <source>Preference</source>
-        <translation>Preferência</translation>
+        <translation>Gateway preferencial</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -779,16 +760,16 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>No Gateways available</source>
-        <translation>Nenhum gateway disponível</translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Out of service</source>
         <translation>Fora de serviço</translation>
+    </message>
+    <message>
+        <source>No gateways available</source>
+        <translation>Nenhum gateway disponível</translation>
     </message>
 </context>
 <context>
@@ -821,10 +802,6 @@
         <translation>Formulário</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com seu provedor para obter ajuda.</translation>
-    </message>
-    <message>
         <source>Regenerate QR</source>
         <translation>Gerar novo QR</translation>
     </message>
@@ -850,11 +827,15 @@
     </message>
     <message>
         <source>Scan this code with your phone to activate this device</source>
-        <translation>Escaneie este código com seu telefone para ativar este dispositivo</translation>
+        <translation>Escaneie este código com seu celular para ativar este dispositivo</translation>
     </message>
     <message>
         <source>The QR code is not available while the application service is unreachable.</source>
         <translation>O código QR não está disponível enquanto o serviço do aplicativo estiver inacessível.</translation>
+    </message>
+    <message>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
+        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com seu provedor para obter ajuda.</translation>
     </message>
 </context>
 <context>
@@ -996,7 +977,7 @@
     </message>
     <message>
         <source>Sign Out</source>
-        <translation>Sair</translation>
+        <translation>Sair da conta</translation>
     </message>
     <message>
         <source>User</source>
@@ -1011,14 +992,6 @@
         <translation>Conectando...</translation>
     </message>
     <message>
-        <source>FULL</source>
-        <translation>COMPLETO</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>DIVIDIDO</translation>
-    </message>
-    <message>
         <source>Sign In</source>
         <translation>Entrar</translation>
     </message>
@@ -1028,15 +1001,7 @@
     </message>
     <message>
         <source>You are about to sign out. Click &apos;Yes&apos; to continue.</source>
-        <translation>Você está prestes a sair. Clique em &apos;Sim&apos; para continuar.</translation>
-    </message>
-    <message>
-        <source>Enter Password : </source>
-        <translation>Digite a senha: </translation>
-    </message>
-    <message>
-        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
-        <translation>Você está prestes a desativar o dispositivo. Para continuar a desativação, clique em &apos;Sim&apos;</translation>
+        <translation>Você está prestes a sair da sua conta. Clique em &apos;Sim&apos; para continuar.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1047,26 +1012,6 @@
         <translation>Não</translation>
     </message>
     <message>
-        <source>Deactivation failed, please try again or contact admin</source>
-        <translation>Falha na desativação. Tente novamente ou entre em contato com o administrador</translation>
-    </message>
-    <message>
-        <source>Password Required</source>
-        <translation>Senha obrigatória</translation>
-    </message>
-    <message>
-        <source>Wrong Password</source>
-        <translation>Senha incorreta</translation>
-    </message>
-    <message>
-        <source>Deactivation Not Allowed</source>
-        <translation>Desativação não permitida</translation>
-    </message>
-    <message>
-        <source>SignOut Failed</source>
-        <translation>Falha ao sair</translation>
-    </message>
-    <message>
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -1075,24 +1020,60 @@
         <translation>Notificações</translation>
     </message>
     <message>
-        <source>Please enter the password.</source>
-        <translation>Digite a senha.</translation>
+        <source>This device has been deactivated.</source>
+        <translation>Este dispositivo foi desativado.</translation>
     </message>
     <message>
-        <source>Setting Preferred Access Gateway Failed</source>
+        <source>Enter the password:</source>
+        <translation>Digite a senha:</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.
+Enter the password:</source>
+        <translation>A senha não pode ficar em branco.
+Digite a senha:</translation>
+    </message>
+    <message>
+        <source>%1 %2 [FULL]</source>
+        <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [COMPLETO]</translation>
+    </message>
+    <message>
+        <source>%1 %2 [SPLIT]</source>
+        <extracomment>%1 is a network interface, %2 its address; only the enterprise&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [DIVIDIDO]</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
         <translation>Falha ao definir o gateway de acesso preferencial</translation>
     </message>
     <message>
-        <source>This device has been deactivated.</source>
-        <translation>Este dispositivo foi desativado.</translation>
+        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
+        <translation>Você está prestes a desativar este dispositivo. Clique em &apos;Sim&apos; para continuar.</translation>
+    </message>
+    <message>
+        <source>Deactivation failed. Please try again or contact your administrator.</source>
+        <translation>Falha na desativação. Tente novamente ou entre em contato com o administrador.</translation>
+    </message>
+    <message>
+        <source>Password required</source>
+        <translation>Senha obrigatória</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Senha incorreta</translation>
+    </message>
+    <message>
+        <source>Deactivation not allowed</source>
+        <translation>Desativação não permitida</translation>
+    </message>
+    <message>
+        <source>Sign-out failed</source>
+        <translation>Não foi possível sair da sua conta</translation>
     </message>
 </context>
 <context>
     <name>StatusNotices</name>
-    <message>
-        <source>The application service is unavailable. Retrying every 5 seconds.</source>
-        <translation>O serviço do aplicativo não está disponível. Tentando novamente a cada 5 segundos.</translation>
-    </message>
     <message>
         <source>The application service is available again.</source>
         <translation>O serviço do aplicativo está disponível novamente.</translation>
@@ -1108,6 +1089,13 @@
     <message>
         <source>Secure Access stopped connecting.</source>
         <translation>O Acesso Seguro parou de tentar se conectar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The application service is unavailable. Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>O serviço do aplicativo não está disponível. Tentando novamente a cada %n segundo.</numerusform>
+            <numerusform>O serviço do aplicativo não está disponível. Tentando novamente a cada %n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1197,10 +1185,6 @@
         <translation>%1 · %2</translation>
     </message>
     <message>
-        <source>Retrying every 5 seconds.</source>
-        <translation>Tentando novamente a cada 5 segundos.</translation>
-    </message>
-    <message>
         <source>Ask your administrator to check the application service.</source>
         <translation>Peça ao seu administrador para verificar o serviço do aplicativo.</translation>
     </message>
@@ -1215,6 +1199,13 @@
     <message>
         <source>Open Settings, then Notifications, to see the compliance details.</source>
         <translation>Abra Configurações e depois Notificações para ver os detalhes de conformidade.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>Tentando novamente a cada %n segundo.</numerusform>
+            <numerusform>Tentando novamente a cada %n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

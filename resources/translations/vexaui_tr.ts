@@ -8,10 +8,6 @@
         <translation>Form</translation>
     </message>
     <message>
-        <source>Contact your administrator for the Activation Code</source>
-        <translation>Etkinleştirme kodu için yöneticinize başvurun</translation>
-    </message>
-    <message>
         <source>CODE</source>
         <translation>KOD</translation>
     </message>
@@ -20,52 +16,16 @@
         <translation>CİHAZ ADI (isteğe bağlı)</translation>
     </message>
     <message>
-        <source>I have read and agree to terms of</source>
-        <translation>Aşağıdaki sözleşmenin koşullarını okudum ve kabul ediyorum</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
     </message>
     <message>
         <source>Request to Activate</source>
-        <translation>Etkinleştirme iste</translation>
+        <translation>Etkinleştirme talebi gönder</translation>
     </message>
     <message>
         <source>Contact Support</source>
         <translation>Destek ekibine ulaşın</translation>
-    </message>
-    <message>
-        <source>Invalid Activation Code</source>
-        <translation>Geçersiz etkinleştirme kodu</translation>
-    </message>
-    <message>
-        <source>Invalid Name</source>
-        <translation>Geçersiz ad</translation>
-    </message>
-    <message>
-        <source>Activation Failure due to Connectivity Issues</source>
-        <translation>Bağlantı sorunları nedeniyle etkinleştirme başarısız oldu</translation>
-    </message>
-    <message>
-        <source>Agent Not Activated</source>
-        <translation>Aracı etkinleştirilmedi</translation>
-    </message>
-    <message>
-        <source>Duplicate Device Name</source>
-        <translation>Bu cihaz adı zaten kullanılıyor</translation>
-    </message>
-    <message>
-        <source>Device Activation Is Not Allowed, Please Contact Your Administrator</source>
-        <translation>Cihaz etkinleştirmeye izin verilmiyor, lütfen yöneticinize başvurun</translation>
-    </message>
-    <message>
-        <source>Activation Code Expired</source>
-        <translation>Etkinleştirme kodunun süresi doldu</translation>
-    </message>
-    <message>
-        <source>Maximum Number Of Devices Reached For Your Account</source>
-        <translation>Hesabınız için izin verilen en fazla cihaz sayısına ulaşıldı</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
@@ -80,8 +40,52 @@
         <translation>Cihaz adı (isteğe bağlı)</translation>
     </message>
     <message>
-        <source>I have read and agree to terms of End User License Agreement</source>
+        <source>Contact your administrator for the activation code</source>
+        <translation>Etkinleştirme kodu için yöneticinize başvurun</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the End User License Agreement</source>
         <translation>Son Kullanıcı Lisans Sözleşmesi koşullarını okudum ve kabul ediyorum</translation>
+    </message>
+    <message>
+        <source>I have read and agree to the terms of the</source>
+        <translation>Aşağıdaki sözleşmenin koşullarını okudum ve kabul ediyorum</translation>
+    </message>
+    <message>
+        <source>Invalid activation code</source>
+        <translation>Geçersiz etkinleştirme kodu</translation>
+    </message>
+    <message>
+        <source>Invalid device name</source>
+        <translation>Geçersiz cihaz adı</translation>
+    </message>
+    <message>
+        <source>Activation failed due to connectivity issues</source>
+        <translation>Bağlantı sorunları nedeniyle etkinleştirme başarısız oldu</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
+        <translation>Aracı etkinleştirilmedi</translation>
+    </message>
+    <message>
+        <source>Duplicate device name</source>
+        <translation>Bu cihaz adı zaten kullanılıyor</translation>
+    </message>
+    <message>
+        <source>Device activation is not allowed. Please contact your administrator.</source>
+        <translation>Cihaz etkinleştirmesine izin verilmiyor. Lütfen yöneticinize başvurun.</translation>
+    </message>
+    <message>
+        <source>Activation code expired</source>
+        <translation>Etkinleştirme kodunun süresi doldu</translation>
+    </message>
+    <message>
+        <source>Maximum number of devices reached for your account</source>
+        <translation>Hesabınız için izin verilen en fazla cihaz sayısına ulaşıldı</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-posta</translation>
     </message>
 </context>
 <context>
@@ -93,10 +97,6 @@
     <message>
         <source>Activation is pending...</source>
         <translation>Etkinleştirme bekleniyor...</translation>
-    </message>
-    <message>
-        <source>Your Administrator has been notified.</source>
-        <translation>Yöneticinize bildirim gönderildi.</translation>
     </message>
     <message>
         <source>Resend Verification Email</source>
@@ -119,7 +119,11 @@
         <translation>Yönetici onayı bekleniyor</translation>
     </message>
     <message>
-        <source>Verification Request Failed</source>
+        <source>Your administrator has been notified.</source>
+        <translation>Yöneticinize bildirim gönderildi.</translation>
+    </message>
+    <message>
+        <source>Verification request failed</source>
         <translation>Doğrulama isteği başarısız oldu</translation>
     </message>
 </context>
@@ -161,40 +165,38 @@
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
+        <source>Invalid email</source>
         <translation>Geçersiz e-posta</translation>
     </message>
     <message>
-        <source>Invalid Email, Please contact your Administrator.</source>
-        <translation>Geçersiz e-posta, lütfen yöneticinize başvurun.</translation>
+        <source>Invalid email. Please contact your administrator.</source>
+        <translation>Geçersiz e-posta. Lütfen yöneticinize başvurun.</translation>
     </message>
     <message>
-        <source>OTP resend blocked retry after sometime...</source>
-        <translation>OTP yeniden gönderimi engellendi, bir süre sonra yeniden deneyin...</translation>
+        <source>OTP resend blocked. Please try again later.</source>
+        <translation>OTP yeniden gönderimi engellendi. Lütfen daha sonra yeniden deneyin.</translation>
     </message>
     <message>
-        <source>OTP attempts blocked retry after sometime...</source>
-        <translation>OTP denemeleri engellendi, bir süre sonra yeniden deneyin...</translation>
+        <source>OTP attempts blocked. Please try again later.</source>
+        <translation>OTP denemeleri engellendi. Lütfen daha sonra yeniden deneyin.</translation>
     </message>
     <message>
-        <source>User Registration Failure</source>
+        <source>User registration failed</source>
         <translation>Kullanıcı kaydı başarısız oldu</translation>
     </message>
     <message>
-        <source>Sign in using your </source>
-        <translation>Bu cihazdan kurumsal ağa erişmek için </translation>
+        <source>Sign in using your company email address to access the enterprise network from this endpoint.</source>
+        <translation>Bu cihazdan kurumsal ağa erişmek için şirket e-posta adresinizle oturum açın.</translation>
     </message>
     <message>
-        <source>company</source>
-        <translation>şirket</translation>
+        <source>Sign in using your %1 email address to access the enterprise network from this endpoint.</source>
+        <extracomment>%1 is the name of the user&apos;s company.</extracomment>
+        <translation>Bu cihazdan kurumsal ağa erişmek için %1 e-posta adresinizle oturum açın.</translation>
     </message>
     <message>
-        <source> email address to access the enterprise network from this endpoint.</source>
-        <translation> e-posta adresinizle oturum açın.</translation>
-    </message>
-    <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>OTP denemelerinin engeli kalkana kadar: </translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>OTP denemeleri engellendi, kalan süre: %1</translation>
     </message>
 </context>
 <context>
@@ -202,6 +204,18 @@
     <message>
         <source>The desktop window of the Vexa secure-access agent.</source>
         <translation>Vexa güvenli erişim aracısının masaüstü penceresi.</translation>
+    </message>
+    <message>
+        <source>Open &lt;rurl&gt; with the desktop&apos;s handler for it at start.</source>
+        <translation>Başlangıçta &lt;rurl&gt; adresini masaüstünde onu işleyen programla açar.</translation>
+    </message>
+    <message>
+        <source>Run for &lt;user&gt; instead of the user of the session.</source>
+        <translation>Oturumun kullanıcısı yerine &lt;user&gt; için çalışır.</translation>
+    </message>
+    <message>
+        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
+        <translation>&quot;true&quot; ile aynı kullanıcı için bir örneğin daha çalışmasına izin verir.</translation>
     </message>
 </context>
 <context>
@@ -239,20 +253,21 @@
         <translation>Konu boş!</translation>
     </message>
     <message>
-        <source>submitting feedback...</source>
-        <translation>Geri bildirim gönderiliyor...</translation>
-    </message>
-    <message>
         <source>Failed to submit your feedback</source>
         <translation>Geri bildiriminiz gönderilemedi</translation>
     </message>
     <message>
-        <source>Agent not Activated</source>
+        <source>Submitting feedback...</source>
+        <translation>Geri bildirim gönderiliyor...</translation>
+    </message>
+    <message>
+        <source>Agent not activated</source>
         <translation>Aracı etkinleştirilmedi</translation>
     </message>
     <message>
-        <source>Successfully submitted your feedback</source>
-        <translation>Geri bildiriminiz gönderildi</translation>
+        <source>Your feedback has been submitted. Ticket ID: %1</source>
+        <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
+        <translation>Geri bildiriminiz gönderildi. Talep kimliği: %1</translation>
     </message>
 </context>
 <context>
@@ -260,10 +275,6 @@
     <message>
         <source>MainWindow</source>
         <translation>Ana pencere</translation>
-    </message>
-    <message>
-        <source>You&apos;re Not Connected</source>
-        <translation>Bağlı değilsiniz</translation>
     </message>
     <message>
         <source>Secure Access</source>
@@ -310,122 +321,6 @@
         <translation>Bağlı değilsiniz</translation>
     </message>
     <message>
-        <source>Discovery In Progress</source>
-        <translation>Keşif sürüyor</translation>
-    </message>
-    <message>
-        <source>Fetching Preferred Access Gateway Information</source>
-        <translation>Tercih edilen erişim ağ geçidinin bilgileri alınıyor</translation>
-    </message>
-    <message>
-        <source>Checking Preferred Access Gateway Reachability</source>
-        <translation>Tercih edilen erişim ağ geçidine erişilebilirlik denetleniyor</translation>
-    </message>
-    <message>
-        <source>Fetching Profile</source>
-        <translation>Profil alınıyor</translation>
-    </message>
-    <message>
-        <source>You&apos;re Already in the Network</source>
-        <translation>Zaten ağın içindesiniz</translation>
-    </message>
-    <message>
-        <source>Creating Session</source>
-        <translation>Oturum oluşturuluyor</translation>
-    </message>
-    <message>
-        <source>Session Timeout</source>
-        <translation>Oturum zaman aşımına uğradı</translation>
-    </message>
-    <message>
-        <source>You&apos;re Connected!</source>
-        <translation>Bağlandınız!</translation>
-    </message>
-    <message>
-        <source>Your Device Has Been Isolated</source>
-        <translation>Cihazınız yalıtıldı</translation>
-    </message>
-    <message>
-        <source>You&apos;re Subscribed</source>
-        <translation>Abonesiniz</translation>
-    </message>
-    <message>
-        <source>Preferred Access Gateway listing failure</source>
-        <translation>Tercih edilen erişim ağ geçitleri listelenemedi</translation>
-    </message>
-    <message>
-        <source>Not Subscribed for Secure Connection</source>
-        <translation>Güvenli bağlantı aboneliğiniz yok</translation>
-    </message>
-    <message>
-        <source>Setting Preferred Access Gateway Failed</source>
-        <translation>Tercih edilen erişim ağ geçidi ayarlanamadı</translation>
-    </message>
-    <message>
-        <source>Internet Access is blocked.</source>
-        <translation>İnternet erişimi engellendi.</translation>
-    </message>
-    <message>
-        <source>Access to the network address </source>
-        <translation>Ağ adresi </translation>
-    </message>
-    <message>
-        <source> has been blocked.</source>
-        <translation> için erişim engellendi.</translation>
-    </message>
-    <message>
-        <source>Internet Access will be blocked at </source>
-        <translation>İnternet erişimi şu saatte engellenecek: </translation>
-    </message>
-    <message>
-        <source>.</source>
-        <translation>.</translation>
-    </message>
-    <message>
-        <source>Access to network address </source>
-        <translation>Ağ adresi </translation>
-    </message>
-    <message>
-        <source> will be blocked at </source>
-        <translation> için erişim şu saatte engellenecek: </translation>
-    </message>
-    <message>
-        <source>Internet Access enabled</source>
-        <translation>İnternet erişimi açıldı</translation>
-    </message>
-    <message>
-        <source> Open </source>
-        <translation> Uyumluluk ayrıntılarını görmek için </translation>
-    </message>
-    <message>
-        <source> to see the compliance details.</source>
-        <translation> uygulamasını açın.</translation>
-    </message>
-    <message>
-        <source> Check the notification page to see the compliance details</source>
-        <translation> Uyumluluk ayrıntıları için bildirim sayfasına bakın</translation>
-    </message>
-    <message>
-        <source>   </source>
-        <translation>   </translation>
-    </message>
-    <message>
-        <source>.  </source>
-        <translation>.  </translation>
-    </message>
-    <message>
-        <source>.. </source>
-        <translation>.. </translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Fetching Information</source>
-        <translation>Bilgiler alınıyor</translation>
-    </message>
-    <message>
         <source>Your administrator did not approve the activation of this device.</source>
         <translation>Yöneticiniz bu cihazın etkinleştirilmesini onaylamadı.</translation>
     </message>
@@ -436,10 +331,6 @@
     <message>
         <source>Error with listing peer devices</source>
         <translation>Eş cihazlar listelenirken hata oluştu</translation>
-    </message>
-    <message>
-        <source> requires a system restart. Click &apos;OK&apos; to restart the system.</source>
-        <translation> için sistemin yeniden başlatılması gerekiyor. Sistemi yeniden başlatmak için &apos;Tamam&apos;a tıklayın.</translation>
     </message>
     <message>
         <source>On</source>
@@ -464,6 +355,89 @@
     <message>
         <source>Getting notifications failed</source>
         <translation>Bildirimler alınamadı</translation>
+    </message>
+    <message>
+        <source>Discovery in progress</source>
+        <translation>Keşif sürüyor</translation>
+    </message>
+    <message>
+        <source>Fetching preferred access gateway information</source>
+        <translation>Tercih edilen erişim ağ geçidinin bilgileri alınıyor</translation>
+    </message>
+    <message>
+        <source>Checking preferred access gateway reachability</source>
+        <translation>Tercih edilen erişim ağ geçidine erişilebilirlik denetleniyor</translation>
+    </message>
+    <message>
+        <source>Fetching profile</source>
+        <translation>Profil alınıyor</translation>
+    </message>
+    <message>
+        <source>Creating session</source>
+        <translation>Oturum oluşturuluyor</translation>
+    </message>
+    <message>
+        <source>Session timed out</source>
+        <translation>Oturum zaman aşımına uğradı</translation>
+    </message>
+    <message>
+        <source>Your device has been isolated</source>
+        <translation>Cihazınız yalıtıldı</translation>
+    </message>
+    <message>
+        <source>You&apos;re subscribed</source>
+        <translation>Abonesiniz</translation>
+    </message>
+    <message>
+        <source>Listing the preferred access gateways failed</source>
+        <translation>Tercih edilen erişim ağ geçitleri listelenemedi</translation>
+    </message>
+    <message>
+        <source>Not subscribed for secure connection</source>
+        <translation>Güvenli bağlantı aboneliğiniz yok</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
+        <translation>Tercih edilen erişim ağ geçidi ayarlanamadı</translation>
+    </message>
+    <message>
+        <source>Internet access is blocked.</source>
+        <translation>İnternet erişimi engellendi.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 has been blocked.</source>
+        <translation>Ağ adresi %1 için erişim engellendi.</translation>
+    </message>
+    <message>
+        <source>Internet access will be blocked at %1.</source>
+        <translation>İnternet erişimi saat %1 itibarıyla engellenecek.</translation>
+    </message>
+    <message>
+        <source>Access to the network address %1 will be blocked at %2.</source>
+        <translation>Ağ adresi %1 için erişim saat %2 itibarıyla engellenecek.</translation>
+    </message>
+    <message>
+        <source>Internet access is enabled.</source>
+        <translation>İnternet erişimi açıldı.</translation>
+    </message>
+    <message>
+        <source>%1 Open %2 to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access, %2 the product&apos;s name.</extracomment>
+        <translation>%1 Uyumluluk ayrıntılarını görmek için %2 uygulamasını açın.</translation>
+    </message>
+    <message>
+        <source>%1 Check the Notifications page to see the compliance details.</source>
+        <extracomment>%1 is a notice about network access.</extracomment>
+        <translation>%1 Uyumluluk ayrıntıları için Bildirimler sayfasına bakın.</translation>
+    </message>
+    <message>
+        <source>Fetching information</source>
+        <translation>Bilgiler alınıyor</translation>
+    </message>
+    <message>
+        <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 için sistemin yeniden başlatılması gerekiyor. Sistemi yeniden başlatmak için &apos;Tamam&apos;a tıklayın.</translation>
     </message>
 </context>
 <context>
@@ -541,50 +515,6 @@
         <translation>SMB paylaşımları</translation>
     </message>
     <message>
-        <source>Unexpected Operating System found : </source>
-        <translation>Beklenmeyen işletim sistemi bulundu: </translation>
-    </message>
-    <message>
-        <source>Expected Operating System : </source>
-        <translation>Beklenen işletim sistemi: </translation>
-    </message>
-    <message>
-        <source>Expected Registry : </source>
-        <translation>Beklenen kayıt defteri girdisi: </translation>
-    </message>
-    <message>
-        <source>Unexpected Registry found : </source>
-        <translation>Beklenmeyen kayıt defteri girdisi bulundu: </translation>
-    </message>
-    <message>
-        <source>Vendor : </source>
-        <translation>Satıcı: </translation>
-    </message>
-    <message>
-        <source>Version : </source>
-        <translation>Sürüm: </translation>
-    </message>
-    <message>
-        <source>Command : </source>
-        <translation>Komut: </translation>
-    </message>
-    <message>
-        <source>Condition : </source>
-        <translation>Koşul: </translation>
-    </message>
-    <message>
-        <source>Protocol : </source>
-        <translation>Protokol: </translation>
-    </message>
-    <message>
-        <source>Key : </source>
-        <translation>Anahtar: </translation>
-    </message>
-    <message>
-        <source>Value : </source>
-        <translation>Değer: </translation>
-    </message>
-    <message>
         <source>Malicious Applications Found Installed</source>
         <translation>Kötü amaçlı uygulamalar yüklü</translation>
     </message>
@@ -597,10 +527,6 @@
         <translation>Riskli sertifika yüklü</translation>
     </message>
     <message>
-        <source>Malicious Client Certificate signed by CaCert(s)</source>
-        <translation>CA sertifikalarınca imzalanmış kötü amaçlı istemci sertifikası</translation>
-    </message>
-    <message>
         <source>VPN Installed On The System</source>
         <translation>Sistemde VPN yüklü</translation>
     </message>
@@ -611,10 +537,6 @@
     <message>
         <source>Mandatory Certificate Not Installed</source>
         <translation>Zorunlu sertifika yüklü değil</translation>
-    </message>
-    <message>
-        <source>None of client certificate signed by CaCert(s)</source>
-        <translation>CA sertifikalarınca imzalanmış istemci sertifikası yok</translation>
     </message>
     <message>
         <source>VPN Not Installed On The System</source>
@@ -674,7 +596,7 @@
     </message>
     <message>
         <source>Registry Key Mismatch</source>
-        <translation>Kayıt defteri anahtarı uyuşmuyor</translation>
+        <translation>Kayıt Defteri anahtarı uyuşmuyor</translation>
     </message>
     <message>
         <source>File(s) Missing From the System</source>
@@ -683,6 +605,63 @@
     <message>
         <source>No notifications</source>
         <translation>Bildirim yok</translation>
+    </message>
+    <message>
+        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <translation>CA sertifikalarınca imzalanmış kötü amaçlı istemci sertifikası</translation>
+    </message>
+    <message>
+        <source>No client certificate is signed by the CA certificate(s)</source>
+        <translation>CA sertifikalarınca imzalanmış istemci sertifikası yok</translation>
+    </message>
+    <message>
+        <source>Unexpected operating system found: %1</source>
+        <translation>Beklenmeyen işletim sistemi bulundu: %1</translation>
+    </message>
+    <message>
+        <source>Expected operating system: %1</source>
+        <translation>Beklenen işletim sistemi: %1</translation>
+    </message>
+    <message>
+        <source>Expected Registry entry: %1</source>
+        <translation>Beklenen Kayıt Defteri girdisi: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected Registry entry found: %1</source>
+        <translation>Beklenmeyen Kayıt Defteri girdisi bulundu: %1</translation>
+    </message>
+    <message>
+        <source>Vendor: %1</source>
+        <translation>Satıcı: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Sürüm: %1</translation>
+    </message>
+    <message>
+        <source>Command: %1</source>
+        <translation>Komut: %1</translation>
+    </message>
+    <message>
+        <source>Condition: %1</source>
+        <translation>Koşul: %1</translation>
+    </message>
+    <message>
+        <source>Protocol: %1</source>
+        <translation>Protokol: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A registry key and its value.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Anahtar: %1</translation>
+    </message>
+    <message>
+        <source>Value: %1</source>
+        <translation>Değer: %1</translation>
     </message>
 </context>
 <context>
@@ -720,44 +699,46 @@
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
-        <source>Invalid Email</source>
-        <translation>Geçersiz e-posta</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>Geçersiz OTP</translation>
     </message>
     <message>
-        <source>OTP Resend Blocked</source>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Invalid email</source>
+        <translation>Geçersiz e-posta</translation>
+    </message>
+    <message>
+        <source>OTP resend blocked</source>
         <translation>OTP yeniden gönderimi engellendi</translation>
     </message>
     <message>
-        <source>OTP Attempts blocked</source>
+        <source>OTP attempts blocked</source>
         <translation>OTP denemeleri engellendi</translation>
     </message>
     <message>
-        <source>User Association Failure</source>
+        <source>User association failed</source>
         <translation>Kullanıcı ilişkilendirilemedi</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to activation screen and try again</source>
-        <translation>E-posta kimliği bulunamadı, lütfen etkinleştirme ekranına dönüp yeniden deneyin</translation>
+        <source>Email address not found. Please go back to the activation screen and try again.</source>
+        <translation>E-posta adresi bulunamadı. Lütfen etkinleştirme ekranına dönüp yeniden deneyin.</translation>
     </message>
     <message>
-        <source>Mail ID not found pleae go back to email screen and try again</source>
-        <translation>E-posta kimliği bulunamadı, lütfen e-posta ekranına dönüp yeniden deneyin</translation>
+        <source>Email address not found. Please go back to the email screen and try again.</source>
+        <translation>E-posta adresi bulunamadı. Lütfen e-posta ekranına dönüp yeniden deneyin.</translation>
     </message>
     <message>
-        <source>You OTP is valid for </source>
-        <translation>OTP&apos;nizin kalan geçerlilik süresi: </translation>
+        <source>Your OTP is valid for %1.</source>
+        <extracomment>%1 is the time left, as minutes:seconds.</extracomment>
+        <translation>OTP&apos;nizin kalan geçerlilik süresi: %1</translation>
     </message>
     <message>
-        <source>OTP attempts blocked for : </source>
-        <translation>OTP denemelerinin engeli kalkana kadar: </translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Geri</translation>
+        <source>OTP attempts are blocked for %1.</source>
+        <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
+        <translation>OTP denemeleri engellendi, kalan süre: %1</translation>
     </message>
 </context>
 <context>
@@ -768,7 +749,7 @@
     </message>
     <message>
         <source>Preference</source>
-        <translation>Tercih</translation>
+        <translation>Tercih edilen ağ geçidi</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -779,16 +760,16 @@
         <translation>İptal</translation>
     </message>
     <message>
-        <source>No Gateways available</source>
-        <translation>Kullanılabilir ağ geçidi yok</translation>
-    </message>
-    <message>
         <source>Unable to connect with application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Out of service</source>
         <translation>Hizmet dışı</translation>
+    </message>
+    <message>
+        <source>No gateways available</source>
+        <translation>Kullanılabilir ağ geçidi yok</translation>
     </message>
 </context>
 <context>
@@ -821,12 +802,8 @@
         <translation>Form</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR Code above, select the &apos;Regenerate QR&apos; button below and repeat the process again. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR&apos;yi yeniden oluştur&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için sağlayıcınıza başvurun.</translation>
-    </message>
-    <message>
         <source>Regenerate QR</source>
-        <translation>QR&apos;yi yeniden oluştur</translation>
+        <translation>QR kodunu yenile</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -834,7 +811,7 @@
     </message>
     <message>
         <source>The QR code could not be displayed. Select &apos;Regenerate QR&apos; to try again.</source>
-        <translation>QR kodu görüntülenemedi. Yeniden denemek için &apos;QR&apos;yi yeniden oluştur&apos; düğmesini seçin.</translation>
+        <translation>QR kodu görüntülenemedi. Yeniden denemek için &apos;QR kodunu yenile&apos; düğmesini seçin.</translation>
     </message>
     <message>
         <source>Unable to connect with application service</source>
@@ -855,6 +832,10 @@
     <message>
         <source>The QR code is not available while the application service is unreachable.</source>
         <translation>Uygulama hizmetine ulaşılamadığı sürece QR kodu kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
+        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR kodunu yenile&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için sağlayıcınıza başvurun.</translation>
     </message>
 </context>
 <context>
@@ -1011,14 +992,6 @@
         <translation>Bağlanıyor...</translation>
     </message>
     <message>
-        <source>FULL</source>
-        <translation>TAM</translation>
-    </message>
-    <message>
-        <source>SPLIT</source>
-        <translation>BÖLÜNMÜŞ</translation>
-    </message>
-    <message>
         <source>Sign In</source>
         <translation>Oturum aç</translation>
     </message>
@@ -1031,40 +1004,12 @@
         <translation>Oturumunuz kapatılacak. Devam etmek için &apos;Evet&apos;e tıklayın.</translation>
     </message>
     <message>
-        <source>Enter Password : </source>
-        <translation>Parolayı girin: </translation>
-    </message>
-    <message>
-        <source>You are about to deactivate. To continue deactivation please click &apos;Yes&apos;</source>
-        <translation>Cihaz devre dışı bırakılacak. Devam etmek için lütfen &apos;Evet&apos;e tıklayın</translation>
-    </message>
-    <message>
         <source>Yes</source>
         <translation>Evet</translation>
     </message>
     <message>
         <source>No</source>
         <translation>Hayır</translation>
-    </message>
-    <message>
-        <source>Deactivation failed, please try again or contact admin</source>
-        <translation>Devre dışı bırakma başarısız oldu, lütfen yeniden deneyin veya yöneticinize başvurun</translation>
-    </message>
-    <message>
-        <source>Password Required</source>
-        <translation>Parola gerekli</translation>
-    </message>
-    <message>
-        <source>Wrong Password</source>
-        <translation>Yanlış parola</translation>
-    </message>
-    <message>
-        <source>Deactivation Not Allowed</source>
-        <translation>Devre dışı bırakmaya izin verilmiyor</translation>
-    </message>
-    <message>
-        <source>SignOut Failed</source>
-        <translation>Oturum kapatılamadı</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1075,24 +1020,60 @@
         <translation>Bildirimler</translation>
     </message>
     <message>
-        <source>Please enter the password.</source>
-        <translation>Lütfen parolayı girin.</translation>
+        <source>This device has been deactivated.</source>
+        <translation>Bu cihaz devre dışı bırakıldı.</translation>
     </message>
     <message>
-        <source>Setting Preferred Access Gateway Failed</source>
+        <source>Enter the password:</source>
+        <translation>Parolayı girin:</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.
+Enter the password:</source>
+        <translation>Parola boş olamaz.
+Parolayı girin:</translation>
+    </message>
+    <message>
+        <source>%1 %2 [FULL]</source>
+        <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [TAM]</translation>
+    </message>
+    <message>
+        <source>%1 %2 [SPLIT]</source>
+        <extracomment>%1 is a network interface, %2 its address; only the enterprise&apos;s traffic goes through the tunnel.</extracomment>
+        <translation>%1 %2 [BÖLÜNMÜŞ]</translation>
+    </message>
+    <message>
+        <source>Setting the preferred access gateway failed</source>
         <translation>Tercih edilen erişim ağ geçidi ayarlanamadı</translation>
     </message>
     <message>
-        <source>This device has been deactivated.</source>
-        <translation>Bu cihaz devre dışı bırakıldı.</translation>
+        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
+        <translation>Bu cihaz devre dışı bırakılacak. Devam etmek için &apos;Evet&apos;e tıklayın.</translation>
+    </message>
+    <message>
+        <source>Deactivation failed. Please try again or contact your administrator.</source>
+        <translation>Devre dışı bırakma başarısız oldu. Lütfen yeniden deneyin veya yöneticinize başvurun.</translation>
+    </message>
+    <message>
+        <source>Password required</source>
+        <translation>Parola gerekli</translation>
+    </message>
+    <message>
+        <source>Wrong password</source>
+        <translation>Yanlış parola</translation>
+    </message>
+    <message>
+        <source>Deactivation not allowed</source>
+        <translation>Devre dışı bırakmaya izin verilmiyor</translation>
+    </message>
+    <message>
+        <source>Sign-out failed</source>
+        <translation>Oturum kapatılamadı</translation>
     </message>
 </context>
 <context>
     <name>StatusNotices</name>
-    <message>
-        <source>The application service is unavailable. Retrying every 5 seconds.</source>
-        <translation>Uygulama hizmeti kullanılamıyor. 5 saniyede bir yeniden deneniyor.</translation>
-    </message>
     <message>
         <source>The application service is available again.</source>
         <translation>Uygulama hizmeti yeniden kullanılabilir.</translation>
@@ -1108,6 +1089,12 @@
     <message>
         <source>Secure Access stopped connecting.</source>
         <translation>Güvenli Erişim bağlanmayı durdurdu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The application service is unavailable. Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>Uygulama hizmeti kullanılamıyor. %n saniyede bir yeniden deneniyor.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1197,10 +1184,6 @@
         <translation>%1 · %2</translation>
     </message>
     <message>
-        <source>Retrying every 5 seconds.</source>
-        <translation>5 saniyede bir yeniden deneniyor.</translation>
-    </message>
-    <message>
         <source>Ask your administrator to check the application service.</source>
         <translation>Uygulama hizmetini denetlemesini yöneticinizden isteyin.</translation>
     </message>
@@ -1215,6 +1198,12 @@
     <message>
         <source>Open Settings, then Notifications, to see the compliance details.</source>
         <translation>Uyumluluk ayrıntılarını görmek için Ayarlar&apos;ı, ardından Bildirimler&apos;i açın.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Retrying every %n seconds.</source>
+        <translation>
+            <numerusform>%n saniyede bir yeniden deneniyor.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

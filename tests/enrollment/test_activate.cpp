@@ -217,14 +217,14 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text"); // empty: the status line is left alone
-        QTest::newRow("1") << 1 << "Invalid Activation Code";
-        QTest::newRow("2") << 2 << "Invalid Name";
-        QTest::newRow("8") << 8 << "Activation Failure due to Connectivity Issues";
-        QTest::newRow("15") << 15 << "Agent Not Activated";
-        QTest::newRow("21") << 21 << "Duplicate Device Name";
-        QTest::newRow("30") << 30 << "Device Activation Is Not Allowed, Please Contact Your Administrator";
-        QTest::newRow("31") << 31 << "Activation Code Expired";
-        QTest::newRow("32") << 32 << "Maximum Number Of Devices Reached For Your Account";
+        QTest::newRow("1") << 1 << "Invalid activation code";
+        QTest::newRow("2") << 2 << "Invalid device name";
+        QTest::newRow("8") << 8 << "Activation failed due to connectivity issues";
+        QTest::newRow("15") << 15 << "Agent not activated";
+        QTest::newRow("21") << 21 << "Duplicate device name";
+        QTest::newRow("30") << 30 << "Device activation is not allowed. Please contact your administrator.";
+        QTest::newRow("31") << 31 << "Activation code expired";
+        QTest::newRow("32") << 32 << "Maximum number of devices reached for your account";
         QTest::newRow("0 success ignored") << 0 << "";
         QTest::newRow("3 invalid email ignored") << 3 << "";
         QTest::newRow("14 accepted ignored") << 14 << "";
@@ -260,9 +260,9 @@ private slots:
         AgentLink agent;
         Activate screen;
         screen.activationError(InvalidActivationCode);
-        screen.userAuthMessages(QStringLiteral("Invalid Email, Please contact your Administrator."));
+        screen.userAuthMessages(QStringLiteral("Invalid email. Please contact your administrator."));
         QCOMPARE(labelText(&screen, "statusMessage"),
-                 QStringLiteral("Invalid Email, Please contact your Administrator."));
+                 QStringLiteral("Invalid email. Please contact your administrator."));
 
         const QList<QTimer*> timers =
             screen.findChildren<QTimer*>(QStringLiteral("statusClearTimer"), Qt::FindDirectChildrenOnly);
@@ -306,7 +306,7 @@ private slots:
         // Only the link text goes when the link returns; an agent's answer stays for its own time.
         screen.activationError(DuplicateDeviceName);
         screen.clearAgentUnavailable();
-        QCOMPARE(labelText(&screen, "statusMessage"), QStringLiteral("Duplicate Device Name"));
+        QCOMPARE(labelText(&screen, "statusMessage"), QStringLiteral("Duplicate device name"));
     }
 
     void formFollowsTheBrand_data()

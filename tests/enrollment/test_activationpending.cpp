@@ -35,7 +35,7 @@ private slots:
         QTest::addColumn<QString>("text"); // empty: the status line is left alone
         QTest::addColumn<int>("shownForMs");
         QTest::newRow("pending") << 20 << "Admin approval pending" << 5000;
-        QTest::newRow("failed") << 22 << "Verification Request Failed" << 6000;
+        QTest::newRow("failed") << 22 << "Verification request failed" << 6000;
         QTest::newRow("success ignored") << 0 << "" << 0;
         QTest::newRow("accepted ignored") << 14 << "" << 0;
         QTest::newRow("duplicate name ignored") << 21 << "" << 0;
@@ -69,7 +69,7 @@ private slots:
         ActivationPending screen;
         screen.verifyActivationError(AdminApprovalPending);
         screen.verifyActivationError(VerificationRequestFailed);
-        QCOMPARE(status(screen), QStringLiteral("Verification Request Failed"));
+        QCOMPARE(status(screen), QStringLiteral("Verification request failed"));
         clearTimers(screen).first()->start(0);
         QTRY_VERIFY(status(screen).isEmpty());
     }
@@ -129,7 +129,7 @@ private slots:
 
         screen.verifyActivationError(VerificationRequestFailed);
         screen.clearAgentUnavailable();
-        QCOMPARE(status(screen), QStringLiteral("Verification Request Failed"));
+        QCOMPARE(status(screen), QStringLiteral("Verification request failed"));
     }
 };
 

@@ -9,7 +9,10 @@
 
 namespace {
 
-const QString blockedFor = QStringLiteral("OTP attempts blocked for : ");
+QString blockedFor(const QString& time)
+{
+    return QStringLiteral("OTP attempts are blocked for %1.").arg(time);
+}
 
 Response responseWith(int code, qint64 Response::*duration = nullptr, qint64 seconds = 0)
 {
@@ -94,12 +97,12 @@ private slots:
         QTest::addColumn<QString>("toActivate"); // empty: nothing for the activation screen
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("switchesToEmail");
-        QTest::newRow("invalid email") << 0 << false << 3 << "Invalid Email"
+        QTest::newRow("invalid email") << 0 << false << 3 << "Invalid email"
                                        << "" << 0 << false;
         QTest::newRow("invalid email, email enrollment")
-            << 2 << true << 3 << "Invalid Email"
-            << "Invalid Email, Please contact your Administrator." << 0 << false;
-        QTest::newRow("invalid email, sign-in of the email brand") << 2 << false << 3 << "Invalid Email"
+            << 2 << true << 3 << "Invalid email"
+            << "Invalid email. Please contact your administrator." << 0 << false;
+        QTest::newRow("invalid email, sign-in of the email brand") << 2 << false << 3 << "Invalid email"
                                                                    << "" << 0 << false;
         QTest::newRow("OTP sent") << 0 << false << 5 << ""
                                   << "" << 1 << false;
@@ -107,20 +110,20 @@ private slots:
                                                     << "" << 1 << true;
         QTest::newRow("OTP sent, sign-in of the email brand") << 2 << false << 5 << ""
                                                               << "" << 1 << false;
-        QTest::newRow("resend blocked") << 0 << false << 6 << "OTP resend blocked retry after sometime..."
+        QTest::newRow("resend blocked") << 0 << false << 6 << "OTP resend blocked. Please try again later."
                                         << "" << 0 << false;
         QTest::newRow("resend blocked, email enrollment")
-            << 2 << true << 6 << "OTP resend blocked retry after sometime..."
-            << "OTP resend blocked retry after sometime..." << 0 << false;
-        QTest::newRow("attempts blocked") << 0 << false << 7 << "OTP attempts blocked retry after sometime..."
+            << 2 << true << 6 << "OTP resend blocked. Please try again later."
+            << "OTP resend blocked. Please try again later." << 0 << false;
+        QTest::newRow("attempts blocked") << 0 << false << 7 << "OTP attempts blocked. Please try again later."
                                           << "" << 0 << false;
         QTest::newRow("attempts blocked, email enrollment")
-            << 2 << true << 7 << "OTP attempts blocked retry after sometime..."
-            << "OTP attempts blocked retry after sometime..." << 0 << false;
+            << 2 << true << 7 << "OTP attempts blocked. Please try again later."
+            << "OTP attempts blocked. Please try again later." << 0 << false;
         QTest::newRow("attempts blocked, sign-in of the email brand")
-            << 2 << false << 7 << "OTP attempts blocked retry after sometime..."
+            << 2 << false << 7 << "OTP attempts blocked. Please try again later."
             << "" << 0 << false;
-        QTest::newRow("registration failure") << 0 << false << 10 << "User Registration Failure"
+        QTest::newRow("registration failure") << 0 << false << 10 << "User registration failed"
                                               << "" << 0 << false;
         QTest::newRow("invalid OTP is for the OTP screen") << 0 << false << 4 << ""
                                                            << "" << 0 << false;
@@ -180,7 +183,7 @@ private slots:
         const QStringList shown{QStringLiteral("00:00:02"), QStringLiteral("00:00:01"), QStringLiteral("00:00:00")};
         for (const QString& time : shown) {
             screen.onAttemptBlockedTimeOut();
-            QCOMPARE(status(screen), blockedFor + time);
+            QCOMPARE(status(screen), blockedFor(time));
             QVERIFY(!nextButton(screen)->isEnabled());
             // Neither typing nor Enter gets past the block.
             QTest::keyClicks(mailInput(screen), QStringLiteral("x"));
@@ -259,7 +262,7 @@ private slots:
         if (firstTick.isEmpty())
             return;
         screen.onAttemptBlockedTimeOut();
-        QCOMPARE(status(screen), blockedFor + firstTick);
+        QCOMPARE(status(screen), blockedFor(firstTick));
     }
 
     void companyNameFillsThePrompt_data()
@@ -374,7 +377,7 @@ private slots:
 
         screen.processUserAuthResponse(responseWith(InvalidEmail));
         screen.clearAgentUnavailable();
-        QCOMPARE(status(screen), QStringLiteral("Invalid Email"));
+        QCOMPARE(status(screen), QStringLiteral("Invalid email"));
     }
 };
 

@@ -60,7 +60,7 @@ private slots:
         QVERIFY(otp->isVisibleTo(h.window.get()));
         otp->onValidityTimeOut();
         QCOMPARE(otp->findChild<QLabel*>(QStringLiteral("validLabel"))->text(),
-                 QStringLiteral("You OTP is valid for 04:59"));
+                 QStringLiteral("Your OTP is valid for 04:59."));
 
         auto* otpInput = otp->findChild<QLineEdit*>(QStringLiteral("otpInput"));
         QTest::keyClicks(otpInput, QStringLiteral(" 042 "));
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(!otp->findChild<QPushButton*>(QStringLiteral("cancelButton"))->isHidden());
         otp->onValidityTimeOut();
         QCOMPARE(otp->findChild<QLabel*>(QStringLiteral("validLabel"))->text(),
-                 QStringLiteral("You OTP is valid for 04:59"));
+                 QStringLiteral("Your OTP is valid for 04:59."));
 
         // The OTP goes to the user typed on the sign-in page; an activation answer is no answer to it.
         QTest::keyClicks(otpInput, QStringLiteral(" 111111 "));

@@ -175,7 +175,7 @@ WaitCase waitCase(const QString& request)
                 [](MainWindowHarness& h) { child<QPushButton>(screenOf<Activate>(h), "activateButton")->click(); },
                 showSettings,
                 agentMessage(1, {{activationState, 0}, {responseType, int(DuplicateDeviceName)}}),
-                QStringLiteral("Duplicate Device Name"),
+                QStringLiteral("Duplicate device name"),
                 [](MainWindowHarness& h) { return child<QLabel>(screenOf<Activate>(h), "statusMessage"); },
                 [](MainWindowHarness& h) { return child(screenOf<Activate>(h), "activateButton"); },
                 [](MainWindowHarness& h) {
@@ -192,7 +192,7 @@ WaitCase waitCase(const QString& request)
                 [](MainWindowHarness& h) { child<QPushButton>(screenOf<Activate>(h), "activateButton")->click(); },
                 showSettings,
                 agentMessage(1, {{activationState, 0}, {responseType, int(InvalidEmail)}}),
-                QStringLiteral("Invalid Email, Please contact your Administrator."),
+                QStringLiteral("Invalid email. Please contact your administrator."),
                 [](MainWindowHarness& h) { return child<QLabel>(screenOf<Activate>(h), "statusMessage"); },
                 [](MainWindowHarness& h) { return child(screenOf<Activate>(h), "activateButton"); },
                 [](MainWindowHarness& h) {
@@ -213,7 +213,7 @@ WaitCase waitCase(const QString& request)
                     h.deliver(agentMessage(13, {{activationState, 0}, {qrCode, "QR-HELD"}}));
                 },
                 showHome, agentMessage(1, {{activationState, 0}, {responseType, int(MaxDevicesReached)}}),
-                QStringLiteral("Maximum Number Of Devices Reached For Your Account"),
+                QStringLiteral("Maximum number of devices reached for your account"),
                 [](MainWindowHarness& h) { return child<QLabel>(screenOf<QRCodeScreen>(h), "statusMessage"); },
                 [](MainWindowHarness& h) { return child(screenOf<QRCodeScreen>(h), "regenerateQRButton"); }, none,
                 "activation_req", false, Page::ServiceCodePage, Page::HomePage};
@@ -237,7 +237,7 @@ WaitCase waitCase(const QString& request)
                 [](MainWindowHarness& h) { child<QPushButton>(screenOf<OtpScreen>(h), "resendButton")->click(); },
                 cancelOtp,
                 signInMessage(4, OtpResendBlocked),
-                QStringLiteral("OTP Resend Blocked"),
+                QStringLiteral("OTP resend blocked"),
                 otpStatus,
                 [](MainWindowHarness& h) { return child(screenOf<OtpScreen>(h), "resendButton"); },
                 otpFields,
@@ -251,7 +251,7 @@ WaitCase waitCase(const QString& request)
                 [](MainWindowHarness& h) { child<QPushButton>(emailPageOf(h), "emailAuthButton")->click(); },
                 [](MainWindowHarness& h) { child<QPushButton>(emailPageOf(h), "skipButton")->click(); },
                 signInMessage(4, InvalidEmail),
-                QStringLiteral("Invalid Email"),
+                QStringLiteral("Invalid email"),
                 [](MainWindowHarness& h) { return child<QLabel>(emailPageOf(h), "statusMessage"); },
                 [](MainWindowHarness& h) { return child(emailPageOf(h), "emailAuthButton"); },
                 [](MainWindowHarness& h) { return QList<QLineEdit*>{field(emailPageOf(h), "mailInput")}; },
@@ -268,7 +268,7 @@ WaitCase waitCase(const QString& request)
             },
             [](MainWindowHarness& h) { child<QPushButton>(screenOf<ActivationPending>(h), "settings")->click(); },
             agentMessage(2, {{activationState, 2}, {responseType, int(VerificationRequestFailed)}}),
-            QStringLiteral("Verification Request Failed"),
+            QStringLiteral("Verification request failed"),
             [](MainWindowHarness& h) { return child<QLabel>(screenOf<ActivationPending>(h), "statusMessage"); },
             [](MainWindowHarness& h) { return child(screenOf<ActivationPending>(h), "activationStatusButton"); },
             none,

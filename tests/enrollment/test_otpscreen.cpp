@@ -151,12 +151,14 @@ private slots:
                                       "\n");
         QTest::newRow("sign-in repeats the registration") << 0 << true << registration << "";
         QTest::newRow("sign-in without an address")
-            << 0 << false << QByteArray() << "Mail ID not found pleae go back to email screen and try again";
+            << 0 << false << QByteArray()
+            << "Email address not found. Please go back to the email screen and try again.";
         QTest::newRow("sign-in of the email brand repeats the registration") << 2 << true << registration << "";
         QTest::newRow("email enrollment asks again without the submitted OTP")
             << 2 << true << emailActivationLine("") << "";
         QTest::newRow("email enrollment without a request")
-            << 2 << false << QByteArray() << "Mail ID not found pleae go back to activation screen and try again";
+            << 2 << false << QByteArray()
+            << "Email address not found. Please go back to the activation screen and try again.";
     }
     void resend()
     {
@@ -194,12 +196,12 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text"); // null: the status line is left alone
-        QTest::newRow("3") << 3 << "Invalid Email";
+        QTest::newRow("3") << 3 << "Invalid email";
         QTest::newRow("4") << 4 << "Invalid OTP";
         QTest::newRow("5 clears") << 5 << "";
-        QTest::newRow("6") << 6 << "OTP Resend Blocked";
-        QTest::newRow("7") << 7 << "OTP Attempts blocked";
-        QTest::newRow("12") << 12 << "User Association Failure";
+        QTest::newRow("6") << 6 << "OTP resend blocked";
+        QTest::newRow("7") << 7 << "OTP attempts blocked";
+        QTest::newRow("12") << 12 << "User association failed";
         QTest::newRow("10 is for the email page") << 10 << QString();
         QTest::newRow("0") << 0 << QString();
     }
@@ -239,10 +241,10 @@ private slots:
         QCOMPARE(timer->interval(), 1000);
 
         screen.onValidityTimeOut();
-        QCOMPARE(labelText(&screen, "validLabel"), QStringLiteral("You OTP is valid for 01:04"));
+        QCOMPARE(labelText(&screen, "validLabel"), QStringLiteral("Your OTP is valid for 01:04."));
         for (int tick = 2; tick <= 65; ++tick)
             screen.onValidityTimeOut();
-        QCOMPARE(labelText(&screen, "validLabel"), QStringLiteral("You OTP is valid for 00:00"));
+        QCOMPARE(labelText(&screen, "validLabel"), QStringLiteral("Your OTP is valid for 00:00."));
         QVERIFY(timer->isActive());
         screen.onValidityTimeOut();
         QVERIFY(labelText(&screen, "validLabel").isEmpty());
@@ -295,15 +297,15 @@ private slots:
         QVERIFY(timer->isActive());
         QVERIFY(!submitButton(screen)->isEnabled());
         screen.onAttemptBlockedTimeOut();
-        QCOMPARE(status(screen), QStringLiteral("OTP attempts blocked for : 00:01:29"));
+        QCOMPARE(status(screen), QStringLiteral("OTP attempts are blocked for 00:01:29."));
 
         // A new OTP while blocked leaves the block text in place.
         screen.processResponse(responseWith(OtpSent));
-        QCOMPARE(status(screen), QStringLiteral("OTP attempts blocked for : 00:01:29"));
+        QCOMPARE(status(screen), QStringLiteral("OTP attempts are blocked for 00:01:29."));
 
         for (int tick = 2; tick <= 90; ++tick)
             screen.onAttemptBlockedTimeOut();
-        QCOMPARE(status(screen), QStringLiteral("OTP attempts blocked for : 00:00:00"));
+        QCOMPARE(status(screen), QStringLiteral("OTP attempts are blocked for 00:00:00."));
         screen.onAttemptBlockedTimeOut();
         QVERIFY(status(screen).isEmpty());
         QVERIFY(!timer->isActive());
@@ -328,7 +330,7 @@ private slots:
             shown << status(screen);
         }
         QCOMPARE(shown,
-                 QStringList({"OTP attempts blocked for : 00:00:01", "OTP attempts blocked for : 00:00:00", ""}));
+                 QStringList({"OTP attempts are blocked for 00:00:01.", "OTP attempts are blocked for 00:00:00.", ""}));
         QVERIFY(!directTimer(&screen, "otpAttemptBlockedTimer")->isActive());
         QVERIFY(submitButton(screen)->isEnabled());
     }

@@ -78,12 +78,12 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("32 maximum devices") << 32 << "Maximum Number Of Devices Reached For Your Account";
-        QTest::newRow("31 expired") << 31 << "Activation Code Expired";
-        QTest::newRow("15 not activated") << 15 << "Agent Not Activated";
-        QTest::newRow("1 invalid") << 1 << "Invalid Activation Code";
-        QTest::newRow("21 duplicate name") << 21 << "Duplicate Device Name";
-        QTest::newRow("30 not allowed") << 30 << "Device Activation Is Not Allowed, Please Contact Your Administrator";
+        QTest::newRow("32 maximum devices") << 32 << "Maximum number of devices reached for your account";
+        QTest::newRow("31 expired") << 31 << "Activation code expired";
+        QTest::newRow("15 not activated") << 15 << "Agent not activated";
+        QTest::newRow("1 invalid") << 1 << "Invalid activation code";
+        QTest::newRow("21 duplicate name") << 21 << "Duplicate device name";
+        QTest::newRow("30 not allowed") << 30 << "Device activation is not allowed. Please contact your administrator.";
     }
     void refusingAgentSeesAHandfulOfRequests()
     {
@@ -219,12 +219,12 @@ private slots:
         QTest::addColumn<QString>("reason");
         for (int type : {0, 2}) {
             const char* edition = type == 0 ? "code" : "email";
-            QTest::addRow("%s 1", edition) << type << 1 << "Invalid Activation Code";
-            QTest::addRow("%s 2", edition) << type << 2 << "Invalid Name";
-            QTest::addRow("%s 8", edition) << type << 8 << "Activation Failure due to Connectivity Issues";
-            QTest::addRow("%s 21", edition) << type << 21 << "Duplicate Device Name";
-            QTest::addRow("%s 31", edition) << type << 31 << "Activation Code Expired";
-            QTest::addRow("%s 32", edition) << type << 32 << "Maximum Number Of Devices Reached For Your Account";
+            QTest::addRow("%s 1", edition) << type << 1 << "Invalid activation code";
+            QTest::addRow("%s 2", edition) << type << 2 << "Invalid device name";
+            QTest::addRow("%s 8", edition) << type << 8 << "Activation failed due to connectivity issues";
+            QTest::addRow("%s 21", edition) << type << 21 << "Duplicate device name";
+            QTest::addRow("%s 31", edition) << type << 31 << "Activation code expired";
+            QTest::addRow("%s 32", edition) << type << 32 << "Maximum number of devices reached for your account";
         }
     }
     void otherEditionsKeepWhatTheUserTyped()

@@ -49,9 +49,9 @@ Action action(const QString& name)
 {
     if (name == QLatin1String("sign-out"))
         return {"signOutButton", "signOutWait", "{\"type\":6,\"user_deregistration_req\":{}}\n", agentSays(5, 11),
-                QStringLiteral("SignOut Failed")};
+                QStringLiteral("Sign-out failed")};
     return {"deactivateButton", "deactivationWait", "{\"deactivation_req\":{\"password\":\"\"},\"type\":4}\n",
-            agentSays(3, 18), QStringLiteral("Wrong Password")};
+            agentSays(3, 18), QStringLiteral("Wrong password")};
 }
 
 // The page's own widget of that name: its sub-screens reuse names such as "backButton" and "statusMessage".

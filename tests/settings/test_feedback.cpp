@@ -126,7 +126,7 @@ private slots:
         message(screen)->setPlainText(QStringLiteral("\n every hour  \n"));
         submitButton(screen)->click();
         QCOMPARE(agent.nextRequest(), feedbackLine("Tunnel drops", "every hour"));
-        QCOMPARE(status(screen), QStringLiteral("submitting feedback..."));
+        QCOMPARE(status(screen), QStringLiteral("Submitting feedback..."));
         QVERIFY(!submitButton(screen)->isEnabled());
     }
 
@@ -206,9 +206,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("cleared");
         QTest::newRow("success") << 0 << "4711"
-                                 << "Successfully submitted your feedback : 4711" << true;
+                                 << "Your feedback has been submitted. Ticket ID: 4711" << true;
         QTest::newRow("ticket id as text") << 0 << "<b>7</b>"
-                                           << "Successfully submitted your feedback : <b>7</b>" << true;
+                                           << "Your feedback has been submitted. Ticket ID: <b>7</b>" << true;
         QTest::newRow("success without ticket id") << 0 << ""
                                                    << "Failed to submit your feedback" << false;
         QTest::newRow("failed") << 13 << ""
@@ -216,7 +216,7 @@ private slots:
         QTest::newRow("failed, ticket id ignored") << 13 << "9"
                                                    << "Failed to submit your feedback" << false;
         QTest::newRow("not activated") << 15 << ""
-                                       << "Agent not Activated" << false;
+                                       << "Agent not activated" << false;
     }
     void outcomes()
     {
@@ -278,7 +278,7 @@ private slots:
         subject(screen)->setText(QStringLiteral("Subject"));
         submitButton(screen)->click();
         screen.clearAgentUnavailable();
-        QCOMPARE(status(screen), QStringLiteral("submitting feedback..."));
+        QCOMPARE(status(screen), QStringLiteral("Submitting feedback..."));
     }
 
     // Clearing empties the form; leaving it by Back or Escape keeps the draft for the next visit.

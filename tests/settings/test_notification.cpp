@@ -50,12 +50,12 @@ private slots:
         };
         using N = Notification;
         add("managed certificates come first", N::CategoryTitle, "Device Management");
-        add("title table", N::Heading, "None of client certificate signed by CaCert(s)");
+        add("title table", N::Heading, "No client certificate is signed by the CA certificate(s)");
         add("certificate item", N::Item, bullet + "CN=Acme Issuing CA");
         add("programs", N::CategoryTitle, "Programs");
         add("INSTALLED sorts before NOT_INSTALLED", N::Heading, "Malicious Applications Found Installed");
         add("markup is text; vendor and version lines", N::Item, bullet + "<b>torrent</b>",
-            "Vendor : Acme\nVersion : 2.1\n");
+            "Vendor: Acme\nVersion: 2.1\n");
         add("the empty INSTALLED group is gone", N::Heading, "Mandatory Applications Not Installed");
         add("no attributes, empty details", N::Item, bullet + "EDR Sensor");
         add("processes", N::CategoryTitle, "Processes");
@@ -64,24 +64,24 @@ private slots:
         add("second group's item", N::Item, bullet + "keylog.exe");
         add("ports", N::CategoryTitle, "Ports");
         add("ports heading", N::Heading, "Risky Ports Open");
-        add("port number as its name", N::Item, bullet + "3389", "Protocol : TCP\n");
+        add("port number as its name", N::Item, bullet + "3389", "Protocol: TCP\n");
         add("network interfaces", N::CategoryTitle, "Network Interfaces");
-        add("no table entry for the category", N::Heading, "Condition : MATCH");
+        add("no table entry for the category", N::Heading, "Condition: MATCH");
         add("interface item", N::Item, bullet + "wlan0");
         add("operating system", N::CategoryTitle, "Operating System Information");
-        add("MATCH has no table entry", N::Heading, "Condition : MATCH");
+        add("MATCH has no table entry", N::Heading, "Condition: MATCH");
         add("unexpected system; version without its caption", N::Item,
-            bullet + "Unexpected Operating System found : Windows 7", "6.1.7601\n");
+            bullet + "Unexpected operating system found: Windows 7", "6.1.7601\n");
         add("NOT_INSTALLED heading", N::Heading, "Operating System Version Mismatch");
-        add("expected system", N::Item, bullet + "Expected Operating System : Windows 11");
+        add("expected system", N::Item, bullet + "Expected operating system: Windows 11");
         add("hardware", N::CategoryTitle, "Hardware Information");
-        add("unknown condition word", N::Heading, "Condition : BELOW");
-        add("value alone, no line break after it", N::Item, bullet + "TPM", "Value : 1.2");
+        add("unknown condition word", N::Heading, "Condition: BELOW");
+        add("value alone, no line break after it", N::Item, bullet + "TPM", "Value: 1.2");
         add("registry", N::CategoryTitle, "Registry");
         add("registry heading", N::Heading, "Registry Key Mismatch");
         add("expected key shows its path; a second attribute starts a new line", N::Item,
-            bullet + "Expected Registry : HKLM\\Software\\Policies\\Lock",
-            "Enabled : 1\nCondition : EQUALS\nKey : Timeout");
+            bullet + "Expected Registry entry: HKLM\\Software\\Policies\\Lock",
+            "Enabled: 1\nCondition: EQUALS\nKey: Timeout");
         add("firewall", N::CategoryTitle, "Windows Firewall");
         add("firewall heading, its items not shown", N::Heading, "Windows Firewall Enabled on the System");
         add("trusted certificates", N::CategoryTitle, "Trust Certificate");
@@ -92,7 +92,7 @@ private slots:
         add("client item", N::Item, bullet + "CN=Old Client");
         add("vpn", N::CategoryTitle, "VPN");
         add("vpn heading", N::Heading, "VPN Installed On The System");
-        add("vendor and command", N::Item, bullet + "OtherVPN", "Vendor : Other Inc\nCommand : otherd --start\n");
+        add("vendor and command", N::Item, bullet + "OtherVPN", "Vendor: Other Inc\nCommand: otherd --start\n");
         add("antivirus", N::CategoryTitle, "Windows Antivirus");
         add("not merged: the empty group keeps its heading", N::Heading, "Windows Antivirus Disabled");
         add("not merged: the second group", N::Heading, "Windows Antivirus Disabled");
@@ -150,7 +150,7 @@ private slots:
         Notification screen;
         screen.listViolations(withItem(ViolationCategory::ManagedCertificates, "INSTALLED", "CN=x"), QString());
         QCOMPARE(rowTexts(violationsList(screen)),
-                 QStringList({"Device Management", "Malicious Client Certificate signed by CaCert(s)",
+                 QStringList({"Device Management", "Malicious client certificate signed by the CA certificate(s)",
                               QStringLiteral(" \u2022  CN=x")}));
     }
 
@@ -164,7 +164,7 @@ private slots:
             return QCoreApplication::translate("Notification", text);
         };
         const QStringList expected{spanishFor("Device Management"),
-                                   spanishFor("Malicious Client Certificate signed by CaCert(s)"),
+                                   spanishFor("Malicious client certificate signed by the CA certificate(s)"),
                                    QStringLiteral(" \u2022  CN=x")};
         Notification screen;
         screen.listViolations(withItem(ViolationCategory::ManagedCertificates, "INSTALLED", "CN=x"), QString());

@@ -118,7 +118,7 @@ private slots:
 
         if (text.isEmpty()) {
             QCOMPARE(pagList(screen)->model()->rowCount(), 0);
-            QCOMPARE(informationShown(&screen, "pag list"), QStringLiteral("No Gateways available"));
+            QCOMPARE(informationShown(&screen, "pag list"), QStringLiteral("No gateways available"));
             return;
         }
         QCOMPARE(rowTexts(pagList(screen)), QStringList{text});
@@ -283,9 +283,9 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("shown");
         QTest::newRow("empty list") << false << ""
-                                    << "No Gateways available";
-        QTest::newRow("error without list") << false << "Preferred Access Gateway listing failure"
-                                            << "Preferred Access Gateway listing failure";
+                                    << "No gateways available";
+        QTest::newRow("error without list") << false << "Listing the preferred access gateways failed"
+                                            << "Listing the preferred access gateways failed";
         QTest::newRow("error wins over a list") << true << "<i>failure</i>"
                                                 << "<i>failure</i>";
     }

@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(p.row("version"), brand().appVersion);
 
         p.update(connectedUser());
-        QCOMPARE(p.row("wan"), QStringLiteral("eth0 10.1.2.3[SPLIT]"));
+        QCOMPARE(p.row("wan"), QStringLiteral("eth0 10.1.2.3 [SPLIT]"));
         QCOMPARE(p.row("externalIP"), QStringLiteral("198.51.100.7"));
         QCOMPARE(p.row("pagIP"), QStringLiteral("203.0.113.9"));
         QCOMPARE(p.row("assignedIP"), QStringLiteral("100.64.0.2"));
@@ -134,7 +134,7 @@ private slots:
                                    << "externalIP"
                                    << "203.0.113.1";
         QTest::newRow("full tunnel") << Edit([](AgentInfo& i) { i.secconn.fullTunnelEnabled = true; }) << "wan"
-                                     << "eth0 10.1.2.3[FULL]";
+                                     << "eth0 10.1.2.3 [FULL]";
         QTest::newRow("gateway IP") << Edit([](AgentInfo& i) { i.secconn.pagIp = QStringLiteral("192.0.2.1"); })
                                     << "pagIP"
                                     << "192.0.2.1";
@@ -170,9 +170,9 @@ private slots:
         QTest::addColumn<bool>("fullTunnel");
         QTest::addColumn<QString>("text");
         QTest::newRow("full") << "eth0"
-                              << "10.1.2.3" << true << "eth0 10.1.2.3[FULL]";
+                              << "10.1.2.3" << true << "eth0 10.1.2.3 [FULL]";
         QTest::newRow("split") << "Wi-Fi"
-                               << "192.168.1.47" << false << "Wi-Fi 192.168.1.47[SPLIT]";
+                               << "192.168.1.47" << false << "Wi-Fi 192.168.1.47 [SPLIT]";
         QTest::newRow("no address") << "eth0"
                                     << "" << true << "";
         QTest::newRow("no interface") << ""

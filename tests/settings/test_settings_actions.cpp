@@ -166,7 +166,7 @@ private slots:
         const Prompt& box = dialogs.seen.first();
         QCOMPARE(box.kind, QStringLiteral("box"));
         QCOMPARE(box.title, QStringLiteral("Dovrin"));
-        QCOMPARE(box.text, QStringLiteral("You are about to deactivate. To continue deactivation please click 'Yes'"));
+        QCOMPARE(box.text, QStringLiteral("You are about to deactivate this device. Click 'Yes' to continue."));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttons, QStringList({"Yes", "No"}));
         QCOMPARE(deactivate.size(), sent ? 1 : 0);
@@ -211,7 +211,7 @@ private slots:
         QTest::newRow("password") << "Acme-Deact-2024" << true << true << "";
         QTest::newRow("blanks are kept") << "  pass word " << true << true << "";
         QTest::newRow("empty: the prompt stays with a hint")
-            << "" << true << false << "Please enter the password.\nEnter Password : ";
+            << "" << true << false << "The password must not be empty.\nEnter the password:";
         QTest::newRow("cancelled") << "Acme-Deact-2024" << false << false << "";
     }
     void deactivationAsksForPassword()
@@ -233,7 +233,7 @@ private slots:
         const Prompt& prompt = dialogs.seen.first();
         QCOMPARE(prompt.kind, QStringLiteral("input"));
         QCOMPARE(prompt.title, QStringLiteral("Kivora"));
-        QCOMPARE(prompt.text, QStringLiteral("Enter Password : "));
+        QCOMPARE(prompt.text, QStringLiteral("Enter the password:"));
         QCOMPARE(prompt.echo, QLineEdit::Password);
         QCOMPARE(prompt.initialText, QString());
         QCOMPARE(prompt.parent, p.page.get());
@@ -286,10 +286,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("toActivation");
         QTest::newRow("deactivated") << 0 << "" << true;
-        QTest::newRow("16") << 16 << "Deactivation failed, please try again or contact admin" << false;
-        QTest::newRow("17") << 17 << "Password Required" << false;
-        QTest::newRow("18") << 18 << "Wrong Password" << false;
-        QTest::newRow("19") << 19 << "Deactivation Not Allowed" << false;
+        QTest::newRow("16") << 16 << "Deactivation failed. Please try again or contact your administrator." << false;
+        QTest::newRow("17") << 17 << "Password required" << false;
+        QTest::newRow("18") << 18 << "Wrong password" << false;
+        QTest::newRow("19") << 19 << "Deactivation not allowed" << false;
         QTest::newRow("other") << 11 << "" << false;
     }
     void answers()
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(box.parent, p.page.get());
     }
 
-    // After "Wrong Password" the password prompt comes back; a deactivation that asked for no password asks none.
+    // After "Wrong password" the password prompt comes back; a deactivation that asked for no password asks none.
     void wrongPasswordAsksAgain_data()
     {
         QTest::addColumn<int>("configuration");
@@ -353,7 +353,7 @@ private slots:
         for (const Prompt& prompt : qAsConst(answers.seen))
             kinds.append(prompt.kind);
         QCOMPARE(kinds, dialogs);
-        QCOMPARE(answers.seen.at(kinds.indexOf(QStringLiteral("box"), 1)).text, QStringLiteral("Wrong Password"));
+        QCOMPARE(answers.seen.at(kinds.indexOf(QStringLiteral("box"), 1)).text, QStringLiteral("Wrong password"));
         QCOMPARE(deactivate.size(), sent);
         QCOMPARE(deactivate.last().at(0).toString(), configuration == 2 ? QStringLiteral("right") : QString());
     }
@@ -364,7 +364,7 @@ private slots:
         Dialogs dialogs;
         p.page->signOutFailed();
         QCOMPARE(dialogs.seen.size(), 1);
-        QCOMPARE(dialogs.seen.first().text, QStringLiteral("SignOut Failed"));
+        QCOMPARE(dialogs.seen.first().text, QStringLiteral("Sign-out failed"));
         QCOMPARE(dialogs.seen.first().title, QStringLiteral("Dovrin"));
         QCOMPARE(dialogs.seen.first().icon, QMessageBox::Information);
     }
@@ -395,7 +395,7 @@ private slots:
                                "\"user\":{\"email\":\"ann@acme.example\"},\"features\":{\"data_available\":true,"
                                "\"config\":{\"user_id_method\":1,\"deact_cfg\":1},\"secconn\":{\"enabled\":true}}}}"));
         QTRY_COMPARE(dialogs.seen.size(), 3);
-        QCOMPARE(dialogs.seen.last().text, QStringLiteral("SignOut Failed"));
+        QCOMPARE(dialogs.seen.last().text, QStringLiteral("Sign-out failed"));
         QCOMPARE(h.page(), int(MainWindow::SettingsPage));
         QVERIFY(!h.window->findChild<WaitingSpinnerWidget*>());
     }

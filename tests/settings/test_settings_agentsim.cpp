@@ -45,12 +45,12 @@ private slots:
         };
         stack->setCurrentIndex(MainWindow::SettingsPage);
 
-        QTRY_COMPARE_WITH_TIMEOUT(label("wan")->text(), QStringLiteral("Ethernet 192.168.1.47[SPLIT]"), waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(label("wan")->text(), QStringLiteral("Ethernet 192.168.1.47 [SPLIT]"), waitMs);
         QCOMPARE(label("assignedIP")->text(), QStringLiteral("100.64.12.37"));
         QVERIFY(shown("cleanUp"));
         QVERIFY(!shown("bottomNavBar"));
         QVERIFY(agent.command("tunnel full").startsWith("ok"));
-        QTRY_COMPARE_WITH_TIMEOUT(label("wan")->text(), QStringLiteral("Ethernet 192.168.1.47[FULL]"), waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(label("wan")->text(), QStringLiteral("Ethernet 192.168.1.47 [FULL]"), waitMs);
         QVERIFY(agent.command("edr on").startsWith("ok"));
         QVERIFY(agent.command("edr status 2").startsWith("ok"));
         QTRY_COMPARE_WITH_TIMEOUT(label("edrStatus")->text(), QStringLiteral("Connected"), waitMs);
@@ -72,7 +72,7 @@ private slots:
         dialogs.press = QStringLiteral("Yes");
         button("signOutButton")->click();
         dialogs.press = QStringLiteral("OK");
-        QTRY_COMPARE_WITH_TIMEOUT(dialogs.seen.last().text, QStringLiteral("SignOut Failed"), waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs.seen.last().text, QStringLiteral("Sign-out failed"), waitMs);
         dialogs.press = QStringLiteral("Yes");
         button("signOutButton")->click();
         QTRY_COMPARE_WITH_TIMEOUT(button("signOutButton")->text(), QStringLiteral("Sign In"), waitMs);
@@ -84,7 +84,7 @@ private slots:
         dialogs.type = QStringLiteral("acme-deact-2024");
         dialogs.press = QStringLiteral("OK");
         dialogs.beforeAnswer = [&dialogs] {
-            if (!dialogs.seen.isEmpty() && dialogs.seen.last().text == QLatin1String("Wrong Password"))
+            if (!dialogs.seen.isEmpty() && dialogs.seen.last().text == QLatin1String("Wrong password"))
                 dialogs.type = QStringLiteral("Acme-Deact-2024");
         };
         const int before = dialogs.seen.size();
@@ -93,7 +93,7 @@ private slots:
         QStringList asked;
         for (const Prompt& prompt : dialogs.seen.mid(before))
             asked.append(prompt.kind + QLatin1Char(' ') + prompt.text);
-        QCOMPARE(asked, QStringList({"input Enter Password : ", "box Wrong Password", "input Enter Password : "}));
+        QCOMPARE(asked, QStringList({"input Enter the password:", "box Wrong password", "input Enter the password:"}));
         QCOMPARE(stack->currentWidget()->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(),
                  QStringLiteral("This device has been deactivated."));
 

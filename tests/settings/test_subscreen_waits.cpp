@@ -247,7 +247,7 @@ private slots:
         QTest::newRow("preference, late failure after leaving") << int(Preference) << int(LateAfterLeaving) << ""
                                                                 << "0" << 0;
         QTest::newRow("preference, late failure in front")
-            << int(Preference) << int(LateInFront) << "Setting Preferred Access Gateway Failed"
+            << int(Preference) << int(LateInFront) << "Setting the preferred access gateway failed"
             << "2" << 0;
         QTest::newRow("feedback, link drop") << int(FeedbackForm) << int(LinkDrop) << unavailable << "VPN drops" << 0;
         QTest::newRow("feedback, silence") << int(FeedbackForm) << int(Silence) << silence << "VPN drops" << 0;
@@ -403,7 +403,7 @@ private slots:
         QTest::addColumn<int>("settingsIndex");
         QTest::addColumn<QString>("told");
         QTest::newRow("refused") << int(PagPreferenceFailed) << int(MainWindow::SettingsPage)
-                                 << int(Settings::PagSelectionPage) << "Setting Preferred Access Gateway Failed";
+                                 << int(Settings::PagSelectionPage) << "Setting the preferred access gateway failed";
         QTest::newRow("accepted") << int(Success) << int(MainWindow::HomePage) << int(Settings::ListPage) << "";
     }
     void preferenceAnswerInTime()
@@ -434,8 +434,8 @@ private slots:
         Window w;
         const Request request = start(w, Gateways);
         w.h.deliver(answer(9, {{"type", NotSubscribed}}));
-        QCOMPARE(request.textShown(), QStringLiteral("Not Subscribed for Secure Connection"));
-        QCOMPARE(w.h.text("statusText"), QStringLiteral("Not Subscribed for Secure Connection"));
+        QCOMPARE(request.textShown(), QStringLiteral("Not subscribed for secure connection"));
+        QCOMPARE(w.h.text("statusText"), QStringLiteral("Not subscribed for secure connection"));
         QCOMPARE(request.content(), QStringLiteral("0"));
         QVERIFY(!spinnerShown(w.h));
     }

@@ -109,7 +109,7 @@ private slots:
         QAccessibleInterface* line =
             QAccessible::queryAccessibleInterface(h.window->findChild<QLabel*>(QStringLiteral("statusText")));
         QCOMPARE(line->role(), QAccessible::Notification);
-        QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Fetching Information"));
+        QCOMPARE(line->text(QAccessible::Name), QStringLiteral("Fetching information"));
         h.deliver(agentMessage(0, connected));
         QCOMPARE(heard().count(Announcement(QStringLiteral("statusText"), QAccessible::NameChanged)), 2);
     }

@@ -194,19 +194,19 @@ private slots:
         };
         h.deliver(accessNotice(1));
         const QString blocked =
-            QStringLiteral("Internet Access is blocked. Check the notification page to see the compliance details");
+            QStringLiteral("Internet access is blocked. Check the Notifications page to see the compliance details.");
         QCOMPARE(h.text("statusText"), blocked);
         QCOMPARE(h.text("statusNextStep"),
                  QStringLiteral("Open Settings, then Notifications, to see the compliance details."));
         fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
         QCOMPARE(h.text("statusText"), blocked);
         h.deliver(agentMessage(0, {{secconnStatus, 2}, {QStringLiteral("agentinfo.features.secconn.state"), 6}}));
-        QCOMPARE(h.text("statusText"), QStringLiteral("Creating Session"));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Creating session"));
         fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
         QCOMPARE(h.text("statusText"), blocked);
 
         h.deliver(accessNotice(3));
-        QCOMPARE(h.text("statusText"), QStringLiteral("Internet Access enabled"));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Internet access is enabled."));
         fireTimers(h.window.get(), QStringLiteral("statusClearTimer"));
         QVERIFY(h.text("statusText").isEmpty());
         QVERIFY(h.text("statusNextStep").isEmpty());
