@@ -126,6 +126,10 @@
         <source>Verification request failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Checked at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AnswerWait</name>
@@ -437,6 +441,10 @@
     <message>
         <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -837,6 +845,10 @@
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Waiting for a new code</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1230,6 +1242,13 @@ Enter the password:</source>
     </message>
     <message>
         <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingSpinnerWidget</name>
+    <message>
+        <source>Please wait</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

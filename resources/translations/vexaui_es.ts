@@ -126,6 +126,10 @@
         <source>Verification request failed</source>
         <translation>Error en la solicitud de verificación</translation>
     </message>
+    <message>
+        <source>Checked at %1</source>
+        <translation>Comprobado a las %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswerWait</name>
@@ -438,6 +442,10 @@
         <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
         <translation>%1 requiere reiniciar el sistema. Haga clic en &apos;Aceptar&apos; para reiniciar el sistema.</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>Hay hallazgos de cumplimiento por revisar</translation>
     </message>
 </context>
 <context>
@@ -837,6 +845,10 @@
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
         <translation>Si tiene algún problema con el código QR de arriba, seleccione el botón &apos;Regenerar QR&apos; de abajo y repita el proceso. Si el problema continúa, póngase en contacto con su proveedor para obtener ayuda.</translation>
     </message>
+    <message>
+        <source>Waiting for a new code</source>
+        <translation>Esperando un código nuevo</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1232,6 +1244,13 @@ Escriba la contraseña:</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>Sa&amp;lir</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingSpinnerWidget</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Espere, por favor</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,10 @@
         <source>Verification request failed</source>
         <translation>확인 요청에 실패했습니다</translation>
     </message>
+    <message>
+        <source>Checked at %1</source>
+        <translation>%1에 확인함</translation>
+    </message>
 </context>
 <context>
     <name>AnswerWait</name>
@@ -438,6 +442,10 @@
         <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
         <translation>%1 앱을 사용하려면 시스템을 다시 시작해야 합니다. 시스템을 다시 시작하려면 &apos;확인&apos;을 클릭하세요.</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>확인할 규정 준수 위반 사항 있음</translation>
     </message>
 </context>
 <context>
@@ -837,6 +845,10 @@
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
         <translation>위의 QR 코드에 문제가 있으면 아래의 &apos;QR 다시 생성&apos; 버튼을 선택하고 과정을 다시 진행하세요. 문제가 계속되면 제공업체에 지원을 요청하세요.</translation>
     </message>
+    <message>
+        <source>Waiting for a new code</source>
+        <translation>새 코드를 기다리는 중</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1230,6 +1242,13 @@ Enter the password:</source>
     <message>
         <source>&amp;Quit</source>
         <translation>종료(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingSpinnerWidget</name>
+    <message>
+        <source>Please wait</source>
+        <translation>잠시 기다려 주세요</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,10 @@
         <source>Verification request failed</source>
         <translation>Falha na solicitação de verificação</translation>
     </message>
+    <message>
+        <source>Checked at %1</source>
+        <translation>Verificado às %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswerWait</name>
@@ -438,6 +442,10 @@
         <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
         <translation>O %1 requer a reinicialização do sistema. Clique em &apos;OK&apos; para reiniciar o sistema.</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>Há resultados de conformidade para revisar</translation>
     </message>
 </context>
 <context>
@@ -837,6 +845,10 @@
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
         <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com seu provedor para obter ajuda.</translation>
     </message>
+    <message>
+        <source>Waiting for a new code</source>
+        <translation>Aguardando um novo código</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1232,6 +1244,13 @@ Digite a senha:</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>Sa&amp;ir</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingSpinnerWidget</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Aguarde</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,10 @@
         <source>Verification request failed</source>
         <translation>Doğrulama isteği başarısız oldu</translation>
     </message>
+    <message>
+        <source>Checked at %1</source>
+        <translation>Denetlenme saati: %1</translation>
+    </message>
 </context>
 <context>
     <name>AnswerWait</name>
@@ -438,6 +442,10 @@
         <source>%1 requires a system restart. Click &apos;OK&apos; to restart the system.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
         <translation>%1 için sistemin yeniden başlatılması gerekiyor. Sistemi yeniden başlatmak için &apos;Tamam&apos;a tıklayın.</translation>
+    </message>
+    <message>
+        <source>Compliance findings to review</source>
+        <translation>İncelenecek uyumluluk bulguları var</translation>
     </message>
 </context>
 <context>
@@ -837,6 +845,10 @@
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
         <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR kodunu yenile&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için sağlayıcınıza başvurun.</translation>
     </message>
+    <message>
+        <source>Waiting for a new code</source>
+        <translation>Yeni kod bekleniyor</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1230,6 +1242,13 @@ Parolayı girin:</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>Çı&amp;kış</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingSpinnerWidget</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Lütfen bekleyin</translation>
     </message>
 </context>
 <context>
