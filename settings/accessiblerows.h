@@ -3,8 +3,8 @@
 class QAbstractItemView;
 class QWidget;
 
-// How the rows of the settings screens meet a screen reader. Call before the widget is first queried: accessible
-// interfaces are made once per object.
+// How the rows of the settings screens meet a screen reader. Marking a widget replaces any accessible interface made
+// for it before, so the forms may be built first.
 namespace AccessibleRows {
 
 // What the rows of a list are to a screen reader besides their texts.

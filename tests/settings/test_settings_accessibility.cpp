@@ -67,7 +67,8 @@ QJsonObject answer(int type, const QJsonObject& response)
 QJsonObject gatewayListing()
 {
     auto gateway = [](const char* id, const char* name, int status) {
-        return QJsonObject{{"id", id}, {"type", 1}, {"name", name}, {"city", name}, {"country", "XX"}, {"status", status}};
+        return QJsonObject{{"id", id},     {"type", 1},       {"name", name},
+                           {"city", name}, {"country", "XX"}, {"status", status}};
     };
     return answer(9, {{"type", 0},
                       {"pag_listing", QJsonObject{{"pags", QJsonArray{gateway("pag-fra-1", "Frankfurt", 1),
@@ -88,9 +89,10 @@ QJsonObject peersListing()
     auto peer = [](const char* name, const char* address) {
         return QJsonObject{{"caname", name}, {"drname", "PC"}, {"addr", address}};
     };
-    return answer(14, {{"type", 0},
-                       {"peer_listing", QJsonObject{{"peers", QJsonArray{peer("build-01", "10.2.0.1"),
-                                                                         peer("build-02", "10.2.0.2")}}}}});
+    return answer(14,
+                  {{"type", 0},
+                   {"peer_listing",
+                    QJsonObject{{"peers", QJsonArray{peer("build-01", "10.2.0.1"), peer("build-02", "10.2.0.2")}}}}});
 }
 
 QString roleName(QAccessible::Role role)
@@ -100,26 +102,28 @@ QString roleName(QAccessible::Role role)
 }
 
 // What a screen reader finds in front, one object a line, and the focusable ones among them without a name.
-void walk(QAccessibleInterface* node, int depth, QStringList& listing, QStringList& nameless)
+void walk(QAccessibleInterface* node, int depth, QStringList& objects, QStringList& nameless)
 {
     if (node->state().invisible)
         return;
     const QString line = roleName(node->role()) + QStringLiteral(": ") + node->text(QAccessible::Name);
-    listing << QString(depth * 2, QLatin1Char(' ')) + line;
+    objects << QString(depth * 2, QLatin1Char(' ')) + line;
     if (node->state().focusable && node->text(QAccessible::Name).trimmed().isEmpty())
         nameless << line;
     for (int index = 0; index < node->childCount(); ++index) {
         if (QAccessibleInterface* child = node->child(index))
-            walk(child, depth + 1, listing, nameless);
+            walk(child, depth + 1, objects, nameless);
     }
 }
 
 // The whole window with the signed-in user, on the settings page.
 struct Window
 {
-    Window() : dovrin(brandProfileNamed(QStringLiteral("dovrin")))
+    explicit Window(const QString& brandName = QStringLiteral("dovrin"),
+                    const QList<QPair<QString, QJsonValue>>& snapshot = signedIn)
+        : brand(brandProfileNamed(brandName))
     {
-        h.deliver(agentMessage(0, signedIn));
+        h.deliver(agentMessage(0, snapshot));
         h.showPage(MainWindow::SettingsPage);
         h.window->show();
         QApplication::setActiveWindow(h.window.get());
@@ -129,10 +133,7 @@ struct Window
     QStackedWidget* stack() const { return settings()->findChild<QStackedWidget*>(QStringLiteral("settingsStack")); }
     int subScreen() const { return stack()->currentIndex(); }
     // A control of the list page: the sub-screens reuse names such as "backButton".
-    QWidget* row(const QString& name) const
-    {
-        return stack()->widget(Settings::ListPage)->findChild<QWidget*>(name);
-    }
+    QWidget* row(const QString& name) const { return stack()->widget(Settings::ListPage)->findChild<QWidget*>(name); }
 
     // As a screen reader opens it: the row's press action; the agent answers with `listing` when there is one.
     bool open(const QString& caption, int page, const QJsonObject& listing = {})
@@ -148,7 +149,7 @@ struct Window
     }
     QAccessibleInterface* list(const char* name) const { return accessible(h.widget(name)); }
 
-    ScopedBrandProfile dovrin;
+    ScopedBrandProfile brand;
     MainWindowHarness h;
 };
 
@@ -181,8 +182,7 @@ private slots:
                                   << "Preference";
         QTest::newRow("findings") << "notificationLabel" << int(Settings::NotificationPage) << findingsListing()
                                   << "Notifications";
-        QTest::newRow("peers") << "peerListLabel" << int(Settings::PeerDevicesPage) << peersListing()
-                               << "Peer Devices";
+        QTest::newRow("peers") << "peerListLabel" << int(Settings::PeerDevicesPage) << peersListing() << "Peer Devices";
     }
     void everyFocusableObjectHasAName()
     {
@@ -201,9 +201,10 @@ private slots:
         const QString tree = QLatin1Char('\n') + objects.join(QLatin1Char('\n'));
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", ")) + tree));
         if (!listName.isEmpty()) {
-            QVERIFY2(objects.filter(QRegularExpression(QStringLiteral("^ *List: ") + listName + QLatin1Char('$')))
-                             .size() == 1,
-                     qPrintable(tree));
+            QVERIFY2(
+                objects.filter(QRegularExpression(QStringLiteral("^ *List: ") + listName + QLatin1Char('$'))).size() ==
+                    1,
+                qPrintable(tree));
             QVERIFY2(!objects.filter(QStringLiteral("ListItem: ")).isEmpty(), qPrintable(tree));
         }
         // A row is read once, by its caption: the arrow beside it repeats it only for the eye.
@@ -348,11 +349,39 @@ private slots:
         Window w;
         const QString notify = QStringLiteral("agentinfo.features.dpminfo.notify_violation");
         QAccessibleInterface* row = accessible(w.row(QStringLiteral("notificationLabel")));
-        w.h.deliver(agentMessage(0, QList<QPair<QString, QJsonValue>>(signedIn) << qMakePair(notify, QJsonValue(true))));
+        w.h.deliver(
+            agentMessage(0, QList<QPair<QString, QJsonValue>>(signedIn) << qMakePair(notify, QJsonValue(true))));
         QCOMPARE(row->text(QAccessible::Description), QStringLiteral("Compliance findings are waiting"));
         QCOMPARE(heard().count({QStringLiteral("notificationLabel"), QAccessible::DescriptionChanged, -1}), 1);
         w.h.deliver(agentMessage(0, signedIn));
         QCOMPARE(row->text(QAccessible::Description), QString());
+    }
+
+    // With every row there, Tab goes down the page as it reads: the title bar, the rows of each section in turn, the
+    // sign-out bar at the bottom; the arrows beside the rows are no stops of their own.
+    void tabGoesDownThePage()
+    {
+        Window w(QStringLiteral("kivora"),
+                 QList<QPair<QString, QJsonValue>>(signedIn)
+                     << qMakePair(QStringLiteral("agentinfo.features.secconn.status"), QJsonValue(2))
+                     << qMakePair(QStringLiteral("agentinfo.features.secconn.pag.name"), QJsonValue("Oslo"))
+                     << qMakePair(QStringLiteral("agentinfo.features.secconn.pag.tryme"),
+                                  QJsonValue("https://tryme.example/"))
+                     << qMakePair(QStringLiteral("agentinfo.features.config.user_id_method"), QJsonValue(1)));
+        QVERIFY(QTest::qWaitForWindowExposed(w.h.window.get()));
+        const QStringList order{"backButton",    "pagNameLabel",     "tryMeLink",    "notificationLabel",
+                                "peerListLabel", "feedBackLabel",    "tosLink",      "privacyPolicyLink",
+                                "eulaLink",      "deactivateButton", "signOutButton"};
+        w.row(order.first())->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int step = 0; step <= order.size(); ++step) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, QStringList(order) << order.first());
+        // The gateway row reads as one: its caption, with the gateway in use as its description.
+        QCOMPARE(accessible(w.row(QStringLiteral("pagNameLabel")))->text(QAccessible::Description),
+                 QStringLiteral("Oslo"));
     }
 
     // Back on the settings page, the keyboard is at the row the sub-screen was opened from, also when a screen
@@ -379,7 +408,8 @@ private slots:
         QVERIFY(pageBack->state().focused);
         QAccessibleInterface* row = accessible(w.row(caption));
         QVERIFY(w.open(caption, page, listing));
-        QAccessibleInterface* back = accessible(w.stack()->widget(page)->findChild<QWidget*>(QStringLiteral("backButton")));
+        QAccessibleInterface* back =
+            accessible(w.stack()->widget(page)->findChild<QWidget*>(QStringLiteral("backButton")));
         QVERIFY(back->state().focused);
 
         back->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
