@@ -3,6 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/answerwait.h"
 #include "app/brandprofile.h"
+#include "app/livetext.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
@@ -35,6 +36,7 @@ Feedback::Feedback(QWidget* parent)
     ui->subjectWarning->setStyleSheet(
         QStringLiteral("font-size: 12px; font-weight: bold; color: %1;").arg(warningColor.name()));
     ui->subjectWarning->hide();
+    LiveText::announceChanges(ui->statusMessage);
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Feedback::backClicked);
     ScreenLook::escapeGoesBack(this, ui->titleBar->back());

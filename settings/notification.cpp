@@ -153,6 +153,7 @@ public:
         case Notification::KindRole:
             return finding.kind;
         case Notification::DetailsRole:
+        case Qt::AccessibleDescriptionRole:
             return finding.details;
         default:
             return {};
@@ -256,7 +257,7 @@ Notification::Notification(QWidget* parent)
     ui->setupUi(this);
     widthLimit = window()->width() * 80 / 100;
 
-    ui->listArea->setModel(findings, delegate);
+    ui->listArea->setModel(findings, delegate, ui->titleBar->title(), AccessibleRows::RowUse::Read);
     ui->listArea->view()->setObjectName(QStringLiteral("violations list"));
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Notification::backClicked);

@@ -2,6 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/livetext.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
 #include "settings/breakblanks.h"
@@ -21,6 +22,8 @@ struct GatewayRow
     QColor color;
     QColor detailColor;
     bool inService = true;
+    // The gateway the agent has as the preferred one: the choice the list starts from.
+    bool inUse = false;
     QString id;
     int type = 0;
 };
@@ -41,6 +44,11 @@ QString outOfServiceText()
     return PagSelection::tr("Out of service");
 }
 
+QString inUseText()
+{
+    return PagSelection::tr("In use");
+}
+
 } // namespace
 
 class GatewayModel : public RowListModel<GatewayRow>
@@ -59,10 +67,13 @@ public:
         case Qt::ForegroundRole:
             return gateway.color;
         case Qt::AccessibleTextRole: {
-            QStringList lines{gateway.text, gateway.detail, gateway.inService ? QString() : outOfServiceText()};
+            QStringList lines{gateway.text, gateway.detail};
             lines.removeAll(QString());
             return lines.join(QStringLiteral(", "));
         }
+        // Whether it is checked a screen reader learns from the row's state; what the grey says, from this.
+        case Qt::AccessibleDescriptionRole:
+            return !gateway.inService ? outOfServiceText() : gateway.inUse ? inUseText() : QString();
         case PagSelection::DetailRole:
             return gateway.detail;
         case PagSelection::DetailColorRole:
@@ -177,10 +188,10 @@ PagSelection::PagSelection(QWidget* parent)
     applyThemeColors(ui->applyButton, StyleTemplate::gatewayButton);
     applyThemeColors(ui->cancelButton, StyleTemplate::gatewayButton, ThemeColors::darkColors());
     ui->statusMessage->setStyleSheet(QStringLiteral("color: %1; padding: 6px 15px;").arg(warningColor.name()));
-    ui->listArea->setModel(gateways, delegate);
+    LiveText::announceChanges(ui->statusMessage);
+    ui->listArea->setModel(gateways, delegate, ui->titleBar->title(), AccessibleRows::RowUse::Choice);
     QListView* view = ui->listArea->view();
     view->setObjectName(QStringLiteral("pag list"));
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
     reset();
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &PagSelection::goBack);
@@ -263,8 +274,10 @@ void PagSelection::listPags(Response response, PAG preferred, QString errorMessa
             row.id = entry.id;
             row.type = entry.type;
             // No preference must not check a gateway that merely lacks an id.
-            if (!preferred.id.isEmpty() && entry.id == preferred.id)
+            if (!preferred.id.isEmpty() && entry.id == preferred.id) {
                 preferredIndex = rows.size();
+                row.inUse = true;
+            }
             rows.append(row);
         }
     }

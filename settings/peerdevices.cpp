@@ -43,14 +43,13 @@ class PeerModel : public RowListModel<PeerRow>
 public:
     using RowListModel::RowListModel;
 
-    // -1: no row confirms a copy.
+    // -1: no row confirms a copy. A row that confirms a copy again changes once more: each copy is confirmed.
     void setConfirmedRow(int row)
     {
         const int before = std::exchange(confirmedRow, row);
-        for (const int changed : {before, row}) {
-            if (changed >= 0 && changed < rowCount())
-                emit dataChanged(index(changed), index(changed), {PeerDevices::CopyConfirmationRole});
-        }
+        if (before != row)
+            tellChanged(before);
+        tellChanged(row);
     }
 
     QVariant data(const QModelIndex& index, int role) const override
@@ -67,9 +66,12 @@ public:
             return peer.address;
         case PeerDevices::CopyConfirmationRole:
             return index.row() == confirmedRow ? copiedText() : QString();
-        // The copy button is painted, so a screen reader learns from the row what it holds and how to copy it.
+        // The copy button is painted, so a screen reader learns from the row what it holds and how to copy it, and
+        // hears the copy confirmed where the address was.
         case Qt::AccessibleTextRole:
-            return QStringLiteral("%1, %2, %3").arg(peer.cloudAssignedName, peer.deviceReportedName, peer.address);
+            return QStringLiteral("%1, %2, %3")
+                .arg(peer.cloudAssignedName, peer.deviceReportedName,
+                     index.row() == confirmedRow ? copiedText() : peer.address);
         case Qt::AccessibleDescriptionRole:
             return PeerDevices::tr("Press Return to copy the address");
         default:
@@ -78,6 +80,12 @@ public:
     }
 
 private:
+    void tellChanged(int row)
+    {
+        if (row >= 0 && row < rowCount())
+            emit dataChanged(index(row), index(row), {PeerDevices::CopyConfirmationRole, Qt::AccessibleTextRole});
+    }
+
     int confirmedRow = -1;
 };
 
@@ -198,7 +206,7 @@ PeerDevices::PeerDevices(QWidget* parent)
       delegate(new PeerDelegate(this))
 {
     ui->setupUi(this);
-    ui->listArea->setModel(peers, delegate);
+    ui->listArea->setModel(peers, delegate, ui->titleBar->title(), AccessibleRows::RowUse::Press);
     ui->listArea->view()->setObjectName(QStringLiteral("peer list"));
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &PeerDevices::backButtonClicked);

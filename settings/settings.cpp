@@ -3,11 +3,13 @@
 #include "agent/vexaintf.h"
 #include "app/answerwait.h"
 #include "app/brandprofile.h"
+#include "app/livetext.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
 #include "app/waitingspinnerwidget.h"
 #include "app/weblink.h"
+#include "settings/accessiblerows.h"
 #include "settings/breakblanks.h"
 #include "settings/feedback.h"
 #include "settings/notification.h"
@@ -148,6 +150,12 @@ Settings::Settings(QWidget* parent)
     ui->uptime->hide();
     ui->uptimeLabel->hide();
     ui->statusMessage->hide();
+    LiveText::announceChanges(ui->statusMessage);
+    // Each row is one stop for the keyboard and one object for a screen reader: its caption. The value beside the
+    // gateway's caption is told as the caption's description.
+    for (QPushButton* repetition : {ui->pagName, ui->pagButton, ui->notificationButton, ui->peerListButton,
+                                    ui->feedBackButton, ui->resetDeviceButton, ui->signOutIcon})
+        AccessibleRows::hideRepetition(repetition);
     ui->bottomNavBar->hide();
     ui->cleanUp->hide();
     ui->legal->setVisible(brand().displayName == QLatin1String("Kivora") ||
@@ -404,8 +412,8 @@ void Settings::showGatewayName(const QString& name)
     gatewayName = name;
     ui->pagName->setToolTip(plainToolTip(name));
     // Every snapshot passes here; a screen reader hears the name when it changes.
-    if (ui->pagName->accessibleName() != name)
-        ui->pagName->setAccessibleName(name);
+    if (ui->pagNameLabel->accessibleDescription() != name)
+        ui->pagNameLabel->setAccessibleDescription(name);
     elideGatewayName();
 }
 
@@ -506,7 +514,29 @@ void Settings::showSubScreen(int index)
         preferenceWait->finish();
         preferenceSentFromScreen = false;
     }
+    const QWidget* focus = window()->focusWidget();
+    const bool focusLeaves = focus && ui->settingsStack->currentWidget()->isAncestorOf(focus);
     ui->settingsStack->setCurrentIndex(index);
+    // Back on the list, the keyboard is at the row it went from rather than at the top of the page.
+    QWidget* row = index == ListPage ? rowOpening(leaving) : nullptr;
+    if (focusLeaves && row && row->isVisibleTo(this))
+        row->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* Settings::rowOpening(int page) const
+{
+    switch (page) {
+    case FeedbackPage:
+        return ui->feedBackLabel;
+    case PagSelectionPage:
+        return ui->pagNameLabel;
+    case NotificationPage:
+        return ui->notificationLabel;
+    case PeerDevicesPage:
+        return ui->peerListLabel;
+    default:
+        return nullptr;
+    }
 }
 
 Settings::Listing* Settings::listingOn(int page)
@@ -692,6 +722,10 @@ void Settings::changeNotificationsIcon(bool notify)
 {
     ui->notificationButton->setIcon(QIcon(notify ? QStringLiteral(":/images/goForwardNotification.png")
                                                  : QStringLiteral(":/images/goForward.png")));
+    // What the red mark on the arrow says, told by the row a screen reader reads.
+    const QString findings = notify ? tr("Compliance findings are waiting") : QString();
+    if (ui->notificationLabel->accessibleDescription() != findings)
+        ui->notificationLabel->setAccessibleDescription(findings);
 }
 
 // ---- links

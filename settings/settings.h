@@ -109,6 +109,8 @@ private:
     };
 
     void showSubScreen(int index);
+    // The caption button on the list page that opens the sub-screen; null for the list page.
+    QWidget* rowOpening(int page) const;
     void openListing(int index);
     Listing* listingOn(int page);
     void askForListing(Listing& listing);

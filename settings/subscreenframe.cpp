@@ -1,6 +1,7 @@
 #include "settings/subscreenframe.h"
 
 #include "app/brandprofile.h"
+#include "app/livetext.h"
 #include "app/theme.h"
 
 #include <QHBoxLayout>
@@ -74,12 +75,15 @@ SubScreenList::SubScreenList(QWidget* parent)
     infoLabel->setTextFormat(Qt::PlainText);
     infoLabel->setWordWrap(true);
     infoLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // It says on its own why no rows came, or that there are none.
+    LiveText::announceChanges(infoLabel);
     infoLayout->addWidget(infoLabel);
 
     listView->setFrameShape(QFrame::NoFrame);
     listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    listView->setSelectionMode(QAbstractItemView::NoSelection);
+    // The row the keyboard is on is the selected one, for a screen reader as for the eye.
+    listView->setSelectionMode(QAbstractItemView::SingleSelection);
     // Rows wrap their texts to the view's width, so a change of width lays them out again.
     listView->setWordWrap(true);
     listView->setResizeMode(QListView::Adjust);
@@ -89,25 +93,28 @@ SubScreenList::SubScreenList(QWidget* parent)
     pages->addWidget(listView);
 }
 
-void SubScreenList::setModel(RowListModelBase* rows, QAbstractItemDelegate* delegate)
+void SubScreenList::setModel(RowListModelBase* rows, QAbstractItemDelegate* delegate, const QString& name,
+                             AccessibleRows::RowUse use)
 {
     model = rows;
     listView->setModel(rows);
     listView->setItemDelegate(delegate);
+    listView->setAccessibleName(name);
+    AccessibleRows::exposeList(listView, use);
 }
 
 void SubScreenList::clear()
 {
-    if (model)
-        model->clear();
-    infoLabel->clear();
-    pages->setCurrentWidget(infoContainer);
+    showInformation(QString());
 }
 
 void SubScreenList::showInformation(const QString& text)
 {
-    clear();
+    if (model)
+        model->clear();
+    // Set once, not cleared first: a screen reader hears the line when it says something new.
     infoLabel->setText(text);
+    pages->setCurrentWidget(infoContainer);
 }
 
 void SubScreenList::showRows()

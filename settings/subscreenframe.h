@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/accessiblerows.h"
+
 #include <QAbstractListModel>
 #include <QColor>
 #include <QFont>
@@ -95,8 +97,10 @@ class SubScreenList : public QWidget
 public:
     explicit SubScreenList(QWidget* parent = nullptr);
 
-    // The view shows `model` through `delegate`; both stay owned by the caller.
-    void setModel(RowListModelBase* model, QAbstractItemDelegate* delegate);
+    // The view shows `model` through `delegate`; both stay owned by the caller. A screen reader finds the list under
+    // `name`, with rows of that use.
+    void setModel(RowListModelBase* model, QAbstractItemDelegate* delegate, const QString& name,
+                  AccessibleRows::RowUse use);
     QListView* view() const { return listView; }
     // Rows gone, nothing shown: the state while an answer is awaited.
     void clear();
