@@ -779,6 +779,10 @@
         <source>No gateways available</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>In use</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -1080,6 +1084,10 @@ Enter the password:</source>
     </message>
     <message>
         <source>Sign-out failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compliance findings are waiting</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

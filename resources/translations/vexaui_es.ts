@@ -779,6 +779,10 @@
         <source>No gateways available</source>
         <translation>No hay puertas de enlace disponibles</translation>
     </message>
+    <message>
+        <source>In use</source>
+        <translation>En uso</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -1082,6 +1086,10 @@ Escriba la contraseña:</translation>
     <message>
         <source>Sign-out failed</source>
         <translation>No se pudo cerrar la sesión</translation>
+    </message>
+    <message>
+        <source>Compliance findings are waiting</source>
+        <translation>Hay hallazgos de cumplimiento pendientes</translation>
     </message>
 </context>
 <context>

@@ -779,6 +779,10 @@
         <source>No gateways available</source>
         <translation>사용 가능한 게이트웨이가 없습니다</translation>
     </message>
+    <message>
+        <source>In use</source>
+        <translation>사용 중</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -1082,6 +1086,10 @@ Enter the password:</source>
     <message>
         <source>Sign-out failed</source>
         <translation>로그아웃하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Compliance findings are waiting</source>
+        <translation>확인할 규정 준수 위반 사항이 있습니다</translation>
     </message>
 </context>
 <context>

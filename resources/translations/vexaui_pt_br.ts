@@ -779,6 +779,10 @@
         <source>No gateways available</source>
         <translation>Nenhum gateway disponível</translation>
     </message>
+    <message>
+        <source>In use</source>
+        <translation>Em uso</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -1082,6 +1086,10 @@ Digite a senha:</translation>
     <message>
         <source>Sign-out failed</source>
         <translation>Não foi possível sair da sua conta</translation>
+    </message>
+    <message>
+        <source>Compliance findings are waiting</source>
+        <translation>Há resultados de conformidade pendentes</translation>
     </message>
 </context>
 <context>

@@ -779,6 +779,10 @@
         <source>No gateways available</source>
         <translation>Kullanılabilir ağ geçidi yok</translation>
     </message>
+    <message>
+        <source>In use</source>
+        <translation>Kullanımda</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>
@@ -1082,6 +1086,10 @@ Parolayı girin:</translation>
     <message>
         <source>Sign-out failed</source>
         <translation>Oturum kapatılamadı</translation>
+    </message>
+    <message>
+        <source>Compliance findings are waiting</source>
+        <translation>Bekleyen uyumluluk bulguları var</translation>
     </message>
 </context>
 <context>
