@@ -57,7 +57,7 @@ QString scaleText()
     QStringList screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append(
-            QStringLiteral("%1 at %2 dpi").arg(screen->devicePixelRatio()).arg(screen->logicalDotsPerInch()));
+            QStringLiteral("%1 at %2 dpi").arg(screen->devicePixelRatio()).arg(qRound(screen->logicalDotsPerInch())));
     return screens.isEmpty() ? QStringLiteral("no screen") : screens.join(QStringLiteral(", "));
 }
 
@@ -237,12 +237,12 @@ QString SupportReport::describe(const ReportFile& file)
     if (file.name == reportName)
         return tr("this computer, the window and the summary below");
     if (file.name == historyName)
-        return tr("%n event(s) of the link to the application service", "", file.entries);
+        return tr("events of the link to the application service: %1").arg(file.entries);
     if (file.name == messagesName)
-        return tr("the last %n message(s) from the application service", "", file.entries);
+        return tr("the last messages from the application service: %1").arg(file.entries);
     if (file.name == requestsName)
-        return tr("%n request(s) the window sent", "", file.entries);
+        return tr("requests the window sent: %1").arg(file.entries);
     if (file.name == snapshotName)
         return tr("the last state the application service reported");
-    return tr("%n warning(s) of the window itself", "", file.entries);
+    return tr("warnings of the window itself: %1").arg(file.entries);
 }

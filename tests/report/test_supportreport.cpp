@@ -216,7 +216,7 @@ private slots:
         for (const char* file : {"report.txt", "link-history.txt", "agent-messages.jsonl", "requests.jsonl",
                                  "snapshot.json", "warnings.txt"})
             QVERIFY2(user.contents.contains(QLatin1String(file) + QStringLiteral(": ")), file);
-        QVERIFY(user.contents.contains(QStringLiteral("the last 1 message(s) from the application service")));
+        QVERIFY(user.contents.contains(QStringLiteral("the last messages from the application service: 1")));
         QVERIFY(user.privacy.contains(QLatin1String("passwords")));
         QVERIFY(user.summary.startsWith(QStringLiteral("Support report of ") + brand().displayName));
         QCOMPARE(QGuiApplication::clipboard()->text(), user.summary);
