@@ -192,4 +192,5 @@ void vexaintf::writeLine(const QJsonObject& request)
 {
     transport->write(QJsonDocument(request).toJson(QJsonDocument::Compact));
     transport->write("\n");
+    emit requestSent(request);
 }

@@ -34,6 +34,8 @@ signals:
     // The program on the agent's port belongs to another user and was not trusted; the link stays down (retried
     // later). The text says so, for the status line.
     void agentRefused(QString statusText);
+    // Each request as it goes out, for the support log (which redacts it before keeping anything).
+    void requestSent(const QJsonObject& request);
 
 public slots:
     void activate(ActivationReq request);

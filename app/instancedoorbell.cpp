@@ -1,6 +1,31 @@
 #include "app/instancedoorbell.h"
 
+#include <QDeadlineTimer>
 #include <QLocalSocket>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A request is one short line; a visitor that sends more without a line break is not asking anything.
+constexpr qint64 longestRequest = 256;
+
+// The socket lives in the user's own runtime folder, but where there is none it is in /tmp: the kernel's word on
+// who is at the other end is what keeps another user from asking, or from answering in the owner's place.
+bool sameUserAtOtherEnd(const QLocalSocket& socket)
+{
+#ifdef SO_PEERCRED
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == geteuid();
+#else
+    Q_UNUSED(socket)
+    return true;
+#endif
+}
+
+} // namespace
 
 InstanceDoorbell::InstanceDoorbell(QObject* parent) : QObject(parent)
 {
@@ -27,11 +52,47 @@ bool InstanceDoorbell::ring(const QString& name, int timeoutMs)
     return answered;
 }
 
+QByteArray InstanceDoorbell::ask(const QString& name, const QByteArray& request, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(timeoutMs) || !sameUserAtOtherEnd(socket))
+        return QByteArray();
+    socket.write(request + '\n');
+    QByteArray answer;
+    while (socket.waitForReadyRead(int(deadline.remainingTime())))
+        answer += socket.readAll();
+    return answer + socket.readAll();
+}
+
 void InstanceDoorbell::answer()
 {
     while (QLocalSocket* visitor = server.nextPendingConnection()) {
-        visitor->abort();
-        visitor->deleteLater();
+        if (!requestAnswerer) {
+            visitor->abort();
+            visitor->deleteLater();
+            continue;
+        }
+        connect(visitor, &QLocalSocket::disconnected, visitor, &QObject::deleteLater);
+        connect(visitor, &QLocalSocket::readyRead, this, [this, visitor] { serve(visitor); });
     }
     emit rung();
+}
+
+void InstanceDoorbell::serve(QLocalSocket* visitor)
+{
+    if (!visitor->canReadLine()) {
+        if (visitor->bytesAvailable() > longestRequest)
+            visitor->abort();
+        return;
+    }
+    const QByteArray request = visitor->readLine().trimmed();
+    if (!sameUserAtOtherEnd(*visitor)) {
+        visitor->abort();
+        return;
+    }
+    visitor->write(requestAnswerer(request));
+    // Closes once the answer is on its way.
+    visitor->disconnectFromServer();
 }

@@ -3,6 +3,9 @@
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <functional>
+
+class QLocalSocket;
 
 // The way a later start wakes the running instance of the same user: a local socket that the owner of the
 // single-instance slot listens on. A connection is the whole message; it costs the idle owner nothing, where
@@ -21,11 +24,21 @@ public:
     // Connects to the owner and goes again; false when nobody listens (an owner of another build, or none).
     static bool ring(const QString& name, int timeoutMs = 1000);
 
+    // A visitor that writes one line is asking something; the answer goes back on the same connection, and only
+    // to a program of the same user. Without an answerer every visitor is only a ring.
+    using Answerer = std::function<QByteArray(const QByteArray& request)>;
+    void answerRequests(Answerer answerer) { requestAnswerer = std::move(answerer); }
+    // Asks the owner, if it is of the same user; empty when nobody answers (none listens, or an owner that only
+    // counts rings).
+    static QByteArray ask(const QString& name, const QByteArray& request, int timeoutMs = 10000);
+
 signals:
     void rung();
 
 private:
     void answer();
+    void serve(QLocalSocket* visitor);
 
     QLocalServer server;
+    Answerer requestAnswerer;
 };

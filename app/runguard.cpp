@@ -6,15 +6,15 @@
 namespace {
 constexpr char showRequestFlag = 's';
 constexpr int segmentSize = 8;
+} // namespace
 
-// In the user's own runtime folder where there is one, so that no other user can squat the name first.
-QString doorbellPath(const QString& key)
+QString RunGuard::doorbellNameFor(const QString& key)
 {
+    // In the user's own runtime folder where there is one, so that no other user can squat the name first.
     const QString name = QStringLiteral("vexaui-") + RunGuard::generateKeyHash(key, QStringLiteral("_rvBellSalt"));
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
 }
-} // namespace
 
 QString RunGuard::generateKeyHash(const QString& key, const QString& salt)
 {
@@ -26,7 +26,7 @@ QString RunGuard::generateKeyHash(const QString& key, const QString& salt)
 
 RunGuard::RunGuard(const QString& key)
     : key(key), lockName(generateKeyHash(key, QStringLiteral("_rvLockSalt"))),
-      segmentName(generateKeyHash(key, QStringLiteral("_rvShmSaltXyz"))), doorbellName(doorbellPath(key)),
+      segmentName(generateKeyHash(key, QStringLiteral("_rvShmSaltXyz"))), doorbellName(doorbellNameFor(key)),
       segment(segmentName), lockSemaphore(lockName, 1)
 {
     // A segment left behind by an owner that crashed is still attachable on Unix; attaching and detaching once

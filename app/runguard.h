@@ -25,6 +25,8 @@ public:
     InstanceDoorbell* doorbell() { return &ownerDoorbell; }
 
     static QString generateKeyHash(const QString& key, const QString& salt);
+    // Where the owner of the slot for this key listens.
+    static QString doorbellNameFor(const QString& key);
 
 private:
     const QString key;

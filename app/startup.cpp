@@ -8,6 +8,8 @@
 #include "app/screenlook.h"
 #include "app/splashscreen.h"
 #include "mainwindow/mainwindow.h"
+#include "support/reportcommand.h"
+#include "support/supportlog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,6 +44,10 @@ struct CommandLine
         QStringLiteral("a"),
         QCoreApplication::translate("CommandLine", "With \"true\", allow a further instance for the same user."),
         QStringLiteral("allow"), QStringLiteral("allow")};
+    const QCommandLineOption supportReport{
+        QStringLiteral("support-report"),
+        QCoreApplication::translate("CommandLine", "Write a support report for the helpdesk to <file>."),
+        QStringLiteral("file")};
 
     CommandLine()
     {
@@ -50,6 +56,7 @@ struct CommandLine
         parser.addOption(remoteUrl);
         parser.addOption(user);
         parser.addOption(allow);
+        parser.addOption(supportReport);
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -64,7 +71,23 @@ struct CommandLine
         return parser.parse(arguments) &&
                (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")));
     }
+    // After a parse: the report needs no window, and so no display.
+    bool asksForSupportReport() const { return parser.isSet(supportReport); }
+
+    int writeSupportReport() const
+    {
+        const QString name = parser.value(user);
+        setCurrentUserName(name.isEmpty() ? systemUserName() : name);
+        return writeSupportReportFromTerminal(parser.value(supportReport),
+                                              RunGuard::doorbellNameFor(instanceKey(currentUserName())));
+    }
 };
+
+QString& chosenLanguage()
+{
+    static QString language;
+    return language;
+}
 
 // The user's languages in order of preference, each as the catalogue names it or shortened at its last "_" until a
 // catalogue exists (pt_BR, then pt). Portuguese has only the Brazilian catalogue, which a reader in Portugal or Angola
@@ -89,7 +112,7 @@ QString translationFile(const QStringList& uiLanguages)
     return {};
 }
 
-// Help and version are printed on a terminal, which may have no display to build a QApplication on.
+// Help, version and the support report are for a terminal, which may have no display to build a QApplication on.
 int answerOnTerminal(int& argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -99,8 +122,8 @@ int answerOnTerminal(int& argc, char** argv)
     QTranslator qtTranslator;
     installTranslation(translator, qtTranslator);
     CommandLine commandLine;
-    commandLine.parser.process(app); // prints and ends the process
-    return 0;
+    commandLine.parser.process(app); // prints and ends the process for help and version
+    return commandLine.writeSupportReport();
 }
 
 } // namespace
@@ -114,6 +137,7 @@ bool installTranslation(QTranslator& translator, QTranslator& qtTranslator)
     if (file.isEmpty() || !translator.load(file))
         return false;
     QCoreApplication::installTranslator(&translator);
+    chosenLanguage() = translator.language();
     // Qt's own texts in the same language: the standard buttons our prompts ask the user to click, the input
     // dialog's buttons, the text fields' context menus.
     if (qtTranslator.load(QStringLiteral("qtbase_") + translator.language(),
@@ -126,6 +150,16 @@ void initVexaResources()
 {
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(translations);
+}
+
+QString installedLanguage()
+{
+    return chosenLanguage();
+}
+
+QString instanceKey(const QString& userName)
+{
+    return QStringLiteral("KdPsXvBm") + userName;
 }
 
 QString applicationId()
@@ -151,7 +185,8 @@ void answerShowRequests(RunGuard& guard, MainWindow& window)
 
 int runVexaUi(int& argc, char** argv)
 {
-    if (CommandLine().asksOnlyForHelpOrVersion(argc, argv))
+    SupportLog::installMessageHandler();
+    if (CommandLine early; early.asksOnlyForHelpOrVersion(argc, argv) || early.asksForSupportReport())
         return answerOnTerminal(argc, argv);
 
     // The window paints with the raster engine only. On X11 Qt would still load the OpenGL driver to probe it, and
@@ -173,6 +208,9 @@ int runVexaUi(int& argc, char** argv)
 
     CommandLine commandLine;
     commandLine.parser.process(app);
+    // Asked for beside Qt's own options, which only the QApplication above understood.
+    if (commandLine.asksForSupportReport())
+        return commandLine.writeSupportReport();
 
     QDesktopServices::openUrl(QUrl(commandLine.parser.value(commandLine.remoteUrl), QUrl::TolerantMode));
 
@@ -180,13 +218,14 @@ int runVexaUi(int& argc, char** argv)
     setCurrentUserName(user.length() != 0 ? user : systemUserName());
     const QString allow = commandLine.parser.value(commandLine.allow);
 
-    RunGuard guard(QStringLiteral("KdPsXvBm") + currentUserName());
+    RunGuard guard(instanceKey(currentUserName()));
     if (allow != QLatin1String("true") && !guard.tryToRun())
         return 0;
 
     SplashHandOff splash;
 
-    vexaintf::instance();
+    SupportLog::instance()->watch(vexaintf::instance());
+    answerSupportReportRequests(*guard.doorbell());
 
     auto window = std::make_unique<MainWindow>();
     window->setWindowTitle(brand().displayName);

@@ -20,6 +20,9 @@ QString applicationId();
 // and Wayland compositors show the brand's name and icon.
 void setApplicationIdentity();
 
+// The single-instance key of a user's windows.
+QString instanceKey(const QString& userName);
+
 // Brings the window to the front whenever a second start of the program rings the guard's doorbell with a show
 // request, for as long as the window lives.
 void answerShowRequests(RunGuard& guard, MainWindow& window);
@@ -28,3 +31,5 @@ void answerShowRequests(RunGuard& guard, MainWindow& window);
 // same language into qtTranslator, and installs them; false when no language has a catalogue of ours, and the
 // English source texts stay.
 bool installTranslation(QTranslator& translator, QTranslator& qtTranslator);
+// The language of the catalogue installTranslation() installed, empty while the English source texts stand.
+QString installedLanguage();

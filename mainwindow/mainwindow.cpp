@@ -22,6 +22,7 @@
 #include "status/statusnotices.h"
 #include "status/statuswords.h"
 #include "status/traystatus.h"
+#include "support/supportreportflow.h"
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
@@ -131,6 +132,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(trayStatus, &TrayStatus::quitRequested, this, &MainWindow::quitRequested);
     connect(statusNotices, &StatusNotices::notice, this, [this](const QString& text) { showTrayMessage(text, 5); });
     connect(statusModel, &StatusModel::changed, this, &MainWindow::showStatus);
+    auto* supportReport = new SupportReportFlow(statusModel, this);
+    connect(settingsScreen, &Settings::supportReportRequested, supportReport, &SupportReportFlow::open);
+    connect(trayStatus, &TrayStatus::supportReportRequested, this, [this, supportReport] {
+        bringToFront();
+        supportReport->open();
+    });
 
     ui->toggleButton->setRange(0, 1);
     // As wide as the switch is drawn, so that its focus ring hugs it; the row keeps the switch where it always was.

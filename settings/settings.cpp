@@ -177,6 +177,8 @@ Settings::Settings(QWidget* parent)
     connect(ui->pagNameLabel, &QPushButton::clicked, this, &Settings::goPAGSelection);
     connect(ui->feedBackButton, &QPushButton::clicked, this, &Settings::feedBackbuttonClicked);
     connect(ui->feedBackLabel, &QPushButton::clicked, this, &Settings::feedBackbuttonClicked);
+    connect(ui->supportReportButton, &QPushButton::clicked, this, &Settings::supportReportRequested);
+    connect(ui->supportReportLabel, &QPushButton::clicked, this, &Settings::supportReportRequested);
     connect(ui->signOutButton, &QPushButton::clicked, this, &Settings::signOutButtonClicked);
     connect(ui->signOutIcon, &QPushButton::clicked, this, &Settings::signOutButtonClicked);
     connect(ui->eulaLink, &QPushButton::clicked, this, &Settings::openEulaLink);
@@ -248,9 +250,9 @@ void Settings::updateInfo(AgentInfo info, const AgentInfo* previous)
 {
     if (!previous || info.activationState != previous->activationState) {
         if (info.activationState == 1) {
-            ui->support->show();
+            ui->feedbackRow->show();
         } else {
-            ui->support->hide();
+            ui->feedbackRow->hide();
             ui->dpmWidget->hide();
             ui->peerWidget->hide();
         }
@@ -449,7 +451,7 @@ void Settings::showSignOutButton(const QString& text)
 // The sections as a page shows them before any snapshot; the agent's state narrows them down from there.
 void Settings::showDefaultSections()
 {
-    ui->support->show();
+    ui->feedbackRow->show();
     ui->userDetailsWidget->show();
     ui->sessionDetails->show();
     ui->dpmWidget->show();
@@ -479,7 +481,7 @@ void Settings::hideAgentRows()
     signOutWait.finish();
     deactivationWait.finish();
     ui->pagButton->hide();
-    ui->support->hide();
+    ui->feedbackRow->hide();
     ui->userDetailsWidget->hide();
     ui->sessionDetails->hide();
     ui->testConnectivityWidget->hide();

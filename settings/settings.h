@@ -70,6 +70,8 @@ signals:
     void getPeerList();
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
+    // Offered in every state of the agent, down and refusing included: that is when the helpdesk most needs it.
+    void supportReportRequested();
     // The agent deactivated the device; `notice` says so on the screen the window goes to.
     void deviceDeactivated(QString notice);
 

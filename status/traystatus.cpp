@@ -40,6 +40,8 @@ TrayStatus::TrayStatus(StatusModel* statusModel, QObject* parent)
             [this] { emit secureAccessRequested(!model->current().switchOn); });
     settingsAction = contextMenu->addAction(tr("&Settings"), this, &TrayStatus::settingsRequested);
     settingsAction->setObjectName(QStringLiteral("traySettings"));
+    contextMenu->addAction(tr("Save support &report…"), this, &TrayStatus::supportReportRequested)
+        ->setObjectName(QStringLiteral("traySupportReport"));
     contextMenu->addSeparator();
     contextMenu->addAction(tr("&Quit"), this, &TrayStatus::quitRequested)->setObjectName(QStringLiteral("trayQuit"));
     trayIcon->setContextMenu(contextMenu.get());

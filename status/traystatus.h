@@ -40,6 +40,8 @@ signals:
     void openRequested();
     void settingsRequested();
     void secureAccessRequested(bool on);
+    // Whatever the agent's state: the report is most wanted when the agent is not there.
+    void supportReportRequested();
     void quitRequested();
 
 private:

@@ -335,7 +335,8 @@ private slots:
         row("pending", MainWindow::PendingPage, "", QStringLiteral("activationStatusButton settings"));
         // One stop per settings row: its caption takes the focus, its arrow is the same action for the mouse.
         row("settings", MainWindow::SettingsPage, "",
-            QStringLiteral("backButton pagNameLabel notificationLabel peerListLabel feedBackLabel deactivateButton "
+            QStringLiteral("backButton pagNameLabel notificationLabel peerListLabel feedBackLabel supportReportLabel "
+                           "deactivateButton "
                            "signOutButton"));
         // Tab leaves the message body instead of typing a tab into it.
         row("feedback", MainWindow::SettingsPage, "feedBackbuttonClicked",

@@ -17,7 +17,7 @@ Q_DECLARE_METATYPE(Edit)
 namespace {
 
 const char* const agentSections[] = {"sessionDetails", "userDetailsWidget", "testConnectivityWidget",
-                                     "dpmWidget",      "peerWidget",        "support",
+                                     "dpmWidget",      "peerWidget",        "feedbackRow",
                                      "cleanUp",        "bottomNavBar",      "pagButton"};
 
 QStringList shownSections(const SettingsPage& p)
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign Out"));
         QCOMPARE(shownSections(p),
                  QStringList({"sessionDetails", "userDetailsWidget", "testConnectivityWidget", "dpmWidget",
-                              "peerWidget", "support", "cleanUp", "bottomNavBar", "pagButton"}));
+                              "peerWidget", "feedbackRow", "cleanUp", "bottomNavBar", "pagButton"}));
         QVERIFY(p.button("pagName")->isEnabled());
     }
 
@@ -421,12 +421,12 @@ private slots:
         info.activationState = 2;
         info.dpmEnabled = false;
         p.update(info);
-        for (const char* name : {"support", "dpmWidget"})
+        for (const char* name : {"feedbackRow", "dpmWidget"})
             QVERIFY2(!p.shown(name), name);
         info.activationState = 1;
         info.dpmEnabled = true;
         p.update(info);
-        for (const char* name : {"support", "dpmWidget", "peerWidget"})
+        for (const char* name : {"feedbackRow", "dpmWidget", "peerWidget"})
             QVERIFY2(p.shown(name), name);
     }
 
@@ -631,7 +631,7 @@ private slots:
         QVERIFY(!p.shown("statusMessage"));
         QCOMPARE(shownSections(p),
                  QStringList({"sessionDetails", "userDetailsWidget", "testConnectivityWidget", "dpmWidget",
-                              "peerWidget", "support", "cleanUp", "bottomNavBar", "pagButton"}));
+                              "peerWidget", "feedbackRow", "cleanUp", "bottomNavBar", "pagButton"}));
     }
 
     // After the link comes back the page shows what the last snapshot allows, not every section.

@@ -146,7 +146,7 @@ private slots:
             if (!action->isSeparator())
                 items << action->text();
         // Each item has its key for the keyboard.
-        QCOMPARE(items, QStringList({"&Open", "Secure &Access", "&Settings", "&Quit"}));
+        QCOMPARE(items, QStringList({"&Open", "Secure &Access", "&Settings", "Save support &report…", "&Quit"}));
 
         h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.activation_state"), 0}}));
         QVERIFY(!trayItem(h, "traySettings")->isEnabled());

@@ -1,0 +1,214 @@
+#include "support/redactor.h"
+
+#include <QHostAddress>
+#include <QJsonArray>
+#include <QStringList>
+#include <QUrl>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const char* const kindNames[] = {"email", "user", "device", "enterprise", "ip", "subnet"};
+
+// Below this length a name would blank out ordinary words wherever it stood alone.
+constexpr int shortestName = 2;
+
+bool isSecret(const QString& key)
+{
+    return key == QLatin1String("password") || key == QLatin1String("otp") || key == QLatin1String("code");
+}
+
+// The fields of the agent's messages and of the requests that hold one personal value as a whole.
+std::optional<Redactor::Kind> personalField(const QString& parentKey, const QString& key)
+{
+    using Kind = Redactor::Kind;
+    if (key == QLatin1String("email"))
+        return Kind::Email;
+    if (key == QLatin1String("username"))
+        return Kind::User;
+    if (key == QLatin1String("dev_name") || key == QLatin1String("caname") || key == QLatin1String("drname"))
+        return Kind::Device;
+    // The device name typed beside an activation code or an email address.
+    if (key == QLatin1String("name") &&
+        (parentKey == QLatin1String("act_code") || parentKey == QLatin1String("act_email")))
+        return Kind::Device;
+    if (key == QLatin1String("ent_name") || key == QLatin1String("svc_id"))
+        return Kind::Enterprise;
+    if (key == QLatin1String("ip") || key == QLatin1String("tunnel_ip") || key == QLatin1String("addr"))
+        return Kind::Ip;
+    return std::nullopt;
+}
+
+bool isNameKind(Redactor::Kind kind)
+{
+    return kind == Redactor::Kind::User || kind == Redactor::Kind::Device || kind == Redactor::Kind::Enterprise;
+}
+
+// The loopback and unspecified addresses name no one, and the link to the agent is all about them.
+bool namesNoOne(const QHostAddress& address)
+{
+    return address.isLoopback() || address == QHostAddress::AnyIPv4 || address == QHostAddress::AnyIPv6;
+}
+
+std::optional<QHostAddress> addressIn(QString text)
+{
+    text = text.section(QLatin1Char('/'), 0, 0).section(QLatin1Char('%'), 0, 0);
+    QHostAddress address;
+    if (!address.setAddress(text))
+        return std::nullopt;
+    return address;
+}
+
+// A sign-in link can carry tokens and the user's name in its query; where it leads is what the helpdesk needs.
+QString withoutQuery(const QString& link)
+{
+    QUrl url(link);
+    if (!url.isValid() || (!url.hasQuery() && !url.hasFragment() && url.userInfo().isEmpty()))
+        return link;
+    const bool hadQuery = url.hasQuery() || url.hasFragment();
+    url.setQuery(QString());
+    url.setFragment(QString());
+    url.setUserInfo(QString());
+    return url.toString() + (hadQuery ? QStringLiteral("?") + Redactor::withheld() : QString());
+}
+
+const QString emailPattern = QStringLiteral("(?<email>[A-Za-z0-9._%+\\-]+@[A-Za-z0-9\\-]+(?:\\.[A-Za-z0-9\\-]+)+)");
+const QString ipv4Pattern = QStringLiteral("(?<ip4>(?<![\\d.])(?:\\d{1,3}\\.){3}\\d{1,3}(?:/\\d{1,2})?(?!\\.?\\d))");
+// Candidates only: clock times and MAC addresses look alike and are told apart by parsing.
+const QString ipv6Pattern =
+    QStringLiteral("(?<ip6>(?<![\\w:])(?:[0-9A-Fa-f]{0,4}:){2,7}[0-9A-Fa-f]{0,4}(?:%\\w+)?(?:/\\d{1,3})?(?![\\w:]))");
+
+} // namespace
+
+Redactor::Redactor()
+{
+    rebuildPattern();
+}
+
+QString Redactor::placeholder(Kind kind, const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    QHash<QString, QString>& known = placeholders[static_cast<int>(kind)];
+    const QString key = kind == Kind::Ip || kind == Kind::Subnet ? value : value.toLower();
+    auto found = known.constFind(key);
+    if (found != known.constEnd())
+        return *found;
+    const QString made =
+        QStringLiteral("<%1-%2>").arg(QLatin1String(kindNames[static_cast<int>(kind)])).arg(known.size() + 1);
+    known.insert(key, made);
+    return made;
+}
+
+void Redactor::learn(Kind kind, const QString& value)
+{
+    const QString name = value.trimmed();
+    if (!isNameKind(kind) || name.size() < shortestName || names.contains(name.toLower()))
+        return;
+    names.insert(name.toLower(), placeholder(kind, name));
+    rebuildPattern();
+}
+
+void Redactor::rebuildPattern()
+{
+    QStringList alternatives{emailPattern, ipv4Pattern, ipv6Pattern};
+    if (!names.isEmpty()) {
+        QStringList escaped;
+        for (auto it = names.constBegin(); it != names.constEnd(); ++it)
+            escaped.append(QRegularExpression::escape(it.key()));
+        // The longest first, so "Acme Industries" is not taken for "Acme" and a loose " Industries".
+        std::sort(escaped.begin(), escaped.end(),
+                  [](const QString& a, const QString& b) { return a.size() > b.size(); });
+        alternatives.append(QStringLiteral("(?<name>(?<![\\p{L}\\p{N}_])(?:%1)(?![\\p{L}\\p{N}_]))")
+                                .arg(escaped.join(QLatin1Char('|'))));
+    }
+    pattern =
+        QRegularExpression(alternatives.join(QLatin1Char('|')),
+                           QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+}
+
+QString Redactor::text(const QString& text)
+{
+    QString result;
+    int copied = 0;
+    QRegularExpressionMatchIterator matches = pattern.globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        const QString found = match.captured();
+        QString replacement = found;
+        if (!match.captured(QStringLiteral("email")).isEmpty()) {
+            replacement = placeholder(Kind::Email, found);
+        } else if (!match.captured(QStringLiteral("name")).isEmpty()) {
+            replacement = names.value(found.toLower(), found);
+        } else if (const std::optional<QHostAddress> address = addressIn(found); address && !namesNoOne(*address)) {
+            replacement = placeholder(found.contains(QLatin1Char('/')) ? Kind::Subnet : Kind::Ip, found);
+        }
+        result.append(text.midRef(copied, match.capturedStart() - copied)).append(replacement);
+        copied = match.capturedEnd();
+    }
+    if (copied == 0)
+        return text;
+    return result.append(text.midRef(copied));
+}
+
+QJsonObject Redactor::message(const QJsonObject& message)
+{
+    // Names first, from the whole message: a notice may name the device before the field that says it is one.
+    learnFrom(message, QString());
+    return redact(message, QString(), QString()).toObject();
+}
+
+void Redactor::learnFrom(const QJsonValue& value, const QString& parentKey)
+{
+    if (value.isArray()) {
+        for (const QJsonValue& element : value.toArray())
+            learnFrom(element, parentKey);
+        return;
+    }
+    const QJsonObject object = value.toObject();
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const std::optional<Kind> kind = personalField(parentKey, it.key());
+        if (kind && isNameKind(*kind) && it.value().isString())
+            learn(*kind, it.value().toString());
+        else if (it.value().isObject() || it.value().isArray())
+            learnFrom(it.value(), it.key());
+    }
+}
+
+QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, const QString& key)
+{
+    if (isSecret(key) && !(value.isString() && value.toString().isEmpty()))
+        return withheld();
+    if (value.isObject()) {
+        QJsonObject redacted;
+        const QJsonObject object = value.toObject();
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it)
+            redacted.insert(it.key(), redact(it.value(), key, it.key()));
+        return redacted;
+    }
+    if (value.isArray()) {
+        QJsonArray redacted;
+        for (const QJsonValue& element : value.toArray())
+            redacted.append(redact(element, parentKey, key));
+        return redacted;
+    }
+    if (!value.isString())
+        return value;
+    const QString string = value.toString();
+    if (key == QLatin1String("browser_launch_url"))
+        return text(withoutQuery(string));
+    const std::optional<Kind> kind = personalField(parentKey, key);
+    if (!kind)
+        return text(string);
+    if (*kind == Kind::Ip) {
+        // A peer's address may be a host name, which names the device as much as its address does.
+        const std::optional<QHostAddress> address = addressIn(string);
+        if (!address) {
+            const QString redacted = text(string);
+            return redacted != string ? redacted : placeholder(Kind::Device, string);
+        }
+        return namesNoOne(*address) ? string : placeholder(Kind::Ip, string);
+    }
+    return placeholder(*kind, string);
+}

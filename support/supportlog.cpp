@@ -1,0 +1,299 @@
+#include "support/supportlog.h"
+
+#include "agent/agentpeercheck.h"
+#include "agent/records.h"
+#include "agent/tcpsocket.h"
+#include "agent/vexaintf.h"
+#include "app/currentuser.h"
+#include "status/statusmodel.h"
+
+#include <QJsonDocument>
+#include <QMutexLocker>
+#include <QSysInfo>
+#include <initializer_list>
+
+static_assert(SupportLog::historyLimits.bytes + SupportLog::messageLimits.bytes + SupportLog::requestLimits.bytes +
+                      SupportLog::warningLimits.bytes + SupportLog::snapshotLimit <=
+                  SupportLog::totalLimit,
+              "the support log's rings together stay within their budget");
+
+namespace {
+
+SupportLog* replacementLog = nullptr;
+QtMessageHandler forwardedHandler = nullptr;
+// A warning raised while one is being kept would otherwise come back through the handler for ever.
+thread_local bool keepingWarning = false;
+const QByteArray oversizeSnapshot = QByteArrayLiteral("(the last snapshot was larger than the report keeps)\n");
+
+QString timeText(const QDateTime& time)
+{
+    return time.toString(Qt::ISODateWithMs);
+}
+
+QByteArray jsonLine(const QDateTime& time, const char* key, const QJsonValue& value)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("time"), timeText(time)}, {QLatin1String(key), value}})
+        .toJson(QJsonDocument::Compact);
+}
+
+QByteArray oversizeNote(const QDateTime& time, const QJsonObject& message, qint64 size)
+{
+    return jsonLine(
+        time, "omitted",
+        QJsonObject{{QStringLiteral("type"), message.value(QStringLiteral("type"))}, {QStringLiteral("bytes"), size}});
+}
+
+// The answers that say something failed, as opposed to progress (a password sent, approval pending) and success.
+bool isFailure(int code)
+{
+    for (ResponseType failure : {InvalidActivationCode, InvalidName,
+                                 InvalidEmail,          InvalidOtp,
+                                 OtpResendBlocked,      OtpAttemptsBlocked,
+                                 ConnectivityFailure,   UserRegistrationFailure,
+                                 SignOutFailed,         UserAssociationFailure,
+                                 FeedbackFailed,        DeactivationFailed,
+                                 WrongPassword,         DeactivationNotAllowed,
+                                 DuplicateDeviceName,   VerificationRequestFailed,
+                                 PagListingFailed,      NotSubscribed,
+                                 PagPreferenceFailed,   ViolationListFailed,
+                                 ActivationNotAllowed,  ActivationCodeExpired,
+                                 MaxDevicesReached,     PeerListingFailed}) {
+        if (code == failure)
+            return true;
+    }
+    return false;
+}
+
+void keepWarning(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && !keepingWarning) {
+        keepingWarning = true;
+        SupportLog::instance()->recordWarning(type, text);
+        keepingWarning = false;
+    }
+    forwardedHandler(type, context, text);
+}
+
+} // namespace
+
+QString LinkEvent::line() const
+{
+    if (times == 1)
+        return timeText(first) + QStringLiteral("  ") + text;
+    return QStringLiteral("%1  %2 (%3 times, the last at %4)")
+        .arg(timeText(first), text)
+        .arg(times)
+        .arg(timeText(last));
+}
+
+qint64 byteSize(const LinkEvent& event)
+{
+    return event.line().toUtf8().size();
+}
+
+SupportLog* SupportLog::instance()
+{
+    if (replacementLog)
+        return replacementLog;
+    // Never deleted: warnings may still come while static objects are torn down.
+    static SupportLog* const programLog = new SupportLog;
+    return programLog;
+}
+
+void SupportLog::setInstance(SupportLog* replacement)
+{
+    replacementLog = replacement;
+}
+
+void SupportLog::installMessageHandler()
+{
+    if (forwardedHandler)
+        return;
+    instance();
+    forwardedHandler = qInstallMessageHandler(keepWarning);
+}
+
+SupportLog::SupportLog(QObject* parent) : QObject(parent)
+{
+    // Warnings name the home folder and the machine before any message has named the user or the device.
+    redactor.learn(Redactor::Kind::User, systemUserName());
+    redactor.learn(Redactor::Kind::Device, QSysInfo::machineHostName());
+}
+
+void SupportLog::watch(vexaintf* agent)
+{
+    {
+        QMutexLocker lock(&mutex);
+        redactor.learn(Redactor::Kind::User, currentUserName());
+        linkWatched = true;
+        everConnected = agent->isConnected();
+        link = agent->isStarting() ? Link::Starting : agent->isConnected() ? Link::Up : Link::Down;
+    }
+    connect(agent, &vexaintf::sendVexaEvent, this, &SupportLog::recordMessage);
+    connect(agent, &vexaintf::requestSent, this, &SupportLog::recordRequest);
+    tcpsocket* socket = agent->socket();
+    connect(socket, &tcpsocket::connectedToBackend, this, &SupportLog::noteConnected);
+    connect(socket, &tcpsocket::disconnected, this, &SupportLog::noteDropped);
+    connect(socket, &tcpsocket::connectFailed, this, &SupportLog::noteAttemptFailed);
+    connect(socket, &tcpsocket::untrustedListener, this, &SupportLog::noteRefused);
+    connect(socket, &tcpsocket::lineDiscarded, this, &SupportLog::noteLineDiscarded);
+}
+
+void SupportLog::watch(StatusModel* model)
+{
+    status = model;
+}
+
+const StatusModel* SupportLog::statusModel() const
+{
+    return status.data();
+}
+
+void SupportLog::recordMessage(const QJsonObject& message)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const qint64 rawSize = QJsonDocument(message).toJson(QJsonDocument::Compact).size();
+    QMutexLocker lock(&mutex);
+    if (isFailure(message.value(QStringLiteral("response")).toObject().value(QStringLiteral("type")).toInt()))
+        ++counts.failureAnswers;
+    // Redacting a listing of megabytes only to drop it would hold up the message path.
+    if (rawSize > snapshotLimit) {
+        messages.push(oversizeNote(now, message, rawSize));
+        if (message.contains(QStringLiteral("agentinfo")))
+            snapshot = oversizeSnapshot;
+        return;
+    }
+    const QJsonObject redacted = redactor.message(message);
+    const QByteArray line = jsonLine(now, "message", redacted);
+    messages.push(line.size() > largestMessage ? oversizeNote(now, message, rawSize) : line);
+    if (!redacted.contains(QStringLiteral("agentinfo")))
+        return;
+    snapshot = QJsonDocument(redacted.value(QStringLiteral("agentinfo")).toObject()).toJson();
+    if (snapshot.size() > snapshotLimit)
+        snapshot = oversizeSnapshot;
+}
+
+void SupportLog::recordRequest(const QJsonObject& request)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QMutexLocker lock(&mutex);
+    const QByteArray line = jsonLine(now, "request", redactor.message(request));
+    requests.push(line.size() > largestMessage ? oversizeNote(now, request, line.size()) : line);
+}
+
+void SupportLog::recordWarning(QtMsgType type, const QString& text)
+{
+    static const char* const kinds[] = {"debug", "warning", "critical", "fatal", "info"};
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    QMutexLocker lock(&mutex);
+    ++counts.warnings;
+    QByteArray line =
+        (timeText(now) + QStringLiteral("  ") + QLatin1String(kinds[type]) + QStringLiteral("  ") + redactor.text(text))
+            .toUtf8();
+    if (line.size() > largestWarning)
+        line = line.left(largestWarning - 3) + "...";
+    warnings.push(line);
+}
+
+SupportLog::Contents SupportLog::contents() const
+{
+    QMutexLocker lock(&mutex);
+    Contents copy;
+    copy.linkWatched = linkWatched;
+    for (const LinkEvent& event : history.all())
+        copy.history.append(event.line());
+    copy.messages = QByteArrayList(messages.all().begin(), messages.all().end());
+    copy.requests = QByteArrayList(requests.all().begin(), requests.all().end());
+    copy.warnings = QByteArrayList(warnings.all().begin(), warnings.all().end());
+    copy.snapshot = snapshot;
+    copy.historyDropped = history.dropped();
+    copy.messagesDropped = messages.dropped();
+    copy.requestsDropped = requests.dropped();
+    copy.warningsDropped = warnings.dropped();
+    copy.link = link;
+    copy.trust = trust;
+    copy.untrustedOwner = untrustedOwner;
+    copy.counts = counts;
+    return copy;
+}
+
+qint64 SupportLog::bytesKept() const
+{
+    QMutexLocker lock(&mutex);
+    return history.size() + messages.size() + requests.size() + warnings.size() + snapshot.size();
+}
+
+// Called with the mutex held.
+void SupportLog::note(const QString& text)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (const LinkEvent* last = history.last(); last && last->text == text) {
+        LinkEvent repeated = *last;
+        repeated.last = now;
+        ++repeated.times;
+        history.replaceLast(repeated);
+        return;
+    }
+    history.push({now, now, text});
+}
+
+void SupportLog::noteConnected()
+{
+    QMutexLocker lock(&mutex);
+    trust = Trust::Trusted;
+    link = Link::Up;
+    note(everConnected ? QStringLiteral("reconnected") : QStringLiteral("connected"));
+    everConnected = true;
+}
+
+void SupportLog::noteDropped()
+{
+    QMutexLocker lock(&mutex);
+    ++counts.linkDrops;
+    link = Link::Down;
+    note(QStringLiteral("link dropped"));
+}
+
+void SupportLog::noteAttemptFailed()
+{
+    QMutexLocker lock(&mutex);
+    ++counts.failedAttempts;
+    if (link != Link::Refused)
+        link = Link::Down;
+    note(QStringLiteral("connection attempt failed, retrying in %1 s").arg(tcpsocket::retryDelayMs / 1000));
+}
+
+void SupportLog::noteRefused(qint64 ownerUid)
+{
+    QMutexLocker lock(&mutex);
+    ++counts.refusals;
+    // The failed attempt just noted was this refusal; the history tells it once, as a refusal.
+    if (const LinkEvent* last = history.last(); last && last->text.startsWith(QLatin1String("connection attempt"))) {
+        --counts.failedAttempts;
+        if (last->times == 1) {
+            history.dropLast();
+        } else {
+            LinkEvent fewer = *last;
+            --fewer.times;
+            history.replaceLast(fewer);
+        }
+    }
+    link = Link::Refused;
+    trust = Trust::Untrusted;
+    if (ownerUid < 0) {
+        untrustedOwner = QStringLiteral("owner unknown");
+    } else {
+        const QString name = AgentPeerCheck::userName(static_cast<uint>(ownerUid));
+        if (name != QString::number(ownerUid))
+            redactor.learn(Redactor::Kind::User, name);
+        untrustedOwner = QStringLiteral("uid %1 (%2)").arg(ownerUid).arg(redactor.text(name));
+    }
+    note(QStringLiteral("refused: the agent's port is held by an untrusted listener, ") + untrustedOwner);
+}
+
+void SupportLog::noteLineDiscarded()
+{
+    QMutexLocker lock(&mutex);
+    ++counts.discardedLines;
+    note(QStringLiteral("dropped a line from the agent over the length limit"));
+}

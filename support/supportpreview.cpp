@@ -1,0 +1,77 @@
+#include "support/supportpreview.h"
+
+#include "app/modaldialog.h"
+#include "ui_supportpreview.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+SupportPreview::SupportPreview(SupportReport supportReport, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::SupportPreview>()), report(std::move(supportReport))
+{
+    ui->setupUi(this);
+    copyButton = ui->buttons->addButton(tr("Copy summary"), QDialogButtonBox::ActionRole);
+    copyButton->setObjectName(QStringLiteral("copySummaryButton"));
+    saveButton = ui->buttons->addButton(tr("Save…"), QDialogButtonBox::AcceptRole);
+    saveButton->setObjectName(QStringLiteral("saveButton"));
+    saveButton->setDefault(true);
+
+    QStringList contents;
+    for (const ReportFile& file : report.files())
+        contents.append(QStringLiteral("•  %1: %2").arg(file.name, SupportReport::describe(file)));
+    ui->contentsList->setText(contents.join(QLatin1Char('\n')));
+    ui->summary->setPlainText(report.summary());
+    ui->copiedLabel->hide();
+
+    connect(copyButton, &QPushButton::clicked, this, &SupportPreview::copySummary);
+    connect(ui->buttons, &QDialogButtonBox::accepted, this, &SupportPreview::chooseFile);
+    connect(ui->buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+SupportPreview::~SupportPreview() = default;
+
+QString SupportPreview::suggestedPath(const QDateTime& localTime)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(SupportReport::defaultFileName(localTime));
+}
+
+void SupportPreview::copySummary()
+{
+    QGuiApplication::clipboard()->setText(report.summary());
+    ui->copiedLabel->setText(tr("The summary is on the clipboard."));
+    ui->copiedLabel->show();
+}
+
+void SupportPreview::chooseFile()
+{
+    auto* chooser = new QFileDialog(this, tr("Save support report"), suggestedPath(QDateTime::currentDateTime()),
+                                    tr("Zip archives (*.zip)"));
+    chooser->setObjectName(QStringLiteral("supportReportChooser"));
+    chooser->setAcceptMode(QFileDialog::AcceptSave);
+    chooser->setDefaultSuffix(QStringLiteral("zip"));
+    ModalDialog::open(chooser, [this, chooser](int result) {
+        if (result == QDialog::Accepted && !chooser->selectedFiles().isEmpty())
+            save(chooser->selectedFiles().constFirst());
+    });
+}
+
+void SupportPreview::save(const QString& path)
+{
+    QString error;
+    if (report.save(path, &error)) {
+        accept();
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                tr("The support report could not be saved: %1").arg(error), QMessageBox::Ok, this);
+    box->setTextFormat(Qt::PlainText);
+    ModalDialog::open(box);
+}
