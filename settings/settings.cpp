@@ -153,8 +153,9 @@ Settings::Settings(QWidget* parent)
     LiveText::announceChanges(ui->statusMessage);
     // Each row is one stop for the keyboard and one object for a screen reader: its caption. The value beside the
     // gateway's caption is told as the caption's description.
-    for (QPushButton* repetition : {ui->pagName, ui->pagButton, ui->notificationButton, ui->peerListButton,
-                                    ui->feedBackButton, ui->resetDeviceButton, ui->signOutIcon})
+    for (QPushButton* repetition :
+         {ui->pagName, ui->pagButton, ui->notificationButton, ui->peerListButton, ui->feedBackButton,
+          ui->supportReportButton, ui->resetDeviceButton, ui->signOutIcon})
         AccessibleRows::hideRepetition(repetition);
     ui->bottomNavBar->hide();
     ui->cleanUp->hide();

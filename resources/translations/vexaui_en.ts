@@ -221,6 +221,22 @@
         <source>With &quot;true&quot;, allow a further instance for the same user.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window of this user is running, so the report has no link history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write the support report to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote the support report to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Feedback</name>
@@ -1090,6 +1106,10 @@ Enter the password:</source>
         <source>Compliance findings are waiting</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save support report…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1235,6 +1255,80 @@ Enter the password:</source>
     </message>
 </context>
 <context>
+    <name>SupportPreview</name>
+    <message>
+        <source>Support report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report is one file for your helpdesk. It holds:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email addresses, user, device and enterprise names and IP addresses are replaced by placeholders, and passwords, one-time passwords, activation codes and QR codes are never recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The summary is on the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save support report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The support report could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SupportReport</name>
+    <message>
+        <source>The archive could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this computer, the window and the summary below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>events of the link to the application service: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the last messages from the application service: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>requests the window sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the last state the application service reported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warnings of the window itself: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TrayStatus</name>
     <message>
         <source>&amp;Open</source>
@@ -1250,6 +1344,10 @@ Enter the password:</source>
     </message>
     <message>
         <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save support &amp;report…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

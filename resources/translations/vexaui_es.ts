@@ -221,6 +221,22 @@
         <source>With &quot;true&quot;, allow a further instance for the same user.</source>
         <translation>Con &quot;true&quot;, permite otra instancia para el mismo usuario.</translation>
     </message>
+    <message>
+        <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
+        <translation>Escribe un informe de soporte para el servicio de asistencia en &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running, so the report has no link history.</source>
+        <translation>No hay ninguna ventana de este usuario en ejecución, así que el informe no tiene historial de la conexión.</translation>
+    </message>
+    <message>
+        <source>Could not write the support report to %1: %2</source>
+        <translation>No se pudo escribir el informe de soporte en %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the support report to %1.</source>
+        <translation>Informe de soporte escrito en %1.</translation>
+    </message>
 </context>
 <context>
     <name>Feedback</name>
@@ -1091,6 +1107,10 @@ Escriba la contraseña:</translation>
         <source>Compliance findings are waiting</source>
         <translation>Hay hallazgos de cumplimiento pendientes</translation>
     </message>
+    <message>
+        <source>Save support report…</source>
+        <translation>Guardar informe de soporte…</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1236,6 +1256,80 @@ Escriba la contraseña:</translation>
     </message>
 </context>
 <context>
+    <name>SupportPreview</name>
+    <message>
+        <source>Support report</source>
+        <translation>Informe de soporte</translation>
+    </message>
+    <message>
+        <source>The report is one file for your helpdesk. It holds:</source>
+        <translation>El informe es un solo archivo para su servicio de asistencia. Contiene:</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Email addresses, user, device and enterprise names and IP addresses are replaced by placeholders, and passwords, one-time passwords, activation codes and QR codes are never recorded.</source>
+        <translation>Las direcciones de correo electrónico, los nombres de usuario, de dispositivo y de empresa y las direcciones IP se sustituyen por marcadores, y las contraseñas, contraseñas de un solo uso, códigos de activación y códigos QR nunca se registran.</translation>
+    </message>
+    <message>
+        <source>Copy summary</source>
+        <translation>Copiar resumen</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>The summary is on the clipboard.</source>
+        <translation>El resumen está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>Save support report</source>
+        <translation>Guardar informe de soporte</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Archivos Zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support report could not be saved: %1</source>
+        <translation>No se pudo guardar el informe de soporte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SupportReport</name>
+    <message>
+        <source>The archive could not be made.</source>
+        <translation>No se pudo crear el archivo comprimido.</translation>
+    </message>
+    <message>
+        <source>this computer, the window and the summary below</source>
+        <translation>este equipo, la ventana y el resumen de abajo</translation>
+    </message>
+    <message>
+        <source>events of the link to the application service: %1</source>
+        <translation>eventos de la conexión con el servicio de la aplicación: %1</translation>
+    </message>
+    <message>
+        <source>the last messages from the application service: %1</source>
+        <translation>los últimos mensajes del servicio de la aplicación: %1</translation>
+    </message>
+    <message>
+        <source>requests the window sent: %1</source>
+        <translation>solicitudes enviadas por la ventana: %1</translation>
+    </message>
+    <message>
+        <source>the last state the application service reported</source>
+        <translation>el último estado notificado por el servicio de la aplicación</translation>
+    </message>
+    <message>
+        <source>warnings of the window itself: %1</source>
+        <translation>advertencias de la propia ventana: %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayStatus</name>
     <message>
         <source>&amp;Open</source>
@@ -1252,6 +1346,10 @@ Escriba la contraseña:</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Save support &amp;report…</source>
+        <translation>Guardar &amp;informe de soporte…</translation>
     </message>
 </context>
 <context>

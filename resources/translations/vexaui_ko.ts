@@ -221,6 +221,22 @@
         <source>With &quot;true&quot;, allow a further instance for the same user.</source>
         <translation>&quot;true&quot;이면 같은 사용자에 대해 인스턴스를 하나 더 실행할 수 있습니다.</translation>
     </message>
+    <message>
+        <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
+        <translation>헬프데스크용 지원 보고서를 &lt;file&gt;에 씁니다.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running, so the report has no link history.</source>
+        <translation>이 사용자의 창이 실행 중이 아니므로 보고서에 연결 기록이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Could not write the support report to %1: %2</source>
+        <translation>지원 보고서를 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the support report to %1.</source>
+        <translation>지원 보고서를 %1에 썼습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Feedback</name>
@@ -1091,6 +1107,10 @@ Enter the password:</source>
         <source>Compliance findings are waiting</source>
         <translation>확인할 규정 준수 위반 사항이 있습니다</translation>
     </message>
+    <message>
+        <source>Save support report…</source>
+        <translation>지원 보고서 저장…</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1234,6 +1254,80 @@ Enter the password:</source>
     </message>
 </context>
 <context>
+    <name>SupportPreview</name>
+    <message>
+        <source>Support report</source>
+        <translation>지원 보고서</translation>
+    </message>
+    <message>
+        <source>The report is one file for your helpdesk. It holds:</source>
+        <translation>보고서는 헬프데스크에 보낼 파일 하나이며 다음을 담고 있습니다:</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>요약</translation>
+    </message>
+    <message>
+        <source>Email addresses, user, device and enterprise names and IP addresses are replaced by placeholders, and passwords, one-time passwords, activation codes and QR codes are never recorded.</source>
+        <translation>이메일 주소, 사용자·기기·기업 이름과 IP 주소는 자리 표시자로 바뀌며, 비밀번호, 일회용 비밀번호, 활성화 코드와 QR 코드는 기록되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Copy summary</source>
+        <translation>요약 복사</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>저장…</translation>
+    </message>
+    <message>
+        <source>The summary is on the clipboard.</source>
+        <translation>요약이 클립보드에 복사되었습니다.</translation>
+    </message>
+    <message>
+        <source>Save support report</source>
+        <translation>지원 보고서 저장</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip 압축 파일 (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support report could not be saved: %1</source>
+        <translation>지원 보고서를 저장할 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SupportReport</name>
+    <message>
+        <source>The archive could not be made.</source>
+        <translation>압축 파일을 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>this computer, the window and the summary below</source>
+        <translation>이 컴퓨터, 창 및 아래 요약</translation>
+    </message>
+    <message>
+        <source>events of the link to the application service: %1</source>
+        <translation>애플리케이션 서비스 연결 이벤트: %1</translation>
+    </message>
+    <message>
+        <source>the last messages from the application service: %1</source>
+        <translation>애플리케이션 서비스의 최근 메시지: %1</translation>
+    </message>
+    <message>
+        <source>requests the window sent: %1</source>
+        <translation>창이 보낸 요청: %1</translation>
+    </message>
+    <message>
+        <source>the last state the application service reported</source>
+        <translation>애플리케이션 서비스가 마지막으로 보고한 상태</translation>
+    </message>
+    <message>
+        <source>warnings of the window itself: %1</source>
+        <translation>창 자체의 경고: %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayStatus</name>
     <message>
         <source>&amp;Open</source>
@@ -1250,6 +1344,10 @@ Enter the password:</source>
     <message>
         <source>&amp;Quit</source>
         <translation>종료(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Save support &amp;report…</source>
+        <translation>지원 보고서 저장(&amp;R)…</translation>
     </message>
 </context>
 <context>

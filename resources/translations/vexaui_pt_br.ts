@@ -221,6 +221,22 @@
         <source>With &quot;true&quot;, allow a further instance for the same user.</source>
         <translation>Com &quot;true&quot;, permite outra instância para o mesmo usuário.</translation>
     </message>
+    <message>
+        <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
+        <translation>Grava um relatório de suporte para o helpdesk em &lt;file&gt;.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running, so the report has no link history.</source>
+        <translation>Nenhuma janela deste usuário está em execução, então o relatório não tem histórico da conexão.</translation>
+    </message>
+    <message>
+        <source>Could not write the support report to %1: %2</source>
+        <translation>Não foi possível gravar o relatório de suporte em %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the support report to %1.</source>
+        <translation>Relatório de suporte gravado em %1.</translation>
+    </message>
 </context>
 <context>
     <name>Feedback</name>
@@ -1091,6 +1107,10 @@ Digite a senha:</translation>
         <source>Compliance findings are waiting</source>
         <translation>Há resultados de conformidade pendentes</translation>
     </message>
+    <message>
+        <source>Save support report…</source>
+        <translation>Salvar relatório de suporte…</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1236,6 +1256,80 @@ Digite a senha:</translation>
     </message>
 </context>
 <context>
+    <name>SupportPreview</name>
+    <message>
+        <source>Support report</source>
+        <translation>Relatório de suporte</translation>
+    </message>
+    <message>
+        <source>The report is one file for your helpdesk. It holds:</source>
+        <translation>O relatório é um único arquivo para o seu helpdesk. Ele contém:</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Email addresses, user, device and enterprise names and IP addresses are replaced by placeholders, and passwords, one-time passwords, activation codes and QR codes are never recorded.</source>
+        <translation>Endereços de e-mail, nomes de usuário, de dispositivo e de empresa e endereços IP são substituídos por marcadores, e senhas, senhas de uso único, códigos de ativação e códigos QR nunca são registrados.</translation>
+    </message>
+    <message>
+        <source>Copy summary</source>
+        <translation>Copiar resumo</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Salvar…</translation>
+    </message>
+    <message>
+        <source>The summary is on the clipboard.</source>
+        <translation>O resumo está na área de transferência.</translation>
+    </message>
+    <message>
+        <source>Save support report</source>
+        <translation>Salvar relatório de suporte</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Arquivos Zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support report could not be saved: %1</source>
+        <translation>Não foi possível salvar o relatório de suporte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SupportReport</name>
+    <message>
+        <source>The archive could not be made.</source>
+        <translation>Não foi possível criar o arquivo compactado.</translation>
+    </message>
+    <message>
+        <source>this computer, the window and the summary below</source>
+        <translation>este computador, a janela e o resumo abaixo</translation>
+    </message>
+    <message>
+        <source>events of the link to the application service: %1</source>
+        <translation>eventos da conexão com o serviço do aplicativo: %1</translation>
+    </message>
+    <message>
+        <source>the last messages from the application service: %1</source>
+        <translation>as últimas mensagens do serviço do aplicativo: %1</translation>
+    </message>
+    <message>
+        <source>requests the window sent: %1</source>
+        <translation>solicitações enviadas pela janela: %1</translation>
+    </message>
+    <message>
+        <source>the last state the application service reported</source>
+        <translation>o último estado informado pelo serviço do aplicativo</translation>
+    </message>
+    <message>
+        <source>warnings of the window itself: %1</source>
+        <translation>avisos da própria janela: %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayStatus</name>
     <message>
         <source>&amp;Open</source>
@@ -1252,6 +1346,10 @@ Digite a senha:</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>Save support &amp;report…</source>
+        <translation>Salvar &amp;relatório de suporte…</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,22 @@
         <source>With &quot;true&quot;, allow a further instance for the same user.</source>
         <translation>&quot;true&quot; ile aynı kullanıcı için bir örneğin daha çalışmasına izin verir.</translation>
     </message>
+    <message>
+        <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
+        <translation>Yardım masası için &lt;file&gt; dosyasına bir destek raporu yazar.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running, so the report has no link history.</source>
+        <translation>Bu kullanıcının çalışan bir penceresi yok, bu nedenle raporda bağlantı geçmişi yok.</translation>
+    </message>
+    <message>
+        <source>Could not write the support report to %1: %2</source>
+        <translation>Destek raporu %1 konumuna yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the support report to %1.</source>
+        <translation>Destek raporu %1 konumuna yazıldı.</translation>
+    </message>
 </context>
 <context>
     <name>Feedback</name>
@@ -1091,6 +1107,10 @@ Parolayı girin:</translation>
         <source>Compliance findings are waiting</source>
         <translation>Bekleyen uyumluluk bulguları var</translation>
     </message>
+    <message>
+        <source>Save support report…</source>
+        <translation>Destek raporunu kaydet…</translation>
+    </message>
 </context>
 <context>
     <name>StatusNotices</name>
@@ -1234,6 +1254,80 @@ Parolayı girin:</translation>
     </message>
 </context>
 <context>
+    <name>SupportPreview</name>
+    <message>
+        <source>Support report</source>
+        <translation>Destek raporu</translation>
+    </message>
+    <message>
+        <source>The report is one file for your helpdesk. It holds:</source>
+        <translation>Rapor, yardım masanız için tek bir dosyadır. İçeriği:</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Özet</translation>
+    </message>
+    <message>
+        <source>Email addresses, user, device and enterprise names and IP addresses are replaced by placeholders, and passwords, one-time passwords, activation codes and QR codes are never recorded.</source>
+        <translation>E-posta adresleri, kullanıcı, cihaz ve kuruluş adları ile IP adresleri yer tutucularla değiştirilir; parolalar, tek kullanımlık parolalar, etkinleştirme kodları ve QR kodları hiçbir zaman kaydedilmez.</translation>
+    </message>
+    <message>
+        <source>Copy summary</source>
+        <translation>Özeti kopyala</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Kaydet…</translation>
+    </message>
+    <message>
+        <source>The summary is on the clipboard.</source>
+        <translation>Özet panoya kopyalandı.</translation>
+    </message>
+    <message>
+        <source>Save support report</source>
+        <translation>Destek raporunu kaydet</translation>
+    </message>
+    <message>
+        <source>Zip archives (*.zip)</source>
+        <translation>Zip arşivleri (*.zip)</translation>
+    </message>
+    <message>
+        <source>The support report could not be saved: %1</source>
+        <translation>Destek raporu kaydedilemedi: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SupportReport</name>
+    <message>
+        <source>The archive could not be made.</source>
+        <translation>Arşiv oluşturulamadı.</translation>
+    </message>
+    <message>
+        <source>this computer, the window and the summary below</source>
+        <translation>bu bilgisayar, pencere ve aşağıdaki özet</translation>
+    </message>
+    <message>
+        <source>events of the link to the application service: %1</source>
+        <translation>uygulama hizmetiyle bağlantı olayları: %1</translation>
+    </message>
+    <message>
+        <source>the last messages from the application service: %1</source>
+        <translation>uygulama hizmetinden gelen son iletiler: %1</translation>
+    </message>
+    <message>
+        <source>requests the window sent: %1</source>
+        <translation>pencerenin gönderdiği istekler: %1</translation>
+    </message>
+    <message>
+        <source>the last state the application service reported</source>
+        <translation>uygulama hizmetinin bildirdiği son durum</translation>
+    </message>
+    <message>
+        <source>warnings of the window itself: %1</source>
+        <translation>pencerenin kendi uyarıları: %1</translation>
+    </message>
+</context>
+<context>
     <name>TrayStatus</name>
     <message>
         <source>&amp;Open</source>
@@ -1250,6 +1344,10 @@ Parolayı girin:</translation>
     <message>
         <source>&amp;Quit</source>
         <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>Save support &amp;report…</source>
+        <translation>Destek &amp;raporunu kaydet…</translation>
     </message>
 </context>
 <context>

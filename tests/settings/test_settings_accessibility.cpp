@@ -369,9 +369,9 @@ private slots:
                                   QJsonValue("https://tryme.example/"))
                      << qMakePair(QStringLiteral("agentinfo.features.config.user_id_method"), QJsonValue(1)));
         QVERIFY(QTest::qWaitForWindowExposed(w.h.window.get()));
-        const QStringList order{"backButton",    "pagNameLabel",     "tryMeLink",    "notificationLabel",
-                                "peerListLabel", "feedBackLabel",    "tosLink",      "privacyPolicyLink",
-                                "eulaLink",      "deactivateButton", "signOutButton"};
+        const QStringList order{"backButton",        "pagNameLabel",  "tryMeLink",          "notificationLabel",
+                                "peerListLabel",     "feedBackLabel", "supportReportLabel", "tosLink",
+                                "privacyPolicyLink", "eulaLink",      "deactivateButton",   "signOutButton"};
         w.row(order.first())->setFocus(Qt::TabFocusReason);
         QStringList visited;
         for (int step = 0; step <= order.size(); ++step) {
