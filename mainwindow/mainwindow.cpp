@@ -449,8 +449,8 @@ void MainWindow::showAgentRefused(const QString& text)
 
 void MainWindow::showStatus(const Status& previous, const Status& now)
 {
-    const bool unheard = now.state == AppState::AgentUnavailable || now.state == AppState::PortHeldByOther;
-    const bool wasUnheard = previous.state == AppState::AgentUnavailable || previous.state == AppState::PortHeldByOther;
+    const bool unheard = now.agentUnheard();
+    const bool wasUnheard = previous.agentUnheard();
     if (unheard)
         showAgentUnheard(now);
     else if (wasUnheard)

@@ -83,6 +83,9 @@ struct Status
     bool switchOn = false;
     bool enrolled = false;
 
+    // The agent cannot be heard: nothing it said before describes now.
+    bool agentUnheard() const { return state == AppState::AgentUnavailable || state == AppState::PortHeldByOther; }
+
     bool operator==(const Status& other) const;
     bool operator!=(const Status& other) const { return !(*this == other); }
 };

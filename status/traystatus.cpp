@@ -95,7 +95,6 @@ void TrayStatus::show(const Status& status)
     secureAccessAction->setEnabled(status.switchUsable);
     secureAccessAction->setChecked(status.switchOn);
     // While the agent cannot be heard, the settings stay where the last word of the agent left them.
-    const bool unheard = status.state == AppState::AgentUnavailable || status.state == AppState::PortHeldByOther;
-    const Status& known = unheard && model->lastKnown() ? *model->lastKnown() : status;
+    const Status& known = status.agentUnheard() && model->lastKnown() ? *model->lastKnown() : status;
     settingsAction->setEnabled(known.enrolled || known.state == AppState::ApprovalPending);
 }

@@ -168,20 +168,31 @@ WaitCase waitCase(const QString& request)
     const auto showHome = [](MainWindowHarness& h) {
         h.showPage(Page::HomePage);
     };
+    // The activation screen serves both the code and the email method.
+    const auto pressActivate = [](MainWindowHarness& h) {
+        child<QPushButton>(screenOf<Activate>(h), "activateButton")->click();
+    };
+    const auto activateStatus = [](MainWindowHarness& h) {
+        return child<QLabel>(screenOf<Activate>(h), "statusMessage");
+    };
+    const auto activateButton = [](MainWindowHarness& h) {
+        return child(screenOf<Activate>(h), "activateButton");
+    };
+    const auto activateFields = [](MainWindowHarness& h) {
+        return QList<QLineEdit*>{field(screenOf<Activate>(h), "codeInput"),
+                                 field(screenOf<Activate>(h), "friendlyName")};
+    };
 
     if (request == QLatin1String("activation code"))
         return {brandWith("dovrin", ActivationType::ActivationCode),
                 reachActivationPage,
-                [](MainWindowHarness& h) { child<QPushButton>(screenOf<Activate>(h), "activateButton")->click(); },
+                pressActivate,
                 showSettings,
                 agentMessage(1, {{activationState, 0}, {responseType, int(DuplicateDeviceName)}}),
                 QStringLiteral("Duplicate device name"),
-                [](MainWindowHarness& h) { return child<QLabel>(screenOf<Activate>(h), "statusMessage"); },
-                [](MainWindowHarness& h) { return child(screenOf<Activate>(h), "activateButton"); },
-                [](MainWindowHarness& h) {
-                    return QList<QLineEdit*>{field(screenOf<Activate>(h), "codeInput"),
-                                             field(screenOf<Activate>(h), "friendlyName")};
-                },
+                activateStatus,
+                activateButton,
+                activateFields,
                 "activation_req",
                 true,
                 Page::ActivatePage,
@@ -189,16 +200,13 @@ WaitCase waitCase(const QString& request)
     if (request == QLatin1String("email activation"))
         return {brandProfileNamed(QStringLiteral("kivora")),
                 reachActivationPage,
-                [](MainWindowHarness& h) { child<QPushButton>(screenOf<Activate>(h), "activateButton")->click(); },
+                pressActivate,
                 showSettings,
                 agentMessage(1, {{activationState, 0}, {responseType, int(InvalidEmail)}}),
                 QStringLiteral("Invalid email. Please contact your administrator."),
-                [](MainWindowHarness& h) { return child<QLabel>(screenOf<Activate>(h), "statusMessage"); },
-                [](MainWindowHarness& h) { return child(screenOf<Activate>(h), "activateButton"); },
-                [](MainWindowHarness& h) {
-                    return QList<QLineEdit*>{field(screenOf<Activate>(h), "codeInput"),
-                                             field(screenOf<Activate>(h), "friendlyName")};
-                },
+                activateStatus,
+                activateButton,
+                activateFields,
                 "activation_req",
                 true,
                 Page::ActivatePage,
