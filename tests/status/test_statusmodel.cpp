@@ -9,6 +9,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 Q_DECLARE_METATYPE(LinkStatus)
@@ -155,6 +156,16 @@ private slots:
         QCOMPARE(derived.state, AppState::SignInNeeded);
         QCOMPARE(TrayStatus::badgeFor(derived.state), TrayStatus::Badge::Exclamation);
         QCOMPARE(StatusWords::toolTip(derived), QStringLiteral("Kivora\nSign-in needed"));
+    }
+
+    // A gateway name is the agent's text: in the tool tip it stays text, since only a first line that looks like
+    // markup makes a tip render as markup, and the first line is the product's name.
+    void agentTextInTheToolTipStaysText()
+    {
+        const AgentInfo snapshot = snapshotWith({{status, 2}, {pagName, QStringLiteral("<b>Oslo</b><img src=x>")}});
+        const QString tip = StatusWords::toolTip(StatusModel::derive({LinkStatus::Up, true}, &snapshot));
+        QVERIFY(tip.endsWith(QLatin1String("<b>Oslo</b><img src=x>")));
+        QVERIFY(!Qt::mightBeRichText(tip));
     }
 
     // Every badge has its picture, at the sizes a panel asks for.
