@@ -85,12 +85,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // Each chunk is read on its own, as separate TCP segments would be.
         QCoreApplication::processEvents();
     }
-    // The closing "\n" leaves the transport clean for the next input, whatever this one left half-read.
+    // The closing "\n" leaves the transport clean for the next input, whatever this one left half-read. The empty line
+    // after it, short enough for any limit, marks the end: once it is handed up, every byte before it has been read.
+    // Waiting only for the expected count was not enough: a too-long tail still in flight then reached the next input.
     stream.append('\n');
-    l.agent->write("\n");
+    l.agent->write("\n\n");
     l.agent->flush();
 
-    const QList<QByteArray> expected = completeLines(stream, maxLineLength);
+    QList<QByteArray> expected = completeLines(stream, maxLineLength);
+    expected.append(QByteArrayLiteral("\n"));
     while (l.lines.size() < expected.size())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents();
