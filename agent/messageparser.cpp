@@ -3,7 +3,10 @@
 #include "app/brandprofile.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonValue>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -12,7 +15,8 @@ QJsonObject objectAt(const QJsonObject& parent, const char* key)
     return parent.value(QLatin1String(key)).toObject();
 }
 
-QJsonArray arrayAt(const QJsonObject& parent, const char* key)
+// Const, so that a loop over it reads the parsed array in place: a writable one would be copied first.
+const QJsonArray arrayAt(const QJsonObject& parent, const char* key)
 {
     return parent.value(QLatin1String(key)).toArray();
 }
@@ -95,13 +99,23 @@ PagEntry parsePagEntry(const QJsonObject& pag)
 ViolationAttribute parseViolationAttribute(const QJsonObject& attribute)
 {
     ViolationAttribute result;
-    result.vendor = stringAt(attribute, "vendor");
-    result.version = stringAt(attribute, "version");
-    result.command = stringAt(attribute, "command");
-    result.protocol = stringAt(attribute, "protocol");
-    result.condition = stringAt(attribute, "condition");
-    result.key = stringAt(attribute, "key");
-    result.value = stringAt(attribute, "value");
+    QString* const fields[] = {&result.vendor,    &result.version, &result.command, &result.protocol,
+                               &result.condition, &result.key,     &result.value};
+    const QLatin1String names[] = {QLatin1String("vendor"),   QLatin1String("version"),   QLatin1String("command"),
+                                   QLatin1String("protocol"), QLatin1String("condition"), QLatin1String("key"),
+                                   QLatin1String("value")};
+    for (QString* field : fields)
+        *field = QStringLiteral("");
+    // An attribute names only a few of its seven members: walking those is cheaper than looking all seven up.
+    for (auto member = attribute.constBegin(); member != attribute.constEnd(); ++member) {
+        const QString key = member.key();
+        for (int i = 0; i < int(std::size(names)); ++i) {
+            if (key == names[i]) {
+                *fields[i] = member.value().toString(QStringLiteral(""));
+                break;
+            }
+        }
+    }
     return result;
 }
 
@@ -156,6 +170,20 @@ constexpr ViolationCategoryKeys violationCategoryKeys[violationCategoryCount] = 
     {"smb_share", "smb_shared"},
 };
 
+// The parser takes any byte after a backslash as the escaped character, without checking it as UTF-8.
+bool escapesNonAscii(const QByteArray& line)
+{
+    const char* end = line.constData() + line.size();
+    for (const char* at = line.constData();
+         (at = static_cast<const char*>(std::memchr(at, '\\', size_t(end - at)))) != nullptr; at += 2) {
+        if (at + 1 < end && (uchar(at[1]) & 0x80))
+            return true;
+        if (at + 1 >= end)
+            break;
+    }
+    return false;
+}
+
 } // namespace
 
 AgentInfo parseAgentInfo(const QJsonObject& message)
@@ -194,6 +222,9 @@ AgentInfo parseAgentInfo(const QJsonObject& message)
 Response parseResponse(const QJsonObject& message)
 {
     const QJsonObject response = objectAt(message, "response");
+    // A pushed snapshot answers nothing: every field keeps its default.
+    if (response.isEmpty())
+        return Response();
     const QJsonObject registration = objectAt(response, "user_registration_resp");
     const QJsonObject netAccess = objectAt(objectAt(response, "notification"), "net_access");
     const QJsonObject activation = objectAt(response, "activation_resp");
@@ -224,4 +255,22 @@ Response parseResponse(const QJsonObject& message)
     result.actNextAttempt = int64At(activation, "next_atttempt_unix");
     result.actOtpValidity = int64At(activation, "otp_validity");
     return result;
+}
+
+std::optional<QJsonObject> messageObjectFromLine(const QByteArray& line)
+{
+    // Elsewhere the parser takes only well-formed UTF-8 and reads to the end, so a line it takes as it is reads
+    // exactly as it would after the repair below; only a line it refuses, or one with a NUL or a byte it would take
+    // unchecked, pays for the repair.
+    if (!std::memchr(line.constData(), '\0', size_t(line.size())) && !escapesNonAscii(line)) {
+        const QJsonDocument document = QJsonDocument::fromJson(line);
+        if (document.isObject())
+            return document.object();
+        if (!document.isNull())
+            return std::nullopt;
+    }
+    const QJsonDocument repaired = QJsonDocument::fromJson(QString::fromUtf8(line).toUtf8());
+    if (!repaired.isObject())
+        return std::nullopt;
+    return repaired.object();
 }

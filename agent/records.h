@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <tuple>
 
 // Plain values that carry agent data between the agent link and the screens. They are copied through direct
 // signal-slot connections on the GUI thread only, so none of them is registered as a meta-type.
@@ -185,7 +186,23 @@ struct SecconnInfo
     int tunnelUptime = 0;
     bool pagSelectionAllowed = false;
     bool peerDiscoveryAllowed = false;
+
+    bool operator==(const SecconnInfo& other) const;
+    bool operator!=(const SecconnInfo& other) const { return !(*this == other); }
+
+private:
+    auto fields() const
+    {
+        return std::tie(enabled, status, userControlDisabled, state, privateIp, privatePort, publicIp, publicPort,
+                        intfName, pagName, pagIp, pagPort, tryMe, tunnelIp, fullTunnelEnabled, tunnelUptime,
+                        pagSelectionAllowed, peerDiscoveryAllowed);
+    }
 };
+
+inline bool SecconnInfo::operator==(const SecconnInfo& other) const
+{
+    return fields() == other.fields();
+}
 
 struct AgentInfo
 {
@@ -206,4 +223,21 @@ struct AgentInfo
     int deactCfg = 0;
     bool agentIsolated = false;
     bool forcedSignin = false;
+
+    // Snapshots arrive many times a second and mostly repeat the one before.
+    bool operator==(const AgentInfo& other) const;
+    bool operator!=(const AgentInfo& other) const { return !(*this == other); }
+
+private:
+    auto fields() const
+    {
+        return std::tie(activationState, email, adAuthState, prefPagId, prefPagType, entName, devName, dataAvailable,
+                        edrEnabled, edrStatus, dpmEnabled, secconn, notifyViolation, userIdMethod, deactCfg,
+                        agentIsolated, forcedSignin);
+    }
 };
+
+inline bool AgentInfo::operator==(const AgentInfo& other) const
+{
+    return fields() == other.fields();
+}

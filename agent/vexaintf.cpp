@@ -1,6 +1,7 @@
 #include "agent/vexaintf.h"
 
 #include "agent/agentpeercheck.h"
+#include "agent/messageparser.h"
 #include "agent/tcpsocket.h"
 #include "app/brandprofile.h"
 #include "app/currentuser.h"
@@ -100,10 +101,8 @@ void vexaintf::feedback(QString title, QString description)
 
 void vexaintf::event_notify(QByteArray line)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(QString::fromUtf8(line).toUtf8());
-    if (document.isNull() || !document.isObject())
-        return;
-    emit sendVexaEvent(document.object());
+    if (const std::optional<QJsonObject> message = messageObjectFromLine(line))
+        emit sendVexaEvent(*message);
 }
 
 void vexaintf::togglesecurechannelstatus(bool status)

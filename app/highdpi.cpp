@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPixmapCache>
 
 void enableHighDpiScaling()
 {
@@ -35,5 +36,17 @@ QPixmap loadPicture(const QString& path, qreal ratio, const QSize& box)
     if (picture.size() != pixels)
         picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+QPixmap sharedPicture(const QString& path, qreal ratio, const QSize& box)
+{
+    const QString key = QStringLiteral("vexaui:%1:%2:%3x%4").arg(path).arg(ratio).arg(box.width()).arg(box.height());
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    picture = loadPicture(path, ratio, box);
+    if (!picture.isNull())
+        QPixmapCache::insert(key, picture);
     return picture;
 }

@@ -14,3 +14,5 @@ void enableHighDpiScaling();
 // the ratio, and marked with that ratio so it takes the same room on every screen. QPixmap alone never looks for
 // the sibling, and a picture scaled to a size in points without the ratio comes out blurred on a dense screen.
 QPixmap loadPicture(const QString& path, qreal ratio, const QSize& box = QSize());
+// The same, for artwork that several screens show at the same size: they share one copy of its pixels.
+QPixmap sharedPicture(const QString& path, qreal ratio, const QSize& box = QSize());

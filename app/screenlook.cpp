@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QResource>
 #include <QTextEdit>
 
 namespace {
@@ -262,8 +263,16 @@ void returnPressesButtons(QWidget* window)
 
 void useBundledFont()
 {
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-R.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Ubuntu-B.ttf"));
+    for (const QString& path : {QStringLiteral(":/fonts/Ubuntu-R.ttf"), QStringLiteral(":/fonts/Ubuntu-B.ttf")}) {
+        // Straight from the program's own bytes: added by its path, a face would be read into memory twice, once by
+        // the font database and once more by the font engine.
+        const QResource face(path);
+        if (face.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), int(face.size())));
+        else
+            QFontDatabase::addApplicationFont(path);
+    }
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Ubuntu"));
     QApplication::setFont(font);

@@ -26,16 +26,19 @@ void SplashWidget::paintEvent(QPaintEvent*)
     painter.drawPixmap(area.topLeft(), image);
 }
 
-SplashHandOff::SplashHandOff() : splash(QPixmap())
+SplashHandOff::SplashHandOff() : splash(new MySplashScreen(QPixmap()))
 {
+    splash->setAttribute(Qt::WA_DeleteOnClose);
     auto* canvas = new SplashWidget;
-    splash.show();
+    splash->show();
     const QPixmap picture = canvas->grab(canvas->rect());
-    QTimer::singleShot(0, &splash, [this, picture] { splash.setPixmap(picture); });
+    MySplashScreen* screen = splash;
+    QTimer::singleShot(0, screen, [screen, picture] { screen->setPixmap(picture); });
     canvas->deleteLater();
 }
 
 void SplashHandOff::finish(QWidget* mainWindow)
 {
-    splash.finish(mainWindow);
+    if (splash)
+        splash->finish(mainWindow);
 }

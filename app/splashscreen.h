@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QSplashScreen>
 #include <QWidget>
 
@@ -22,7 +23,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Builds and shows the splash; the returned screen is closed by finish() once the main window exists.
+// Builds and shows the splash; the screen is closed by finish() once the main window exists, and then goes with its
+// picture and window, which would otherwise stay in memory for the whole run.
 class SplashHandOff
 {
 public:
@@ -30,5 +32,5 @@ public:
     void finish(QWidget* mainWindow);
 
 private:
-    MySplashScreen splash;
+    QPointer<MySplashScreen> splash;
 };

@@ -66,7 +66,7 @@ Activate::Activate(QWidget* parent)
     ui->titleBar->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
     ScreenLook::showFitted(ui->staticIcon,
-                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
+                           sharedPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
                            brand().screenLogoSize);
     ui->contactSupportWidget->hide();
     if (brand().usesEmailEnrollment()) {

@@ -35,7 +35,7 @@ AuthEmail::AuthEmail(QWidget* parent)
     ui->titleBar->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
     ScreenLook::showFitted(ui->staticIcon,
-                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
+                           sharedPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
                            brand().screenLogoSize);
     ui->mailInput->setMaxLength(maxInputLength);
     ui->emailAuthButton->setEnabled(false);

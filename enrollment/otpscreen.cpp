@@ -40,7 +40,7 @@ OtpScreen::OtpScreen(QWidget* parent)
     ui->otpScreenLabel->setText(brand().displayName);
     ui->staticIcon->setFixedSize(brand().screenLogoSize);
     ScreenLook::showFitted(ui->staticIcon,
-                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
+                           sharedPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
                            brand().screenLogoSize);
     ui->otpInput->setMaxLength(maxInputLength);
     ui->resendButton->setEnabled(false);

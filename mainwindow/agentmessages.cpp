@@ -33,40 +33,44 @@ void MainWindow::processVexaEvent(QJsonObject message)
 {
     stopSpinner();
     const int messageType = message.value(QLatin1String("type")).toInt();
-    AgentInfo info = parseVexaEvent(message);
+    const AgentInfo info = parseVexaEvent(message);
     const Response response = parseResponse(message);
     if (!response.qrCode.isEmpty() && brand().isServiceIdEdition()) {
         pendingServiceCode = response.qrCode;
         emit showQRCode(response.qrCode);
     }
     applySnapshot(info);
-    dispatchResponse(messageType, response, info);
+    dispatchResponse(messageType, response, *currentAgentInfo);
     // What the home screen now shows, so that the tray says the same.
     statusModel->setSnapshot(*currentAgentInfo);
 }
 
-void MainWindow::applySnapshot(AgentInfo& info)
+void MainWindow::applySnapshot(const AgentInfo& received)
 {
     const AgentInfo* previous = currentAgentInfo ? &*currentAgentInfo : nullptr;
 
     // Before the activation page comes back, so that it tells the user and does not simply start over.
-    if (previous && previous->activationState == 2 && info.activationState == 0)
+    if (previous && previous->activationState == 2 && received.activationState == 0)
         tellApprovalDenied();
 
-    if (!previous || info.dataAvailable != previous->dataAvailable) {
-        if (info.dataAvailable) {
+    // Data that has just become unavailable: from here on the snapshot's connection reads as an idle one.
+    std::optional<AgentInfo> withoutConnection;
+    if (!previous || received.dataAvailable != previous->dataAvailable) {
+        if (received.dataAvailable) {
             waitingForData = false;
             stopLoadingAnimation();
             ui->statusText->clear();
-            updateScreenForAgentState(info, false);
+            updateScreenForAgentState(received, false);
         } else {
             waitingForData = true;
-            if (info.activationState != 1)
-                updateScreenForAgentState(info, false);
-            info.secconn = SecconnInfo();
+            if (received.activationState != 1)
+                updateScreenForAgentState(received, false);
+            withoutConnection = received;
+            withoutConnection->secconn = SecconnInfo();
             loadingTimer->start();
         }
     }
+    const AgentInfo& info = withoutConnection ? *withoutConnection : received;
 
     if (info.activationState != 1 && brand().displayName == QLatin1String("Lumidor"))
         updateScreenForAgentState(info, false);
@@ -115,14 +119,8 @@ void MainWindow::applySnapshot(AgentInfo& info)
         }
     }
 
-    if (!previous || info.notifyViolation != previous->notifyViolation) {
-        ui->settingsIcon->setIcon(QIcon(info.notifyViolation ? QStringLiteral(":/images/settingsNotification.png")
-                                                             : QStringLiteral(":/images/settings.png")));
-        // The red dot, in words for a screen reader.
-        ui->settingsButton->setAccessibleDescription(info.notifyViolation ? tr("Compliance findings to review")
-                                                                          : QString());
-        emit changeNotificationsIcon(info.notifyViolation);
-    }
+    if (!previous || info.notifyViolation != previous->notifyViolation)
+        showFindingsMark(info.notifyViolation);
 
     settingsScreen->updateInfo(info, previous);
 
@@ -197,9 +195,9 @@ void MainWindow::applySnapshot(AgentInfo& info)
         ui->connStatus->setText(subscription);
     }
 
-    if (!currentAgentInfo)
-        currentAgentInfo.emplace();
-    *currentAgentInfo = info;
+    // Mostly the same snapshot again: nothing to copy then.
+    if (!currentAgentInfo || !(*currentAgentInfo == info))
+        currentAgentInfo = info;
 
     if (!connectionText.isEmpty()) {
         ui->connStatus->setText(connectionText);
@@ -275,9 +273,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         if (code == ViolationListFailed) {
             emit listViolations(Response(), tr("Getting notifications failed"));
         } else {
-            ui->settingsIcon->setIcon(QIcon(QStringLiteral(":/images/settings.png")));
-            ui->settingsButton->setAccessibleDescription(QString());
-            emit changeNotificationsIcon(false);
+            showFindingsMark(false);
             emit listViolations(response, QString());
         }
         break;
@@ -290,6 +286,21 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
     default:
         break;
     }
+}
+
+void MainWindow::showFindingsMark(bool shown)
+{
+    // Each listing of the findings clears the mark: the icon is read from its file once and set only on a change.
+    static const QIcon marked(QStringLiteral(":/images/settingsNotification.png"));
+    static const QIcon plain(QStringLiteral(":/images/settings.png"));
+    const QIcon& icon = shown ? marked : plain;
+    if (ui->settingsIcon->icon().cacheKey() != icon.cacheKey())
+        ui->settingsIcon->setIcon(icon);
+    // The red dot, in words for a screen reader.
+    const QString description = shown ? tr("Compliance findings to review") : QString();
+    if (ui->settingsButton->accessibleDescription() != description)
+        ui->settingsButton->setAccessibleDescription(description);
+    emit changeNotificationsIcon(shown);
 }
 
 AnswerClaim MainWindow::takeActivationAnswer()
@@ -323,11 +334,9 @@ void MainWindow::dispatchActivationResult(const Response& response, const AgentI
     case ActivateQrThroughCode:
         retryHeldCodeLater();
         break;
-    case ActivationAccepted: {
-        AgentInfo activated = info;
-        updateScreenForAgentState(activated, true);
+    case ActivationAccepted:
+        updateScreenForAgentState(info, true);
         break;
-    }
     case InvalidActivationCode:
     case ActivationCodeExpired:
     case AgentNotActivated:

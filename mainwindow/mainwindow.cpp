@@ -41,12 +41,16 @@ namespace {
 const QString toggleDisabledRules =
     QStringLiteral(" QSlider::groove:horizontal:disabled { border-color: #B3B3B3; } "
                    "QSlider::handle:horizontal:disabled { background-color: #BDBDBD; border-color: #9E9E9E; }");
+// Both sides in one sheet: the switch draws its groove and knob in the state of its side, so a flip only repaints.
+// The knob of the on side is the secondary colour while the administrator locks the switch.
 const QString toggleStateTemplate =
     QStringLiteral(
-        "QSlider {padding: 10px;} QSlider::groove:horizontal { background-color: __bgColor__; border: 1px solid "
-        "#5c5c5c; height: 12px; width: 36px; padding: 8px; border-radius: 15px;} QSlider::handle:horizontal { "
-        "background-color: __sliderColor__; border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; "
-        "border-radius: 15px; }") +
+        "QSlider {padding: 10px;} QSlider::groove:horizontal { border: 1px solid #5c5c5c; height: 12px; width: 36px; "
+        "padding: 8px; border-radius: 15px;} QSlider::groove:horizontal:on { background-color: __primaryColor__; } "
+        "QSlider::groove:horizontal:off { background-color: __secondaryColor__; } QSlider::handle:horizontal { "
+        "border: 1px solid #5c5c5c; width: 31px; height: 36px; margin: -10px; border-radius: 15px; } "
+        "QSlider::handle:horizontal:on { background-color: __sliderColor__; } QSlider::handle:horizontal:off { "
+        "background-color: #FFF; }") +
     toggleDisabledRules;
 const QString togglePressedTemplate =
     QStringLiteral(
@@ -340,31 +344,31 @@ void MainWindow::setActivatedScreen()
         goHome();
 }
 
-void MainWindow::updateScreenForAgentState(AgentInfo& info, bool markActivated)
+void MainWindow::updateScreenForAgentState(const AgentInfo& info, bool markActivated)
 {
-    if (markActivated) {
-        info.activationState = 1;
-    } else if (info.activationState == 0) {
+    // An accepted activation counts as activated before the agent's snapshot says so.
+    const int state = markActivated ? 1 : info.activationState;
+    if (state == 0) {
         if (!(brand().usesEmailEnrollment() && currentPage() == EmailPage))
             setActivationScreen();
         screensReset = false;
         return;
     }
 
-    if (!brand().isServiceIdEdition() && info.activationState == 1 && info.email.isEmpty() && info.secconn.enabled &&
+    if (!brand().isServiceIdEdition() && state == 1 && info.email.isEmpty() && info.secconn.enabled &&
         info.userIdMethod == 1 && currentPage() != EmailPage) {
         emit clearActivationScreen();
         goAuthSignIn();
         return;
     }
 
-    if (info.activationState == 2) {
+    if (state == 2) {
         pendingApproval = true;
         showPage(PendingPage);
         return;
     }
 
-    if (info.activationState == 1) {
+    if (state == 1) {
         const int activationPage = brand().isServiceIdEdition() ? ServiceCodePage : ActivatePage;
         if (currentPage() == activationPage || currentPage() == PendingPage) {
             pendingApproval = false;
@@ -522,13 +526,23 @@ void MainWindow::stopSpinner()
 
 // ---- toggle and status line
 
+bool MainWindow::ToggleLook::operator==(const ToggleLook& other) const
+{
+    return styleTemplate == other.styleTemplate && background == other.background && knob == other.knob &&
+           primary == other.primary && secondary == other.secondary;
+}
+
 void MainWindow::applyToggleStyle(const QString& styleTemplate, const QString& background, const QString& knob)
 {
-    // Snapshots arrive many times a second with the same state; re-polishing an identical style is pure waste.
-    const QString style =
-        fillThemeColors(styleTemplate, {brand().primaryColor, brand().secondaryColor, background, knob});
-    if (ui->toggleButton->styleSheet() != style)
-        ui->toggleButton->setStyleSheet(style);
+    // Snapshots arrive many times a second with the same state: the sheet is built when the look asked for changes,
+    // and set (which re-polishes the switch) only when it is not the one the switch has.
+    const ToggleLook look{&styleTemplate, background, knob, brand().primaryColor, brand().secondaryColor};
+    if (!(look == toggleLook)) {
+        toggleLook = look;
+        toggleStyle = fillThemeColors(styleTemplate, {look.primary, look.secondary, background, knob});
+    }
+    if (ui->toggleButton->styleSheet() != toggleStyle)
+        ui->toggleButton->setStyleSheet(toggleStyle);
 }
 
 void MainWindow::setToggleState(int position)
@@ -538,12 +552,9 @@ void MainWindow::setToggleState(int position)
     const QString description = position == 1 ? tr("On") : tr("Off");
     if (ui->toggleButton->accessibleDescription() != description)
         ui->toggleButton->setAccessibleDescription(description);
-    if (position == 1) {
+    if (position == 1 || position == 0) {
         const bool locked = currentAgentInfo && currentAgentInfo->secconn.userControlDisabled;
-        applyToggleStyle(toggleStateTemplate, brand().primaryColor,
-                         locked ? brand().secondaryColor : QStringLiteral("#FFF"));
-    } else if (position == 0) {
-        applyToggleStyle(toggleStateTemplate, brand().secondaryColor, QStringLiteral("#FFF"));
+        applyToggleStyle(toggleStateTemplate, QString(), locked ? brand().secondaryColor : QStringLiteral("#FFF"));
     }
 }
 

@@ -118,8 +118,8 @@ private slots:
 private:
     int currentPage() const;
     void showPage(int page);
-    void updateScreenForAgentState(AgentInfo& info, bool markActivated);
-    void applySnapshot(AgentInfo& info);
+    void updateScreenForAgentState(const AgentInfo& info, bool markActivated);
+    void applySnapshot(const AgentInfo& received);
     void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
     void dispatchActivationResult(const Response& response, const AgentInfo& info);
     AnswerClaim takeActivationAnswer();
@@ -131,6 +131,7 @@ private:
     void showNetworkAccessNotice(const Response& response);
     void setToggleState(int position);
     void applyToggleStyle(const QString& styleTemplate, const QString& background, const QString& knob);
+    void showFindingsMark(bool shown);
     void showStatusMessage(const QString& text, int seconds);
     void stopLoadingAnimation();
     void showTrayMessage(const QString& text, int seconds);
@@ -170,4 +171,16 @@ private:
     QString standingStatusText;
     QPointer<QTimer> qrRetryTimer;
     bool qrRetryHeld = false;
+    // The look the switch's style sheet was last built for, and the sheet.
+    struct ToggleLook
+    {
+        const QString* styleTemplate = nullptr;
+        QString background;
+        QString knob;
+        QString primary;
+        QString secondary;
+        bool operator==(const ToggleLook& other) const;
+    };
+    ToggleLook toggleLook;
+    QString toggleStyle;
 };

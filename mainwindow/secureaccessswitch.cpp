@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPainter>
+#include <QStyleOptionSlider>
 
 namespace {
 
@@ -67,4 +69,20 @@ void SecureAccessSwitch::sliderChange(SliderChange change)
     changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+}
+
+void SecureAccessSwitch::paintEvent(QPaintEvent*)
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    if (tickPosition() != NoTicks)
+        option.subControls |= QStyle::SC_SliderTickmarks;
+    // A style sheet sees the state of a part only while the part is active: both are, so both take the side's state.
+    option.activeSubControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    option.state |= isOn() ? QStyle::State_On : QStyle::State_Off;
+    if (isSliderDown())
+        option.state |= QStyle::State_Sunken;
+    QPainter painter(this);
+    style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
 }

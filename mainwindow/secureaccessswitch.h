@@ -5,6 +5,8 @@
 // The Secure Access switch: drawn as a two-position slider, but to assistive technology a checkable control with a
 // toggle action, never a 0/1 value to be set. Whoever flips it (mouse, keyboard, screen reader) goes through the same
 // step as a key press, so each flip sends the one request; a position the agent reports sends nothing.
+// Its groove and knob are drawn in the ":on" or ":off" state of its side, so one style sheet can colour both sides
+// and a flip repaints without the style sheet being replaced and re-polished.
 class SecureAccessSwitch : public QSlider
 {
     Q_OBJECT
@@ -17,4 +19,5 @@ public:
 
 protected:
     void sliderChange(SliderChange change) override;
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -242,13 +242,21 @@ void Settings::setRow(QLabel* value, QLabel* caption, const QString& text)
     caption->ensurePolished();
     value->ensurePolished();
     const int available = window()->width() - caption->sizeHint().width() - rowMargins;
-    value->setText(insertBreakBlanks(text, available, value->font()));
+    // A row the tunnel brings back shows its old value again: it is not wrapped a second time.
+    FittedText& shown = fittedTexts[value];
+    if (shown.text != text || shown.width != available || shown.font != value->font()) {
+        shown = {text, available, value->font()};
+        value->setText(insertBreakBlanks(text, available, value->font()));
+    }
     value->show();
     caption->show();
 }
 
-void Settings::updateInfo(AgentInfo info, const AgentInfo* previous)
+void Settings::updateInfo(const AgentInfo& info, const AgentInfo* previous)
 {
+    // The same snapshot again, over rows that still show the last one: every step would write what is there.
+    if (previous && rowsShowLastInfo && lastInfo && info == *previous && info == *lastInfo)
+        return;
     if (!previous || info.activationState != previous->activationState) {
         if (info.activationState == 1) {
             ui->feedbackRow->show();
@@ -299,6 +307,7 @@ void Settings::updateInfo(AgentInfo info, const AgentInfo* previous)
     }
 
     lastInfo = info;
+    rowsShowLastInfo = true;
 }
 
 void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
@@ -412,9 +421,11 @@ void Settings::fillAccountRows(const AgentInfo& info, const AgentInfo* previous)
 
 void Settings::showGatewayName(const QString& name)
 {
-    gatewayName = name;
-    ui->pagName->setToolTip(plainToolTip(name));
     // Every snapshot passes here; a screen reader hears the name when it changes.
+    if (name != gatewayName) {
+        gatewayName = name;
+        ui->pagName->setToolTip(plainToolTip(name));
+    }
     if (ui->pagNameLabel->accessibleDescription() != name)
         ui->pagNameLabel->setAccessibleDescription(name);
     elideGatewayName();
@@ -432,6 +443,11 @@ void Settings::elideGatewayName()
         option.initFrom(button);
         room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
     }
+    // Measuring the name is the dear part; the same name in the same room is shortened the same way.
+    FittedText& shown = fittedTexts[button];
+    if (shown.text == gatewayName && shown.width == room && shown.font == button->font())
+        return;
+    shown = {gatewayName, room, button->font()};
     button->setText(buttonText(button->fontMetrics().elidedText(gatewayName, Qt::ElideMiddle, room)));
 }
 
@@ -452,6 +468,7 @@ void Settings::showSignOutButton(const QString& text)
 // The sections as a page shows them before any snapshot; the agent's state narrows them down from there.
 void Settings::showDefaultSections()
 {
+    rowsShowLastInfo = false;
     ui->feedbackRow->show();
     ui->userDetailsWidget->show();
     ui->sessionDetails->show();
@@ -481,6 +498,7 @@ void Settings::hideAgentRows()
     // No answer comes over a lost link; the page says why it is back in the user's hands.
     signOutWait.finish();
     deactivationWait.finish();
+    rowsShowLastInfo = false;
     ui->pagButton->hide();
     ui->feedbackRow->hide();
     ui->userDetailsWidget->hide();
@@ -723,8 +741,12 @@ void Settings::processPeerListResponse(Response response, QString error)
 
 void Settings::changeNotificationsIcon(bool notify)
 {
-    ui->notificationButton->setIcon(QIcon(notify ? QStringLiteral(":/images/goForwardNotification.png")
-                                                 : QStringLiteral(":/images/goForward.png")));
+    // Every listing of the findings passes here: the icons are read once and set only on a change.
+    static const QIcon marked(QStringLiteral(":/images/goForwardNotification.png"));
+    static const QIcon plain(QStringLiteral(":/images/goForward.png"));
+    const QIcon& icon = notify ? marked : plain;
+    if (ui->notificationButton->icon().cacheKey() != icon.cacheKey())
+        ui->notificationButton->setIcon(icon);
     // What the red mark on the arrow says, told by the row a screen reader reads.
     const QString findings = notify ? tr("Compliance findings are waiting") : QString();
     if (ui->notificationLabel->accessibleDescription() != findings)

@@ -3,6 +3,8 @@
 #include "agent/records.h"
 #include "app/answerwait.h"
 
+#include <QFont>
+#include <QHash>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -41,7 +43,7 @@ public:
     ~Settings() override;
 
     // `previous` is the snapshot before this one, null for the first.
-    void updateInfo(AgentInfo info, const AgentInfo* previous);
+    void updateInfo(const AgentInfo& info, const AgentInfo* previous);
     void showAgentRows();
     void hideAgentRows();
     // The agent's answers to the account actions. An answer nobody waits for any more (its wait ended on a link loss
@@ -151,8 +153,20 @@ private:
     int userIdMethod = 0;
     bool signInMode = false;
     bool deactivationPasswordRequired = false;
-    // Kept only so that a reconnection can derive the sections from what the agent last said.
+    // Kept so that a reconnection can derive the sections from what the agent last said, and so that the same
+    // snapshot again changes nothing.
     std::optional<AgentInfo> lastInfo;
+    // False while the sections show something else than lastInfo made of them (the link went down meanwhile).
+    bool rowsShowLastInfo = false;
+    // What a row's value or the gateway name on screen was fitted from: the text as the agent sent it, and the room
+    // and font it was wrapped or shortened for.
+    struct FittedText
+    {
+        QString text;
+        int width = -1;
+        QFont font;
+    };
+    QHash<const QWidget*, FittedText> fittedTexts;
     AnswerWait signOutWait;
     AnswerWait deactivationWait;
     std::array<Listing, 3> listings;

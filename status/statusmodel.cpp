@@ -139,7 +139,9 @@ void StatusModel::setLink(LinkStatus link)
 
 void StatusModel::setSnapshot(const AgentInfo& latest)
 {
-    snapshot = latest;
+    // Mostly the same snapshot again: nothing to copy then.
+    if (!snapshot || !(*snapshot == latest))
+        snapshot = latest;
     conditions.snapshotCurrent = conditions.link == LinkStatus::Up;
     update();
 }

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -59,6 +60,38 @@ public:
 public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
+
+namespace {
+
+// Laying out and painting what came before posts more of the same; a few rounds leave nothing pending.
+void settle()
+{
+    for (int round = 0; round < 5; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Everything that would change what the window shows: a widget shown, hidden, restyled, re-laid or repainted.
+class ScreenChanges : public QObject
+{
+public:
+    QStringList seen;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        static const QSet<QEvent::Type> changes = {QEvent::Show,          QEvent::Hide,        QEvent::ShowToParent,
+                                                   QEvent::HideToParent,  QEvent::StyleChange, QEvent::LayoutRequest,
+                                                   QEvent::UpdateRequest, QEvent::Paint,       QEvent::ToolTipChange,
+                                                   QEvent::EnabledChange, QEvent::FontChange,  QEvent::PaletteChange};
+        if (watched->isWidgetType() && changes.contains(event->type()))
+            seen.append(QStringLiteral("%1 %2").arg(watched->objectName()).arg(int(event->type())));
+        return false;
+    }
+};
+
+} // namespace
 
 class TestMainWindowEvents : public QObject
 {
@@ -853,6 +886,77 @@ private slots:
         QCOMPARE(prompts(), 0);
         QVERIFY(h.nextRequest().isEmpty());
         SystemRestart::setLauncher({});
+    }
+
+    // The agent repeats its state many times a second: a snapshot equal to the one before leaves the screen as it
+    // is, on whichever page is in front.
+    void repeatedSnapshotChangesNothingOnScreen_data()
+    {
+        using P = MainWindow::Page;
+        QTest::addColumn<Changes>("changes");
+        QTest::addColumn<int>("page");
+        QTest::newRow("connected") << Changes{{secconnStatus, 2}, {secconnState, 8}} << int(P::HomePage);
+        QTest::newRow("not connected, settings in front") << Changes{{secconnStatus, 4}} << int(P::SettingsPage);
+        QTest::newRow("secure access not offered") << Changes{{secconnEnabled, false}} << int(P::HomePage);
+        QTest::newRow("fetching information")
+            << Changes{{QStringLiteral("agentinfo.features.data_available"), false}} << int(P::HomePage);
+    }
+    void repeatedSnapshotChangesNothingOnScreen()
+    {
+        QFETCH(Changes, changes);
+        QFETCH(int, page);
+        MainWindowHarness h;
+        h.window->show();
+        // The second one shows what the first one left for later: the connection while data comes in.
+        const QJsonObject snapshot = agentMessage(0, changes);
+        h.deliver(snapshot);
+        h.deliver(snapshot);
+        h.showPage(page);
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        settle();
+
+        ScreenChanges screen;
+        qApp->installEventFilter(&screen);
+        h.deliver(snapshot);
+        QCoreApplication::processEvents();
+        qApp->removeEventFilter(&screen);
+        QVERIFY2(screen.seen.isEmpty(), qPrintable(screen.seen.join(QStringLiteral(", "))));
+    }
+
+    // Each side of the switch shows its own colour in its groove, and a flip repaints the switch without its style
+    // sheet being replaced.
+    void switchSidesShowTheirColoursWithoutRestyling()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        h.deliver(agentMessage(0, {{secconnStatus, 2}}));
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        settle();
+        const QImage on = h.toggle()->grab().toImage();
+
+        ScreenChanges screen;
+        qApp->installEventFilter(&screen);
+        h.deliver(agentMessage(0, {{secconnStatus, 4}}));
+        settle();
+        qApp->removeEventFilter(&screen);
+        const QImage off = h.toggle()->grab().toImage();
+        QVERIFY2(!screen.seen.contains(QStringLiteral("toggleButton %1").arg(int(QEvent::StyleChange))),
+                 qPrintable(screen.seen.join(QStringLiteral(", "))));
+        QVERIFY(screen.seen.contains(QStringLiteral("toggleButton %1").arg(int(QEvent::Paint))));
+
+        // The groove shows beside the knob: left of it when on, right of it when off. The secondary colour is
+        // translucent over the white page.
+        const QColor primary(brand().primaryColor);
+        const QColor secondary(brand().secondaryColor);
+        const auto overWhite = [&secondary](int channel) {
+            return qRound(channel * secondary.alphaF() + 255 * (1 - secondary.alphaF()));
+        };
+        const QColor onGroove = on.pixelColor(20, on.height() / 2);
+        const QColor offGroove = off.pixelColor(off.width() - 20, off.height() / 2);
+        QCOMPARE(onGroove.rgb(), primary.rgb());
+        QVERIFY(qAbs(offGroove.red() - overWhite(secondary.red())) <= 2);
+        QVERIFY(qAbs(offGroove.green() - overWhite(secondary.green())) <= 2);
+        QVERIFY(qAbs(offGroove.blue() - overWhite(secondary.blue())) <= 2);
     }
 };
 

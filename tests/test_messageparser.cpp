@@ -10,6 +10,7 @@ QJsonObject message(const char* json)
 {
     return QJsonDocument::fromJson(json).object();
 }
+
 } // namespace
 
 class TestMessageParser : public QObject
@@ -93,6 +94,32 @@ private slots:
         QCOMPARE(info.entName, entName);
         QVERIFY(!info.entName.isNull());
         QCOMPARE(info.dataAvailable, dataAvailable);
+    }
+
+    // Lines the parser would take otherwise than after the repair of their bytes are read after it, as the link
+    // always read them: bytes that are not UTF-8 as U+FFFD, a NUL as the end of the line.
+    void repairedLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("delivered");
+        QTest::addColumn<QString>("entName");
+        QTest::newRow("invalid UTF-8") << QByteArray("{\"agentinfo\":{\"ent_name\":\"a\xFF\"}}\n") << true
+                                       << QStringLiteral("a\uFFFD");
+        QTest::newRow("NUL ends the line")
+            << QByteArray("{\"agentinfo\":{\"ent_name\":\"E\"}}\0garbage\n", 39) << true << QStringLiteral("E");
+        // Taken as it is, the parser would accept the escaped byte; repaired, the line is no JSON.
+        QTest::newRow("escaped byte that is not UTF-8")
+            << QByteArray("{\"agentinfo\":{\"ent_name\":\"a\\\xBE\"}}\n") << false << QString();
+    }
+    void repairedLines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, delivered);
+        QFETCH(QString, entName);
+        const std::optional<QJsonObject> decoded = messageObjectFromLine(line);
+        QCOMPARE(decoded.has_value(), delivered);
+        if (delivered)
+            QCOMPARE(parseAgentInfo(*decoded).entName, entName);
     }
 
     void responseWithoutTypeReadsAsSuccess()
