@@ -10,6 +10,8 @@
 
 namespace {
 vexaintf* replacementInstance = nullptr;
+// Snapshots are about a kilobyte; a long listing is not kept once it has been handed on.
+constexpr int longestRememberedLine = 64 * 1024;
 } // namespace
 
 vexaintf* vexaintf::instance()
@@ -101,7 +103,13 @@ void vexaintf::feedback(QString title, QString description)
 
 void vexaintf::event_notify(QByteArray line)
 {
-    if (const std::optional<QJsonObject> message = messageObjectFromLine(line))
+    // A busy agent sends its unchanged state again and again: the same bytes are the same message.
+    const bool repeated = lineRemembered && line == lastLine;
+    const std::optional<QJsonObject> message = repeated ? lastMessage : messageObjectFromLine(line);
+    lineRemembered = line.size() <= longestRememberedLine;
+    lastLine = lineRemembered ? line : QByteArray();
+    lastMessage = lineRemembered ? message : std::nullopt;
+    if (message)
         emit sendVexaEvent(*message);
 }
 

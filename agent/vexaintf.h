@@ -4,6 +4,7 @@
 
 #include <QJsonObject>
 #include <QObject>
+#include <optional>
 
 class tcpsocket;
 
@@ -72,4 +73,8 @@ private:
 
     tcpsocket* transport;
     LinkState link = LinkState::Starting;
+    // The last line and the message it carried, so that an agent repeating itself is not parsed again.
+    QByteArray lastLine;
+    std::optional<QJsonObject> lastMessage;
+    bool lineRemembered = false;
 };

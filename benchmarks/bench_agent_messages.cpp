@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "mainwindow/mainwindow.h"
 #include "settings/settings.h"
+#include "support/supportlog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -80,6 +81,8 @@ struct Fixture
     Fixture() : link(1)
     {
         vexaintf::setInstance(&link);
+        // As the program wires it: every message is kept, redacted, for the support report.
+        SupportLog::instance()->watch(&link);
         window = std::make_unique<MainWindow>();
         const QJsonObject snapshot = fullSnapshot();
         changed = {lineOf(withSecconnStatus(snapshot, 2)), lineOf(withSecconnStatus(snapshot, 4))};

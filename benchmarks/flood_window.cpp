@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/secconnstatus.h"
+#include "support/supportlog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -150,6 +151,8 @@ int main(int argc, char** argv)
     Generator generator(flood);
     vexaintf link(generator.port());
     vexaintf::setInstance(&link);
+    // As the program wires it: every message is kept, redacted, for the support report.
+    SupportLog::instance()->watch(&link);
     MainWindow window;
     window.show();
 

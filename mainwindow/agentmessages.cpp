@@ -26,7 +26,7 @@ constexpr int approvalRecheckDelayMs = 300000;
 
 AgentInfo MainWindow::parseVexaEvent(QJsonObject message)
 {
-    return parseAgentInfo(message);
+    return snapshotReader.read(message);
 }
 
 void MainWindow::processVexaEvent(QJsonObject message)

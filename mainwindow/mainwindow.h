@@ -1,6 +1,7 @@
 #pragma once
 
 #include "agent/records.h"
+#include "agent/snapshotreader.h"
 
 #include <QJsonObject>
 #include <QMainWindow>
@@ -144,6 +145,7 @@ private:
     void explainWhereTheWindowWent(bool trayAvailable);
 
     StatusModel* statusModel;
+    SnapshotReader snapshotReader;
     StatusNotices* statusNotices;
     TrayStatus* trayStatus;
     std::unique_ptr<Ui::MainWindow> ui;

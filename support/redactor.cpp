@@ -126,6 +126,9 @@ void Redactor::rebuildPattern()
     pattern =
         QRegularExpression(alternatives.join(QLatin1Char('|')),
                            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    // A text redacted before may hold the new name.
+    ++patternGeneration;
+    redactedObjects.clear();
 }
 
 QString Redactor::text(const QString& text)
@@ -154,10 +157,31 @@ QString Redactor::text(const QString& text)
 
 QJsonObject Redactor::message(const QJsonObject& message)
 {
-    // Names first, from the whole message: a notice may name the device before the field that says it is one.
-    learnFrom(message, QString());
-    return redact(message, QString(), QString()).toObject();
+    // Names first, from the whole message: a notice may name the device before the field that says it is one. The
+    // same snapshot again teaches nothing new.
+    const QJsonObject snapshot = message.value(QLatin1String("agentinfo")).toObject();
+    if (snapshot.isEmpty() || snapshot != learnedSnapshot) {
+        learnFrom(message, QString());
+        learnedSnapshot = snapshot;
+    } else {
+        QJsonObject rest = message;
+        rest.remove(QLatin1String("agentinfo"));
+        learnFrom(rest, QString());
+    }
+    return redact(message, QString(), QString(), QString()).toObject();
 }
+
+namespace {
+
+// Where a member of the object at `path` is remembered: only the snapshot's objects, which repeat, never a listing.
+QString memberPath(const QString& path, const QString& key)
+{
+    if (path.isEmpty())
+        return key == QLatin1String("agentinfo") ? key : QString();
+    return path + QLatin1Char('/') + key;
+}
+
+} // namespace
 
 void Redactor::learnFrom(const QJsonValue& value, const QString& parentKey)
 {
@@ -176,21 +200,28 @@ void Redactor::learnFrom(const QJsonValue& value, const QString& parentKey)
     }
 }
 
-QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, const QString& key)
+QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, const QString& key, const QString& path)
 {
     if (isSecret(key) && !(value.isString() && value.toString().isEmpty()))
         return withheld();
     if (value.isObject()) {
-        QJsonObject redacted;
         const QJsonObject object = value.toObject();
+        if (!path.isEmpty()) {
+            const auto last = redactedObjects.constFind(path);
+            if (last != redactedObjects.constEnd() && last->from == object)
+                return last->to;
+        }
+        QJsonObject redacted;
         for (auto it = object.constBegin(); it != object.constEnd(); ++it)
-            redacted.insert(it.key(), redact(it.value(), key, it.key()));
+            redacted.insert(it.key(), redact(it.value(), key, it.key(), memberPath(path, it.key())));
+        if (!path.isEmpty())
+            redactedObjects.insert(path, {object, redacted});
         return redacted;
     }
     if (value.isArray()) {
         QJsonArray redacted;
         for (const QJsonValue& element : value.toArray())
-            redacted.append(redact(element, parentKey, key));
+            redacted.append(redact(element, parentKey, key, QString()));
         return redacted;
     }
     if (!value.isString())

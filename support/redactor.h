@@ -34,15 +34,29 @@ public:
     QJsonObject message(const QJsonObject& message);
 
     static QString withheld() { return QStringLiteral("<withheld>"); }
+    // Changes whenever text() may read the same text otherwise than before: a new name to look for.
+    int generation() const { return patternGeneration; }
 
 private:
     QString placeholder(Kind kind, const QString& value);
     void learnFrom(const QJsonValue& value, const QString& parentKey);
-    QJsonValue redact(const QJsonValue& value, const QString& parentKey, const QString& key);
+    // `path` names an object by its place in the message; empty inside arrays and outside the snapshot, where
+    // nothing is remembered.
+    QJsonValue redact(const QJsonValue& value, const QString& parentKey, const QString& key, const QString& path);
     void rebuildPattern();
 
     std::array<QHash<QString, QString>, 6> placeholders;
     // Names to find in free text, lower case, with their placeholders.
     QHash<QString, QString> names;
     QRegularExpression pattern;
+    int patternGeneration = 0;
+    // The agent sends its snapshot again and again, mostly as it was: the last one learned from, and each of its
+    // objects, by its path, as last redacted, so that only what changed is read again.
+    QJsonObject learnedSnapshot;
+    struct RedactedObject
+    {
+        QJsonObject from;
+        QJsonObject to;
+    };
+    QHash<QString, RedactedObject> redactedObjects;
 };

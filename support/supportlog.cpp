@@ -36,6 +36,13 @@ QByteArray jsonLine(const QDateTime& time, const char* key, const QJsonValue& va
         .toJson(QJsonDocument::Compact);
 }
 
+// jsonLine() of a message already serialised, which the agent's repeated messages share: the members in the order
+// the JSON classes write them.
+QByteArray messageLine(const QDateTime& time, const QByteArray& compactMessage)
+{
+    return "{\"message\":" + compactMessage + ",\"time\":\"" + timeText(time).toLatin1() + "\"}";
+}
+
 QByteArray oversizeNote(const QDateTime& time, const QJsonObject& message, qint64 size)
 {
     return jsonLine(
@@ -152,25 +159,39 @@ const StatusModel* SupportLog::statusModel() const
 void SupportLog::recordMessage(const QJsonObject& message)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const qint64 rawSize = QJsonDocument(message).toJson(QJsonDocument::Compact).size();
     QMutexLocker lock(&mutex);
-    if (isFailure(message.value(QStringLiteral("response")).toObject().value(QStringLiteral("type")).toInt()))
+    const QJsonObject response = message.value(QLatin1String("response")).toObject();
+    if (isFailure(response.value(QLatin1String("type")).toInt()))
         ++counts.failureAnswers;
-    // Redacting a listing of megabytes only to drop it would hold up the message path.
-    if (rawSize > snapshotLimit) {
-        messages.push(oversizeNote(now, message, rawSize));
-        if (message.contains(QStringLiteral("agentinfo")))
-            snapshot = oversizeSnapshot;
-        return;
+    // Only an answer carries a listing, which may run to megabytes: redacting it only to drop it would hold up the
+    // message path. A snapshot alone is measured once it is redacted.
+    const bool answer = message.contains(QLatin1String("response"));
+    if (answer) {
+        const qint64 rawSize = QJsonDocument(message).toJson(QJsonDocument::Compact).size();
+        if (rawSize > snapshotLimit) {
+            messages.push(oversizeNote(now, message, rawSize));
+            if (message.contains(QLatin1String("agentinfo")))
+                snapshotTooLarge = true;
+            return;
+        }
     }
-    const QJsonObject redacted = redactor.message(message);
-    const QByteArray line = jsonLine(now, "message", redacted);
-    messages.push(line.size() > largestMessage ? oversizeNote(now, message, rawSize) : line);
-    if (!redacted.contains(QStringLiteral("agentinfo")))
-        return;
-    snapshot = QJsonDocument(redacted.value(QStringLiteral("agentinfo")).toObject()).toJson();
-    if (snapshot.size() > snapshotLimit)
-        snapshot = oversizeSnapshot;
+    // The agent repeats its state many times a second: the same message reads as it did the last time.
+    const bool repeated = lastRedaction.generation == redactor.generation() && !lastRedaction.body.isEmpty() &&
+                          lastRedaction.message == message;
+    if (!repeated) {
+        const QJsonObject redacted = redactor.message(message);
+        lastRedaction = {message, QJsonDocument(redacted).toJson(QJsonDocument::Compact), redactor.generation()};
+        if (redacted.contains(QLatin1String("agentinfo"))) {
+            snapshotTooLarge = lastRedaction.body.size() > snapshotLimit;
+            snapshot = snapshotTooLarge ? QJsonObject() : redacted.value(QLatin1String("agentinfo")).toObject();
+        }
+    }
+    const QByteArray line = messageLine(now, lastRedaction.body);
+    const bool tooLarge = line.size() > largestMessage;
+    messages.push(tooLarge ? oversizeNote(now, message, lastRedaction.body.size()) : line);
+    // Neither a listing nor an outsized message is kept for the next one to be compared with.
+    if (answer || tooLarge)
+        lastRedaction = {};
 }
 
 void SupportLog::recordRequest(const QJsonObject& request)
@@ -205,7 +226,7 @@ SupportLog::Contents SupportLog::contents() const
     copy.messages = QByteArrayList(messages.all().begin(), messages.all().end());
     copy.requests = QByteArrayList(requests.all().begin(), requests.all().end());
     copy.warnings = QByteArrayList(warnings.all().begin(), warnings.all().end());
-    copy.snapshot = snapshot;
+    copy.snapshot = snapshotText();
     copy.historyDropped = history.dropped();
     copy.messagesDropped = messages.dropped();
     copy.requestsDropped = requests.dropped();
@@ -220,7 +241,18 @@ SupportLog::Contents SupportLog::contents() const
 qint64 SupportLog::bytesKept() const
 {
     QMutexLocker lock(&mutex);
-    return history.size() + messages.size() + requests.size() + warnings.size() + snapshot.size();
+    return history.size() + messages.size() + requests.size() + warnings.size() + snapshotText().size();
+}
+
+// Called with the mutex held. Written out only when asked for: the snapshot changes with nearly every message.
+QByteArray SupportLog::snapshotText() const
+{
+    if (snapshotTooLarge)
+        return oversizeSnapshot;
+    if (snapshot.isEmpty())
+        return QByteArray();
+    const QByteArray text = QJsonDocument(snapshot).toJson();
+    return text.size() > snapshotLimit ? oversizeSnapshot : text;
 }
 
 // Called with the mutex held.

@@ -121,6 +121,7 @@ private:
     void noteAttemptFailed();
     void noteRefused(qint64 ownerUid);
     void noteLineDiscarded();
+    QByteArray snapshotText() const;
 
     mutable QMutex mutex;
     Redactor redactor;
@@ -128,7 +129,17 @@ private:
     BoundedRing<QByteArray> messages{messageLimits.count, messageLimits.bytes};
     BoundedRing<QByteArray> requests{requestLimits.count, requestLimits.bytes};
     BoundedRing<QByteArray> warnings{warningLimits.count, warningLimits.bytes};
-    QByteArray snapshot;
+    // The last snapshot, redacted, and whether it was too large to keep.
+    QJsonObject snapshot;
+    bool snapshotTooLarge = false;
+    // The last message as the agent sent it and as kept, serialised, with the redactor's generation then.
+    struct Redaction
+    {
+        QJsonObject message;
+        QByteArray body;
+        int generation = -1;
+    };
+    Redaction lastRedaction;
     bool linkWatched = false;
     bool everConnected = false;
     Link link = Link::NotWatched;
