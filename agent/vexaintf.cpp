@@ -103,14 +103,16 @@ void vexaintf::feedback(QString title, QString description)
 
 void vexaintf::event_notify(QByteArray line)
 {
-    // A busy agent sends its unchanged state again and again: the same bytes are the same message.
-    const bool repeated = lineRemembered && line == lastLine;
-    const std::optional<QJsonObject> message = repeated ? lastMessage : messageObjectFromLine(line);
-    lineRemembered = line.size() <= longestRememberedLine;
-    lastLine = lineRemembered ? line : QByteArray();
-    lastMessage = lineRemembered ? message : std::nullopt;
-    if (message)
-        emit sendVexaEvent(*message);
+    // A busy agent sends its unchanged state again and again: the same bytes are the same message. A line too long to
+    // keep leaves nothing behind, which reads like an empty line: no message.
+    const std::optional<QJsonObject> message = line == lastLine ? lastMessage : messageObjectFromLine(line);
+    const bool kept = line.size() <= longestRememberedLine;
+    lastLine = kept ? line : QByteArray();
+    lastMessage = kept ? message : std::nullopt;
+    if (!message)
+        return;
+    emit messageLineReceived(line, *message);
+    emit sendVexaEvent(*message);
 }
 
 void vexaintf::togglesecurechannelstatus(bool status)

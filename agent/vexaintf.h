@@ -30,6 +30,8 @@ public:
 
 signals:
     void sendVexaEvent(QJsonObject message);
+    // The same message with the line it came in, just before sendVexaEvent: for whatever keeps lines as they came.
+    void messageLineReceived(const QByteArray& line, const QJsonObject& message);
     void agentDisconnected();
     void agentConnected();
     // The program on the agent's port belongs to another user and was not trusted; the link stays down (retried
@@ -76,5 +78,4 @@ private:
     // The last line and the message it carried, so that an agent repeating itself is not parsed again.
     QByteArray lastLine;
     std::optional<QJsonObject> lastMessage;
-    bool lineRemembered = false;
 };

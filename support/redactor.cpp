@@ -126,12 +126,27 @@ void Redactor::rebuildPattern()
     pattern =
         QRegularExpression(alternatives.join(QLatin1Char('|')),
                            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    // A text redacted before may hold the new name.
-    ++patternGeneration;
-    redactedObjects.clear();
+    // A text read before may hold the new name.
+    readTexts.clear();
+    lastMessage = QJsonObject();
+    snapshotObjects.clear();
 }
 
 QString Redactor::text(const QString& text)
+{
+    // The agent repeats its texts with every snapshot: each is searched once. A placeholder, once given, stays.
+    if (const auto known = readTexts.constFind(text); known != readTexts.constEnd())
+        return *known;
+    const QString read = searchedText(text);
+    if (text.size() <= longestRememberedText) {
+        if (readTexts.size() >= rememberedTexts)
+            readTexts.clear();
+        readTexts.insert(text, read);
+    }
+    return read;
+}
+
+QString Redactor::searchedText(const QString& text)
 {
     QString result;
     int copied = 0;
@@ -157,23 +172,28 @@ QString Redactor::text(const QString& text)
 
 QJsonObject Redactor::message(const QJsonObject& message)
 {
-    // Names first, from the whole message: a notice may name the device before the field that says it is one. The
-    // same snapshot again teaches nothing new.
-    const QJsonObject snapshot = message.value(QLatin1String("agentinfo")).toObject();
-    if (snapshot.isEmpty() || snapshot != learnedSnapshot) {
-        learnFrom(message, QString());
-        learnedSnapshot = snapshot;
-    } else {
-        QJsonObject rest = message;
-        rest.remove(QLatin1String("agentinfo"));
-        learnFrom(rest, QString());
+    // The agent repeats its state many times a second: the same message reads as it did the last time.
+    if (!lastMessage.isEmpty() && message == lastMessage)
+        return lastRedacted;
+    // Names are learned on the way. One learned after some text was read means reading the message again, so that
+    // every text in it is searched for it: a notice may name the device before the field that says it is one. What
+    // was remembered on the first way may hold such a text.
+    const int known = names.size();
+    QJsonObject redacted = redact(message, QString(), QString(), QString()).toObject();
+    if (names.size() != known) {
+        snapshotObjects.clear();
+        redacted = redact(message, QString(), QString(), QString()).toObject();
     }
-    return redact(message, QString(), QString(), QString()).toObject();
+    // A listing is not held on to only to be compared with the next message.
+    const bool answer = message.contains(QLatin1String("response"));
+    lastMessage = answer ? QJsonObject() : message;
+    lastRedacted = answer ? QJsonObject() : redacted;
+    return redacted;
 }
 
 namespace {
 
-// Where a member of the object at `path` is remembered: only the snapshot's objects, which repeat, never a listing.
+// Where an object inside the snapshot is remembered; nothing else repeats.
 QString memberPath(const QString& path, const QString& key)
 {
     if (path.isEmpty())
@@ -183,46 +203,49 @@ QString memberPath(const QString& path, const QString& key)
 
 } // namespace
 
-void Redactor::learnFrom(const QJsonValue& value, const QString& parentKey)
-{
-    if (value.isArray()) {
-        for (const QJsonValue& element : value.toArray())
-            learnFrom(element, parentKey);
-        return;
-    }
-    const QJsonObject object = value.toObject();
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        const std::optional<Kind> kind = personalField(parentKey, it.key());
-        if (kind && isNameKind(*kind) && it.value().isString())
-            learn(*kind, it.value().toString());
-        else if (it.value().isObject() || it.value().isArray())
-            learnFrom(it.value(), it.key());
-    }
-}
-
 QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, const QString& key, const QString& path)
 {
     if (isSecret(key) && !(value.isString() && value.toString().isEmpty()))
         return withheld();
+    // Most of a message is kept as it came: only the members that change are written, into a copy made then. An
+    // object of the snapshot that came before as it is now reads as it did then.
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
         if (!path.isEmpty()) {
-            const auto last = redactedObjects.constFind(path);
-            if (last != redactedObjects.constEnd() && last->from == object)
+            const auto last = snapshotObjects.constFind(path);
+            if (last != snapshotObjects.constEnd() && last->from == object)
                 return last->to;
         }
-        QJsonObject redacted;
-        for (auto it = object.constBegin(); it != object.constEnd(); ++it)
-            redacted.insert(it.key(), redact(it.value(), key, it.key(), memberPath(path, it.key())));
+        std::optional<QJsonObject> redacted;
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            const QJsonValue member = it.value();
+            const QString memberKey = it.key();
+            const QJsonValue kept =
+                redact(member, key, memberKey, member.isObject() ? memberPath(path, memberKey) : QString());
+            if (kept != member) {
+                if (!redacted)
+                    redacted = object;
+                redacted->insert(memberKey, kept);
+            }
+        }
+        const QJsonObject result = redacted ? *redacted : object;
         if (!path.isEmpty())
-            redactedObjects.insert(path, {object, redacted});
-        return redacted;
+            snapshotObjects.insert(path, {object, result});
+        return result;
     }
     if (value.isArray()) {
-        QJsonArray redacted;
-        for (const QJsonValue& element : value.toArray())
-            redacted.append(redact(element, parentKey, key, QString()));
-        return redacted;
+        const QJsonArray array = value.toArray();
+        std::optional<QJsonArray> redacted;
+        for (int i = 0; i < array.size(); ++i) {
+            const QJsonValue element = array.at(i);
+            const QJsonValue kept = redact(element, parentKey, key, QString());
+            if (kept != element) {
+                if (!redacted)
+                    redacted = array;
+                redacted->replace(i, kept);
+            }
+        }
+        return redacted ? *redacted : array;
     }
     if (!value.isString())
         return value;
@@ -232,6 +255,8 @@ QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, c
     const std::optional<Kind> kind = personalField(parentKey, key);
     if (!kind)
         return text(string);
+    if (isNameKind(*kind))
+        learn(*kind, string);
     if (*kind == Kind::Ip) {
         // A peer's address may be a host name, which names the device as much as its address does.
         const std::optional<QHostAddress> address = addressIn(string);

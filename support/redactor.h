@@ -34,29 +34,30 @@ public:
     QJsonObject message(const QJsonObject& message);
 
     static QString withheld() { return QStringLiteral("<withheld>"); }
-    // Changes whenever text() may read the same text otherwise than before: a new name to look for.
-    int generation() const { return patternGeneration; }
 
 private:
     QString placeholder(Kind kind, const QString& value);
-    void learnFrom(const QJsonValue& value, const QString& parentKey);
-    // `path` names an object by its place in the message; empty inside arrays and outside the snapshot, where
-    // nothing is remembered.
+    // `path` names an object of the snapshot by its place; empty elsewhere, where nothing is remembered.
     QJsonValue redact(const QJsonValue& value, const QString& parentKey, const QString& key, const QString& path);
+    QString searchedText(const QString& text);
     void rebuildPattern();
 
     std::array<QHash<QString, QString>, 6> placeholders;
     // Names to find in free text, lower case, with their placeholders.
     QHash<QString, QString> names;
     QRegularExpression pattern;
-    int patternGeneration = 0;
-    // The agent sends its snapshot again and again, mostly as it was: the last one learned from, and each of its
-    // objects, by its path, as last redacted, so that only what changed is read again.
-    QJsonObject learnedSnapshot;
-    struct RedactedObject
+    // The agent sends its snapshot again and again, mostly as it was: the last message as it came and as redacted,
+    // each object of the snapshot by its path as it came and as redacted, and the texts already searched with what
+    // they read as. All are forgotten when a new name is to be found; the texts also when there are many.
+    QJsonObject lastMessage;
+    QJsonObject lastRedacted;
+    struct SnapshotObject
     {
         QJsonObject from;
         QJsonObject to;
     };
-    QHash<QString, RedactedObject> redactedObjects;
+    QHash<QString, SnapshotObject> snapshotObjects;
+    QHash<QString, QString> readTexts;
+    static constexpr int rememberedTexts = 4096;
+    static constexpr int longestRememberedText = 1024;
 };

@@ -36,13 +36,6 @@ QByteArray jsonLine(const QDateTime& time, const char* key, const QJsonValue& va
         .toJson(QJsonDocument::Compact);
 }
 
-// jsonLine() of a message already serialised, which the agent's repeated messages share: the members in the order
-// the JSON classes write them.
-QByteArray messageLine(const QDateTime& time, const QByteArray& compactMessage)
-{
-    return "{\"message\":" + compactMessage + ",\"time\":\"" + timeText(time).toLatin1() + "\"}";
-}
-
 QByteArray oversizeNote(const QDateTime& time, const QJsonObject& message, qint64 size)
 {
     return jsonLine(
@@ -81,7 +74,37 @@ void keepWarning(QtMsgType type, const QMessageLogContext& context, const QStrin
     forwardedHandler(type, context, text);
 }
 
+// What a report's line adds to the JSON of a message: the time and the label around it.
+qint64 messageFrame()
+{
+    static const qint64 frame = jsonLine(QDateTime::currentDateTimeUtc(), "message", QJsonObject()).size() - 2;
+    return frame;
+}
+
 } // namespace
+
+KeptMessage KeptMessage::redactedAs(const QDateTime& time, const QJsonObject& redacted, qint64 bytes)
+{
+    return {time, redacted, QByteArray(), bytes};
+}
+
+KeptMessage KeptMessage::noted(const QByteArray& note)
+{
+    return {QDateTime(), QJsonObject(), note, note.size()};
+}
+
+QByteArray KeptMessage::line() const
+{
+    if (!note.isEmpty())
+        return note;
+    const QByteArray line = jsonLine(time, "message", redacted);
+    return line.size() > SupportLog::largestMessage ? oversizeNote(time, redacted, line.size()) : line;
+}
+
+qint64 byteSize(const KeptMessage& message)
+{
+    return message.bytes;
+}
 
 QString LinkEvent::line() const
 {
@@ -136,7 +159,7 @@ void SupportLog::watch(vexaintf* agent)
         everConnected = agent->isConnected();
         link = agent->isStarting() ? Link::Starting : agent->isConnected() ? Link::Up : Link::Down;
     }
-    connect(agent, &vexaintf::sendVexaEvent, this, &SupportLog::recordMessage);
+    connect(agent, &vexaintf::messageLineReceived, this, &SupportLog::recordMessageLine);
     connect(agent, &vexaintf::requestSent, this, &SupportLog::recordRequest);
     tcpsocket* socket = agent->socket();
     connect(socket, &tcpsocket::connectedToBackend, this, &SupportLog::noteConnected);
@@ -158,40 +181,38 @@ const StatusModel* SupportLog::statusModel() const
 
 void SupportLog::recordMessage(const QJsonObject& message)
 {
+    keepMessage(QJsonDocument(message).toJson(QJsonDocument::Compact).size(), message);
+}
+
+void SupportLog::recordMessageLine(const QByteArray& line, const QJsonObject& message)
+{
+    keepMessage(line.size(), message);
+}
+
+// Many times a second: the message is redacted as it arrives, and written out only when a report asks for it. Its
+// line's size stands for the written size, which the redaction changes by a few bytes at most per value.
+void SupportLog::keepMessage(qint64 size, const QJsonObject& message)
+{
     const QDateTime now = QDateTime::currentDateTimeUtc();
     QMutexLocker lock(&mutex);
-    const QJsonObject response = message.value(QLatin1String("response")).toObject();
-    if (isFailure(response.value(QLatin1String("type")).toInt()))
+    if (isFailure(message.value(QLatin1String("response")).toObject().value(QLatin1String("type")).toInt()))
         ++counts.failureAnswers;
-    // Only an answer carries a listing, which may run to megabytes: redacting it only to drop it would hold up the
-    // message path. A snapshot alone is measured once it is redacted.
-    const bool answer = message.contains(QLatin1String("response"));
-    if (answer) {
-        const qint64 rawSize = QJsonDocument(message).toJson(QJsonDocument::Compact).size();
-        if (rawSize > snapshotLimit) {
-            messages.push(oversizeNote(now, message, rawSize));
-            if (message.contains(QLatin1String("agentinfo")))
-                snapshotTooLarge = true;
-            return;
-        }
+    const bool carriesSnapshot = message.contains(QLatin1String("agentinfo"));
+    // Redacting a listing of megabytes only to drop it would hold up the message path.
+    if (size > snapshotLimit) {
+        messages.push(KeptMessage::noted(oversizeNote(now, message, size)));
+        if (carriesSnapshot)
+            snapshotTooLarge = true;
+        return;
     }
-    // The agent repeats its state many times a second: the same message reads as it did the last time.
-    const bool repeated = lastRedaction.generation == redactor.generation() && !lastRedaction.body.isEmpty() &&
-                          lastRedaction.message == message;
-    if (!repeated) {
-        const QJsonObject redacted = redactor.message(message);
-        lastRedaction = {message, QJsonDocument(redacted).toJson(QJsonDocument::Compact), redactor.generation()};
-        if (redacted.contains(QLatin1String("agentinfo"))) {
-            snapshotTooLarge = lastRedaction.body.size() > snapshotLimit;
-            snapshot = snapshotTooLarge ? QJsonObject() : redacted.value(QLatin1String("agentinfo")).toObject();
-        }
+    const QJsonObject redacted = redactor.message(message);
+    const qint64 bytes = size + messageFrame();
+    messages.push(bytes > largestMessage ? KeptMessage::noted(oversizeNote(now, message, size))
+                                         : KeptMessage::redactedAs(now, redacted, bytes));
+    if (carriesSnapshot) {
+        snapshot = redacted.value(QLatin1String("agentinfo")).toObject();
+        snapshotTooLarge = false;
     }
-    const QByteArray line = messageLine(now, lastRedaction.body);
-    const bool tooLarge = line.size() > largestMessage;
-    messages.push(tooLarge ? oversizeNote(now, message, lastRedaction.body.size()) : line);
-    // Neither a listing nor an outsized message is kept for the next one to be compared with.
-    if (answer || tooLarge)
-        lastRedaction = {};
 }
 
 void SupportLog::recordRequest(const QJsonObject& request)
@@ -223,7 +244,8 @@ SupportLog::Contents SupportLog::contents() const
     copy.linkWatched = linkWatched;
     for (const LinkEvent& event : history.all())
         copy.history.append(event.line());
-    copy.messages = QByteArrayList(messages.all().begin(), messages.all().end());
+    for (const KeptMessage& message : messages.all())
+        copy.messages.append(message.line());
     copy.requests = QByteArrayList(requests.all().begin(), requests.all().end());
     copy.warnings = QByteArrayList(warnings.all().begin(), warnings.all().end());
     copy.snapshot = snapshotText();

@@ -27,6 +27,21 @@ struct LinkEvent
 };
 qint64 byteSize(const LinkEvent& event);
 
+// A message the report keeps: redacted as it came and written out only when a report asks for it, or, for one too
+// large to keep, the note that says so. `bytes` is what it counts against its ring.
+struct KeptMessage
+{
+    QDateTime time;
+    QJsonObject redacted;
+    QByteArray note;
+    qint64 bytes = 0;
+
+    static KeptMessage redactedAs(const QDateTime& time, const QJsonObject& redacted, qint64 bytes);
+    static KeptMessage noted(const QByteArray& note);
+    QByteArray line() const;
+};
+qint64 byteSize(const KeptMessage& message);
+
 // What the window saw, kept for the support report: the link's history, the agent's last messages, the requests
 // sent, the last snapshot and the window's own warnings. Everything passes the redactor before it is kept, and
 // every ring is capped by count and bytes, together at most 1 MiB.
@@ -107,6 +122,8 @@ public:
     const StatusModel* statusModel() const;
 
     void recordMessage(const QJsonObject& message);
+    // A message as the link read it, with the line it came in.
+    void recordMessageLine(const QByteArray& line, const QJsonObject& message);
     void recordRequest(const QJsonObject& request);
     void recordWarning(QtMsgType type, const QString& text);
 
@@ -121,25 +138,18 @@ private:
     void noteAttemptFailed();
     void noteRefused(qint64 ownerUid);
     void noteLineDiscarded();
+    void keepMessage(qint64 size, const QJsonObject& message);
     QByteArray snapshotText() const;
 
     mutable QMutex mutex;
     Redactor redactor;
     BoundedRing<LinkEvent> history{historyLimits.count, historyLimits.bytes};
-    BoundedRing<QByteArray> messages{messageLimits.count, messageLimits.bytes};
+    BoundedRing<KeptMessage> messages{messageLimits.count, messageLimits.bytes};
     BoundedRing<QByteArray> requests{requestLimits.count, requestLimits.bytes};
     BoundedRing<QByteArray> warnings{warningLimits.count, warningLimits.bytes};
     // The last snapshot, redacted, and whether it was too large to keep.
     QJsonObject snapshot;
     bool snapshotTooLarge = false;
-    // The last message as the agent sent it and as kept, serialised, with the redactor's generation then.
-    struct Redaction
-    {
-        QJsonObject message;
-        QByteArray body;
-        int generation = -1;
-    };
-    Redaction lastRedaction;
     bool linkWatched = false;
     bool everConnected = false;
     Link link = Link::NotWatched;

@@ -1,4 +1,5 @@
 #include "agent/messageparser.h"
+#include "agent/snapshotreader.h"
 #include "app/brandprofile.h"
 #include "tests/support/testsupport.h"
 
@@ -120,6 +121,24 @@ private slots:
         QCOMPARE(decoded.has_value(), delivered);
         if (delivered)
             QCOMPARE(parseAgentInfo(*decoded).entName, entName);
+    }
+
+    // A snapshot equal to the last one, in whatever bytes, reads as the last one did; any change is read anew.
+    void snapshotReaderFollowsChanges()
+    {
+        SnapshotReader reader;
+        const QJsonObject first = loadFixture("full_snapshot.json");
+        QVERIFY(reader.read(first) == parseAgentInfo(first));
+        QJsonObject elsewhere = first;
+        elsewhere.insert(QStringLiteral("update_type"), 1);
+        QVERIFY(reader.read(elsewhere) == parseAgentInfo(first));
+        QJsonObject agentinfo = first.value(QLatin1String("agentinfo")).toObject();
+        agentinfo.insert(QStringLiteral("ent_name"), QStringLiteral("Other Enterprise"));
+        QJsonObject changed = first;
+        changed.insert(QStringLiteral("agentinfo"), agentinfo);
+        QCOMPARE(reader.read(changed).entName, QStringLiteral("Other Enterprise"));
+        QVERIFY(reader.read(QJsonObject()) == parseAgentInfo(QJsonObject()));
+        QVERIFY(reader.read(first) == parseAgentInfo(first));
     }
 
     void responseWithoutTypeReadsAsSuccess()

@@ -146,6 +146,22 @@ private slots:
         QTRY_COMPARE(events.size(), delivered ? 2 : 1);
         QCOMPARE(events.last().at(0).toJsonObject().value(QStringLiteral("type")).toInt(), 99);
     }
+
+    // The agent repeats itself: the same line again is the same message again, however long, and a line that
+    // carried nothing carries nothing the second time either.
+    void repeatedLinesAreMessagesEachTime()
+    {
+        QSignalSpy events(link, &vexaintf::sendVexaEvent);
+        const QByteArray longLine = "{\"type\":12,\"pad\":\"" + QByteArray(70 * 1024, 'x') + "\"}";
+        for (const QByteArray& line :
+             {QByteArray("{\"type\":8}"), QByteArray("{\"type\":8}"), QByteArray("not JSON"), QByteArray("not JSON"),
+              longLine, longLine, QByteArray(), QByteArray("{\"type\":9}")})
+            link->event_notify(line);
+        QList<int> types;
+        for (const QList<QVariant>& event : events)
+            types.append(event.at(0).toJsonObject().value(QStringLiteral("type")).toInt());
+        QCOMPARE(types, (QList<int>{8, 8, 12, 12, 9}));
+    }
 };
 
 QTEST_MAIN(TestRequests)

@@ -5,6 +5,7 @@
 #include "tests/report/reporttestkit.h"
 #include "tests/support/mainwindowharness.h"
 
+#include <QJsonDocument>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -63,8 +64,9 @@ private slots:
         scope.log.watch(&link.link);
         emit link.link.socket()->disconnected();
         emit link.link.socket()->connectedToBackend();
-        emit link.link.sendVexaEvent(
-            agentMessage(0, {{QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@acme.example")}}));
+        link.link.event_notify(QJsonDocument(agentMessage(0, {{QStringLiteral("agentinfo.user.email"),
+                                                               QStringLiteral("ann@acme.example")}}))
+                                   .toJson(QJsonDocument::Compact));
         const QString user = testUser("running");
         InstanceDoorbell doorbell;
         QVERIFY(doorbell.listen(RunGuard::doorbellNameFor(instanceKey(user))));

@@ -102,6 +102,14 @@ private slots:
             << none << "Share on KESTREL"
             << "Share on <device-";
 
+        // The same within one message, where the text is read before the field that names the device.
+        QJsonObject namedLater = snapshotWith("agentinfo.dev_name", QStringLiteral("osprey"));
+        namedLater.insert(QStringLiteral("a_notice"), QStringLiteral("osprey went offline"));
+        QTest::newRow("text before the name in one message") << Messages{namedLater} << none << "osprey went"
+                                                             << "<device-";
+        setJsonPath(namedLater, QStringLiteral("agentinfo.a_note"), QStringLiteral("osprey is up"));
+        QTest::newRow("text before the name in the snapshot") << Messages{namedLater} << none << "osprey is"
+                                                              << "<device-";
         QTest::newRow("listing peer name")
             << Messages{peers(json(R"({"caname": "ann-desktop", "addr": ""})"))} << none << "ann-desktop"
             << "<device-";
@@ -184,7 +192,7 @@ private slots:
             l.activate(r);
         }) << QByteArray("ACT-9931-XYZ");
         QTest::newRow("QR payload") << Send([](vexaintf& l) {
-            emit l.sendVexaEvent(json(R"({"type": 13, "response": {"type": 0, "act_qr_info": {"code": "QRPAY-77"}}})"));
+            l.event_notify(R"({"type": 13, "response": {"type": 0, "act_qr_info": {"code": "QRPAY-77"}}})");
         }) << QByteArray("QRPAY-77");
         QTest::newRow("numeric one-time password") << Send([](vexaintf& l) {
             emit l.requestSent(json(R"({"type": 2, "activation_req": {"act_email": {"email": "", "otp": 424242}}})"));
@@ -201,6 +209,22 @@ private slots:
         const QByteArray kept = scope.keptBytes();
         QVERIFY2(!kept.contains(secret), kept.constData());
         QVERIFY2(kept.contains("<withheld>"), kept.constData());
+    }
+
+    // A text read before a name was learned is read again once it is: the snapshot that repeats as it was hides it.
+    void namesLearnedLaterReachRepeatedSnapshots()
+    {
+        ScopedSupportLog scope;
+        const QJsonObject snapshot =
+            snapshotWith("agentinfo.features.secconn.pag.name", QStringLiteral("Lab of Zedekiah"));
+        scope.log.recordMessage(snapshot);
+        QVERIFY(scope.log.contents().messages.at(0).contains("Lab of Zedekiah"));
+        scope.log.recordRequest(request("user_registration_req", json(R"({"username": "Zedekiah"})"), 5));
+        scope.log.recordMessage(snapshot);
+        const SupportLog::Contents kept = scope.log.contents();
+        QVERIFY2(!kept.messages.at(1).contains("Zedekiah"), kept.messages.at(1).constData());
+        QVERIFY2(!kept.snapshot.contains("Zedekiah"), kept.snapshot.constData());
+        QVERIFY(kept.messages.at(1).contains("Lab of <user-"));
     }
 
     // One value keeps its placeholder wherever it turns up; another value of the same kind gets the next number.

@@ -3,21 +3,25 @@
 #include "mainwindow/mainwindow.h"
 #include "tests/support/agentlink.h"
 
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QSlider>
 #include <QStackedWidget>
 #include <memory>
 
-// The main window wired to a fake agent over a real loopback link. Messages can be injected straight into the
-// window (as if the link had decoded them) or sent as bytes through the socket.
+// The main window wired to a fake agent over a real loopback link. Messages can be handed to the link as the line it
+// would read (everything that listens to the link hears them) or sent as bytes through the socket.
 class MainWindowHarness : public AgentLink
 {
 public:
     explicit MainWindowHarness(bool agentRunning = true);
     ~MainWindowHarness();
 
-    void deliver(const QJsonObject& message) { emit link.sendVexaEvent(message); }
+    void deliver(const QJsonObject& message)
+    {
+        link.event_notify(QJsonDocument(message).toJson(QJsonDocument::Compact));
+    }
     int page() const { return window->findChild<QStackedWidget*>(QStringLiteral("screenStack"))->currentIndex(); }
     void showPage(int page)
     {
