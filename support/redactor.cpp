@@ -128,7 +128,6 @@ void Redactor::rebuildPattern()
                            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     // A text read before may hold the new name.
     readTexts.clear();
-    lastMessage = QJsonObject();
     snapshotObjects.clear();
 }
 
@@ -172,9 +171,6 @@ QString Redactor::searchedText(const QString& text)
 
 QJsonObject Redactor::message(const QJsonObject& message)
 {
-    // The agent repeats its state many times a second: the same message reads as it did the last time.
-    if (!lastMessage.isEmpty() && message == lastMessage)
-        return lastRedacted;
     // Names are learned on the way. One learned after some text was read means reading the message again, so that
     // every text in it is searched for it: a notice may name the device before the field that says it is one. What
     // was remembered on the first way may hold such a text.
@@ -184,10 +180,6 @@ QJsonObject Redactor::message(const QJsonObject& message)
         snapshotObjects.clear();
         redacted = redact(message, QString(), QString(), QString()).toObject();
     }
-    // A listing is not held on to only to be compared with the next message.
-    const bool answer = message.contains(QLatin1String("response"));
-    lastMessage = answer ? QJsonObject() : message;
-    lastRedacted = answer ? QJsonObject() : redacted;
     return redacted;
 }
 

@@ -46,11 +46,9 @@ private:
     // Names to find in free text, lower case, with their placeholders.
     QHash<QString, QString> names;
     QRegularExpression pattern;
-    // The agent sends its snapshot again and again, mostly as it was: the last message as it came and as redacted,
-    // each object of the snapshot by its path as it came and as redacted, and the texts already searched with what
-    // they read as. All are forgotten when a new name is to be found; the texts also when there are many.
-    QJsonObject lastMessage;
-    QJsonObject lastRedacted;
+    // The agent sends its snapshot again and again, mostly as it was: each object of the snapshot by its path as it
+    // came and as redacted, and the texts already searched with what they read as. Both are forgotten when a new name
+    // is to be found; the texts also when there are many.
     struct SnapshotObject
     {
         QJsonObject from;
