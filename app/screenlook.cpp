@@ -261,6 +261,14 @@ void returnPressesButtons(QWidget* window)
     new ReturnPressesButtons(window);
 }
 
+void showMark(QAbstractButton* button, const QIcon& icon, QWidget* told, const QString& words)
+{
+    if (button->icon().cacheKey() != icon.cacheKey())
+        button->setIcon(icon);
+    if (told->accessibleDescription() != words)
+        told->setAccessibleDescription(words);
+}
+
 void useBundledFont()
 {
     for (const QString& path : {QStringLiteral(":/fonts/Ubuntu-R.ttf"), QStringLiteral(":/fonts/Ubuntu-B.ttf")}) {

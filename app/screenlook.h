@@ -1,7 +1,9 @@
 #pragma once
 
 class QAbstractButton;
+class QIcon;
 class QLabel;
+class QString;
 class QPixmap;
 class QSize;
 class QWidget;
@@ -28,6 +30,10 @@ void setKeyboardFollowUpMs(int milliseconds);
 
 // Return and Enter press the focused button of the window, as Space does: outside dialogs Qt buttons ignore them.
 void returnPressesButtons(QWidget* window);
+
+// A mark on a button (the findings' red dot) and the words a screen reader gives for it on `told`; each is set only
+// when it changes, since every listing of the findings passes here.
+void showMark(QAbstractButton* button, const QIcon& icon, QWidget* told, const QString& words);
 
 // Message boxes and tray balloons are outside every screen's style sheet: they take the bundled font from here.
 void useBundledFont();

@@ -4,6 +4,7 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/namedtimer.h"
+#include "app/screenlook.h"
 #include "app/weblink.h"
 #include "enrollment/activate.h"
 #include "enrollment/activationpending.h"
@@ -290,16 +291,12 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
 
 void MainWindow::showFindingsMark(bool shown)
 {
-    // Each listing of the findings clears the mark: the icon is read from its file once and set only on a change.
+    // Each listing of the findings clears the mark: the icons are read from their files once.
     static const QIcon marked(QStringLiteral(":/images/settingsNotification.png"));
     static const QIcon plain(QStringLiteral(":/images/settings.png"));
-    const QIcon& icon = shown ? marked : plain;
-    if (ui->settingsIcon->icon().cacheKey() != icon.cacheKey())
-        ui->settingsIcon->setIcon(icon);
     // The red dot, in words for a screen reader.
-    const QString description = shown ? tr("Compliance findings to review") : QString();
-    if (ui->settingsButton->accessibleDescription() != description)
-        ui->settingsButton->setAccessibleDescription(description);
+    ScreenLook::showMark(ui->settingsIcon, shown ? marked : plain, ui->settingsButton,
+                         shown ? tr("Compliance findings to review") : QString());
     emit changeNotificationsIcon(shown);
 }
 

@@ -741,16 +741,12 @@ void Settings::processPeerListResponse(Response response, QString error)
 
 void Settings::changeNotificationsIcon(bool notify)
 {
-    // Every listing of the findings passes here: the icons are read once and set only on a change.
+    // Every listing of the findings passes here: the icons are read from their files once.
     static const QIcon marked(QStringLiteral(":/images/goForwardNotification.png"));
     static const QIcon plain(QStringLiteral(":/images/goForward.png"));
-    const QIcon& icon = notify ? marked : plain;
-    if (ui->notificationButton->icon().cacheKey() != icon.cacheKey())
-        ui->notificationButton->setIcon(icon);
     // What the red mark on the arrow says, told by the row a screen reader reads.
-    const QString findings = notify ? tr("Compliance findings are waiting") : QString();
-    if (ui->notificationLabel->accessibleDescription() != findings)
-        ui->notificationLabel->setAccessibleDescription(findings);
+    ScreenLook::showMark(ui->notificationButton, notify ? marked : plain, ui->notificationLabel,
+                         notify ? tr("Compliance findings are waiting") : QString());
 }
 
 // ---- links
