@@ -175,12 +175,12 @@ QJsonObject Redactor::message(const QJsonObject& message)
     // every text in it is searched for it: a notice may name the device before the field that says it is one. What
     // was remembered on the first way may hold such a text.
     const int known = names.size();
-    QJsonObject redacted = redact(message, QString(), QString(), QString()).toObject();
+    std::optional<QJsonValue> redacted = redact(message, QString(), QString(), QString());
     if (names.size() != known) {
         snapshotObjects.clear();
-        redacted = redact(message, QString(), QString(), QString()).toObject();
+        redacted = redact(message, QString(), QString(), QString());
     }
-    return redacted;
+    return redacted ? redacted->toObject() : message;
 }
 
 namespace {
@@ -195,10 +195,11 @@ QString memberPath(const QString& path, const QString& key)
 
 } // namespace
 
-QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, const QString& key, const QString& path)
+std::optional<QJsonValue> Redactor::redact(const QJsonValue& value, const QString& parentKey, const QString& key,
+                                           const QString& path)
 {
     if (isSecret(key) && !(value.isString() && value.toString().isEmpty()))
-        return withheld();
+        return QJsonValue(withheld());
     // Most of a message is kept as it came: only the members that change are written, into a copy made then. An
     // object of the snapshot that came before as it is now reads as it did then.
     if (value.isObject()) {
@@ -212,15 +213,14 @@ QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, c
         for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
             const QJsonValue member = it.value();
             const QString memberKey = it.key();
-            const QJsonValue kept =
-                redact(member, key, memberKey, member.isObject() ? memberPath(path, memberKey) : QString());
-            if (kept != member) {
+            if (const std::optional<QJsonValue> kept =
+                    redact(member, key, memberKey, member.isObject() ? memberPath(path, memberKey) : QString())) {
                 if (!redacted)
                     redacted = object;
-                redacted->insert(memberKey, kept);
+                redacted->insert(memberKey, *kept);
             }
         }
-        const QJsonObject result = redacted ? *redacted : object;
+        const std::optional<QJsonValue> result = redacted ? std::optional<QJsonValue>(*redacted) : std::nullopt;
         if (!path.isEmpty())
             snapshotObjects.insert(path, {object, result});
         return result;
@@ -229,19 +229,23 @@ QJsonValue Redactor::redact(const QJsonValue& value, const QString& parentKey, c
         const QJsonArray array = value.toArray();
         std::optional<QJsonArray> redacted;
         for (int i = 0; i < array.size(); ++i) {
-            const QJsonValue element = array.at(i);
-            const QJsonValue kept = redact(element, parentKey, key, QString());
-            if (kept != element) {
+            if (const std::optional<QJsonValue> kept = redact(array.at(i), parentKey, key, QString())) {
                 if (!redacted)
                     redacted = array;
-                redacted->replace(i, kept);
+                redacted->replace(i, *kept);
             }
         }
-        return redacted ? *redacted : array;
+        return redacted ? std::optional<QJsonValue>(*redacted) : std::nullopt;
     }
     if (!value.isString())
-        return value;
+        return std::nullopt;
     const QString string = value.toString();
+    const QString kept = redactedText(string, parentKey, key);
+    return kept == string ? std::nullopt : std::optional<QJsonValue>(kept);
+}
+
+QString Redactor::redactedText(const QString& string, const QString& parentKey, const QString& key)
+{
     if (key == QLatin1String("browser_launch_url"))
         return text(withoutQuery(string));
     const std::optional<Kind> kind = personalField(parentKey, key);

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <array>
+#include <optional>
 
 // Takes the personal values out of what the support report keeps, before it is kept. Email addresses, user, device
 // and enterprise names, IP addresses and subnets become placeholders such as <email-1> or <ip-3>, the same one for
@@ -38,7 +39,10 @@ public:
 private:
     QString placeholder(Kind kind, const QString& value);
     // `path` names an object of the snapshot by its place; empty elsewhere, where nothing is remembered.
-    QJsonValue redact(const QJsonValue& value, const QString& parentKey, const QString& key, const QString& path);
+    // What the value becomes, or nothing when it stays as it came.
+    std::optional<QJsonValue> redact(const QJsonValue& value, const QString& parentKey, const QString& key,
+                                     const QString& path);
+    QString redactedText(const QString& string, const QString& parentKey, const QString& key);
     QString searchedText(const QString& text);
     void rebuildPattern();
 
@@ -52,7 +56,7 @@ private:
     struct SnapshotObject
     {
         QJsonObject from;
-        QJsonObject to;
+        std::optional<QJsonValue> to;
     };
     QHash<QString, SnapshotObject> snapshotObjects;
     QHash<QString, QString> readTexts;
