@@ -6,7 +6,6 @@
 #include <KZip>
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -20,15 +19,6 @@ bool isReport(const QByteArray& answer)
     buffer.setData(answer);
     KZip zip(&buffer);
     return zip.open(QIODevice::ReadOnly) && zip.directory()->entry(QStringLiteral("report.txt"));
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
 }
 
 } // namespace
@@ -45,7 +35,7 @@ int writeSupportReportFromTerminal(const QString& path, const QString& doorbellN
         archive = SupportReport::collect(*SupportLog::instance()).archive();
     }
     QString error;
-    if (archive.isEmpty() || !writeFile(path, archive, &error)) {
+    if (archive.isEmpty() || !SupportReport::writeArchive(path, archive, &error)) {
         err << QCoreApplication::translate("CommandLine", "Could not write the support report to %1: %2")
                    .arg(path, error)
             << Qt::endl;

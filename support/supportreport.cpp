@@ -217,13 +217,22 @@ QByteArray SupportReport::archive() const
 bool SupportReport::save(const QString& path, QString* error) const
 {
     const QByteArray bytes = archive();
-    QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (bytes.isEmpty()) {
         if (error)
-            *error = bytes.isEmpty() ? tr("The archive could not be made.") : file.errorString();
+            *error = tr("The archive could not be made.");
         return false;
     }
-    return true;
+    return writeArchive(path, bytes, error);
+}
+
+bool SupportReport::writeArchive(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 QString SupportReport::defaultFileName(const QDateTime& localTime)

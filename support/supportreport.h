@@ -36,6 +36,8 @@ public:
     QByteArray archive() const;
     // Replaces the file at path only once the whole archive is written; the reason in error when it fails.
     bool save(const QString& path, QString* error) const;
+    // An archive written whole or not at all: the file appears only once every byte is on disk.
+    static bool writeArchive(const QString& path, const QByteArray& bytes, QString* error);
 
     // `<brand>-support-<date>-<time>.zip`.
     static QString defaultFileName(const QDateTime& localTime);
