@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -13,13 +15,31 @@ class AnswerWait : public QObject
 public:
     static constexpr int deadlineMs = 30000;
 
-    explicit AnswerWait(QObject* parent = nullptr);
+    enum class Ending
+    {
+        Answered,
+        LinkLost,
+        Deadline,
+        // The user left the screen that asked; an answer may still come, but nobody waits for it.
+        Left,
+    };
+
+    // `kind` names the request in words, for the support report and the running window's status.
+    explicit AnswerWait(const QString& kind, QObject* parent = nullptr);
+    ~AnswerWait() override;
 
     // Arms the deadline, afresh for a new request of the same kind.
     void start();
     // Ends the wait without a word; true when one was running, so that an answer arriving now is the awaited one.
-    bool finish();
+    bool finish(Ending ending = Ending::Answered);
     bool isWaiting() const { return deadline.isActive(); }
+    const QString& kind() const { return requestKind; }
+    // Milliseconds since the request went out, while the wait runs.
+    qint64 ageMs() const;
+
+    // Every wait in progress in this process, oldest first.
+    static QList<const AnswerWait*> running();
+    static QString endingText(Ending ending);
 
     // What a screen says when the agent stayed silent past the deadline.
     static QString silenceText();
@@ -29,6 +49,10 @@ signals:
     void expired();
 
 private:
+    void end(Ending ending);
+
     // A child named "answerDeadline", so that tests fire it instead of waiting 30 s.
     QTimer deadline;
+    QString requestKind;
+    QElapsedTimer age;
 };

@@ -55,7 +55,7 @@ void openBrandLink(const QUrl& url)
 } // namespace
 
 Activate::Activate(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Activate>()), activationAnswer(new AwaitedAnswer(this))
+    : QWidget(parent), ui(std::make_unique<Ui::Activate>()), activationAnswer(new AwaitedAnswer(QStringLiteral("activation"), this))
 {
     ui->setupUi(this);
 

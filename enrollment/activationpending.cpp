@@ -17,7 +17,7 @@ constexpr int verificationFailedMs = 6000;
 } // namespace
 
 ActivationPending::ActivationPending(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>()), statusAnswer(new AwaitedAnswer(this))
+    : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>()), statusAnswer(new AwaitedAnswer(QStringLiteral("activation status"), this))
 {
     ui->setupUi(this);
 

@@ -20,7 +20,7 @@ constexpr int otpPage = 1;
 
 AuthEmail::AuthEmail(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::AuthEmail>()), otpScreen(new OtpScreen),
-      attemptBlockedTimer(new QTimer(this)), registrationAnswer(new AwaitedAnswer(this))
+      attemptBlockedTimer(new QTimer(this)), registrationAnswer(new AwaitedAnswer(QStringLiteral("email registration"), this))
 {
     ui->setupUi(this);
     ui->stackedWidget->addWidget(otpScreen);

@@ -15,7 +15,7 @@ AnswerClaim strongestClaim(std::initializer_list<AnswerClaim> claims)
     return strongest;
 }
 
-AwaitedAnswer::AwaitedAnswer(QObject* parent) : QObject(parent), wait(this)
+AwaitedAnswer::AwaitedAnswer(const QString& kind, QObject* parent) : QObject(parent), wait(kind, this)
 {
     connect(&wait, &AnswerWait::expired, this, [this] {
         overdue = true;
@@ -31,7 +31,7 @@ void AwaitedAnswer::start()
 
 bool AwaitedAnswer::abandon()
 {
-    const bool waiting = wait.finish();
+    const bool waiting = wait.finish(AnswerWait::Ending::LinkLost);
     overdue = overdue || waiting;
     return waiting;
 }

@@ -30,7 +30,7 @@ class AwaitedAnswer : public QObject
 {
     Q_OBJECT
 public:
-    explicit AwaitedAnswer(QObject* parent);
+    AwaitedAnswer(const QString& kind, QObject* parent);
 
     void start();
     bool isWaiting() const { return wait.isWaiting(); }

@@ -27,7 +27,8 @@ OtpScreen::OtpScreen(QWidget* parent)
       validityTimer(makeTickTimer(this, QStringLiteral("validityTimer"))),
       resendTimer(makeTickTimer(this, QStringLiteral("resendTimer"))),
       attemptBlockedTimer(makeTickTimer(this, QStringLiteral("otpAttemptBlockedTimer"))),
-      submitAnswer(new AwaitedAnswer(this)), resendAnswer(new AwaitedAnswer(this))
+      submitAnswer(new AwaitedAnswer(QStringLiteral("one-time password"), this)),
+      resendAnswer(new AwaitedAnswer(QStringLiteral("one-time password resend"), this))
 {
     ui->setupUi(this);
 

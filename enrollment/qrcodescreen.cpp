@@ -23,7 +23,7 @@ ActivationReq activationRequest(const QRActivationReq& code)
 } // namespace
 
 QRCodeScreen::QRCodeScreen(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::QRCodeScreen>()), activationAnswer(new AwaitedAnswer(this))
+    : QWidget(parent), ui(std::make_unique<Ui::QRCodeScreen>()), activationAnswer(new AwaitedAnswer(QStringLiteral("QR activation"), this))
 {
     ui->setupUi(this);
 

@@ -23,7 +23,8 @@ void showCounter(QLabel* counter, int length, int limit)
 } // namespace
 
 Feedback::Feedback(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Feedback>()), submission(new AnswerWait(this))
+    : QWidget(parent), ui(std::make_unique<Ui::Feedback>()),
+      submission(new AnswerWait(QStringLiteral("feedback"), this))
 {
     ui->setupUi(this);
 
@@ -55,7 +56,7 @@ Feedback::~Feedback() = default;
 
 void Feedback::showAgentUnavailable()
 {
-    submission->finish();
+    submission->finish(AnswerWait::Ending::LinkLost);
     ui->statusMessage->setText(tr("Unable to connect with application service"));
     ui->pushButton->setEnabled(true);
 }
@@ -73,7 +74,7 @@ bool Feedback::isWaiting() const
 
 void Feedback::stopWaiting()
 {
-    if (!submission->finish())
+    if (!submission->finish(AnswerWait::Ending::Left))
         return;
     ui->statusMessage->clear();
     ui->pushButton->setEnabled(true);

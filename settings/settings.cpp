@@ -108,12 +108,15 @@ public:
 
 Settings::Settings(QWidget* parent)
     : QWidget(parent), feedback(new Feedback), pagSelection(new PagSelection), notification(new Notification),
-      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>()), signOutWait(this),
-      deactivationWait(this), listings{{{PagSelectionPage, pagSelection, &Settings::getPagList, new AnswerWait(this)},
-                                        {NotificationPage, notification, &Settings::getViolationList,
-                                         new AnswerWait(this)},
-                                        {PeerDevicesPage, peerDevices, &Settings::getPeerList, new AnswerWait(this)}}},
-      preferenceWait(new AnswerWait(this))
+      peerDevices(new PeerDevices), ui(std::make_unique<Ui::Settings>()), signOutWait(QStringLiteral("sign-out"), this),
+      deactivationWait(QStringLiteral("deactivation"), this),
+      listings{{{PagSelectionPage, pagSelection, &Settings::getPagList,
+                 new AnswerWait(QStringLiteral("gateway listing"), this)},
+                {NotificationPage, notification, &Settings::getViolationList,
+                 new AnswerWait(QStringLiteral("findings listing"), this)},
+                {PeerDevicesPage, peerDevices, &Settings::getPeerList,
+                 new AnswerWait(QStringLiteral("peer listing"), this)}}},
+      preferenceWait(new AnswerWait(QStringLiteral("gateway preference"), this))
 {
     ui->setupUi(this);
     signOutWait.setObjectName(QStringLiteral("signOutWait"));
@@ -496,8 +499,8 @@ void Settings::showAgentRows()
 void Settings::hideAgentRows()
 {
     // No answer comes over a lost link; the page says why it is back in the user's hands.
-    signOutWait.finish();
-    deactivationWait.finish();
+    signOutWait.finish(AnswerWait::Ending::LinkLost);
+    deactivationWait.finish(AnswerWait::Ending::LinkLost);
     rowsShowLastInfo = false;
     ui->pagButton->hide();
     ui->feedbackRow->hide();
@@ -525,14 +528,14 @@ void Settings::showSubScreen(int index)
     // A screen left behind waits for nothing: an answer that came now would fill a list nobody looks at, and the
     // next visit asks afresh.
     if (Listing* listing = listingOn(leaving)) {
-        listing->wait->finish();
+        listing->wait->finish(AnswerWait::Ending::Left);
         listing->askWhenLinkReturns = false;
     }
     if (leaving == FeedbackPage)
         feedback->stopWaiting();
     // A choice whose outcome nobody is shown any more: it counts only on the home page (see takePreferenceAnswer).
     if (leaving == PagSelectionPage) {
-        preferenceWait->finish();
+        preferenceWait->finish(AnswerWait::Ending::Left);
         preferenceSentFromScreen = false;
     }
     const QWidget* focus = window()->focusWidget();
@@ -605,14 +608,14 @@ void Settings::endWaitsForLostLink()
 {
     // No answer comes over a dropped link: the screen that waited says why its list stays empty.
     for (Listing& listing : listings) {
-        if (listing.wait->finish()) {
+        if (listing.wait->finish(AnswerWait::Ending::LinkLost)) {
             listing.screen->showInformation(agentUnavailableText());
             listing.askWhenLinkReturns = true;
         }
     }
     // As for Apply with the link already down: the list comes back with the link, and the choice can be made again.
     // No answer to a choice sent before comes over a new link.
-    const bool preferenceAwaited = preferenceWait->finish();
+    const bool preferenceAwaited = preferenceWait->finish(AnswerWait::Ending::LinkLost);
     if (std::exchange(preferenceSentFromScreen, false) && preferenceAwaited) {
         pagSelection->showInformation(agentUnavailableText());
         listingOn(PagSelectionPage)->askWhenLinkReturns = true;

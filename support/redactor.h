@@ -1,17 +1,20 @@
 #pragma once
 
+#include "support/nametrie.h"
+
 #include <QHash>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
-// Takes the personal values out of what the support report keeps, before it is kept. Email addresses, user, device
-// and enterprise names, IP addresses and subnets become placeholders such as <email-1> or <ip-3>, the same one for
-// the same value for as long as the redactor lives, so the helpdesk can follow one address through the report.
-// Secrets (passwords, one-time passwords, activation codes, QR payloads) are replaced by <withheld>: not even their
-// length is kept.
+// Takes the personal values out of what a support report holds, when the report is written. Email addresses, user,
+// device and enterprise names, IP addresses and subnets become placeholders such as <email-1> or <ip-3>, the same
+// one for the same value for as long as the redactor lives, so the helpdesk can follow one address through the
+// report. Secrets (passwords, one-time passwords, activation codes, QR payloads) are replaced by <withheld>: not even
+// their length is kept. The names to find in free text are learned first, from every message the report holds, so a
+// text that named someone before the field that says who it is loses the name too.
 class Redactor
 {
 public:
@@ -25,41 +28,33 @@ public:
         Subnet,
     };
 
-    Redactor();
-
     // A name known before any message names it (the login name, the host name): free text loses it too.
     void learn(Kind kind, const QString& value);
-    // Text of unknown shape: addresses, subnets and every name learned so far.
+    // The names a message or request holds in the fields that say whose or which they are.
+    void learnFrom(const QJsonObject& message);
+    // Text of unknown shape: addresses, subnets, profile folders, certificate subjects and every name learned.
     QString text(const QString& text);
     // An agent message or a request: the fields that hold a personal value by their key, every other text as text.
     QJsonObject message(const QJsonObject& message);
 
     static QString withheld() { return QStringLiteral("<withheld>"); }
+    static bool isSecret(const QString& key);
+    // The object with every secret replaced by <withheld>, or nothing when it held none.
+    static std::optional<QJsonObject> withoutSecrets(const QJsonObject& object);
 
 private:
     QString placeholder(Kind kind, const QString& value);
-    // `path` names an object of the snapshot by its place; empty elsewhere, where nothing is remembered.
+    void learnFrom(const QJsonValue& value, const QString& parentKey, const QString& key);
     // What the value becomes, or nothing when it stays as it came.
-    std::optional<QJsonValue> redact(const QJsonValue& value, const QString& parentKey, const QString& key,
-                                     const QString& path);
+    std::optional<QJsonValue> redact(const QJsonValue& value, const QString& parentKey, const QString& key);
     QString redactedText(const QString& string, const QString& parentKey, const QString& key);
-    QString searchedText(const QString& text);
-    void rebuildPattern();
+    QString searchedText(const QString& text, bool addresses);
+    QString withoutPatterns(const QString& text, bool addresses);
+    QString withoutNames(const QString& text) const;
 
     std::array<QHash<QString, QString>, 6> placeholders;
-    // Names to find in free text, lower case, with their placeholders.
-    QHash<QString, QString> names;
-    QRegularExpression pattern;
-    // The agent sends its snapshot again and again, mostly as it was: each object of the snapshot by its path as it
-    // came and as redacted, and the texts already searched with what they read as. Both are forgotten when a new name
-    // is to be found; the texts also when there are many.
-    struct SnapshotObject
-    {
-        QJsonObject from;
-        std::optional<QJsonValue> to;
-    };
-    QHash<QString, SnapshotObject> snapshotObjects;
+    // Names to find in free text, with their placeholders by the trie's id.
+    NameTrie names;
+    QStringList namePlaceholders;
     QHash<QString, QString> readTexts;
-    static constexpr int rememberedTexts = 4096;
-    static constexpr int longestRememberedText = 1024;
 };

@@ -1,16 +1,16 @@
 #include "support/supportlog.h"
 
 #include "agent/agentpeercheck.h"
-#include "agent/records.h"
+#include "agent/messageparser.h"
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
 #include "app/currentuser.h"
 #include "status/statusmodel.h"
+#include "support/answermeaning.h"
 
 #include <QJsonDocument>
 #include <QMutexLocker>
 #include <QSysInfo>
-#include <initializer_list>
 
 static_assert(SupportLog::historyLimits.bytes + SupportLog::messageLimits.bytes + SupportLog::requestLimits.bytes +
                       SupportLog::warningLimits.bytes + SupportLog::snapshotLimit <=
@@ -24,6 +24,7 @@ QtMessageHandler forwardedHandler = nullptr;
 // A warning raised while one is being kept would otherwise come back through the handler for ever.
 thread_local bool keepingWarning = false;
 const QByteArray oversizeSnapshot = QByteArrayLiteral("(the last snapshot was larger than the report keeps)\n");
+const QLatin1String agentInfoKey("agentinfo");
 
 QString timeText(const QDateTime& time)
 {
@@ -36,32 +37,28 @@ QByteArray jsonLine(const QDateTime& time, const char* key, const QJsonValue& va
         .toJson(QJsonDocument::Compact);
 }
 
-QByteArray oversizeNote(const QDateTime& time, const QJsonObject& message, qint64 size)
+QByteArray oversizeNote(const QDateTime& time, const QJsonValue& type, qint64 size)
 {
-    return jsonLine(
-        time, "omitted",
-        QJsonObject{{QStringLiteral("type"), message.value(QStringLiteral("type"))}, {QStringLiteral("bytes"), size}});
+    return jsonLine(time, "omitted", QJsonObject{{QStringLiteral("type"), type}, {QStringLiteral("bytes"), size}});
 }
 
-// The answers that say something failed, as opposed to progress (a password sent, approval pending) and success.
-bool isFailure(int code)
+// What a report's line adds to the JSON of a message: the time and the label around it.
+qint64 messageFrame()
 {
-    for (ResponseType failure : {InvalidActivationCode, InvalidName,
-                                 InvalidEmail,          InvalidOtp,
-                                 OtpResendBlocked,      OtpAttemptsBlocked,
-                                 ConnectivityFailure,   UserRegistrationFailure,
-                                 SignOutFailed,         UserAssociationFailure,
-                                 FeedbackFailed,        DeactivationFailed,
-                                 WrongPassword,         DeactivationNotAllowed,
-                                 DuplicateDeviceName,   VerificationRequestFailed,
-                                 PagListingFailed,      NotSubscribed,
-                                 PagPreferenceFailed,   ViolationListFailed,
-                                 ActivationNotAllowed,  ActivationCodeExpired,
-                                 MaxDevicesReached,     PeerListingFailed}) {
-        if (code == failure)
-            return true;
-    }
-    return false;
+    static const qint64 frame = jsonLine(QDateTime::currentDateTimeUtc(), "message", QJsonObject()).size() - 2;
+    return frame;
+}
+
+// Secrets are found by their key. A key may also be spelled with escapes, which only a parser reads as the key.
+bool mayHoldSecret(const QByteArray& line)
+{
+    return line.contains("\"password\"") || line.contains("\"otp\"") || line.contains("\"code\"") ||
+           line.contains("\\u");
+}
+
+int answerCode(const QJsonObject& message)
+{
+    return message.value(QLatin1String("response")).toObject().value(QLatin1String("type")).toInt();
 }
 
 void keepWarning(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -74,36 +71,43 @@ void keepWarning(QtMsgType type, const QMessageLogContext& context, const QStrin
     forwardedHandler(type, context, text);
 }
 
-// What a report's line adds to the JSON of a message: the time and the label around it.
-qint64 messageFrame()
+// One kept message as the report writes it: redacted, with the answer's meaning in words beside its code.
+QByteArray messageLine(Redactor& redactor, const KeptMessage& kept, const QJsonObject& message)
 {
-    static const qint64 frame = jsonLine(QDateTime::currentDateTimeUtc(), "message", QJsonObject()).size() - 2;
-    return frame;
+    QJsonObject line{{QStringLiteral("time"), timeText(kept.time)}};
+    if (message.contains(QLatin1String("response")))
+        line.insert(QStringLiteral("answer"), answerMeaning(answerCode(message)));
+    line.insert(QStringLiteral("message"), redactor.message(message));
+    const QByteArray written = QJsonDocument(line).toJson(QJsonDocument::Compact);
+    return written.size() > SupportLog::largestMessage
+               ? oversizeNote(kept.time, message.value(QLatin1String("type")), written.size())
+               : written;
+}
+
+QJsonObject snapshotOf(const SupportLog::Kept& kept)
+{
+    const std::optional<QJsonObject> read = messageObjectFromLine(kept.snapshotLine);
+    if (!read)
+        return QJsonObject();
+    return kept.snapshotIsWholeLine ? read->value(agentInfoKey).toObject() : *read;
 }
 
 } // namespace
 
-KeptMessage KeptMessage::redactedAs(const QDateTime& time, const QJsonObject& redacted, qint64 bytes)
-{
-    return {time, redacted, QByteArray(), bytes};
-}
-
-KeptMessage KeptMessage::noted(const QByteArray& note)
-{
-    return {QDateTime(), QJsonObject(), note, note.size()};
-}
-
-QByteArray KeptMessage::line() const
-{
-    if (!note.isEmpty())
-        return note;
-    const QByteArray line = jsonLine(time, "message", redacted);
-    return line.size() > SupportLog::largestMessage ? oversizeNote(time, redacted, line.size()) : line;
-}
-
 qint64 byteSize(const KeptMessage& message)
 {
     return message.bytes;
+}
+
+qint64 byteSize(const KeptRequest& request)
+{
+    return request.json.size() + 40;
+}
+
+qint64 byteSize(const KeptWarning& warning)
+{
+    // The time and the kind around the text, as the report writes them.
+    return warning.text.size() + 36;
 }
 
 QString LinkEvent::line() const
@@ -146,19 +150,16 @@ void SupportLog::installMessageHandler()
 SupportLog::SupportLog(QObject* parent) : QObject(parent)
 {
     // Warnings name the home folder and the machine before any message has named the user or the device.
-    redactor.learn(Redactor::Kind::User, systemUserName());
-    redactor.learn(Redactor::Kind::Device, QSysInfo::machineHostName());
+    knownNames.append({Redactor::Kind::User, systemUserName()});
+    knownNames.append({Redactor::Kind::Device, QSysInfo::machineHostName()});
 }
 
 void SupportLog::watch(vexaintf* agent)
 {
-    {
-        QMutexLocker lock(&mutex);
-        redactor.learn(Redactor::Kind::User, currentUserName());
-        linkWatched = true;
-        everConnected = agent->isConnected();
-        link = agent->isStarting() ? Link::Starting : agent->isConnected() ? Link::Up : Link::Down;
-    }
+    knownNames.append({Redactor::Kind::User, currentUserName()});
+    linkWatched = true;
+    everConnected = agent->isConnected();
+    link = agent->isStarting() ? Link::Starting : agent->isConnected() ? Link::Up : Link::Down;
     connect(agent, &vexaintf::messageLineReceived, this, &SupportLog::recordMessageLine);
     connect(agent, &vexaintf::requestSent, this, &SupportLog::recordRequest);
     tcpsocket* socket = agent->socket();
@@ -181,103 +182,208 @@ const StatusModel* SupportLog::statusModel() const
 
 void SupportLog::recordMessage(const QJsonObject& message)
 {
-    keepMessage(QJsonDocument(message).toJson(QJsonDocument::Compact).size(), message);
+    keepMessage(QJsonDocument(message).toJson(QJsonDocument::Compact), message);
 }
 
 void SupportLog::recordMessageLine(const QByteArray& line, const QJsonObject& message)
 {
-    keepMessage(line.size(), message);
+    keepMessage(line, message);
 }
 
-// Many times a second: the message is redacted as it arrives, and written out only when a report asks for it. Its
-// line's size stands for the written size, which the redaction changes by a few bytes at most per value.
-void SupportLog::keepMessage(qint64 size, const QJsonObject& message)
+// Many times a second, on the window's own thread: the line is kept as it came, shared rather than copied, unless
+// it may hold a secret; only then is the message the window already parsed walked, and written again without it.
+void SupportLog::keepMessage(const QByteArray& line, const QJsonObject& message)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    QMutexLocker lock(&mutex);
-    if (isFailure(message.value(QLatin1String("response")).toObject().value(QLatin1String("type")).toInt()))
+    ++work.messages;
+    work.bytesScanned += line.size();
+    if (const int code = answerCode(message); isFailureAnswer(code)) {
         ++counts.failureAnswers;
-    const bool carriesSnapshot = message.contains(QLatin1String("agentinfo"));
-    // Redacting a listing of megabytes only to drop it would hold up the message path.
-    if (size > snapshotLimit) {
-        messages.push(KeptMessage::noted(oversizeNote(now, message, size)));
-        if (carriesSnapshot)
-            snapshotTooLarge = true;
+        ++counts.failureCodes[code];
+    }
+    QByteArray kept = line;
+    if (mayHoldSecret(line)) {
+        if (const std::optional<QJsonObject> cleaned = Redactor::withoutSecrets(message)) {
+            kept = QJsonDocument(*cleaned).toJson(QJsonDocument::Compact);
+            ++work.linesRewritten;
+        }
+    }
+    const qint64 bytes = kept.size() + messageFrame();
+    if (bytes > largestMessage) {
+        if (!warnedOfLargeMessages) {
+            warnedOfLargeMessages = true;
+            qWarning("The support report keeps agent messages over %lld KiB as notes of their size",
+                     largestMessage / 1024);
+        }
+        const QByteArray note = oversizeNote(now, message.value(QLatin1String("type")), kept.size());
+        messages.push({now, QByteArray(), note, note.size()});
+    } else {
+        messages.push({now, kept, QByteArray(), bytes});
+        work.bytesKept += kept.size();
+    }
+    if (message.contains(agentInfoKey))
+        keepSnapshot(kept, message);
+}
+
+void SupportLog::keepSnapshot(const QByteArray& line, const QJsonObject& message)
+{
+    snapshotTooLarge = false;
+    if (line.size() <= snapshotLimit) {
+        snapshotLine = line;
+        snapshotIsWholeLine = true;
         return;
     }
-    const QJsonObject redacted = redactor.message(message);
-    const qint64 bytes = size + messageFrame();
-    messages.push(bytes > largestMessage ? KeptMessage::noted(oversizeNote(now, message, size))
-                                         : KeptMessage::redactedAs(now, redacted, bytes));
-    if (carriesSnapshot) {
-        snapshot = redacted.value(QLatin1String("agentinfo")).toObject();
-        snapshotTooLarge = false;
+    // A long listing carries the snapshot too: it alone is kept, written out as it is no larger.
+    const QJsonObject snapshot = message.value(agentInfoKey).toObject();
+    const std::optional<QJsonObject> cleaned = Redactor::withoutSecrets(snapshot);
+    snapshotLine = QJsonDocument(cleaned ? *cleaned : snapshot).toJson(QJsonDocument::Compact);
+    snapshotIsWholeLine = false;
+    if (snapshotLine.size() > snapshotLimit) {
+        snapshotLine.clear();
+        snapshotTooLarge = true;
     }
 }
 
 void SupportLog::recordRequest(const QJsonObject& request)
 {
+    const std::optional<QJsonObject> cleaned = Redactor::withoutSecrets(request);
+    QByteArray json = QJsonDocument(cleaned ? *cleaned : request).toJson(QJsonDocument::Compact);
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    QMutexLocker lock(&mutex);
-    const QByteArray line = jsonLine(now, "request", redactor.message(request));
-    requests.push(line.size() > largestMessage ? oversizeNote(now, request, line.size()) : line);
+    if (json.size() > largestMessage)
+        json = oversizeNote(now, request.value(QLatin1String("type")), json.size());
+    requests.push({now, json});
 }
 
 void SupportLog::recordWarning(QtMsgType type, const QString& text)
 {
-    static const char* const kinds[] = {"debug", "warning", "critical", "fatal", "info"};
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    QMutexLocker lock(&mutex);
-    ++counts.warnings;
-    QByteArray line =
-        (timeText(now) + QStringLiteral("  ") + QLatin1String(kinds[type]) + QStringLiteral("  ") + redactor.text(text))
-            .toUtf8();
-    if (line.size() > largestWarning)
-        line = line.left(largestWarning - 3) + "...";
-    warnings.push(line);
+    if (!warningLock.tryLock()) {
+        warningsDropped.fetchAndAddRelaxed(1);
+        return;
+    }
+    ++warningsKept;
+    warnings.push({QDateTime::currentDateTimeUtc(), type, text.left(largestWarning).toUtf8()});
+    warningLock.unlock();
 }
 
-SupportLog::Contents SupportLog::contents() const
+void SupportLog::noteWaitEnded(const QString& kind, AnswerWait::Ending ending, qint64 ageMs)
 {
-    QMutexLocker lock(&mutex);
-    Contents copy;
+    ++counts.waitsEnded[ending];
+    note(QStringLiteral("wait for the %1 answer ended: %2, after %3 s")
+             .arg(kind, AnswerWait::endingText(ending))
+             .arg(ageMs / 1000.0, 0, 'f', 1));
+}
+
+SupportLog::Kept SupportLog::kept() const
+{
+    Kept copy;
     copy.linkWatched = linkWatched;
-    for (const LinkEvent& event : history.all())
-        copy.history.append(event.line());
-    for (const KeptMessage& message : messages.all())
-        copy.messages.append(message.line());
-    copy.requests = QByteArrayList(requests.all().begin(), requests.all().end());
-    copy.warnings = QByteArrayList(warnings.all().begin(), warnings.all().end());
-    copy.snapshot = snapshotText();
+    copy.history = history.all();
+    copy.messages = messages.all();
+    copy.requests = requests.all();
+    copy.snapshotLine = snapshotLine;
+    copy.snapshotIsWholeLine = snapshotIsWholeLine;
+    copy.snapshotTooLarge = snapshotTooLarge;
     copy.historyDropped = history.dropped();
     copy.messagesDropped = messages.dropped();
     copy.requestsDropped = requests.dropped();
-    copy.warningsDropped = warnings.dropped();
     copy.link = link;
     copy.trust = trust;
-    copy.untrustedOwner = untrustedOwner;
+    copy.untrustedUid = untrustedUid;
+    copy.untrustedName = untrustedName;
     copy.counts = counts;
+    copy.knownNames = knownNames;
+    {
+        QMutexLocker lock(&warningLock);
+        copy.warnings = warnings.all();
+        copy.warningsDropped = warnings.dropped();
+        copy.counts.warnings = warningsKept;
+    }
+    copy.counts.warningsDropped = warningsDropped.loadRelaxed();
     return copy;
+}
+
+// Names first, from everything kept, so that a text that came before the field naming its person loses the name too;
+// then every file, redacted. Linear in what is kept.
+SupportLog::Contents SupportLog::redacted(const Kept& kept)
+{
+    Redactor redactor;
+    for (const auto& [kind, name] : kept.knownNames)
+        redactor.learn(kind, name);
+    if (!kept.untrustedName.isEmpty())
+        redactor.learn(Redactor::Kind::User, kept.untrustedName);
+    std::vector<std::optional<QJsonObject>> messages;
+    messages.reserve(kept.messages.size());
+    for (const KeptMessage& message : kept.messages) {
+        messages.push_back(message.line.isEmpty() ? std::nullopt : messageObjectFromLine(message.line));
+        if (messages.back())
+            redactor.learnFrom(*messages.back());
+    }
+    std::vector<QJsonObject> requests;
+    requests.reserve(kept.requests.size());
+    for (const KeptRequest& request : kept.requests) {
+        requests.push_back(QJsonDocument::fromJson(request.json).object());
+        redactor.learnFrom(requests.back());
+    }
+    const QJsonObject snapshot = snapshotOf(kept);
+    redactor.learnFrom(snapshot);
+
+    Contents contents;
+    contents.linkWatched = kept.linkWatched;
+    for (const LinkEvent& event : kept.history)
+        contents.history.append(redactor.text(event.line()));
+    for (size_t i = 0; i < kept.messages.size(); ++i) {
+        const KeptMessage& message = kept.messages[i];
+        if (!message.note.isEmpty()) {
+            contents.messages.append(message.note);
+        } else if (messages[i]) {
+            contents.messages.append(messageLine(redactor, message, *messages[i]));
+        } else {
+            qWarning("A kept agent message could not be read again for the support report");
+            contents.messages.append(oversizeNote(message.time, QJsonValue(), message.line.size()));
+        }
+    }
+    for (size_t i = 0; i < kept.requests.size(); ++i)
+        contents.requests.append(jsonLine(kept.requests[i].time, "request", redactor.message(requests[i])));
+    static const char* const kinds[] = {"debug", "warning", "critical", "fatal", "info"};
+    for (const KeptWarning& warning : kept.warnings) {
+        QByteArray line = (timeText(warning.time) + QStringLiteral("  ") + QLatin1String(kinds[warning.type]) +
+                           QStringLiteral("  ") + redactor.text(QString::fromUtf8(warning.text)))
+                              .toUtf8();
+        if (line.size() > largestWarning)
+            line = line.left(largestWarning - 3) + "...";
+        contents.warnings.append(line);
+    }
+    if (kept.snapshotTooLarge) {
+        contents.snapshot = oversizeSnapshot;
+    } else if (!snapshot.isEmpty()) {
+        contents.snapshot = QJsonDocument(redactor.message(snapshot)).toJson();
+        if (contents.snapshot.size() > snapshotLimit)
+            contents.snapshot = oversizeSnapshot;
+    }
+    contents.historyDropped = kept.historyDropped;
+    contents.messagesDropped = kept.messagesDropped;
+    contents.requestsDropped = kept.requestsDropped;
+    contents.warningsDropped = kept.warningsDropped;
+    contents.link = kept.link;
+    contents.trust = kept.trust;
+    if (kept.trust == Trust::Untrusted) {
+        contents.untrustedOwner = kept.untrustedUid < 0
+                                      ? QStringLiteral("owner unknown")
+                                      : QStringLiteral("uid %1 (%2)")
+                                            .arg(kept.untrustedUid)
+                                            .arg(kept.untrustedName.isEmpty() ? QStringLiteral("no name")
+                                                                              : redactor.text(kept.untrustedName));
+    }
+    contents.counts = kept.counts;
+    return contents;
 }
 
 qint64 SupportLog::bytesKept() const
 {
-    QMutexLocker lock(&mutex);
-    return history.size() + messages.size() + requests.size() + warnings.size() + snapshotText().size();
+    QMutexLocker lock(&warningLock);
+    return history.size() + messages.size() + requests.size() + warnings.size() + snapshotLine.size();
 }
 
-// Called with the mutex held. Written out only when asked for: the snapshot changes with nearly every message.
-QByteArray SupportLog::snapshotText() const
-{
-    if (snapshotTooLarge)
-        return oversizeSnapshot;
-    if (snapshot.isEmpty())
-        return QByteArray();
-    const QByteArray text = QJsonDocument(snapshot).toJson();
-    return text.size() > snapshotLimit ? oversizeSnapshot : text;
-}
-
-// Called with the mutex held.
 void SupportLog::note(const QString& text)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -293,7 +399,6 @@ void SupportLog::note(const QString& text)
 
 void SupportLog::noteConnected()
 {
-    QMutexLocker lock(&mutex);
     trust = Trust::Trusted;
     link = Link::Up;
     note(everConnected ? QStringLiteral("reconnected") : QStringLiteral("connected"));
@@ -302,7 +407,6 @@ void SupportLog::noteConnected()
 
 void SupportLog::noteDropped()
 {
-    QMutexLocker lock(&mutex);
     ++counts.linkDrops;
     link = Link::Down;
     note(QStringLiteral("link dropped"));
@@ -310,7 +414,6 @@ void SupportLog::noteDropped()
 
 void SupportLog::noteAttemptFailed()
 {
-    QMutexLocker lock(&mutex);
     ++counts.failedAttempts;
     if (link != Link::Refused)
         link = Link::Down;
@@ -319,7 +422,6 @@ void SupportLog::noteAttemptFailed()
 
 void SupportLog::noteRefused(qint64 ownerUid)
 {
-    QMutexLocker lock(&mutex);
     ++counts.refusals;
     // The failed attempt just noted was this refusal; the history tells it once, as a refusal.
     if (const LinkEvent* last = history.last(); last && last->text.startsWith(QLatin1String("connection attempt"))) {
@@ -334,20 +436,20 @@ void SupportLog::noteRefused(qint64 ownerUid)
     }
     link = Link::Refused;
     trust = Trust::Untrusted;
-    if (ownerUid < 0) {
-        untrustedOwner = QStringLiteral("owner unknown");
-    } else {
+    untrustedUid = ownerUid;
+    untrustedName.clear();
+    if (ownerUid >= 0) {
         const QString name = AgentPeerCheck::userName(static_cast<uint>(ownerUid));
         if (name != QString::number(ownerUid))
-            redactor.learn(Redactor::Kind::User, name);
-        untrustedOwner = QStringLiteral("uid %1 (%2)").arg(ownerUid).arg(redactor.text(name));
+            untrustedName = name;
     }
-    note(QStringLiteral("refused: the agent's port is held by an untrusted listener, ") + untrustedOwner);
+    // The name goes into the history only as the report writes it, replaced.
+    note(QStringLiteral("refused: the agent's port is held by an untrusted listener, ") +
+         (ownerUid < 0 ? QStringLiteral("owner unknown") : QStringLiteral("uid %1").arg(ownerUid)));
 }
 
 void SupportLog::noteLineDiscarded()
 {
-    QMutexLocker lock(&mutex);
     ++counts.discardedLines;
     note(QStringLiteral("dropped a line from the agent over the length limit"));
 }

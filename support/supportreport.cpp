@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "status/statusmodel.h"
 #include "status/statuswords.h"
+#include "support/answermeaning.h"
 
 #include <KZip>
 #include <QBuffer>
@@ -111,14 +112,40 @@ QString statusText(const StatusModel* model)
 
 QString errorsText(const SupportLog::Counts& counts)
 {
-    return QStringLiteral("%1 window warnings, %2 link drops, %3 failed connection attempts, %4 refused listeners, "
-                          "%5 over-long lines dropped, %6 failure answers from the agent")
+    return QStringLiteral("%1 window warnings (%2 more not kept), %3 link drops, %4 failed connection attempts, "
+                          "%5 refused listeners, %6 over-long lines dropped, %7 failure answers from the agent")
         .arg(counts.warnings)
+        .arg(counts.warningsDropped)
         .arg(counts.linkDrops)
         .arg(counts.failedAttempts)
         .arg(counts.refusals)
         .arg(counts.discardedLines)
         .arg(counts.failureAnswers);
+}
+
+// The helpdesk's first question: which answers said no, and how often.
+QString failuresText(const SupportLog::Counts& counts)
+{
+    QStringList failures;
+    for (auto it = counts.failureCodes.constBegin(); it != counts.failureCodes.constEnd(); ++it)
+        failures.append(QStringLiteral("%1 %2 (%3 times)").arg(it.key()).arg(answerMeaning(it.key())).arg(it.value()));
+    return failures.isEmpty() ? QStringLiteral("none") : failures.join(QStringLiteral("; "));
+}
+
+QString waitsText(const SupportLog::Counts& counts)
+{
+    using Ending = AnswerWait::Ending;
+    const auto count = [&](Ending ending) {
+        return counts.waitsEnded.value(ending);
+    };
+    return QStringLiteral("%1 answered, %2 without an answer (%3 no answer within %4 s, %5 link lost), %6 left by "
+                          "the user")
+        .arg(count(Ending::Answered))
+        .arg(count(Ending::Deadline) + count(Ending::LinkLost))
+        .arg(count(Ending::Deadline))
+        .arg(AnswerWait::deadlineMs / 1000)
+        .arg(count(Ending::LinkLost))
+        .arg(count(Ending::Left));
 }
 
 QByteArray lines(const QStringList& entries)
@@ -172,6 +199,8 @@ SupportReport SupportReport::collect(const SupportLog& log)
         QStringLiteral("Trust: ") + trustText(contents),
         QStringLiteral("Status: ") + statusText(log.statusModel()),
         QStringLiteral("Errors: ") + errorsText(contents.counts),
+        QStringLiteral("Failure answers: ") + failuresText(contents.counts),
+        QStringLiteral("Waits for an answer: ") + waitsText(contents.counts),
     };
     // The newest link events, as many of them as the Feedback form leaves room for.
     QStringList events;
@@ -230,6 +259,8 @@ bool SupportReport::writeArchive(const QString& path, const QByteArray& bytes, Q
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
+    qWarning("The support report could not be saved to %s: %s", qUtf8Printable(path),
+             qUtf8Printable(file.errorString()));
     if (error)
         *error = file.errorString();
     return false;

@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTest>
 
 using Messages = QList<QJsonObject>;
@@ -126,6 +127,25 @@ private slots:
             << "ann@acme.example"
             << "<email-";
 
+        // A name the snapshot gives only after a finding named it.
+        QTest::newRow("name learned after the text")
+            << Messages{finding(QStringLiteral("Share on OSPREY-9"), QString()),
+                        snapshotWith("agentinfo.dev_name", QStringLiteral("osprey-9"))}
+            << none << "OSPREY-9"
+            << "Share on <device-";
+        // Profile folders and certificate subjects name a user the window never learned.
+        QTest::newRow("Windows profile path")
+            << Messages{finding(QStringLiteral("passwords"), QStringLiteral("C:\\Users\\jdoe\\Desktop\\passwords.txt"))}
+            << none << "jdoe"
+            << "C:\\\\Users\\\\<user-";
+        QTest::newRow("Linux profile path")
+            << Messages{finding(QStringLiteral("miner"), QStringLiteral("/home/mlopez/.local/bin/miner"))} << none
+            << "mlopez"
+            << "/home/<user-";
+        QTest::newRow("certificate subject")
+            << Messages{finding(QStringLiteral("CN=jdoe, OU=Engineering, O=Acme"), QString())} << none << "jdoe"
+            << "CN=<user-";
+
         QTest::newRow("request user name")
             << none << Messages{request("subscribe_req", json(R"({"username": "ann.lee"})"), 1)} << "ann.lee"
             << "<user-";
@@ -206,6 +226,13 @@ private slots:
         AgentLink link;
         scope.log.watch(&link.link);
         send(link.link);
+        // Not in the log's memory either, before any report is made.
+        const SupportLog::Kept raw = scope.log.kept();
+        for (const KeptMessage& message : raw.messages)
+            QVERIFY2(!message.line.contains(secret), message.line.constData());
+        for (const KeptRequest& request : raw.requests)
+            QVERIFY2(!request.json.contains(secret), request.json.constData());
+        QVERIFY(!raw.snapshotLine.contains(secret));
         const QByteArray kept = scope.keptBytes();
         QVERIFY2(!kept.contains(secret), kept.constData());
         QVERIFY2(kept.contains("<withheld>"), kept.constData());
@@ -245,14 +272,62 @@ private slots:
         QCOMPARE(kept.counts.warnings, 1);
     }
 
-    // Text that only looks like an address stays: clock times, versions with a letter, MAC addresses, loopback.
+    // Text that only looks like a personal value stays: clock times, versions, MAC addresses, loopback, and an
+    // ordinary word that happens to be the login name.
+    void lookalikesStay_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("time, version with a letter, MAC, loopback")
+            << "blocked at 13:05:09 by rule v2.1.3a on aa:bb:cc:dd:ee:ff via 127.0.0.1";
+        QTest::newRow("version of four numbers") << "agent version 1.2.3.4 installed";
+        QTest::newRow("version after a v") << "needs v10.0.19045.1 or later";
+        QTest::newRow("login name as a word") << "Root CA expired; Root cause? see root-certs";
+        QTest::newRow("authority in a certificate subject") << "issuer CN=Acme Issuing CA, O=Acme";
+        QTest::newRow("shared profile folder") << "C:\\Users\\Public\\Desktop";
+    }
     void lookalikesStay()
     {
+        QFETCH(QString, text);
         ScopedSupportLog scope;
-        const QString text = QStringLiteral("blocked at 13:05:09 by rule v2.1.3a on aa:bb:cc:dd:ee:ff via 127.0.0.1");
+        scope.log.recordRequest(request("subscribe_req", json(R"({"username": "root"})"), 1));
         qWarning("%s", qPrintable(text));
         QVERIFY2(scope.log.contents().warnings.at(0).endsWith(text.toUtf8()),
                  scope.log.contents().warnings.at(0).constData());
+    }
+
+    // A finding's version field holds no address, whatever its shape.
+    void versionFieldsStay()
+    {
+        ScopedSupportLog scope;
+        QJsonObject message = finding(QStringLiteral("tool"), QString());
+        setJsonPath(message, QStringLiteral("response.violation_list.version"), QStringLiteral("1.2.3.4"));
+        scope.log.recordMessage(message);
+        QVERIFY(scope.log.contents().messages.at(0).contains("\"version\":\"1.2.3.4\""));
+    }
+
+    // Five thousand peers named across the ring, each named again in a later finding's text: every name is replaced
+    // in both places, the same placeholder for the same peer.
+    void thousandsOfNamesAreAllReplaced()
+    {
+        ScopedSupportLog scope;
+        const int perMessage = 25;
+        for (int first = 0; first < 5000; first += perMessage) {
+            QJsonArray list;
+            for (int i = first; i < first + perMessage; ++i)
+                list.append(QJsonObject{{QStringLiteral("drname"), QStringLiteral("Kiosk Nr %1").arg(i)},
+                                        {QStringLiteral("addr"), QString()}});
+            QJsonObject message = json(R"({"type": 14, "response": {"type": 0}})");
+            setJsonPath(message, QStringLiteral("response.peer_listing.peers"), list);
+            scope.log.recordMessage(message);
+        }
+        QCOMPARE(scope.log.kept().messagesDropped, 0);
+        qWarning("share offered by Kiosk Nr 4999 and kiosk nr 17");
+        const SupportLog::Contents kept = scope.log.contents();
+        const QByteArray all = kept.messages.join('\n') + kept.warnings.join('\n');
+        QVERIFY(!all.contains("Kiosk Nr"));
+        QVERIFY(!all.toLower().contains("kiosk nr"));
+        static const QRegularExpression replaced(QStringLiteral("share offered by <device-\\d+> and <device-\\d+>$"));
+        QVERIFY2(replaced.match(QString::fromUtf8(kept.warnings.at(0))).hasMatch(), kept.warnings.at(0).constData());
     }
 
     void everyRingKeepsToItsCaps_data()
