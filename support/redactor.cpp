@@ -142,6 +142,11 @@ int placeholderEnd(const QString& text, int at)
 
 } // namespace
 
+bool Redactor::isOrdinaryWord(const QString& name)
+{
+    return ordinaryWords.contains(name.trimmed(), Qt::CaseInsensitive);
+}
+
 bool Redactor::isSecret(const QString& key)
 {
     return key == QLatin1String("password") || key == QLatin1String("otp") || key == QLatin1String("code");
@@ -202,7 +207,7 @@ void Redactor::learn(Kind kind, const QString& value)
     if (!isNameKind(kind) || name.size() < shortestName)
         return;
     const QString made = placeholder(kind, name);
-    if (ordinaryWords.contains(name, Qt::CaseInsensitive) || name.size() > NameTrie::longestName)
+    if (isOrdinaryWord(name) || name.size() > NameTrie::longestName)
         return;
     // A name found again keeps the placeholder of its first kind.
     if (const std::optional<NameTrie::Match> known = names.longestAt(name, 0); known && known->length == name.size())

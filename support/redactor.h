@@ -39,6 +39,8 @@ public:
 
     static QString withheld() { return QStringLiteral("<withheld>"); }
     static bool isSecret(const QString& key);
+    // A name that is also an ordinary word is replaced only where it stands as a value, not in sentences.
+    static bool isOrdinaryWord(const QString& name);
     // The object with every secret replaced by <withheld>, or nothing when it held none.
     static std::optional<QJsonObject> withoutSecrets(const QJsonObject& object);
 
