@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -18,15 +19,25 @@ QString folded(QString text)
     return text;
 }
 
+// Outside the placeholders the redactor wrote: their letters may spell a name ("<device-1>" for a device "device").
 bool standsAsWord(const QString& text, const QString& name)
 {
+    static const QRegularExpression placeholders(QStringLiteral("<[a-z]+-\\d+>|<withheld>"));
+    QList<QPair<int, int>> written;
+    for (auto it = placeholders.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        written.append({match.capturedStart(), match.capturedEnd()});
+    }
     const QString folded = ::folded(text);
     const QString wanted = ::folded(name);
     for (int at = folded.indexOf(wanted); at >= 0; at = folded.indexOf(wanted, at + 1)) {
-        const bool startsWord = at == 0 || !NameTrie::isWordCharacter(folded.at(at - 1));
         const int end = at + wanted.size();
+        const bool startsWord = at == 0 || !NameTrie::isWordCharacter(folded.at(at - 1));
         const bool endsWord = end == folded.size() || !NameTrie::isWordCharacter(folded.at(end));
-        if (startsWord && endsWord)
+        const bool inPlaceholder = std::any_of(written.begin(), written.end(), [&](const QPair<int, int>& span) {
+            return at < span.second && end > span.first;
+        });
+        if (startsWord && endsWord && !inPlaceholder)
             return true;
     }
     return false;
@@ -46,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         redactor.learn(Redactor::Kind::Device, name);
         learned.append(name.trimmed());
     }
-    static const QRegularExpression placeholders(QStringLiteral("<[a-z]+-\\d+>|<withheld>"));
-    const QString redacted = redactor.text(input.mid(newline + 1)).replace(placeholders, QStringLiteral(" "));
+    const QString redacted = redactor.text(input.mid(newline + 1));
     for (const QString& name : learned) {
         // Names the redactor leaves to the fields that hold them, and names a placeholder's letters could spell.
         if (name.size() < 2 || name.size() > NameTrie::longestName || name.contains(QLatin1Char('<')) ||

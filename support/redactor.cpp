@@ -135,9 +135,21 @@ int placeholderEnd(const QString& text, int at)
     if (text.at(at) != QLatin1Char('<'))
         return -1;
     int i = at + 1;
-    while (i < text.size() && (text.at(i).isLetterOrNumber() || text.at(i) == QLatin1Char('-')) && i - at < 24)
+    while (i < text.size() && text.at(i) >= QLatin1Char('a') && text.at(i) <= QLatin1Char('z'))
         ++i;
-    return i < text.size() && text.at(i) == QLatin1Char('>') && i > at + 1 ? i + 1 : -1;
+    if (i == at + 1 || i >= text.size())
+        return -1;
+    if (text.at(i) == QLatin1Char('-')) {
+        const int digits = ++i;
+        while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+            ++i;
+        if (i == digits)
+            return -1;
+    } else if (text.midRef(at, i - at + 1) != QLatin1String("<withheld>")) {
+        // A name in angle brackets is still a name.
+        return -1;
+    }
+    return i < text.size() && text.at(i) == QLatin1Char('>') ? i + 1 : -1;
 }
 
 } // namespace
