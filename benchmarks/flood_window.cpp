@@ -9,8 +9,10 @@
 #include "app/startup.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/secconnstatus.h"
+#include "status/traystatus.h"
 #include "support/supportlog.h"
 
+#include <KStatusNotifierItem>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,7 +20,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QSlider>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <arpa/inet.h>
 #include <atomic>
@@ -184,7 +185,7 @@ int main(int argc, char** argv)
         window.findChild<QSlider*>(QStringLiteral("toggleButton"))->sliderPosition() == (connected ? 1 : 0);
     // Not connected hides the tunnel's rows on the settings page; connected shows them.
     const bool rowsRight = window.findChild<QLabel*>(QStringLiteral("assignedIP"))->isVisibleTo(&window) == connected;
-    const QString tip = window.findChild<QSystemTrayIcon*>()->toolTip();
+    const QString tip = window.findChild<TrayStatus*>()->item()->toolTipSubTitle();
     const bool trayRight = tip.contains(connected ? QStringLiteral("Frankfurt") : QStringLiteral("Secure Access off"));
     const bool screenRight = headline == expected && switchRight && rowsRight && trayRight;
 

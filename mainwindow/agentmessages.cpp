@@ -13,6 +13,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/secconnstatus.h"
 #include "settings/settings.h"
+#include "status/desktopnotices.h"
 #include "status/statusmodel.h"
 #include "ui_mainwindow.h"
 
@@ -33,6 +34,11 @@ AgentInfo MainWindow::parseVexaEvent(QJsonObject message)
 void MainWindow::processVexaEvent(QJsonObject message)
 {
     stopSpinner();
+    if (checkingAfterResume) {
+        checkingAfterResume = false;
+        if (ui->statusText->text() == tr("Checking…"))
+            ui->statusText->clear();
+    }
     const int messageType = message.value(QLatin1String("type")).toInt();
     const AgentInfo info = parseVexaEvent(message);
     const Response response = parseResponse(message);
@@ -41,9 +47,10 @@ void MainWindow::processVexaEvent(QJsonObject message)
         emit showQRCode(response.qrCode);
     }
     applySnapshot(info);
-    dispatchResponse(messageType, response, *currentAgentInfo);
-    // What the home screen now shows, so that the tray says the same.
+    // What the home screen now shows, so that the tray says the same, and a notice the response raises already
+    // speaks of the state the message carries.
     statusModel->setSnapshot(*currentAgentInfo);
+    dispatchResponse(messageType, response, *currentAgentInfo);
 }
 
 void MainWindow::applySnapshot(const AgentInfo& received)
@@ -435,10 +442,11 @@ void MainWindow::showNetworkAccessNotice(const Response& response)
     case 2: {
         if (response.blockTime < 0)
             return;
-        // The user's own clock format: 24-hour where the language reads it so, with the locale's own day-half words.
-        const QString time = QLocale().toString(
-            QDateTime::fromSecsSinceEpoch(static_cast<quint32>(response.blockTime)).toLocalTime().time(),
-            QLocale::ShortFormat);
+        // The user's own clock format: 24-hour where the language reads it so, with the locale's own day-half words;
+        // a time on another day than today carries its date.
+        const QDateTime at = QDateTime::fromSecsSinceEpoch(static_cast<quint32>(response.blockTime)).toLocalTime();
+        const QString time = at.date() == QDate::currentDate() ? QLocale().toString(at.time(), QLocale::ShortFormat)
+                                                               : QLocale().toString(at, QLocale::ShortFormat);
         notice = response.blockedSubnets.isEmpty()
                      ? tr("Internet access will be blocked at %1.").arg(time)
                      : tr("Access to the network address %1 will be blocked at %2.").arg(response.blockedSubnets, time);
@@ -447,20 +455,22 @@ void MainWindow::showNetworkAccessNotice(const Response& response)
     }
     case 3:
         notice = tr("Internet access is enabled.");
-        showTrayMessage(notice, 3);
         standingStatusText.clear();
         statusModel->setNetworkAccess(NetworkAccess::Open);
+        showNotice(NoticeKind::NetworkOpen, notice, 3);
         showStatusMessage(notice, 3);
         return;
     default:
         return;
     }
-    //: %1 is a notice about network access, %2 the product's name.
-    showTrayMessage(tr("%1 Open %2 to see the compliance details.").arg(notice, brand().displayName), 5);
     //: %1 is a notice about network access.
     const QString statusLine = tr("%1 Check the Notifications page to see the compliance details.").arg(notice);
     // The line outlasts its first seconds: while access stays blocked, timed texts give way to it again.
     standingStatusText = statusLine;
+    // The model first, so that the notice's summary already says what the notice is about.
     statusModel->setNetworkAccess(access, response.blockTime);
+    //: %1 is a notice about network access, %2 the product's name.
+    showNotice(access == NetworkAccess::Blocked ? NoticeKind::NetworkBlocked : NoticeKind::NetworkBlockAhead,
+               tr("%1 Open %2 to see the compliance details.").arg(notice, brand().displayName), 5);
     showStatusMessage(statusLine, response.netAccessType == 1 ? 8 : 5);
 }

@@ -18,6 +18,8 @@
 #include "enrollment/servicecode.h"
 #include "mainwindow/secconnstatus.h"
 #include "settings/settings.h"
+#include "status/desktopnotices.h"
+#include "status/resumewatch.h"
 #include "status/statusmodel.h"
 #include "status/statusnotices.h"
 #include "status/statuswords.h"
@@ -25,6 +27,8 @@
 #include "support/supportreportflow.h"
 #include "ui_mainwindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -80,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     statusModel = new StatusModel(this);
     statusNotices = new StatusNotices(statusModel, this);
     trayStatus = new TrayStatus(statusModel, this);
+    desktopNotices = new DesktopNotices(this);
 
     settingsScreen = new Settings;
     activateScreen = new Activate;
@@ -126,7 +131,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(serviceCodeScreen, &ServiceCode::stopSpinner, this, &MainWindow::stopSpinner);
     connect(pendingScreen, &ActivationPending::stopSpinner, this, &MainWindow::stopSpinner);
 
-    connect(trayStatus->icon(), &QSystemTrayIcon::activated, this, &MainWindow::trayActivated);
+    connect(trayStatus, &TrayStatus::clicked, this, &MainWindow::trayClicked);
     connect(trayStatus, &TrayStatus::openRequested, this, &MainWindow::bringToFront);
     connect(trayStatus, &TrayStatus::settingsRequested, this, [this] {
         bringToFront();
@@ -134,7 +139,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     });
     connect(trayStatus, &TrayStatus::secureAccessRequested, this, &MainWindow::requestSecureAccessFromTray);
     connect(trayStatus, &TrayStatus::quitRequested, this, &MainWindow::quitRequested);
-    connect(statusNotices, &StatusNotices::notice, this, [this](const QString& text) { showTrayMessage(text, 5); });
+    connect(statusNotices, &StatusNotices::notice, this,
+            [this](NoticeKind kind, const QString& text) { showNotice(kind, text, 5); });
+    connect(desktopNotices, &DesktopNotices::opened, this, &MainWindow::openForNotice);
+    connect(new ResumeWatch(QDBusConnection::systemBus(), this), &ResumeWatch::resumed, this,
+            &MainWindow::checkAfterResume);
+    // Without a tray the window is the only place left to quit from.
+    auto* quitAction = new QAction(tr("&Quit"), this);
+    quitAction->setObjectName(QStringLiteral("windowQuit"));
+    quitAction->setShortcut(QKeySequence::Quit);
+    connect(quitAction, &QAction::triggered, this, &MainWindow::quitRequested);
+    addAction(quitAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(statusModel, &StatusModel::changed, this, &MainWindow::showStatus);
     auto* supportReport = new SupportReportFlow(statusModel, this);
     connect(settingsScreen, &Settings::supportReportRequested, supportReport, &SupportReportFlow::open);
@@ -185,13 +201,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(this, &MainWindow::secconnChangeToggleState, agent, &vexaintf::togglesecurechannelstatus);
     connect(this, &MainWindow::secconnChangeToggleState, statusModel, &StatusModel::noteUserRequest);
     connect(this, &MainWindow::rebootCancelled, agent, &vexaintf::rebootCancelled);
+    connect(this, &MainWindow::verifyAfterResume, agent, &vexaintf::verifyActivationStatus);
     connect(this, &MainWindow::userAuthResponse, authEmailScreen, &AuthEmail::processUserAuthResponse);
     connect(this, &MainWindow::feedbackResponse, settingsScreen, &Settings::processFeedbackResponse);
     connect(this, &MainWindow::listPags, settingsScreen, &Settings::processPagsResponse);
     connect(this, &MainWindow::listViolations, settingsScreen, &Settings::processViolationListResponse);
     connect(this, &MainWindow::listPeers, settingsScreen, &Settings::processPeerListResponse);
     connect(loadingTimer, &QTimer::timeout, this, &MainWindow::updateLoadingTime);
-    connect(trayStatus->icon(), &QSystemTrayIcon::messageClicked, this, &MainWindow::sysTrayMessageClicked);
     connect(this, &MainWindow::showQRCode, serviceCodeScreen, &ServiceCode::showQRCode);
     connect(this, &MainWindow::qrScreenSwitched, serviceCodeScreen, &ServiceCode::qrScreenSwitched);
     connect(this, &MainWindow::activate, agent, &vexaintf::activate);
@@ -259,16 +275,22 @@ void MainWindow::explainWhereTheWindowWent(bool trayAvailable)
         return;
     settings.setValue(hidingExplainedKey, true);
     if (trayAvailable) {
-        showTrayMessage(tr("%1 keeps running in the system tray. Click its icon to open the window again.")
-                            .arg(brand().displayName),
-                        10);
+        showNotice(NoticeKind::StillRunning,
+                   tr("%1 keeps running in the system tray. Click its icon to open the window again.")
+                       .arg(brand().displayName),
+                   10);
         return;
     }
-    // No tray to speak from: the minimised window's own box says it, once.
-    ModalDialog::open(new QMessageBox(
+    // No tray to speak from: the minimised window's own box says it, once, and offers the way out the tray would.
+    auto* box = new QMessageBox(
         QMessageBox::Information, brand().displayName,
         tr("%1 keeps running while its window is minimised. Find it in the task bar.").arg(brand().displayName),
-        QMessageBox::Ok, this));
+        QMessageBox::Ok, this);
+    QAbstractButton* quit = box->addButton(tr("&Quit"), QMessageBox::DestructiveRole);
+    ModalDialog::open(box, [this, box, quit](int) {
+        if (box->clickedButton() == quit)
+            emit quitRequested();
+    });
 }
 
 // ---- navigation
@@ -399,6 +421,7 @@ void MainWindow::tellScreensAgentUnavailable()
 void MainWindow::handleAgentDisconnection()
 {
     firstAttemptRunning = false;
+    checkingAfterResume = false;
     // No answer comes over a dropped link: whatever the spinner covered is the user's again.
     stopSpinner();
     ui->toggleSwitchWidget->setEnabled(false);
@@ -669,9 +692,42 @@ void MainWindow::updateLoadingTime()
 
 // ---- tray and restart prompt
 
-void MainWindow::showTrayMessage(const QString& text, int seconds)
+void MainWindow::showNotice(NoticeKind kind, const QString& text, int seconds)
 {
-    SystemTray::showMessage(*trayStatus->icon(), brand().displayName, text, seconds * 1000);
+    // The product's name is on the notice already (its icon and application name): the summary says the state.
+    desktopNotices->show(kind, StatusWords::summary(statusModel->current()), text, seconds);
+    // Without a tray the task bar is where a problem can still ask to be seen.
+    if (DesktopNotices::isProblem(kind) && !SystemTray::isAvailable())
+        QApplication::alert(this);
+}
+
+void MainWindow::openForNotice(NoticeKind kind)
+{
+    bringToFront();
+    switch (kind) {
+    case NoticeKind::NetworkBlocked:
+    case NoticeKind::NetworkBlockAhead:
+    case NoticeKind::NetworkOpen:
+        if (settingsScreen->isEnabled()) {
+            openSettings();
+            settingsScreen->goNotification();
+        }
+        return;
+    default:
+        goHome();
+        return;
+    }
+}
+
+void MainWindow::checkAfterResume()
+{
+    // One question per wake-up, and none over a link that is down: its return asks again by itself.
+    if (checkingAfterResume || !vexaintf::instance()->isConnected())
+        return;
+    checkingAfterResume = true;
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
+    ui->statusText->setText(tr("Checking…"));
+    emit verifyAfterResume();
 }
 
 void MainWindow::bringToFront()
@@ -683,19 +739,13 @@ void MainWindow::bringToFront()
     activateWindow();
 }
 
-void MainWindow::trayActivated(QSystemTrayIcon::ActivationReason reason)
+void MainWindow::trayClicked()
 {
-    if (reason != QSystemTrayIcon::Trigger)
-        return;
-    if (isVisible() && !isMinimized())
+    // Only a window the user can see goes away: a covered one comes to the front first.
+    if (isVisible() && !isMinimized() && isActiveWindow())
         hide();
     else
         bringToFront();
-}
-
-void MainWindow::sysTrayMessageClicked()
-{
-    bringToFront();
 }
 
 void MainWindow::rebootRequired()

@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QMainWindow>
 #include <QPointer>
-#include <QSystemTrayIcon>
 #include <QTime>
 #include <QTimer>
 #include <memory>
@@ -21,10 +20,12 @@ class AuthEmail;
 class ServiceCode;
 class Settings;
 class StatusModel;
+class DesktopNotices;
 class StatusNotices;
 class TrayStatus;
 class WaitingSpinnerWidget;
 struct Status;
+enum class NoticeKind;
 enum class AnswerClaim;
 
 // The one window: the stack of screens, navigation by the user and by the agent's activation state, the Secure
@@ -79,8 +80,9 @@ signals:
     void activateQR(QString code);
     void sendToOtpScreen(ActivationReq request);
     void rebootCancelled();
-    // The user chose Quit in the tray: this window ends, the agent keeps running.
+    // The user chose Quit (tray or window): this window ends, the agent keeps running.
     void quitRequested();
+    void verifyAfterResume();
 
 public slots:
     void activateQRThroughCode();
@@ -111,7 +113,6 @@ private slots:
     void signOut();
     void updateLoadingTime();
     void goToEmailScreen();
-    void sysTrayMessageClicked();
     void startSpinner(QWidget* parent, bool disableParent);
     void stopSpinner();
     void rebootRequired();
@@ -135,8 +136,10 @@ private:
     void showFindingsMark(bool shown);
     void showStatusMessage(const QString& text, int seconds);
     void stopLoadingAnimation();
-    void showTrayMessage(const QString& text, int seconds);
-    void trayActivated(QSystemTrayIcon::ActivationReason reason);
+    void showNotice(NoticeKind kind, const QString& text, int seconds);
+    void openForNotice(NoticeKind kind);
+    void checkAfterResume();
+    void trayClicked();
     void restartFailed();
     void tellScreensAgentUnavailable();
     void showStatus(const Status& previous, const Status& now);
@@ -148,6 +151,7 @@ private:
     SnapshotReader snapshotReader;
     StatusNotices* statusNotices;
     TrayStatus* trayStatus;
+    DesktopNotices* desktopNotices;
     std::unique_ptr<Ui::MainWindow> ui;
     Settings* settingsScreen;
     Activate* activateScreen;
@@ -161,6 +165,8 @@ private:
     bool firstAttemptRunning = false;
     QPointer<WaitingSpinnerWidget> spinner;
     bool rebootPromptHeld = false;
+    // Asked the agent for its state after a wake-up; "Checking…" stands until its answer.
+    bool checkingAfterResume = false;
     std::optional<AgentInfo> currentAgentInfo;
     QTimer* loadingTimer;
     QTime loadingTime;

@@ -2,8 +2,33 @@
 
 #include "agent/tcpsocket.h"
 #include "app/namedtimer.h"
+#include "status/statuswords.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
+#include <limits>
+
+namespace {
+
+// Kinds that are two sides of one thing share a topic: the newer replaces the older, here and on the desktop.
+int topicOf(NoticeKind kind)
+{
+    switch (kind) {
+    case NoticeKind::ServiceUnavailable:
+    case NoticeKind::ServiceBack:
+    case NoticeKind::PortHeld:
+        return static_cast<int>(NoticeKind::ServiceUnavailable);
+    default:
+        return static_cast<int>(kind);
+    }
+}
+
+bool isOutage(AppState state)
+{
+    return state == AppState::AgentUnavailable || state == AppState::PortHeldByOther;
+}
+
+} // namespace
 
 StatusNotices::StatusNotices(StatusModel* statusModel, QObject* parent) : QObject(parent), model(statusModel)
 {
@@ -22,43 +47,71 @@ void StatusNotices::setClock(std::function<qint64()> clock)
 
 void StatusNotices::statusChanged(const Status& previous, const Status& current)
 {
-    const bool unavailable = current.state == AppState::AgentUnavailable;
-    const bool wasUnavailable = previous.state == AppState::AgentUnavailable;
-    if (unavailable && !wasUnavailable && !unavailableTimer && !unavailableTold) {
-        unavailableTimer =
-            startNamedSingleShot(this, unavailableNoticeDelayMs, QStringLiteral("unavailableNoticeTimer"), [this] {
-                unavailableTold = true;
-                tell(Kind::ServiceUnavailable, tr("The application service is unavailable. Retrying every %n seconds.",
-                                                  nullptr, tcpsocket::retryDelayMs / 1000));
-            });
+    const bool outage = isOutage(current.state);
+    if (outage && !isOutage(previous.state) && !unavailableTimer && !unavailableTold) {
+        unavailableTimer = startNamedSingleShot(this, unavailableNoticeDelayMs,
+                                                QStringLiteral("unavailableNoticeTimer"), [this] { outageLasted(); });
     }
-    if (!unavailable && current.state != AppState::PortHeldByOther) {
+    if (!outage) {
         // Back within the grace period: the user never needed to hear about it.
         delete unavailableTimer;
         if (unavailableTold && current.state != AppState::Connecting) {
             unavailableTold = false;
-            tell(Kind::ServiceBack, tr("The application service is available again."));
+            tell(NoticeKind::ServiceBack, tr("The application service is available again."));
         }
     }
 
     if (previous.state == AppState::ApprovalPending && current.enrolled)
-        tell(Kind::EnrollmentApproved, tr("Your administrator approved this device."));
+        tell(NoticeKind::EnrollmentApproved, tr("Your administrator approved this device."));
 
     // A drop is news only when both ends are known: a lost link says nothing about the tunnel.
     if (current.protection == Protection::Off && !model->userAskedForOff()) {
         if (previous.protection == Protection::On)
-            tell(Kind::ProtectionDropped, tr("Secure Access went off."));
+            tell(NoticeKind::ProtectionDropped, tr("Secure Access went off."));
         else if (previous.protection == Protection::Connecting)
-            tell(Kind::ProtectionDropped, tr("Secure Access stopped connecting."));
+            tell(NoticeKind::ProtectionDropped, tr("Secure Access stopped connecting."));
     }
 }
 
-void StatusNotices::tell(Kind kind, const QString& text)
+void StatusNotices::outageLasted()
 {
+    unavailableTold = true;
+    // The port held by another user is not fixed by waiting: the notice says who can fix it.
+    if (model->current().state == AppState::PortHeldByOther)
+        tell(NoticeKind::PortHeld, StatusWords::nextStep(model->current()));
+    else
+        tell(NoticeKind::ServiceUnavailable, tr("The application service is unavailable. Retrying every %n seconds.",
+                                                nullptr, tcpsocket::retryDelayMs / 1000));
+}
+
+void StatusNotices::tell(NoticeKind kind, const QString& text)
+{
+    const int topic = topicOf(kind);
     const qint64 at = now();
     const auto last = lastTold.constFind(static_cast<int>(kind));
-    if (last != lastTold.constEnd() && at - *last < sameKindIntervalMs)
+    if (last == lastTold.constEnd() || at - *last >= sameKindIntervalMs) {
+        // Newer news of the topic: whatever waited is out of date.
+        held.remove(topic);
+        delete holdTimers.value(topic);
+        lastTold.insert(static_cast<int>(kind), at);
+        lastKindOf.insert(topic, kind);
+        emit notice(kind, text);
         return;
-    lastTold.insert(static_cast<int>(kind), at);
-    emit notice(text);
+    }
+    held.insert(topic, {kind, text});
+    delete holdTimers.value(topic);
+    const qint64 wait = qBound<qint64>(0, sameKindIntervalMs - (at - *last), std::numeric_limits<int>::max());
+    holdTimers.insert(topic, startNamedSingleShot(this, static_cast<int>(wait), QStringLiteral("noticeHoldTimer"),
+                                                  [this, topic] { tellHeld(topic); }));
+}
+
+void StatusNotices::tellHeld(int topic)
+{
+    const Held waiting = held.take(topic);
+    // An outage over before its turn came leaves the user where they last heard: nothing to say. Every drop is news.
+    if (waiting.kind != NoticeKind::ProtectionDropped && lastKindOf.value(topic) == waiting.kind)
+        return;
+    lastTold.insert(static_cast<int>(waiting.kind), now());
+    lastKindOf.insert(topic, waiting.kind);
+    emit notice(waiting.kind, waiting.text);
 }

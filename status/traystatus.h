@@ -2,17 +2,17 @@
 
 #include "status/statusmodel.h"
 
-#include <QHash>
 #include <QIcon>
 #include <QObject>
-#include <QSystemTrayIcon>
-#include <memory>
+#include <optional>
 
+class KStatusNotifierItem;
 class QAction;
 class QMenu;
 
-// The tray icon as a status display: a badge on the logo whose shape tells the state without colour, the state in
-// words in its tool tip, and a menu for what users reach for from the tray.
+// The tray item as a status display: a badge on the logo whose shape tells the state without colour, the state in
+// words in its tool tip and atop its menu, and a menu for what users reach for from the tray. It speaks the
+// StatusNotifierItem protocol, falls back to the classic tray, and finds a host that starts after the program.
 class TrayStatus : public QObject
 {
     Q_OBJECT
@@ -28,15 +28,18 @@ public:
     };
 
     TrayStatus(StatusModel* model, QObject* parent);
-    ~TrayStatus() override;
 
     static Badge badgeFor(AppState state);
     static QIcon iconFor(Badge badge);
+    // A problem lasts: the item asks for attention until it is over.
+    static bool needsAttention(AppState state);
 
-    QSystemTrayIcon* icon() const { return trayIcon; }
-    QMenu* menu() const { return contextMenu.get(); }
+    KStatusNotifierItem* item() const { return trayItem; }
+    QMenu* menu() const;
 
 signals:
+    // A left click on the item.
+    void clicked();
     void openRequested();
     void settingsRequested();
     void secureAccessRequested(bool on);
@@ -46,10 +49,12 @@ signals:
 
 private:
     void show(const Status& status);
+    void showAttention(const Status& status);
 
     StatusModel* model;
-    QSystemTrayIcon* trayIcon;
-    std::unique_ptr<QMenu> contextMenu;
+    KStatusNotifierItem* trayItem;
+    QAction* statusLine;
     QAction* secureAccessAction;
     QAction* settingsAction;
+    std::optional<Badge> shownBadge;
 };

@@ -568,7 +568,10 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("locale");
-        const qint64 fivePastOne = 13 * 3600 + 5 * 60 + 9; // 13:05:09 on the test's UTC clock
+        // 13:05:09 today on the test's UTC clock, and the same time tomorrow.
+        const QDateTime today(QDate::currentDate(), QTime(13, 5, 9), Qt::UTC);
+        const qint64 fivePastOne = today.toSecsSinceEpoch();
+        const QString tomorrow = today.date().addDays(1).toString(QStringLiteral("dd/MM/yyyy"));
         const QString details = QStringLiteral(" Check the Notifications page to see the compliance details.");
         QTest::newRow("blocked") << 1 << qint64(0) << ""
                                  << "Internet access is blocked." + details << 8 << "C";
@@ -584,6 +587,10 @@ private slots:
         QTest::newRow("subnet will be blocked")
             << 2 << fivePastOne << "10.8.0.0/16"
             << "Access to the network address 10.8.0.0/16 will be blocked at 13:05." + details << 5 << "en_GB";
+        // A block announced a day ahead says which day.
+        QTest::newRow("blocked tomorrow")
+            << 2 << fivePastOne + 24 * 3600 << ""
+            << "Internet access will be blocked at " + tomorrow + " 13:05." + details << 5 << "en_GB";
         QTest::newRow("negative block time") << 2 << qint64(-5) << ""
                                              << "" << 0 << "C";
         QTest::newRow("enabled") << 3 << qint64(0) << ""

@@ -7,9 +7,12 @@
 #include "enrollment/authemail.h"
 #include "enrollment/otpscreen.h"
 #include "enrollment/qrcodescreen.h"
+#include "status/desktopnotices.h"
+#include "status/traystatus.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
+#include <KStatusNotifierItem>
 #include <QJsonDocument>
 #include <QMessageBox>
 #include <QProcess>
@@ -18,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <functional>
 
 namespace {
 const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
@@ -329,32 +333,44 @@ private slots:
         QVERIFY(context.findChildren<QProcess*>().isEmpty());
     }
 
+    // A click hides a window the user sees; a covered or minimised one comes to the front instead, and so does a
+    // window whose notice was chosen.
     void trayClickTogglesTheWindow()
     {
         MainWindowHarness h;
-        h.window->show();
-        auto* tray = h.window->findChild<QSystemTrayIcon*>();
-        emit tray->activated(QSystemTrayIcon::Trigger);
+        auto* tray = h.window->findChild<TrayStatus*>();
+        auto click = [tray] {
+            emit tray->item()->activateRequested(true, QPoint());
+        };
+        h.window->bringToFront();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        click();
         QVERIFY(!h.window->isVisible());
-        emit tray->activated(QSystemTrayIcon::DoubleClick);
-        QVERIFY(!h.window->isVisible());
-        emit tray->activated(QSystemTrayIcon::Trigger);
-        QVERIFY(h.window->isVisible());
-        h.window->hide();
-        emit tray->messageClicked();
+        click();
         QVERIFY(h.window->isVisible());
 
+        QWidget cover;
+        cover.show();
+        cover.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&cover));
+        click();
+        QVERIFY(h.window->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+
+        auto* notices = h.window->findChild<DesktopNotices*>();
         // A minimised window is brought back, not hidden, and not shown still minimised.
-        for (auto bringBack : {+[](QSystemTrayIcon* icon) { emit icon->activated(QSystemTrayIcon::Trigger); },
-                               +[](QSystemTrayIcon* icon) {
-                                   emit icon->messageClicked();
-                               }}) {
+        for (const std::function<void()>& bringBack : {std::function<void()>(click), std::function<void()>([notices] {
+                                                           emit notices->opened(NoticeKind::ProtectionDropped);
+                                                       })}) {
             h.window->showMinimized();
-            bringBack(tray);
+            bringBack();
             QVERIFY(h.window->isVisible());
             QVERIFY(!h.window->isMinimized());
             QVERIFY(h.window->windowState() & Qt::WindowActive);
         }
+        h.window->hide();
+        emit notices->opened(NoticeKind::NetworkBlocked);
+        QVERIFY(h.window->isVisible());
     }
 
     void trayMessagesOfTheAgentsNotices_data()
@@ -362,17 +378,19 @@ private slots:
         QTest::addColumn<int>("accessType");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("milliseconds");
+        QTest::addColumn<QString>("summary");
         QTest::newRow("blocked") << 1
                                  << "Access to the network address 10.8.0.0/16 has been blocked. Open Novalume to see "
                                     "the compliance details."
-                                 << 5000;
-        QTest::newRow("enabled") << 3 << "Internet access is enabled." << 3000;
+                                 << 5000 << "Needs attention · Network access blocked";
+        QTest::newRow("enabled") << 3 << "Internet access is enabled." << 3000 << "Secure Access off";
     }
     void trayMessagesOfTheAgentsNotices()
     {
         QFETCH(int, accessType);
         QFETCH(QString, text);
         QFETCH(int, milliseconds);
+        QFETCH(QString, summary);
         QStringList shown;
         SystemTray::setMessageRecorder([&shown](const QString& title, const QString& message, int ms) {
             shown << title << message << QString::number(ms);
@@ -383,7 +401,8 @@ private slots:
                  {QStringLiteral("response.notification.net_access.type"), accessType},
                  {QStringLiteral("response.notification.net_access.blocked_subnets"), QStringLiteral("10.8.0.0/16")}}));
         SystemTray::setMessageRecorder({});
-        QCOMPARE(shown, QStringList({QStringLiteral("Novalume"), text, QString::number(milliseconds)}));
+        // The summary says the state: the product's name is on the notice already.
+        QCOMPARE(shown, QStringList({summary, text, QString::number(milliseconds)}));
     }
 
     // The window fits the screen it starts on: at its own size where that fits, otherwise as tall as the screen

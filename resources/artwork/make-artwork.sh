@@ -218,12 +218,13 @@ tray_png() { # BRAND PRIMARY PIXELS BADGE PNG
     render "$work/$1-tray.svg" "$3" "$3" "$5"
 }
 
-# Every badge at the tray's sizes in points, each with its @2x file; the 2x
+# Every badge at the tray's sizes in points (22 is the common panel size, drawn
+# for itself rather than scaled from 24), each with its @2x file; the 2x
 # one is drawn from the logo variant for its own pixel size.
 make_tray_icons() { # BRAND PRIMARY
     local dir=$out/$1 badge s
     for badge in $tray_badges; do
-        for s in 16 24 32 48 64; do
+        for s in 16 22 24 32 48 64; do
             tray_png "$1" "$2" "$s" "$badge" "$dir/tray-$badge-$s.png"
             tray_png "$1" "$2" $((s * 2)) "$badge" "$dir/tray-$badge-$s@2x.png"
         done

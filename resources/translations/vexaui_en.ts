@@ -239,6 +239,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopNotices</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>Form</source>
@@ -461,6 +468,14 @@
     </message>
     <message>
         <source>Compliance findings to review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

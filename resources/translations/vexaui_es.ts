@@ -239,6 +239,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopNotices</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>Form</source>
@@ -462,6 +469,14 @@
     <message>
         <source>Compliance findings to review</source>
         <translation>Hay hallazgos de cumplimiento por revisar</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Comprobando…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sa&amp;lir</translation>
     </message>
 </context>
 <context>

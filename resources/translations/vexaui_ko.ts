@@ -239,6 +239,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopNotices</name>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>Form</source>
@@ -462,6 +469,14 @@
     <message>
         <source>Compliance findings to review</source>
         <translation>확인할 규정 준수 위반 사항 있음</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>확인하는 중…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>종료(&amp;Q)</translation>
     </message>
 </context>
 <context>

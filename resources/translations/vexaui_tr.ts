@@ -239,6 +239,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopNotices</name>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+</context>
+<context>
     <name>Feedback</name>
     <message>
         <source>Form</source>
@@ -462,6 +469,14 @@
     <message>
         <source>Compliance findings to review</source>
         <translation>İncelenecek uyumluluk bulguları var</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Kontrol ediliyor…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Çı&amp;kış</translation>
     </message>
 </context>
 <context>

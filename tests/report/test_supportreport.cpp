@@ -1,6 +1,7 @@
 #include "app/modaldialog.h"
 #include "app/startup.h"
 #include "status/statuswords.h"
+#include "status/traystatus.h"
 #include "support/supportpreview.h"
 #include "tests/report/reporttestkit.h"
 #include "tests/support/mainwindowharness.h"
@@ -16,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -25,7 +25,7 @@ namespace {
 
 QAction* trayItem(const MainWindowHarness& h, const char* name)
 {
-    return h.window->findChild<QSystemTrayIcon*>()->contextMenu()->findChild<QAction*>(QString::fromLatin1(name));
+    return h.window->findChild<TrayStatus*>()->menu()->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 QString reportText(const SupportReport& report)

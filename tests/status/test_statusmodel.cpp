@@ -180,31 +180,35 @@ private slots:
         }
     }
 
-    // Notices: one per change the user did not make, each kind at most once in 30 seconds.
+    // Notices: one per change the user did not make, each kind at most once in 30 seconds; what comes within them
+    // is said once at their end, not lost.
     void noticesOfChanges_data()
     {
         QTest::addColumn<QList<int>>("statuses"); // secconn.status reported one after another
         QTest::addColumn<bool>("userAskedOff");
         QTest::addColumn<QStringList>("notices");
+        QTest::addColumn<int>("held"); // told when the 30 seconds are over
         const QString wentOff = QStringLiteral("Secure Access went off.");
-        QTest::newRow("dropped on its own") << QList<int>{2, 4} << false << QStringList{wentOff};
-        QTest::newRow("user switched off") << QList<int>{2, 3, 4} << true << QStringList();
+        QTest::newRow("dropped on its own") << QList<int>{2, 4} << false << QStringList{wentOff} << 0;
+        QTest::newRow("user switched off") << QList<int>{2, 3, 4} << true << QStringList() << 0;
         QTest::newRow("gave up connecting")
-            << QList<int>{4, 1, 4} << false << QStringList{QStringLiteral("Secure Access stopped connecting.")};
-        QTest::newRow("flapping: once in 30 s") << QList<int>{2, 4, 2, 4, 2, 4} << false << QStringList{wentOff};
-        QTest::newRow("coming on is no news") << QList<int>{4, 1, 2} << false << QStringList();
+            << QList<int>{4, 1, 4} << false << QStringList{QStringLiteral("Secure Access stopped connecting.")} << 0;
+        QTest::newRow("flapping: once now, once after 30 s")
+            << QList<int>{2, 4, 2, 4, 2, 4} << false << QStringList{wentOff} << 1;
+        QTest::newRow("coming on is no news") << QList<int>{4, 1, 2} << false << QStringList() << 0;
     }
     void noticesOfChanges()
     {
         QFETCH(QList<int>, statuses);
         QFETCH(bool, userAskedOff);
         QFETCH(QStringList, notices);
+        QFETCH(int, held);
         StatusModel model;
         StatusNotices notifier(&model);
         qint64 clock = 0;
         notifier.setClock([&clock] { return clock; });
         QStringList told;
-        connect(&notifier, &StatusNotices::notice, this, [&told](const QString& text) { told << text; });
+        connect(&notifier, &StatusNotices::notice, this, [&told](NoticeKind, const QString& text) { told << text; });
         model.setLink(LinkStatus::Up);
         for (int reported : statuses) {
             model.setSnapshot(snapshotWith({{status, reported}}));
@@ -213,13 +217,68 @@ private slots:
             clock += 1000;
         }
         QCOMPARE(told, notices);
-        // After the quiet interval the same kind is told again.
+        clock += StatusNotices::sameKindIntervalMs;
+        QCOMPARE(fireTimers(&notifier, QStringLiteral("noticeHoldTimer")), held);
+        QCOMPARE(told.size(), notices.size() + held);
+        // After the quiet interval the same kind is told again, at once.
         if (!notices.isEmpty()) {
             clock += StatusNotices::sameKindIntervalMs;
             model.setSnapshot(snapshotWith({{status, 2}}));
             model.setSnapshot(snapshotWith({{status, 4}}));
-            QCOMPARE(told.size(), notices.size() + 1);
+            QCOMPARE(told.size(), notices.size() + held + 1);
         }
+    }
+
+    // Outages close together: each one that lasts is told, however soon after the last; one over before its turn
+    // came says nothing, and "available again" never comes twice in a row.
+    void outagesCloseTogether()
+    {
+        StatusModel model;
+        StatusNotices notifier(&model);
+        qint64 clock = 0;
+        notifier.setClock([&clock] { return clock; });
+        QList<NoticeKind> told;
+        connect(&notifier, &StatusNotices::notice, this, [&told](NoticeKind kind, const QString&) { told << kind; });
+        auto outage = [&](bool lastsPastTheHold) {
+            model.setLink(LinkStatus::Down);
+            clock += StatusNotices::unavailableNoticeDelayMs;
+            fireTimers(&notifier, QStringLiteral("unavailableNoticeTimer"));
+            if (lastsPastTheHold) {
+                clock += StatusNotices::sameKindIntervalMs;
+                QCOMPARE(fireTimers(&notifier, QStringLiteral("noticeHoldTimer")), 1);
+            }
+            model.setLink(LinkStatus::Up);
+            model.setSnapshot(snapshotWith({{status, 2}}));
+            clock += 1000;
+        };
+        const auto gone = NoticeKind::ServiceUnavailable;
+        const auto back = NoticeKind::ServiceBack;
+        model.setLink(LinkStatus::Up);
+        model.setSnapshot(snapshotWith({{status, 2}}));
+        outage(false);
+        QCOMPARE(told, QList<NoticeKind>({gone, back}));
+        outage(true);
+        QCOMPARE(told, QList<NoticeKind>({gone, back, gone, back}));
+        outage(false);
+        clock += StatusNotices::sameKindIntervalMs;
+        QCOMPARE(fireTimers(&notifier, QStringLiteral("noticeHoldTimer")), 1);
+        QCOMPARE(told.size(), 4);
+    }
+
+    // The port held by another user does not pass by waiting: the notice says who can help.
+    void portHeldNamesTheCause()
+    {
+        StatusModel model;
+        StatusNotices notifier(&model);
+        QStringList told;
+        connect(&notifier, &StatusNotices::notice, this, [&told](NoticeKind kind, const QString& text) {
+            QCOMPARE(kind, NoticeKind::PortHeld);
+            told << text;
+        });
+        model.setLink(LinkStatus::Down);
+        model.setLink(LinkStatus::Refused);
+        QCOMPARE(fireTimers(&notifier, QStringLiteral("unavailableNoticeTimer")), 1);
+        QCOMPARE(told, QStringList{QStringLiteral("Ask your administrator to check the application service.")});
     }
 
     // Gone for more than 10 s is said once, and its return then; a short outage says nothing. A lost link is not a
@@ -229,7 +288,7 @@ private slots:
         StatusModel model;
         StatusNotices notifier(&model);
         QStringList told;
-        connect(&notifier, &StatusNotices::notice, this, [&told](const QString& text) { told << text; });
+        connect(&notifier, &StatusNotices::notice, this, [&told](NoticeKind, const QString& text) { told << text; });
         model.setLink(LinkStatus::Up);
         model.setSnapshot(snapshotWith({{status, 2}}));
 
@@ -258,7 +317,7 @@ private slots:
         StatusModel model;
         StatusNotices notifier(&model);
         QStringList told;
-        connect(&notifier, &StatusNotices::notice, this, [&told](const QString& text) { told << text; });
+        connect(&notifier, &StatusNotices::notice, this, [&told](NoticeKind, const QString& text) { told << text; });
         model.setLink(LinkStatus::Up);
         model.setSnapshot(snapshotWith({{"agentinfo.activation_state", 2}}));
         model.setSnapshot(snapshotWith({}));
