@@ -133,6 +133,21 @@ void lineToScreen(benchmark::State& state, const Lines* lines)
     state.SetBytesProcessed(bytesOf(*lines, state.iterations()));
 }
 
+// What the support log alone adds to each line on arrival, as the link hands it over.
+void supportLog(benchmark::State& state, const Lines* lines)
+{
+    std::vector<QJsonObject> messages;
+    for (const QByteArray& line : *lines)
+        messages.push_back(QJsonDocument::fromJson(line).object());
+    SupportLog log;
+    size_t next = 0;
+    for (auto _ : state) {
+        log.recordMessageLine((*lines)[next], messages[next]);
+        next = (next + 1) % lines->size();
+    }
+    state.SetBytesProcessed(bytesOf(*lines, state.iterations()));
+}
+
 // The window in front on the notifications screen, which takes every listing as its answer, lays it out and paints.
 void lineToShownList(benchmark::State& state, const Lines* lines)
 {
@@ -168,6 +183,7 @@ void registerBenchmarks()
         const std::string name = group.group;
         benchmark::RegisterBenchmark((name + "/bareJsonParse").c_str(), bareJsonParse, group.lines);
         benchmark::RegisterBenchmark((name + "/lineToScreen").c_str(), lineToScreen, group.lines);
+        benchmark::RegisterBenchmark((name + "/supportLog").c_str(), supportLog, group.lines);
     }
     benchmark::RegisterBenchmark("violationListing/lineToShownList", lineToShownList, &fixture->listing);
 }

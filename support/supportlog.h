@@ -34,7 +34,8 @@ qint64 byteSize(const LinkEvent& event);
 // what it counts against its ring.
 struct KeptMessage
 {
-    QDateTime time;
+    // Milliseconds since the epoch: the clock is read for every message, a QDateTime made only for a report.
+    qint64 time = 0;
     QByteArray line;
     QByteArray note;
     qint64 bytes = 0;
