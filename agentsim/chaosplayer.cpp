@@ -96,7 +96,8 @@ void ChaosPlayer::perform(const ChaosStep& step)
                 readFrom(*client);
         });
     } else if (op == QLatin1String("answers")) {
-        m_mode = ChaosScript::modeNamed(step.params.value(QLatin1String("mode")).toString()).value_or(AnswerMode::Normal);
+        m_mode =
+            ChaosScript::modeNamed(step.params.value(QLatin1String("mode")).toString()).value_or(AnswerMode::Normal);
     } else if (op == QLatin1String("quiet")) {
         // The next step waits the stretch out.
         m_quietMs = ms;

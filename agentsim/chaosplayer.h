@@ -5,9 +5,9 @@
 #include "chaosscript.h"
 #include "linebuffer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTcpServer>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <memory>
 #include <optional>

@@ -16,8 +16,19 @@ namespace {
 
 // Names as agents and administrators really write them: other scripts, right-to-left, emoji, blanks, very long.
 const char* const namePieces[] = {
-    "Frankfurt 1", "서울 게이트웨이", "İstanbul Şube", "São Paulo – Centro", "Москва", "القاهرة", "東京", "🚀 Launch",
-    "O'Brien's PC", "<b>not markup</b>", "C:\\Users\\jdoe\\Desktop", "tab\there", "ann@acme-industries.example",
+    "Frankfurt 1",
+    "서울 게이트웨이",
+    "İstanbul Şube",
+    "São Paulo – Centro",
+    "Москва",
+    "القاهرة",
+    "東京",
+    "🚀 Launch",
+    "O'Brien's PC",
+    "<b>not markup</b>",
+    "C:\\Users\\jdoe\\Desktop",
+    "tab\there",
+    "ann@acme-industries.example",
 };
 
 QString randomName(ChaosRandom& random)
@@ -100,13 +111,15 @@ QJsonObject listing(const QString& kind, int count, ChaosRandom& random)
         peers.append(QJsonObject{
             {QStringLiteral("caname"), QStringLiteral("%1-%2-%3").arg(randomName(random).left(40)).arg(tag).arg(i)},
             {QStringLiteral("drname"), QStringLiteral("DESKTOP-%1-%2").arg(tag).arg(i)},
-            {QStringLiteral("addr"), QStringLiteral("100.%1.%2.%3").arg(64 + i / 62500).arg(i / 250 % 250).arg(i % 250 + 1)}});
-    return SimAgent::response(Code::Success, {{QStringLiteral("peer_listing"), QJsonObject{{QStringLiteral("peers"), peers}}}});
+            {QStringLiteral("addr"),
+             QStringLiteral("100.%1.%2.%3").arg(64 + i / 62500).arg(i / 250 % 250).arg(i % 250 + 1)}});
+    return SimAgent::response(Code::Success,
+                              {{QStringLiteral("peer_listing"), QJsonObject{{QStringLiteral("peers"), peers}}}});
 }
 
 int listingMessage(const QString& kind)
 {
-    return kind == QLatin1String("pags") ? Msg::PagListing
+    return kind == QLatin1String("pags")       ? Msg::PagListing
            : kind == QLatin1String("findings") ? Msg::ViolationListing
                                                : Msg::PeerListing;
 }
@@ -126,12 +139,13 @@ QJsonObject randomResponse(int type, ChaosRandom& random)
         return SimAgent::response(
             Code::Success,
             {{QStringLiteral("act_qr_info"),
-              QJsonObject{{QStringLiteral("code"), QStringLiteral("https://enroll.example.invalid/d/%1").arg(random.next() % 100000)}}}});
+              QJsonObject{{QStringLiteral("code"),
+                           QStringLiteral("https://enroll.example.invalid/d/%1").arg(random.next() % 100000)}}}});
     default:
         break;
     }
-    const int codes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 26, 29,
-                         30, 31, 32, 33, 34};
+    const int codes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                         16, 17, 18, 19, 20, 21, 22, 24, 25, 26, 29, 30, 31, 32, 33, 34};
     const int code = codes[random.below(int(std::size(codes)))];
     QJsonObject payload;
     if (code == Code::OtpSent || code == Code::OtpResendBlocked || code == Code::OtpAttemptsBlocked) {
@@ -154,8 +168,8 @@ QJsonObject notice(ChaosRandom& random)
         {QStringLiteral("type"), kind},
         {QStringLiteral("block_time_unix"), QDateTime::currentSecsSinceEpoch() + random.between(-30, 600)},
         {QStringLiteral("blocked_subnets"), random.percent(50) ? QStringLiteral("10.0.0.0/8") : QString()}};
-    return SimAgent::response(Code::NetAccessNotice,
-                              {{QStringLiteral("notification"), QJsonObject{{QStringLiteral("net_access"), netAccess}}}});
+    return SimAgent::response(Code::NetAccessNotice, {{QStringLiteral("notification"),
+                                                       QJsonObject{{QStringLiteral("net_access"), netAccess}}}});
 }
 
 // Fields taken out or emptied at random: what a reader must not trust in any particular way.
@@ -194,7 +208,9 @@ QByteArray malformed(const QString& form, ChaosRandom& random)
 
 QJsonObject ChaosStep::toJson() const
 {
-    return {{QStringLiteral("step"), index}, {QStringLiteral("wait_ms"), waitMs}, {QStringLiteral("op"), op},
+    return {{QStringLiteral("step"), index},
+            {QStringLiteral("wait_ms"), waitMs},
+            {QStringLiteral("op"), op},
             {QStringLiteral("params"), params}};
 }
 
@@ -215,8 +231,8 @@ ChaosStep nextStep(ChaosRandom& random, int index)
         const char* op;
         int weight;
     };
-    static const Weighted ops[] = {{"snapshot", 20}, {"partial", 5}, {"answer", 12}, {"notice", 5},
-                                   {"listing", 9},   {"malformed", 6}, {"burst", 3},  {"drop", 3},
+    static const Weighted ops[] = {{"snapshot", 20}, {"partial", 5},   {"answer", 12}, {"notice", 5},
+                                   {"listing", 9},   {"malformed", 6}, {"burst", 3},   {"drop", 3},
                                    {"restart", 2},   {"silence", 2},   {"answers", 5}, {"quiet", 7}};
     int total = 0;
     for (const Weighted& w : ops)
@@ -282,10 +298,10 @@ ChaosLines linesFor(const ChaosStep& step, AgentState& world)
         out.lines.append(line(partial));
         out.changesSnapshot = true;
     } else if (op == QLatin1String("answer")) {
-        static const int types[] = {Msg::ActivationResult, Msg::StatusResult,   Msg::DeactivationResult,
-                                    Msg::UserRegistration, Msg::SignOutResult,  Msg::UserActivation,
-                                    Msg::FeedbackResult,   Msg::BrowserAuth,    Msg::PagPreference,
-                                    Msg::QrInfo,           Msg::PagListing,     Msg::ViolationListing,
+        static const int types[] = {Msg::ActivationResult, Msg::StatusResult,  Msg::DeactivationResult,
+                                    Msg::UserRegistration, Msg::SignOutResult, Msg::UserActivation,
+                                    Msg::FeedbackResult,   Msg::BrowserAuth,   Msg::PagPreference,
+                                    Msg::QrInfo,           Msg::PagListing,    Msg::ViolationListing,
                                     Msg::PeerListing};
         const int type = types[random.below(int(std::size(types)))];
         whole(message(type, world, randomResponse(type, random)));
@@ -312,13 +328,18 @@ QList<QByteArray> answerTo(int requestType, AnswerMode mode, const AgentState& w
     if (requestType == Req::Subscribe || requestType == Req::SecureConnection) {
         answer = line(message(Msg::StateUpdate, world));
     } else {
-        static const QHash<int, int> answerType{
-            {Req::Activate, Msg::ActivationResult},    {Req::ActivationStatus, Msg::StatusResult},
-            {Req::Deactivate, Msg::DeactivationResult}, {Req::UserRegister, Msg::UserRegistration},
-            {Req::UserActivate, Msg::UserActivation},   {Req::UserDeregister, Msg::SignOutResult},
-            {Req::Feedback, Msg::FeedbackResult},       {Req::PagList, Msg::PagListing},
-            {Req::PagPreference, Msg::PagPreference},   {Req::ViolationList, Msg::ViolationListing},
-            {Req::QrInfo, Msg::QrInfo},                 {Req::PeerList, Msg::PeerListing}};
+        static const QHash<int, int> answerType{{Req::Activate, Msg::ActivationResult},
+                                                {Req::ActivationStatus, Msg::StatusResult},
+                                                {Req::Deactivate, Msg::DeactivationResult},
+                                                {Req::UserRegister, Msg::UserRegistration},
+                                                {Req::UserActivate, Msg::UserActivation},
+                                                {Req::UserDeregister, Msg::SignOutResult},
+                                                {Req::Feedback, Msg::FeedbackResult},
+                                                {Req::PagList, Msg::PagListing},
+                                                {Req::PagPreference, Msg::PagPreference},
+                                                {Req::ViolationList, Msg::ViolationListing},
+                                                {Req::QrInfo, Msg::QrInfo},
+                                                {Req::PeerList, Msg::PeerListing}};
         const int type = answerType.value(requestType, -1);
         if (type < 0)
             return {};

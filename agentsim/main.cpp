@@ -103,7 +103,10 @@ int playChaos(QCoreApplication& app, const QCommandLineParser& parser, const QCo
         return 1;
     }
     print(QStringLiteral("listening 127.0.0.1:%1").arg(player.port()));
-    print(QStringLiteral("scenario chaos: seed %1, %2").arg(seed).arg(replay.isEmpty() ? QStringLiteral("%1 s").arg(seconds) : QStringLiteral("replay of %1 steps").arg(replay.size())));
+    print(QStringLiteral("scenario chaos: seed %1, %2")
+              .arg(seed)
+              .arg(replay.isEmpty() ? QStringLiteral("%1 s").arg(seconds)
+                                    : QStringLiteral("replay of %1 steps").arg(replay.size())));
     log.write(QStringLiteral("scenario"), {{QStringLiteral("name"), QStringLiteral("chaos")},
                                            {QStringLiteral("seed"), QString::number(seed)},
                                            {QStringLiteral("duration_s"), seconds},
@@ -150,8 +153,8 @@ int main(int argc, char* argv[])
                                             QStringLiteral("Scenario chaos: play for S seconds, then exit."),
                                             QStringLiteral("S"), QStringLiteral("60"));
     const QCommandLineOption replayOption(
-        QStringLiteral("replay"), QStringLiteral("Scenario chaos: play the \"step\" entries of a chaos log FILE again."),
-        QStringLiteral("FILE"));
+        QStringLiteral("replay"),
+        QStringLiteral("Scenario chaos: play the \"step\" entries of a chaos log FILE again."), QStringLiteral("FILE"));
     const QCommandLineOption wireOption(
         QStringLiteral("wire"), QStringLiteral("Scenario chaos: write the head of every line each way to FILE."),
         QStringLiteral("FILE"));
