@@ -1,3 +1,4 @@
+#include "chaosplayer.h"
 #include "commands.h"
 #include "eventlog.h"
 #include "scenario.h"
@@ -9,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonDocument>
 #include <QTextStream>
 
 using namespace agentsim;
@@ -28,6 +30,90 @@ void print(const QString& text)
 {
     if (!text.isEmpty())
         out() << text << Qt::endl;
+}
+
+const QString chaosDescription = QStringLiteral(
+    "seeded random history of every message, malformed lines, late, missing and double answers, link drops, "
+    "listener restarts, silence and bursts (--seed, --duration, --replay, --wire)");
+
+bool openLog(QFile& file, const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String("-"))
+        return file.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    file.setFileName(name);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+}
+
+QList<ChaosStep> readReplay(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    QList<ChaosStep> steps;
+    while (!file.atEnd()) {
+        const QJsonObject entry = QJsonDocument::fromJson(file.readLine()).object();
+        if (entry.value(QLatin1String("kind")).toString() == QLatin1String("step"))
+            if (const auto step = ChaosStep::fromJson(entry))
+                steps.append(*step);
+    }
+    if (steps.isEmpty())
+        *error = QStringLiteral("no steps in it");
+    return steps;
+}
+
+// The chaos scenario has no state machine of the agent behind it: it plays lines at the window and answers as the
+// step in force says, so it is run on its own.
+int playChaos(QCoreApplication& app, const QCommandLineParser& parser, const QCommandLineOption& seedOption,
+              const QCommandLineOption& durationOption, const QCommandLineOption& replayOption,
+              const QCommandLineOption& wireOption, const QCommandLineOption& logOption,
+              const QCommandLineOption& portOption)
+{
+    QTextStream err(stderr);
+    bool seedValid = false;
+    bool durationValid = false;
+    const quint64 seed = parser.value(seedOption).toULongLong(&seedValid);
+    const int seconds = parser.value(durationOption).toInt(&durationValid);
+    if (!seedValid || !durationValid || seconds <= 0 || seconds > 7 * 24 * 3600) {
+        err << "vexa-agent-sim: --seed needs a whole number, --duration seconds above 0" << Qt::endl;
+        return 2;
+    }
+    QString error;
+    QList<ChaosStep> replay;
+    if (parser.isSet(replayOption)) {
+        replay = readReplay(parser.value(replayOption), &error);
+        if (replay.isEmpty()) {
+            err << "vexa-agent-sim: cannot replay " << parser.value(replayOption) << ": " << error << Qt::endl;
+            return 2;
+        }
+    }
+    QFile logFile;
+    QFile wireFile;
+    if (!openLog(logFile, parser.value(logOption)) ||
+        (parser.isSet(wireOption) && !openLog(wireFile, parser.value(wireOption)))) {
+        err << "vexa-agent-sim: cannot write the log" << Qt::endl;
+        return 2;
+    }
+    const EventLog log(&logFile);
+    ChaosPlayer player(seed, seconds * 1000, replay, log, wireFile.isOpen() ? &wireFile : nullptr);
+    const quint16 port = parser.isSet(portOption) ? quint16(parser.value(portOption).toUInt()) : DefaultPort;
+    if (!player.listen(port, &error)) {
+        err << "vexa-agent-sim: cannot listen on 127.0.0.1:" << port << ": " << error << Qt::endl;
+        return 1;
+    }
+    print(QStringLiteral("listening 127.0.0.1:%1").arg(player.port()));
+    print(QStringLiteral("scenario chaos: seed %1, %2")
+              .arg(seed)
+              .arg(replay.isEmpty() ? QStringLiteral("%1 s").arg(seconds)
+                                    : QStringLiteral("replay of %1 steps").arg(replay.size())));
+    log.write(QStringLiteral("scenario"), {{QStringLiteral("name"), QStringLiteral("chaos")},
+                                           {QStringLiteral("seed"), QString::number(seed)},
+                                           {QStringLiteral("duration_s"), seconds},
+                                           {QStringLiteral("replay_steps"), int(replay.size())}});
+    QObject::connect(&player, &ChaosPlayer::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    player.start();
+    return app.exec();
 }
 
 } // namespace
@@ -60,9 +146,22 @@ int main(int argc, char* argv[])
         QStringLiteral("answer-delay"),
         QStringLiteral("Answer every request MS milliseconds late, in real time (console: delay MS)."),
         QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("Scenario chaos: the seed its random history is drawn from."),
+                                        QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption durationOption(QStringLiteral("duration"),
+                                            QStringLiteral("Scenario chaos: play for S seconds, then exit."),
+                                            QStringLiteral("S"), QStringLiteral("60"));
+    const QCommandLineOption replayOption(
+        QStringLiteral("replay"),
+        QStringLiteral("Scenario chaos: play the \"step\" entries of a chaos log FILE again."), QStringLiteral("FILE"));
+    const QCommandLineOption wireOption(
+        QStringLiteral("wire"), QStringLiteral("Scenario chaos: write the head of every line each way to FILE."),
+        QStringLiteral("FILE"));
     const QCommandLineOption listOption(QStringLiteral("list-scenarios"),
                                         QStringLiteral("List the built-in scenarios and exit."));
-    parser.addOptions({portOption, scenarioOption, logOption, speedOption, delayOption, listOption});
+    parser.addOptions({portOption, scenarioOption, logOption, speedOption, delayOption, seedOption, durationOption,
+                       replayOption, wireOption, listOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -72,6 +171,7 @@ int main(int argc, char* argv[])
             const auto scenario = Scenario::load(name, &error);
             print(QStringLiteral("%1  %2").arg(name, -26).arg(scenario ? scenario->description : error));
         }
+        print(QStringLiteral("%1  %2").arg(QStringLiteral("chaos"), -26).arg(chaosDescription));
         return 0;
     }
 
@@ -86,6 +186,9 @@ int main(int argc, char* argv[])
         err << "vexa-agent-sim: --answer-delay needs milliseconds from 0 to " << Commands::maxAnswerDelayMs << Qt::endl;
         return 2;
     }
+    if (parser.value(scenarioOption) == QLatin1String("chaos") || parser.isSet(replayOption))
+        return playChaos(app, parser, seedOption, durationOption, replayOption, wireOption, logOption, portOption);
+
     QString error;
     const auto scenario = Scenario::load(parser.value(scenarioOption), &error);
     if (!scenario) {

@@ -52,12 +52,15 @@ bool InstanceDoorbell::ring(const QString& name, int timeoutMs)
     return answered;
 }
 
-QByteArray InstanceDoorbell::ask(const QString& name, const QByteArray& request, int timeoutMs)
+QByteArray InstanceDoorbell::ask(const QString& name, const QByteArray& request, int timeoutMs, bool* reached)
 {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     socket.connectToServer(name);
-    if (!socket.waitForConnected(timeoutMs) || !sameUserAtOtherEnd(socket))
+    const bool sameUser = socket.waitForConnected(timeoutMs) && sameUserAtOtherEnd(socket);
+    if (reached)
+        *reached = sameUser;
+    if (!sameUser)
         return QByteArray();
     socket.write(request + '\n');
     QByteArray answer;
@@ -69,7 +72,7 @@ QByteArray InstanceDoorbell::ask(const QString& name, const QByteArray& request,
 void InstanceDoorbell::answer()
 {
     while (QLocalSocket* visitor = server.nextPendingConnection()) {
-        if (!requestAnswerer) {
+        if (requestAnswerers.empty()) {
             visitor->abort();
             visitor->deleteLater();
             continue;
@@ -92,7 +95,13 @@ void InstanceDoorbell::serve(QLocalSocket* visitor)
         visitor->abort();
         return;
     }
-    visitor->write(requestAnswerer(request));
+    for (const Answerer& answerer : requestAnswerers) {
+        const QByteArray answer = answerer(request);
+        if (!answer.isEmpty()) {
+            visitor->write(answer);
+            break;
+        }
+    }
     // Closes once the answer is on its way.
     visitor->disconnectFromServer();
 }

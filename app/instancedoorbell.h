@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QLocalSocket;
 
@@ -25,12 +26,15 @@ public:
     static bool ring(const QString& name, int timeoutMs = 1000);
 
     // A visitor that writes one line is asking something; the answer goes back on the same connection, and only
-    // to a program of the same user. Without an answerer every visitor is only a ring.
+    // to a program of the same user. Each answerer knows its own requests and returns nothing for the others; they
+    // are asked in the order they came. Without an answerer every visitor is only a ring.
     using Answerer = std::function<QByteArray(const QByteArray& request)>;
-    void answerRequests(Answerer answerer) { requestAnswerer = std::move(answerer); }
+    void answerRequests(Answerer answerer) { requestAnswerers.push_back(std::move(answerer)); }
     // Asks the owner, if it is of the same user; empty when nobody answers (none listens, or an owner that only
-    // counts rings).
-    static QByteArray ask(const QString& name, const QByteArray& request, int timeoutMs = 10000);
+    // counts rings). `reached` tells whether an owner of the same user took the question at all, so that one that
+    // stays silent (a busy or frozen window) is not mistaken for none.
+    static QByteArray ask(const QString& name, const QByteArray& request, int timeoutMs = 10000,
+                          bool* reached = nullptr);
 
 signals:
     void rung();
@@ -40,5 +44,5 @@ private:
     void serve(QLocalSocket* visitor);
 
     QLocalServer server;
-    Answerer requestAnswerer;
+    std::vector<Answerer> requestAnswerers;
 };

@@ -8,6 +8,7 @@
 #include "app/screenlook.h"
 #include "app/splashscreen.h"
 #include "mainwindow/mainwindow.h"
+#include "status/statusreport.h"
 #include "support/reportcommand.h"
 #include "support/supportlog.h"
 
@@ -48,6 +49,11 @@ struct CommandLine
         QStringLiteral("support-report"),
         QCoreApplication::translate("CommandLine", "Write a support report for the helpdesk to <file>."),
         QStringLiteral("file")};
+    const QCommandLineOption status{
+        QStringLiteral("status"),
+        QCoreApplication::translate("CommandLine", "Print what the running window of this user shows, and exit.")};
+    const QCommandLineOption json{QStringLiteral("json"),
+                                  QCoreApplication::translate("CommandLine", "With --status, print it as JSON.")};
 
     CommandLine()
     {
@@ -57,6 +63,8 @@ struct CommandLine
         parser.addOption(user);
         parser.addOption(allow);
         parser.addOption(supportReport);
+        parser.addOption(status);
+        parser.addOption(json);
         parser.addHelpOption();
         parser.addVersionOption();
     }
@@ -71,15 +79,17 @@ struct CommandLine
         return parser.parse(arguments) &&
                (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")));
     }
-    // After a parse: the report needs no window, and so no display.
-    bool asksForSupportReport() const { return parser.isSet(supportReport); }
+    // After a parse: the report and the status need no window, and so no display.
+    bool asksForTerminalAnswer() const { return parser.isSet(supportReport) || parser.isSet(status); }
 
-    int writeSupportReport() const
+    int answer() const
     {
         const QString name = parser.value(user);
         setCurrentUserName(name.isEmpty() ? systemUserName() : name);
-        return writeSupportReportFromTerminal(parser.value(supportReport),
-                                              RunGuard::doorbellNameFor(instanceKey(currentUserName())));
+        const QString doorbell = RunGuard::doorbellNameFor(instanceKey(currentUserName()));
+        if (parser.isSet(status))
+            return printStatusFromTerminal(doorbell, parser.isSet(json));
+        return writeSupportReportFromTerminal(parser.value(supportReport), doorbell);
     }
 };
 
@@ -112,7 +122,8 @@ QString translationFile(const QStringList& uiLanguages)
     return {};
 }
 
-// Help, version and the support report are for a terminal, which may have no display to build a QApplication on.
+// Help, version, the support report and the status are for a terminal, which may have no display to build a
+// QApplication on.
 int answerOnTerminal(int& argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -123,7 +134,7 @@ int answerOnTerminal(int& argc, char** argv)
     installTranslation(translator, qtTranslator);
     CommandLine commandLine;
     commandLine.parser.process(app); // prints and ends the process for help and version
-    return commandLine.writeSupportReport();
+    return commandLine.answer();
 }
 
 } // namespace
@@ -186,7 +197,7 @@ void answerShowRequests(RunGuard& guard, MainWindow& window)
 int runVexaUi(int& argc, char** argv)
 {
     SupportLog::installMessageHandler();
-    if (CommandLine early; early.asksOnlyForHelpOrVersion(argc, argv) || early.asksForSupportReport())
+    if (CommandLine early; early.asksOnlyForHelpOrVersion(argc, argv) || early.asksForTerminalAnswer())
         return answerOnTerminal(argc, argv);
 
     // The window paints with the raster engine only. On X11 Qt would still load the OpenGL driver to probe it, and
@@ -209,8 +220,8 @@ int runVexaUi(int& argc, char** argv)
     CommandLine commandLine;
     commandLine.parser.process(app);
     // Asked for beside Qt's own options, which only the QApplication above understood.
-    if (commandLine.asksForSupportReport())
-        return commandLine.writeSupportReport();
+    if (commandLine.asksForTerminalAnswer())
+        return commandLine.answer();
 
     QDesktopServices::openUrl(QUrl(commandLine.parser.value(commandLine.remoteUrl), QUrl::TolerantMode));
 
@@ -232,6 +243,7 @@ int runVexaUi(int& argc, char** argv)
     window->setWindowIcon(QIcon(brand().logoIconPath));
     window->fitInto(window->screen()->availableGeometry());
     QObject::connect(window.get(), &MainWindow::quitRequested, &app, &QCoreApplication::quit);
+    answerStatusRequests(*guard.doorbell(), *new StatusReport(*window, *vexaintf::instance()));
 
     // Before the splash lets events in: a start that rings meanwhile must not go unanswered.
     answerShowRequests(guard, *window);

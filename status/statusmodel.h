@@ -115,6 +115,7 @@ public:
     const std::optional<Status>& lastKnown() const { return lastHeard; }
     bool userAskedForOff() const { return offAsked; }
     NetworkAccess networkAccess() const { return conditions.networkAccess; }
+    LinkStatus link() const { return conditions.link; }
 
     void setLink(LinkStatus link);
     void setSnapshot(const AgentInfo& snapshot);

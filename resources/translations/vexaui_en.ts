@@ -230,6 +230,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Print what the running window of this user shows, and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --status, print it as JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window of this user is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window of this user did not answer within %1 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Could not write the support report to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>

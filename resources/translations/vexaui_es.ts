@@ -230,6 +230,22 @@
         <translation>No hay ninguna ventana de este usuario en ejecución, así que el informe no tiene historial de la conexión.</translation>
     </message>
     <message>
+        <source>Print what the running window of this user shows, and exit.</source>
+        <translation>Muestra lo que indica la ventana en ejecución de este usuario y termina.</translation>
+    </message>
+    <message>
+        <source>With --status, print it as JSON.</source>
+        <translation>Con --status, lo muestra en formato JSON.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running.</source>
+        <translation>No hay ninguna ventana de este usuario en ejecución.</translation>
+    </message>
+    <message>
+        <source>The window of this user did not answer within %1 s.</source>
+        <translation>La ventana de este usuario no respondió en %1 s.</translation>
+    </message>
+    <message>
         <source>Could not write the support report to %1: %2</source>
         <translation>No se pudo escribir el informe de soporte en %1: %2</translation>
     </message>

@@ -230,6 +230,22 @@
         <translation>이 사용자의 창이 실행 중이 아니므로 보고서에 연결 기록이 없습니다.</translation>
     </message>
     <message>
+        <source>Print what the running window of this user shows, and exit.</source>
+        <translation>이 사용자의 실행 중인 창에 표시된 내용을 출력하고 종료합니다.</translation>
+    </message>
+    <message>
+        <source>With --status, print it as JSON.</source>
+        <translation>--status와 함께 사용하면 JSON으로 출력합니다.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running.</source>
+        <translation>이 사용자의 창이 실행 중이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The window of this user did not answer within %1 s.</source>
+        <translation>이 사용자의 창이 %1초 안에 응답하지 않았습니다.</translation>
+    </message>
+    <message>
         <source>Could not write the support report to %1: %2</source>
         <translation>지원 보고서를 %1에 쓸 수 없습니다: %2</translation>
     </message>

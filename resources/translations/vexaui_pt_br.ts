@@ -230,6 +230,22 @@
         <translation>Nenhuma janela deste usuário está em execução, então o relatório não tem histórico da conexão.</translation>
     </message>
     <message>
+        <source>Print what the running window of this user shows, and exit.</source>
+        <translation>Mostra o que a janela em execução deste usuário exibe e sai.</translation>
+    </message>
+    <message>
+        <source>With --status, print it as JSON.</source>
+        <translation>Com --status, mostra em formato JSON.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running.</source>
+        <translation>Nenhuma janela deste usuário está em execução.</translation>
+    </message>
+    <message>
+        <source>The window of this user did not answer within %1 s.</source>
+        <translation>A janela deste usuário não respondeu em %1 s.</translation>
+    </message>
+    <message>
         <source>Could not write the support report to %1: %2</source>
         <translation>Não foi possível gravar o relatório de suporte em %1: %2</translation>
     </message>

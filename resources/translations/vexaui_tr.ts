@@ -230,6 +230,22 @@
         <translation>Bu kullanıcının çalışan bir penceresi yok, bu nedenle raporda bağlantı geçmişi yok.</translation>
     </message>
     <message>
+        <source>Print what the running window of this user shows, and exit.</source>
+        <translation>Bu kullanıcının çalışan penceresinin gösterdiğini yazdırır ve çıkar.</translation>
+    </message>
+    <message>
+        <source>With --status, print it as JSON.</source>
+        <translation>--status ile birlikte JSON olarak yazdırır.</translation>
+    </message>
+    <message>
+        <source>No window of this user is running.</source>
+        <translation>Bu kullanıcının çalışan bir penceresi yok.</translation>
+    </message>
+    <message>
+        <source>The window of this user did not answer within %1 s.</source>
+        <translation>Bu kullanıcının penceresi %1 sn içinde yanıt vermedi.</translation>
+    </message>
+    <message>
         <source>Could not write the support report to %1: %2</source>
         <translation>Destek raporu %1 konumuna yazılamadı: %2</translation>
     </message>
