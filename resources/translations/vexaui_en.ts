@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
+        <source>Activation is pending…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
+        <source>Resend verification email</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resend Verification Email</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -111,11 +95,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
+        <source>Waiting for administrator approval</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
+        <source>Sign In</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -218,7 +194,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -241,10 +217,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation type="unfinished"></translation>
     </message>
@@ -265,11 +237,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
+        <source>Enter a subject.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -277,7 +249,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
+        <source>Submitting feedback…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -293,10 +265,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation type="unfinished"></translation>
     </message>
@@ -305,7 +273,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -321,7 +289,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
+        <source>Connecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -329,7 +297,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
+        <source>Disconnecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -349,7 +317,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
+        <source>Listing peer devices failed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -365,7 +333,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -413,7 +381,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -467,10 +435,6 @@
 <context>
     <name>Notification</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Notifications</source>
         <translation type="unfinished"></translation>
     </message>
@@ -511,7 +475,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
+        <source>Trusted Certificates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -535,11 +499,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
+        <source>Malicious Applications Installed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -551,7 +515,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -563,7 +527,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -595,7 +559,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
+        <source>SMB Sharing Enabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -611,11 +575,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
+        <source>SMB Sharing Disabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -623,7 +587,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
+        <source>File(s) Missing from the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -631,11 +595,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -691,15 +655,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -719,7 +679,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -768,11 +728,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -784,7 +740,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -803,10 +759,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation type="unfinished"></translation>
     </message>
@@ -815,7 +767,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -825,10 +777,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation type="unfinished"></translation>
@@ -842,7 +790,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -862,7 +810,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -872,10 +820,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation type="unfinished"></translation>
@@ -895,10 +839,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation type="unfinished"></translation>
@@ -928,7 +868,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -952,7 +892,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Try Me</source>
+        <source>Run test</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -964,7 +904,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -996,7 +936,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Deactivate </source>
+        <source>Deactivate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1008,7 +948,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1020,15 +960,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connecting...</source>
+        <source>Connecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1103,7 +1043,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
+        <source>Compliance findings to review</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1122,7 +1062,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
+        <source>Secure Access is now off.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1308,7 +1248,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1324,7 +1264,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
+        <source>warnings from the window: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

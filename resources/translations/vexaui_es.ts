@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation>CÓDIGO</translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation>NOMBRE DEL DISPOSITIVO (opcional)</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>Contrato de licencia para el usuario final</translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation>Solicitar activación</translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation>Contactar con soporte</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
+        <source>Activation is pending…</source>
+        <translation>Activación pendiente…</translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
-        <translation>Activación pendiente...</translation>
-    </message>
-    <message>
-        <source>Resend Verification Email</source>
+        <source>Resend verification email</source>
         <translation>Reenviar correo de verificación</translation>
     </message>
     <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation>Comprobar estado de activación</translation>
     </message>
     <message>
@@ -111,12 +95,12 @@
         <translation>Configuración</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
-        <translation>Aprobación del administrador pendiente</translation>
+        <source>Waiting for administrator approval</source>
+        <translation>Esperando la aprobación del administrador</translation>
     </message>
     <message>
         <source>Your administrator has been notified.</source>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
+        <source>Sign In</source>
+        <translation>Inicio de sesión</translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation>Se requiere autorización</translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation>Inicie sesión con su dirección de correo electrónico de la empresa para acceder a la red empresarial desde este equipo</translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation>Dirección de correo electrónico</translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation>Omitir</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -218,8 +194,8 @@
         <translation>Se ejecuta para &lt;user&gt; en lugar del usuario de la sesión.</translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
-        <translation>Con &quot;true&quot;, permite otra instancia para el mismo usuario.</translation>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
+        <translation>Si es &quot;true&quot;, permite otra instancia para el mismo usuario.</translation>
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
@@ -241,10 +217,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation>Comentarios</translation>
     </message>
@@ -265,20 +237,20 @@
         <translation>Enviar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
-        <translation>¡Falta el asunto!</translation>
+        <source>Enter a subject.</source>
+        <translation>Escriba un asunto.</translation>
     </message>
     <message>
         <source>Failed to submit your feedback</source>
         <translation>No se pudieron enviar sus comentarios</translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
-        <translation>Enviando comentarios...</translation>
+        <source>Submitting feedback…</source>
+        <translation>Enviando comentarios…</translation>
     </message>
     <message>
         <source>Agent not activated</source>
@@ -293,10 +265,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Ventana principal</translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation>Acceso Seguro</translation>
     </message>
@@ -305,7 +273,7 @@
         <translation>Configuración</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -321,16 +289,16 @@
         <translation>Usuario autenticado correctamente</translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
         <translation>¡Está conectado!</translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
-        <translation>Desconectando...</translation>
+        <source>Disconnecting…</source>
+        <translation>Desconectando…</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
@@ -349,8 +317,8 @@
         <translation>No se pudo reiniciar el sistema. Reinícielo usted mismo.</translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
-        <translation>Error al obtener la lista de dispositivos pares</translation>
+        <source>Listing peer devices failed</source>
+        <translation>No se pudo obtener la lista de dispositivos pares</translation>
     </message>
     <message>
         <source>On</source>
@@ -365,7 +333,7 @@
         <translation>%1 sigue en ejecución en la bandeja del sistema. Haga clic en su icono para volver a abrir la ventana.</translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation>%1 sigue en ejecución con la ventana minimizada. La encontrará en la barra de tareas.</translation>
     </message>
     <message>
@@ -413,7 +381,7 @@
         <translation>No se pudo obtener la lista de puertas de enlace de acceso preferidas</translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation>No está suscrito a la conexión segura</translation>
     </message>
     <message>
@@ -467,10 +435,6 @@
 <context>
     <name>Notification</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
         <source>Notifications</source>
         <translation>Notificaciones</translation>
     </message>
@@ -511,8 +475,8 @@
         <translation>Firewall de Windows</translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
-        <translation>Certificado de confianza</translation>
+        <source>Trusted Certificates</source>
+        <translation>Certificados de confianza</translation>
     </message>
     <message>
         <source>Client Certificate</source>
@@ -535,12 +499,12 @@
         <translation>Ejecución automática de Windows</translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation>Recursos compartidos SMB</translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
-        <translation>Se encontraron aplicaciones maliciosas instaladas</translation>
+        <source>Malicious Applications Installed</source>
+        <translation>Hay aplicaciones maliciosas instaladas</translation>
     </message>
     <message>
         <source>Operating System Version Mismatch</source>
@@ -551,7 +515,7 @@
         <translation>Hay un certificado de riesgo instalado</translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation>Hay una VPN instalada en el sistema</translation>
     </message>
     <message>
@@ -563,7 +527,7 @@
         <translation>No está instalado el certificado obligatorio</translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation>No hay ninguna VPN instalada en el sistema</translation>
     </message>
     <message>
@@ -595,8 +559,8 @@
         <translation>Antivirus de Windows habilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
-        <translation>Recursos compartidos SMB habilitados</translation>
+        <source>SMB Sharing Enabled</source>
+        <translation>Uso compartido SMB habilitado</translation>
     </message>
     <message>
         <source>Windows Firewall Disabled on the System</source>
@@ -611,11 +575,11 @@
         <translation>Antivirus de Windows deshabilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
-        <translation>Recursos compartidos SMB deshabilitados</translation>
+        <source>SMB Sharing Disabled</source>
+        <translation>Uso compartido SMB deshabilitado</translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation>Se encontraron archivos en el sistema</translation>
     </message>
     <message>
@@ -623,7 +587,7 @@
         <translation>La clave del Registro no coincide</translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
+        <source>File(s) Missing from the System</source>
         <translation>Faltan archivos en el sistema</translation>
     </message>
     <message>
@@ -631,11 +595,11 @@
         <translation>No hay notificaciones</translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Certificado de cliente malicioso firmado por los certificados de CA</translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Ningún certificado de cliente está firmado por los certificados de CA</translation>
     </message>
     <message>
@@ -691,15 +655,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation>Verificación del usuario</translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation>Busque en su correo electrónico la contraseña de un solo uso (OTP) y escríbala a continuación</translation>
     </message>
     <message>
@@ -719,7 +679,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -768,11 +728,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation>Puerta de enlace preferida</translation>
     </message>
     <message>
@@ -784,7 +740,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -803,10 +759,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation>Dispositivos pares</translation>
     </message>
@@ -815,7 +767,7 @@
         <translation>La lista de dispositivos pares está vacía</translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation>Presione Entrar para copiar la dirección</translation>
     </message>
     <message>
@@ -825,10 +777,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation>Regenerar QR</translation>
@@ -842,7 +790,7 @@
         <translation>No se pudo mostrar el código QR. Seleccione &apos;Regenerar QR&apos; para volver a intentarlo.</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -862,8 +810,8 @@
         <translation>El código QR no está disponible mientras no se pueda acceder al servicio de la aplicación.</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Si tiene algún problema con el código QR de arriba, seleccione el botón &apos;Regenerar QR&apos; de abajo y repita el proceso. Si el problema continúa, póngase en contacto con su proveedor para obtener ayuda.</translation>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
+        <translation>Si tiene algún problema con el código QR de arriba, seleccione el botón &apos;Regenerar QR&apos; de abajo y repita el proceso. Si el problema continúa, póngase en contacto con su administrador para obtener ayuda.</translation>
     </message>
     <message>
         <source>Waiting for a new code</source>
@@ -872,10 +820,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation>Escriba el ID de servicio de la cuenta</translation>
@@ -895,10 +839,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation>Configuración</translation>
@@ -928,7 +868,7 @@
         <translation>IP asignada</translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation>Tiempo activo</translation>
     </message>
     <message>
@@ -952,7 +892,7 @@
         <translation>PROBAR LA CONECTIVIDAD</translation>
     </message>
     <message>
-        <source>Try Me</source>
+        <source>Run test</source>
         <translation>Probar</translation>
     </message>
     <message>
@@ -964,7 +904,7 @@
         <translation>DISPOSITIVOS PARES</translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation>Ver todos los dispositivos</translation>
     </message>
     <message>
@@ -996,8 +936,8 @@
         <translation>DESACTIVACIÓN</translation>
     </message>
     <message>
-        <source>Deactivate </source>
-        <translation>Desactivar </translation>
+        <source>Deactivate</source>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <source>ABOUT</source>
@@ -1008,7 +948,7 @@
         <translation>Versión</translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation>Cerrar sesión</translation>
     </message>
     <message>
@@ -1020,15 +960,15 @@
         <translation>Conectado</translation>
     </message>
     <message>
-        <source>Connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation>Iniciar sesión</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -1104,8 +1044,8 @@ Escriba la contraseña:</translation>
         <translation>No se pudo cerrar la sesión</translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
-        <translation>Hay hallazgos de cumplimiento pendientes</translation>
+        <source>Compliance findings to review</source>
+        <translation>Hay hallazgos de cumplimiento por revisar</translation>
     </message>
     <message>
         <source>Save support report…</source>
@@ -1123,7 +1063,7 @@ Escriba la contraseña:</translation>
         <translation>Su administrador aprobó este dispositivo.</translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
+        <source>Secure Access is now off.</source>
         <translation>El Acceso Seguro se ha desactivado.</translation>
     </message>
     <message>
@@ -1309,7 +1249,7 @@ Escriba la contraseña:</translation>
         <translation>este equipo, la ventana y el resumen de abajo</translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation>eventos de la conexión con el servicio de la aplicación: %1</translation>
     </message>
     <message>
@@ -1325,8 +1265,8 @@ Escriba la contraseña:</translation>
         <translation>el último estado notificado por el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
-        <translation>advertencias de la propia ventana: %1</translation>
+        <source>warnings from the window: %1</source>
+        <translation>advertencias de la ventana: %1</translation>
     </message>
 </context>
 <context>

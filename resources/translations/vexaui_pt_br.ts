@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation>CÓDIGO</translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation>NOME DO DISPOSITIVO (opcional)</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>Contrato de Licença do Usuário Final</translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation>Solicitar ativação</translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation>Fale com o suporte</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
+        <source>Activation is pending…</source>
+        <translation>Ativação pendente…</translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
-        <translation>Ativação pendente...</translation>
-    </message>
-    <message>
-        <source>Resend Verification Email</source>
+        <source>Resend verification email</source>
         <translation>Reenviar e-mail de verificação</translation>
     </message>
     <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation>Verificar status da ativação</translation>
     </message>
     <message>
@@ -111,12 +95,12 @@
         <translation>Configurações</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
-        <translation>Aprovação do administrador pendente</translation>
+        <source>Waiting for administrator approval</source>
+        <translation>Aguardando a aprovação do administrador</translation>
     </message>
     <message>
         <source>Your administrator has been notified.</source>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
+        <source>Sign In</source>
+        <translation>Entrar na sua conta</translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation>Autorização necessária</translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation>Faça login com o e-mail da empresa para acessar a rede corporativa deste dispositivo</translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation>Endereço de e-mail</translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation>Pular</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -218,8 +194,8 @@
         <translation>Executa para &lt;user&gt; em vez do usuário da sessão.</translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
-        <translation>Com &quot;true&quot;, permite outra instância para o mesmo usuário.</translation>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
+        <translation>Se for &quot;true&quot;, permite outra instância para o mesmo usuário.</translation>
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
@@ -241,10 +217,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation>Comentários</translation>
     </message>
@@ -265,20 +237,20 @@
         <translation>Enviar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
-        <translation>Informe o assunto!</translation>
+        <source>Enter a subject.</source>
+        <translation>Digite um assunto.</translation>
     </message>
     <message>
         <source>Failed to submit your feedback</source>
         <translation>Não foi possível enviar seus comentários</translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
-        <translation>Enviando comentários...</translation>
+        <source>Submitting feedback…</source>
+        <translation>Enviando comentários…</translation>
     </message>
     <message>
         <source>Agent not activated</source>
@@ -293,10 +265,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Janela principal</translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation>Acesso Seguro</translation>
     </message>
@@ -305,7 +273,7 @@
         <translation>Configurações</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -321,16 +289,16 @@
         <translation>Usuário autenticado com sucesso</translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
         <translation>Você está conectado!</translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
-        <translation>Desconectando...</translation>
+        <source>Disconnecting…</source>
+        <translation>Desconectando…</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
@@ -349,8 +317,8 @@
         <translation>Não foi possível reiniciar o sistema. Reinicie-o manualmente.</translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
-        <translation>Erro ao listar os dispositivos pares</translation>
+        <source>Listing peer devices failed</source>
+        <translation>Falha ao listar os dispositivos pares</translation>
     </message>
     <message>
         <source>On</source>
@@ -365,7 +333,7 @@
         <translation>O %1 continua em execução na bandeja do sistema. Clique no ícone para abrir a janela novamente.</translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation>O %1 continua em execução com a janela minimizada. Você o encontra na barra de tarefas.</translation>
     </message>
     <message>
@@ -413,7 +381,7 @@
         <translation>Falha ao listar os gateways de acesso preferenciais</translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation>Você não tem assinatura da conexão segura</translation>
     </message>
     <message>
@@ -467,10 +435,6 @@
 <context>
     <name>Notification</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
         <source>Notifications</source>
         <translation>Notificações</translation>
     </message>
@@ -511,8 +475,8 @@
         <translation>Firewall do Windows</translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
-        <translation>Certificado confiável</translation>
+        <source>Trusted Certificates</source>
+        <translation>Certificados confiáveis</translation>
     </message>
     <message>
         <source>Client Certificate</source>
@@ -535,11 +499,11 @@
         <translation>Execução automática do Windows</translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation>Compartilhamentos SMB</translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
+        <source>Malicious Applications Installed</source>
         <translation>Aplicativos mal-intencionados instalados</translation>
     </message>
     <message>
@@ -551,7 +515,7 @@
         <translation>Certificado de risco instalado</translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation>VPN instalada no sistema</translation>
     </message>
     <message>
@@ -563,7 +527,7 @@
         <translation>Certificado obrigatório não instalado</translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation>VPN não instalada no sistema</translation>
     </message>
     <message>
@@ -595,8 +559,8 @@
         <translation>Antivírus do Windows habilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
-        <translation>Compartilhamentos SMB habilitados</translation>
+        <source>SMB Sharing Enabled</source>
+        <translation>Compartilhamento SMB habilitado</translation>
     </message>
     <message>
         <source>Windows Firewall Disabled on the System</source>
@@ -611,11 +575,11 @@
         <translation>Antivírus do Windows desabilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
-        <translation>Compartilhamentos SMB desabilitados</translation>
+        <source>SMB Sharing Disabled</source>
+        <translation>Compartilhamento SMB desabilitado</translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation>Arquivo(s) encontrado(s) no sistema</translation>
     </message>
     <message>
@@ -623,7 +587,7 @@
         <translation>Chave do Registro incompatível</translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
+        <source>File(s) Missing from the System</source>
         <translation>Arquivo(s) ausente(s) no sistema</translation>
     </message>
     <message>
@@ -631,11 +595,11 @@
         <translation>Nenhuma notificação</translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Certificado de cliente mal-intencionado assinado pelos certificados de CA</translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Nenhum certificado de cliente está assinado pelos certificados de CA</translation>
     </message>
     <message>
@@ -691,15 +655,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation>Verificação do usuário</translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation>Veja no seu e-mail a senha de uso único (OTP) e digite-a abaixo</translation>
     </message>
     <message>
@@ -719,7 +679,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -768,11 +728,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation>Gateway preferencial</translation>
     </message>
     <message>
@@ -784,7 +740,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -803,10 +759,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation>Dispositivos pares</translation>
     </message>
@@ -815,7 +767,7 @@
         <translation>A lista de dispositivos pares está vazia</translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation>Pressione Enter para copiar o endereço</translation>
     </message>
     <message>
@@ -825,10 +777,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation>Gerar novo QR</translation>
@@ -842,7 +790,7 @@
         <translation>Não foi possível exibir o código QR. Selecione &apos;Gerar novo QR&apos; para tentar novamente.</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -862,8 +810,8 @@
         <translation>O código QR não está disponível enquanto o serviço do aplicativo estiver inacessível.</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com seu provedor para obter ajuda.</translation>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
+        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com o administrador para obter ajuda.</translation>
     </message>
     <message>
         <source>Waiting for a new code</source>
@@ -872,10 +820,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation>Digite abaixo o ID de serviço da conta</translation>
@@ -895,10 +839,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation>Configurações</translation>
@@ -928,7 +868,7 @@
         <translation>IP atribuído</translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation>Tempo ativo</translation>
     </message>
     <message>
@@ -952,7 +892,7 @@
         <translation>TESTAR CONECTIVIDADE</translation>
     </message>
     <message>
-        <source>Try Me</source>
+        <source>Run test</source>
         <translation>Testar</translation>
     </message>
     <message>
@@ -964,7 +904,7 @@
         <translation>DISPOSITIVOS PARES</translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation>Ver todos os dispositivos</translation>
     </message>
     <message>
@@ -996,8 +936,8 @@
         <translation>DESATIVAÇÃO</translation>
     </message>
     <message>
-        <source>Deactivate </source>
-        <translation>Desativar </translation>
+        <source>Deactivate</source>
+        <translation>Desativar</translation>
     </message>
     <message>
         <source>ABOUT</source>
@@ -1008,7 +948,7 @@
         <translation>Versão</translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation>Sair da conta</translation>
     </message>
     <message>
@@ -1020,15 +960,15 @@
         <translation>Conectado</translation>
     </message>
     <message>
-        <source>Connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation>Entrar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -1104,8 +1044,8 @@ Digite a senha:</translation>
         <translation>Não foi possível sair da sua conta</translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
-        <translation>Há resultados de conformidade pendentes</translation>
+        <source>Compliance findings to review</source>
+        <translation>Há resultados de conformidade para revisar</translation>
     </message>
     <message>
         <source>Save support report…</source>
@@ -1123,7 +1063,7 @@ Digite a senha:</translation>
         <translation>Seu administrador aprovou este dispositivo.</translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
+        <source>Secure Access is now off.</source>
         <translation>O Acesso Seguro foi desligado.</translation>
     </message>
     <message>
@@ -1309,7 +1249,7 @@ Digite a senha:</translation>
         <translation>este computador, a janela e o resumo abaixo</translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation>eventos da conexão com o serviço do aplicativo: %1</translation>
     </message>
     <message>
@@ -1325,8 +1265,8 @@ Digite a senha:</translation>
         <translation>o último estado informado pelo serviço do aplicativo</translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
-        <translation>avisos da própria janela: %1</translation>
+        <source>warnings from the window: %1</source>
+        <translation>avisos da janela: %1</translation>
     </message>
 </context>
 <context>

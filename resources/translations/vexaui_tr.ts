@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation>KOD</translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation>CİHAZ ADI (isteğe bağlı)</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation>Etkinleştirme talebi gönder</translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation>Destek ekibine ulaşın</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
+        <source>Activation is pending…</source>
+        <translation>Etkinleştirme bekleniyor…</translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
-        <translation>Etkinleştirme bekleniyor...</translation>
-    </message>
-    <message>
-        <source>Resend Verification Email</source>
+        <source>Resend verification email</source>
         <translation>Doğrulama e-postasını yeniden gönder</translation>
     </message>
     <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation>Etkinleştirme durumunu denetle</translation>
     </message>
     <message>
@@ -111,11 +95,11 @@
         <translation>Ayarlar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
+        <source>Waiting for administrator approval</source>
         <translation>Yönetici onayı bekleniyor</translation>
     </message>
     <message>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
+        <source>Sign In</source>
+        <translation>Oturum açma</translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation>Yetkilendirme gerekli</translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation>Bu cihazdan kurumsal ağa erişmek için şirket e-posta adresinizle oturum açın</translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation>E-posta adresi</translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation>Atla</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -218,8 +194,8 @@
         <translation>Oturumun kullanıcısı yerine &lt;user&gt; için çalışır.</translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
-        <translation>&quot;true&quot; ile aynı kullanıcı için bir örneğin daha çalışmasına izin verir.</translation>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
+        <translation>&quot;true&quot; ise aynı kullanıcı için bir örneğin daha çalışmasına izin verir.</translation>
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
@@ -241,10 +217,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation>Geri bildirim</translation>
     </message>
@@ -265,20 +237,20 @@
         <translation>Gönder</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
-        <translation>Konu boş!</translation>
+        <source>Enter a subject.</source>
+        <translation>Bir konu girin.</translation>
     </message>
     <message>
         <source>Failed to submit your feedback</source>
         <translation>Geri bildiriminiz gönderilemedi</translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
-        <translation>Geri bildirim gönderiliyor...</translation>
+        <source>Submitting feedback…</source>
+        <translation>Geri bildirim gönderiliyor…</translation>
     </message>
     <message>
         <source>Agent not activated</source>
@@ -293,10 +265,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Ana pencere</translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation>Güvenli Erişim</translation>
     </message>
@@ -305,7 +273,7 @@
         <translation>Ayarlar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -321,16 +289,16 @@
         <translation>Kullanıcı kimliği doğrulandı</translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
-        <translation>Bağlanıyor...</translation>
+        <source>Connecting…</source>
+        <translation>Bağlanıyor…</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
         <translation>Bağlandınız!</translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
-        <translation>Bağlantı kesiliyor...</translation>
+        <source>Disconnecting…</source>
+        <translation>Bağlantı kesiliyor…</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
@@ -349,8 +317,8 @@
         <translation>Sistem yeniden başlatılamadı. Lütfen sistemi kendiniz yeniden başlatın.</translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
-        <translation>Eş cihazlar listelenirken hata oluştu</translation>
+        <source>Listing peer devices failed</source>
+        <translation>Eş cihazlar listelenemedi</translation>
     </message>
     <message>
         <source>On</source>
@@ -365,7 +333,7 @@
         <translation>%1 sistem tepsisinde çalışmaya devam ediyor. Pencereyi yeniden açmak için simgesine tıklayın.</translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation>%1, penceresi simge durumuna küçültülmüş olarak çalışmaya devam ediyor. Görev çubuğunda bulabilirsiniz.</translation>
     </message>
     <message>
@@ -413,7 +381,7 @@
         <translation>Tercih edilen erişim ağ geçitleri listelenemedi</translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation>Güvenli bağlantı aboneliğiniz yok</translation>
     </message>
     <message>
@@ -467,10 +435,6 @@
 <context>
     <name>Notification</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Notifications</source>
         <translation>Bildirimler</translation>
     </message>
@@ -511,8 +475,8 @@
         <translation>Windows Güvenlik Duvarı</translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
-        <translation>Güvenilen sertifika</translation>
+        <source>Trusted Certificates</source>
+        <translation>Güvenilen sertifikalar</translation>
     </message>
     <message>
         <source>Client Certificate</source>
@@ -535,11 +499,11 @@
         <translation>Windows Otomatik Çalıştırma</translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation>SMB paylaşımları</translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
+        <source>Malicious Applications Installed</source>
         <translation>Kötü amaçlı uygulamalar yüklü</translation>
     </message>
     <message>
@@ -551,7 +515,7 @@
         <translation>Riskli sertifika yüklü</translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation>Sistemde VPN yüklü</translation>
     </message>
     <message>
@@ -563,7 +527,7 @@
         <translation>Zorunlu sertifika yüklü değil</translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation>Sistemde VPN yüklü değil</translation>
     </message>
     <message>
@@ -595,8 +559,8 @@
         <translation>Windows Virüsten Koruma etkin</translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
-        <translation>SMB paylaşımları etkin</translation>
+        <source>SMB Sharing Enabled</source>
+        <translation>SMB paylaşımı etkin</translation>
     </message>
     <message>
         <source>Windows Firewall Disabled on the System</source>
@@ -611,11 +575,11 @@
         <translation>Windows Virüsten Koruma devre dışı</translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
-        <translation>SMB paylaşımları devre dışı</translation>
+        <source>SMB Sharing Disabled</source>
+        <translation>SMB paylaşımı devre dışı</translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation>Sistemde dosya bulundu</translation>
     </message>
     <message>
@@ -623,7 +587,7 @@
         <translation>Kayıt Defteri anahtarı uyuşmuyor</translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
+        <source>File(s) Missing from the System</source>
         <translation>Sistemde dosya eksik</translation>
     </message>
     <message>
@@ -631,11 +595,11 @@
         <translation>Bildirim yok</translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation>CA sertifikalarınca imzalanmış kötü amaçlı istemci sertifikası</translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation>CA sertifikalarınca imzalanmış istemci sertifikası yok</translation>
     </message>
     <message>
@@ -691,15 +655,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation>Kullanıcı doğrulaması</translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation>E-postanıza gönderilen tek kullanımlık parolayı (OTP) aşağıya girin</translation>
     </message>
     <message>
@@ -719,7 +679,7 @@
         <translation>İptal</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -768,11 +728,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation>Tercih edilen ağ geçidi</translation>
     </message>
     <message>
@@ -784,7 +740,7 @@
         <translation>İptal</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -803,10 +759,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation>Eş cihazlar</translation>
     </message>
@@ -815,7 +767,7 @@
         <translation>Eş cihaz listesi boş</translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation>Adresi kopyalamak için Enter tuşuna basın</translation>
     </message>
     <message>
@@ -825,10 +777,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation>QR kodunu yenile</translation>
@@ -842,7 +790,7 @@
         <translation>QR kodu görüntülenemedi. Yeniden denemek için &apos;QR kodunu yenile&apos; düğmesini seçin.</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -862,8 +810,8 @@
         <translation>Uygulama hizmetine ulaşılamadığı sürece QR kodu kullanılamaz.</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR kodunu yenile&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için sağlayıcınıza başvurun.</translation>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
+        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR kodunu yenile&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için yöneticinize başvurun.</translation>
     </message>
     <message>
         <source>Waiting for a new code</source>
@@ -872,10 +820,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation>Hesap hizmet kimliğini aşağıya girin</translation>
@@ -895,10 +839,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation>Ayarlar</translation>
@@ -928,7 +868,7 @@
         <translation>Atanan IP</translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation>Çalışma süresi</translation>
     </message>
     <message>
@@ -952,8 +892,8 @@
         <translation>BAĞLANTI TESTİ</translation>
     </message>
     <message>
-        <source>Try Me</source>
-        <translation>Dene</translation>
+        <source>Run test</source>
+        <translation>Testi çalıştır</translation>
     </message>
     <message>
         <source>COMPLIANCE DETAILS</source>
@@ -964,7 +904,7 @@
         <translation>EŞ CİHAZLAR</translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation>Tüm cihazları görüntüle</translation>
     </message>
     <message>
@@ -996,8 +936,8 @@
         <translation>DEVRE DIŞI BIRAKMA</translation>
     </message>
     <message>
-        <source>Deactivate </source>
-        <translation>Devre dışı bırak </translation>
+        <source>Deactivate</source>
+        <translation>Devre dışı bırak</translation>
     </message>
     <message>
         <source>ABOUT</source>
@@ -1008,7 +948,7 @@
         <translation>Sürüm</translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation>Oturumu kapat</translation>
     </message>
     <message>
@@ -1020,15 +960,15 @@
         <translation>Bağlı</translation>
     </message>
     <message>
-        <source>Connecting...</source>
-        <translation>Bağlanıyor...</translation>
+        <source>Connecting…</source>
+        <translation>Bağlanıyor…</translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation>Oturum aç</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -1104,8 +1044,8 @@ Parolayı girin:</translation>
         <translation>Oturum kapatılamadı</translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
-        <translation>Bekleyen uyumluluk bulguları var</translation>
+        <source>Compliance findings to review</source>
+        <translation>İncelenecek uyumluluk bulguları var</translation>
     </message>
     <message>
         <source>Save support report…</source>
@@ -1123,7 +1063,7 @@ Parolayı girin:</translation>
         <translation>Yöneticiniz bu cihazı onayladı.</translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
+        <source>Secure Access is now off.</source>
         <translation>Güvenli Erişim kapandı.</translation>
     </message>
     <message>
@@ -1307,7 +1247,7 @@ Parolayı girin:</translation>
         <translation>bu bilgisayar, pencere ve aşağıdaki özet</translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation>uygulama hizmetiyle bağlantı olayları: %1</translation>
     </message>
     <message>
@@ -1323,8 +1263,8 @@ Parolayı girin:</translation>
         <translation>uygulama hizmetinin bildirdiği son durum</translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
-        <translation>pencerenin kendi uyarıları: %1</translation>
+        <source>warnings from the window: %1</source>
+        <translation>pencerenin uyarıları: %1</translation>
     </message>
 </context>
 <context>

@@ -186,7 +186,7 @@ private slots:
         QTest::addColumn<QList<int>>("statuses"); // secconn.status reported one after another
         QTest::addColumn<bool>("userAskedOff");
         QTest::addColumn<QStringList>("notices");
-        const QString wentOff = QStringLiteral("Secure Access went off.");
+        const QString wentOff = QStringLiteral("Secure Access is now off.");
         QTest::newRow("dropped on its own") << QList<int>{2, 4} << false << QStringList{wentOff};
         QTest::newRow("user switched off") << QList<int>{2, 3, 4} << true << QStringList();
         QTest::newRow("gave up connecting")
