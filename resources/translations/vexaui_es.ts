@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Checked at %1</source>
-        <translation>Comprobado a las %1</translation>
+        <translation>Última comprobación: %1</translation>
     </message>
 </context>
 <context>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation>¡Está conectado!</translation>
+        <translation>¡Conexión establecida!</translation>
     </message>
     <message>
         <source>Disconnecting…</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation>No está conectado</translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>The system could not be restarted. Please restart it yourself.</source>
-        <translation>No se pudo reiniciar el sistema. Reinícielo usted mismo.</translation>
+        <translation>No se pudo reiniciar el sistema. Reinícielo manualmente.</translation>
     </message>
     <message>
         <source>Listing peer devices failed</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
-        <translation>%1 sigue en ejecución en la bandeja del sistema. Haga clic en su icono para volver a abrir la ventana.</translation>
+        <translation>%1 sigue en ejecución en la bandeja del sistema. Haga clic en el icono para volver a abrir la ventana.</translation>
     </message>
     <message>
         <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>Session timed out</source>
-        <translation>Se agotó el tiempo de espera de la sesión</translation>
+        <translation>La sesión ha expirado</translation>
     </message>
     <message>
         <source>Your device has been isolated</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>You&apos;re subscribed</source>
-        <translation>Está suscrito</translation>
+        <translation>Suscripción activa</translation>
     </message>
     <message>
         <source>Listing the preferred access gateways failed</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>You&apos;re not subscribed to the secure connection</source>
-        <translation>No está suscrito a la conexión segura</translation>
+        <translation>Sin suscripción a la conexión segura</translation>
     </message>
     <message>
         <source>Setting the preferred access gateway failed</source>
@@ -398,11 +398,11 @@
     </message>
     <message>
         <source>Internet access will be blocked at %1.</source>
-        <translation>A las %1 se bloqueará el acceso a Internet.</translation>
+        <translation>El acceso a Internet se bloqueará (hora prevista: %1).</translation>
     </message>
     <message>
         <source>Access to the network address %1 will be blocked at %2.</source>
-        <translation>A las %2 se bloqueará el acceso a la dirección de red %1.</translation>
+        <translation>El acceso a la dirección de red %1 se bloqueará (hora prevista: %2).</translation>
     </message>
     <message>
         <source>Internet access is enabled.</source>
@@ -604,7 +604,7 @@
     </message>
     <message>
         <source>Unexpected operating system found: %1</source>
-        <translation>Se encontró un sistema operativo no esperado: %1</translation>
+        <translation>Se encontró un sistema operativo inesperado: %1</translation>
     </message>
     <message>
         <source>Expected operating system: %1</source>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>Unexpected Registry entry found: %1</source>
-        <translation>Entrada del Registro no esperada: %1</translation>
+        <translation>Entrada del Registro inesperada: %1</translation>
     </message>
     <message>
         <source>Vendor: %1</source>
@@ -708,11 +708,11 @@
     </message>
     <message>
         <source>Email address not found. Please go back to the activation screen and try again.</source>
-        <translation>No se encontró el correo electrónico. Vuelva a la pantalla de activación e inténtelo de nuevo.</translation>
+        <translation>No se encontró la dirección de correo electrónico. Vuelva a la pantalla de activación e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Email address not found. Please go back to the email screen and try again.</source>
-        <translation>No se encontró el correo electrónico. Vuelva a la pantalla del correo electrónico e inténtelo de nuevo.</translation>
+        <translation>No se encontró la dirección de correo electrónico. Vuelva a la pantalla de correo electrónico e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Your OTP is valid for %1.</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>TEST CONNECTIVITY</source>
-        <translation>PROBAR LA CONECTIVIDAD</translation>
+        <translation>PRUEBA DE CONECTIVIDAD</translation>
     </message>
     <message>
         <source>Run test</source>
@@ -1025,7 +1025,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Deactivation failed. Please try again or contact your administrator.</source>
-        <translation>No se pudo desactivar. Vuelva a intentarlo o póngase en contacto con su administrador.</translation>
+        <translation>No se pudo desactivar el dispositivo. Vuelva a intentarlo o póngase en contacto con su administrador.</translation>
     </message>
     <message>
         <source>Password required</source>
@@ -1064,7 +1064,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Secure Access is now off.</source>
-        <translation>El Acceso Seguro se ha desactivado.</translation>
+        <translation>El Acceso Seguro se apagó.</translation>
     </message>
     <message>
         <source>Secure Access stopped connecting.</source>
@@ -1102,7 +1102,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Secure Access turned off by your administrator</source>
-        <translation>Su administrador desactivó el Acceso Seguro</translation>
+        <translation>Su administrador apagó el Acceso Seguro</translation>
     </message>
     <message>
         <source>Application service unavailable</source>
@@ -1126,7 +1126,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Secure Access off</source>
-        <translation>Acceso Seguro desactivado</translation>
+        <translation>Acceso Seguro apagado</translation>
     </message>
     <message>
         <source>Contacting the application service</source>
@@ -1146,7 +1146,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Secure Access on</source>
-        <translation>Acceso Seguro activado</translation>
+        <translation>Acceso Seguro encendido</translation>
     </message>
     <message>
         <source>Needs attention</source>
@@ -1211,7 +1211,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Email addresses, user, device and enterprise names and IP addresses are replaced by placeholders, and passwords, one-time passwords, activation codes and QR codes are never recorded.</source>
-        <translation>Las direcciones de correo electrónico, los nombres de usuario, de dispositivo y de empresa y las direcciones IP se sustituyen por marcadores, y las contraseñas, contraseñas de un solo uso, códigos de activación y códigos QR nunca se registran.</translation>
+        <translation>Las direcciones de correo electrónico, los nombres de usuario, de dispositivo y de empresa y las direcciones IP se sustituyen por marcadores de posición, y las contraseñas, contraseñas de un solo uso, códigos de activación y códigos QR nunca se registran.</translation>
     </message>
     <message>
         <source>Copy summary</source>
