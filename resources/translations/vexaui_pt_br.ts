@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Checked at %1</source>
-        <translation>Verificado às %1</translation>
+        <translation>Última verificação: %1</translation>
     </message>
 </context>
 <context>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>Open &lt;rurl&gt; with the desktop&apos;s handler for it at start.</source>
-        <translation>Ao iniciar, abre &lt;rurl&gt; com o programa da área de trabalho que o trata.</translation>
+        <translation>Ao iniciar, abre &lt;rurl&gt; com o programa da área de trabalho associado a ele.</translation>
     </message>
     <message>
         <source>Run for &lt;user&gt; instead of the user of the session.</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation>Você está conectado!</translation>
+        <translation>Conexão estabelecida!</translation>
     </message>
     <message>
         <source>Disconnecting…</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation>Você não está conectado</translation>
+        <translation>Sem conexão</translation>
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
@@ -398,11 +398,11 @@
     </message>
     <message>
         <source>Internet access will be blocked at %1.</source>
-        <translation>O acesso à Internet será bloqueado às %1.</translation>
+        <translation>O acesso à Internet será bloqueado (horário previsto: %1).</translation>
     </message>
     <message>
         <source>Access to the network address %1 will be blocked at %2.</source>
-        <translation>O acesso ao endereço de rede %1 será bloqueado às %2.</translation>
+        <translation>O acesso ao endereço de rede %1 será bloqueado (horário previsto: %2).</translation>
     </message>
     <message>
         <source>Internet access is enabled.</source>
@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Client Certificate</source>
-        <translation>Certificado do cliente</translation>
+        <translation>Certificado de cliente</translation>
     </message>
     <message>
         <source>VPN</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>Operating System Version Mismatch</source>
-        <translation>Versão do sistema operacional incompatível</translation>
+        <translation>Versão do sistema operacional divergente</translation>
     </message>
     <message>
         <source>Risky Certificate Installed</source>
@@ -580,15 +580,15 @@
     </message>
     <message>
         <source>File(s) Found on the System</source>
-        <translation>Arquivo(s) encontrado(s) no sistema</translation>
+        <translation>Arquivos encontrados no sistema</translation>
     </message>
     <message>
         <source>Registry Key Mismatch</source>
-        <translation>Chave do Registro incompatível</translation>
+        <translation>Chave do Registro divergente</translation>
     </message>
     <message>
         <source>File(s) Missing from the System</source>
-        <translation>Arquivo(s) ausente(s) no sistema</translation>
+        <translation>Arquivos ausentes no sistema</translation>
     </message>
     <message>
         <source>No notifications</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>TEST CONNECTIVITY</source>
-        <translation>TESTAR CONECTIVIDADE</translation>
+        <translation>TESTE DE CONECTIVIDADE</translation>
     </message>
     <message>
         <source>Run test</source>
@@ -1064,7 +1064,7 @@ Digite a senha:</translation>
     </message>
     <message>
         <source>Secure Access is now off.</source>
-        <translation>O Acesso Seguro foi desligado.</translation>
+        <translation>O Acesso Seguro se desligou.</translation>
     </message>
     <message>
         <source>Secure Access stopped connecting.</source>
@@ -1122,7 +1122,7 @@ Digite a senha:</translation>
     </message>
     <message>
         <source>Sign-in needed</source>
-        <translation>É necessário entrar</translation>
+        <translation>É necessário entrar na sua conta</translation>
     </message>
     <message>
         <source>Secure Access off</source>
