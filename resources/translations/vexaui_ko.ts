@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
-        <translation>헬프데스크용 지원 보고서를 &lt;file&gt;에 씁니다.</translation>
+        <translation>헬프데스크용 지원 보고서를 &lt;file&gt;에 저장합니다.</translation>
     </message>
     <message>
         <source>No window of this user is running, so the report has no link history.</source>
@@ -207,11 +207,11 @@
     </message>
     <message>
         <source>Could not write the support report to %1: %2</source>
-        <translation>지원 보고서를 %1에 쓸 수 없습니다: %2</translation>
+        <translation>지원 보고서를 %1에 저장할 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Wrote the support report to %1.</source>
-        <translation>지원 보고서를 %1에 썼습니다.</translation>
+        <translation>지원 보고서를 %1에 저장했습니다.</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation>이미 네트워크 안에 있습니다</translation>
+        <translation>이미 기업 네트워크에 연결되어 있습니다</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
@@ -330,11 +330,11 @@
     </message>
     <message>
         <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
-        <translation>%1은(는) 시스템 트레이에서 계속 실행됩니다. 창을 다시 열려면 아이콘을 클릭하세요.</translation>
+        <translation>%1 앱은 시스템 트레이에서 계속 실행됩니다. 창을 다시 열려면 아이콘을 클릭하세요.</translation>
     </message>
     <message>
         <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
-        <translation>%1은(는) 창이 최소화된 상태로 계속 실행됩니다. 작업 표시줄에서 찾을 수 있습니다.</translation>
+        <translation>%1 앱은 창이 최소화된 상태로 계속 실행됩니다. 작업 표시줄에서 찾을 수 있습니다.</translation>
     </message>
     <message>
         <source>Last known: %1</source>
@@ -411,12 +411,12 @@
     <message>
         <source>%1 Open %2 to see the compliance details.</source>
         <extracomment>%1 is a notice about network access, %2 the product&apos;s name.</extracomment>
-        <translation>%1 규정 준수 세부 정보를 보려면 %2 앱을 여세요.</translation>
+        <translation>%1 규정 준수 정보를 보려면 %2 앱을 여세요.</translation>
     </message>
     <message>
         <source>%1 Check the Notifications page to see the compliance details.</source>
         <extracomment>%1 is a notice about network access.</extracomment>
-        <translation>%1 규정 준수 세부 정보는 알림 페이지에서 확인하세요.</translation>
+        <translation>%1 규정 준수 정보는 알림 페이지에서 확인하세요.</translation>
     </message>
     <message>
         <source>Fetching information</source>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>File(s) Missing from the System</source>
-        <translation>시스템에 파일이 없습니다</translation>
+        <translation>필요한 파일이 시스템에 없습니다</translation>
     </message>
     <message>
         <source>No notifications</source>
@@ -1068,7 +1068,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>Secure Access stopped connecting.</source>
-        <translation>보안 액세스 연결이 중단되었습니다.</translation>
+        <translation>보안 액세스 연결 시도가 중단되었습니다.</translation>
     </message>
     <message numerus="yes">
         <source>The application service is unavailable. Retrying every %n seconds.</source>
@@ -1085,7 +1085,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>Network access about to be blocked</source>
-        <translation>네트워크 접속 곧 차단됨</translation>
+        <translation>네트워크 접속 차단 예정</translation>
     </message>
     <message>
         <source>Restart required</source>
@@ -1101,7 +1101,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>Secure Access turned off by your administrator</source>
-        <translation>관리자가 보안 액세스를 껐음</translation>
+        <translation>보안 액세스 꺼짐(관리자 설정)</translation>
     </message>
     <message>
         <source>Application service unavailable</source>
@@ -1157,7 +1157,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>already in the network</source>
-        <translation>이미 네트워크에 있음</translation>
+        <translation>이미 기업 네트워크에 연결됨</translation>
     </message>
     <message>
         <source>%1 · %2</source>
@@ -1177,7 +1177,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>Open Settings, then Notifications, to see the compliance details.</source>
-        <translation>규정 준수 세부 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
+        <translation>규정 준수 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
     </message>
     <message numerus="yes">
         <source>Retrying every %n seconds.</source>
@@ -1301,11 +1301,11 @@ Enter the password:</source>
     <name>vexaintf</name>
     <message>
         <source>Connection refused: the owner of the application service port could not be verified</source>
-        <translation>연결이 거부되었습니다: 애플리케이션 서비스 포트의 소유자를 확인할 수 없습니다</translation>
+        <translation>연결 거부됨: 애플리케이션 서비스 포트의 소유자를 확인할 수 없습니다</translation>
     </message>
     <message>
         <source>Connection refused: the application service port is held by another user (%1)</source>
-        <translation>연결이 거부되었습니다: 애플리케이션 서비스 포트를 다른 사용자(%1)가 사용하고 있습니다</translation>
+        <translation>연결 거부됨: 애플리케이션 서비스 포트를 다른 사용자(%1)가 사용하고 있습니다</translation>
     </message>
 </context>
 </TS>
