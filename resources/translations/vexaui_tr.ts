@@ -112,14 +112,14 @@
     </message>
     <message>
         <source>Checked at %1</source>
-        <translation>Denetlenme saati: %1</translation>
+        <translation>Son denetim: %1</translation>
     </message>
 </context>
 <context>
     <name>AnswerWait</name>
     <message>
         <source>The application service did not answer. Please try again.</source>
-        <translation>Uygulama hizmeti yanıt vermedi. Lütfen tekrar deneyin.</translation>
+        <translation>Uygulama hizmeti yanıt vermedi. Lütfen yeniden deneyin.</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     <message>
         <source>OTP attempts are blocked for %1.</source>
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
-        <translation>OTP denemeleri engellendi, kalan süre: %1</translation>
+        <translation>OTP denemeleri engellendi, kalan süre: %1.</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation>Zaten ağın içindesiniz</translation>
+        <translation>Zaten kurumsal ağa bağlısınız</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
@@ -346,7 +346,7 @@
     </message>
     <message>
         <source>Discovery in progress</source>
-        <translation>Keşif sürüyor</translation>
+        <translation>Bulma işlemi sürüyor</translation>
     </message>
     <message>
         <source>Fetching preferred access gateway information</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>Checking preferred access gateway reachability</source>
-        <translation>Tercih edilen erişim ağ geçidine erişilebilirlik denetleniyor</translation>
+        <translation>Tercih edilen erişim ağ geçidinin erişilebilirliği denetleniyor</translation>
     </message>
     <message>
         <source>Fetching profile</source>
@@ -717,12 +717,12 @@
     <message>
         <source>Your OTP is valid for %1.</source>
         <extracomment>%1 is the time left, as minutes:seconds.</extracomment>
-        <translation>OTP&apos;nizin kalan geçerlilik süresi: %1</translation>
+        <translation>OTP&apos;nizin kalan geçerlilik süresi: %1.</translation>
     </message>
     <message>
         <source>OTP attempts are blocked for %1.</source>
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
-        <translation>OTP denemeleri engellendi, kalan süre: %1</translation>
+        <translation>OTP denemeleri engellendi, kalan süre: %1.</translation>
     </message>
 </context>
 <context>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Please enter the account service ID.</source>
-        <translation>Lütfen hesap hizmet kimliğini (ID) girin.</translation>
+        <translation>Lütfen hesap hizmet kimliğini girin.</translation>
     </message>
 </context>
 <context>
@@ -1056,7 +1056,7 @@ Parolayı girin:</translation>
     <name>StatusNotices</name>
     <message>
         <source>The application service is available again.</source>
-        <translation>Uygulama hizmeti yeniden kullanılabilir.</translation>
+        <translation>Uygulama hizmeti yeniden kullanılabilir durumda.</translation>
     </message>
     <message>
         <source>Your administrator approved this device.</source>
@@ -1157,7 +1157,7 @@ Parolayı girin:</translation>
     </message>
     <message>
         <source>already in the network</source>
-        <translation>zaten ağda</translation>
+        <translation>zaten kurumsal ağda</translation>
     </message>
     <message>
         <source>%1 · %2</source>
@@ -1169,7 +1169,7 @@ Parolayı girin:</translation>
     </message>
     <message>
         <source>Restart the computer to finish.</source>
-        <translation>Tamamlamak için bilgisayarı yeniden başlatın.</translation>
+        <translation>İşlemi tamamlamak için bilgisayarı yeniden başlatın.</translation>
     </message>
     <message>
         <source>Ask your administrator for help.</source>
