@@ -43,7 +43,7 @@ struct CommandLine
         QStringLiteral("user")};
     const QCommandLineOption allow{
         QStringLiteral("a"),
-        QCoreApplication::translate("CommandLine", "With \"true\", allow a further instance for the same user."),
+        QCoreApplication::translate("CommandLine", "If \"true\", allow another instance for the same user."),
         QStringLiteral("allow"), QStringLiteral("allow")};
     const QCommandLineOption supportReport{
         QStringLiteral("support-report"),

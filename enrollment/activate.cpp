@@ -115,12 +115,12 @@ void Activate::showAgentUnavailable()
     // No answer comes over a dropped link: the fields are the user's again, as they typed them.
     activationAnswer->abandon();
     activateButton();
-    showNotice(tr("Unable to connect with application service"));
+    showNotice(tr("Unable to connect to the application service"));
 }
 
 void Activate::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
 }
 

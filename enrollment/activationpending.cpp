@@ -53,7 +53,7 @@ void ActivationPending::showAgentUnavailable()
     // No answer comes over a dropped link: the user may ask again once it is back.
     statusAnswer->abandon();
     ui->activationStatusButton->setEnabled(true);
-    showLasting(tr("Unable to connect with application service"));
+    showLasting(tr("Unable to connect to the application service"));
 }
 
 AnswerClaim ActivationPending::takeStatusAnswer()
@@ -86,7 +86,7 @@ void ActivationPending::showLasting(const QString& text)
 
 void ActivationPending::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
 }
 
@@ -94,7 +94,7 @@ void ActivationPending::verifyActivationError(ResponseType code)
 {
     int showForMs = 0;
     if (code == AdminApprovalPending) {
-        ui->statusMessage->setText(tr("Admin approval pending"));
+        ui->statusMessage->setText(tr("Waiting for administrator approval"));
         showForMs = approvalPendingMs;
     } else if (code == VerificationRequestFailed) {
         ui->statusMessage->setText(tr("Verification request failed"));

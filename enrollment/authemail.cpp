@@ -66,13 +66,13 @@ void AuthEmail::showAgentUnavailable()
     // No answer comes over a dropped link: the address stays as typed, to be sent once the link is back.
     registrationAnswer->abandon();
     enableNextButton(ui->mailInput->text());
-    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->setText(tr("Unable to connect to the application service"));
     otpScreen->showAgentUnavailable();
 }
 
 void AuthEmail::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
     otpScreen->clearAgentUnavailable();
 }
@@ -185,7 +185,7 @@ void AuthEmail::setCompanyName(QString name)
 void AuthEmail::onAttemptBlockedTimeOut()
 {
     // The block keeps counting while the link is down, but the line keeps saying that the link is down.
-    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect with application service");
+    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect to the application service");
     if (attemptBlockedTime == Countdown::zero) {
         attemptBlockedTimer->stop();
         enableNextButton(ui->mailInput->text());
@@ -210,7 +210,7 @@ void AuthEmail::skipButtonClicked()
 void AuthEmail::nextButtonClicked()
 {
     if (!vexaintf::instance()->isConnected()) {
-        ui->statusMessage->setText(tr("Unable to connect with application service"));
+        ui->statusMessage->setText(tr("Unable to connect to the application service"));
         otpScreen->showAgentUnavailable();
         return;
     }
@@ -246,7 +246,7 @@ void AuthEmail::goEmailScreen()
     if (ui->stackedWidget->currentIndex() == emailPage)
         return;
     // Back keeps the address for another try; what the agent said about the last one goes, unless the link is down.
-    if (ui->statusMessage->text() != tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() != tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
     showPage(emailPage);
 }

@@ -87,12 +87,12 @@ void OtpScreen::showAgentUnavailable()
         enableSubmitButton(ui->otpInput->text());
         offerResend();
     }
-    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->setText(tr("Unable to connect to the application service"));
 }
 
 void OtpScreen::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
 }
 
@@ -319,7 +319,7 @@ void OtpScreen::onResendTimeOut()
 void OtpScreen::onAttemptBlockedTimeOut()
 {
     // The block keeps counting while the link is down, but the line keeps saying that the link is down.
-    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect with application service");
+    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect to the application service");
     if (attemptBlockedTime == Countdown::zero) {
         blocked = false;
         attemptBlockedTimer->stop();

@@ -100,7 +100,7 @@ void QRCodeScreen::clearRefusal()
 void QRCodeScreen::showAgentUnavailable()
 {
     activationAnswer->abandon();
-    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->setText(tr("Unable to connect to the application service"));
     // A scan now would reach nobody, and the code may be gone when the agent is back: it is not left up to be
     // scanned. The code asked for on reconnection is drawn even if the agent hands out the same one.
     ui->qr->clear();
@@ -113,7 +113,7 @@ void QRCodeScreen::showAgentUnavailable()
 
 void QRCodeScreen::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
         ui->statusMessage->setText(refusalReason);
     if (ui->qr->pixmap(Qt::ReturnByValue).isNull())
         ui->qr->clear();

@@ -140,7 +140,7 @@ void MainWindow::applySnapshot(const AgentInfo& received)
         ui->toggleSwitchWidget->setEnabled(!info.secconn.userControlDisabled);
         switch (info.secconn.status) {
         case SecconnStatus::connecting:
-            connectionText = tr("You're connecting...");
+            connectionText = tr("Connecting…");
             togglePosition = 1;
             break;
         case SecconnStatus::connected:
@@ -148,7 +148,7 @@ void MainWindow::applySnapshot(const AgentInfo& received)
             togglePosition = 1;
             break;
         case SecconnStatus::disconnecting:
-            connectionText = tr("You're disconnecting...");
+            connectionText = tr("Disconnecting…");
             togglePosition = 1;
             break;
         case SecconnStatus::alreadyInNetwork:
@@ -257,7 +257,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
             showStatusMessage(failure, 4);
         } else if (code == NotSubscribed) {
             // Said where the user waits for the list, and on the home page as before.
-            const QString notSubscribed = tr("Not subscribed for secure connection");
+            const QString notSubscribed = tr("You're not subscribed to the secure connection");
             emit listPags(Response(), PAG(), notSubscribed);
             showStatusMessage(notSubscribed, 4);
         } else {
@@ -287,7 +287,7 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         break;
     case 14:
         if (code == PeerListingFailed)
-            emit listPeers(Response(), tr("Error with listing peer devices"));
+            emit listPeers(Response(), tr("Listing peer devices failed"));
         else
             emit listPeers(response, QString());
         break;

@@ -225,7 +225,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
         statusModel->setLink(LinkStatus::Up);
     } else if (!firstAttemptRunning) {
         ui->toggleSwitchWidget->setEnabled(false);
-        ui->statusText->setText(tr("Unable to connect with application service"));
+        ui->statusText->setText(tr("Unable to connect to the application service"));
         tellScreensAgentUnavailable();
         statusModel->setLink(LinkStatus::Down);
     }
@@ -284,7 +284,7 @@ void MainWindow::explainWhereTheWindowWent(bool trayAvailable)
     // No tray to speak from: the minimised window's own box says it, once, and offers the way out the tray would.
     auto* box = new QMessageBox(
         QMessageBox::Information, brand().displayName,
-        tr("%1 keeps running while its window is minimised. Find it in the task bar.").arg(brand().displayName),
+        tr("%1 keeps running while its window is minimized. Find it in the taskbar.").arg(brand().displayName),
         QMessageBox::Ok, this);
     QAbstractButton* quit = box->addButton(tr("&Quit"), QMessageBox::DestructiveRole);
     ModalDialog::open(box, [this, box, quit](int) {
@@ -429,7 +429,7 @@ void MainWindow::handleAgentDisconnection()
     // a text shown before the drop may take its place.
     stopLoadingAnimation();
     cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
-    ui->statusText->setText(tr("Unable to connect with application service"));
+    ui->statusText->setText(tr("Unable to connect to the application service"));
     tellScreensAgentUnavailable();
     statusModel->setLink(LinkStatus::Down);
 }
@@ -460,7 +460,8 @@ void MainWindow::handleAgentConnection()
 void MainWindow::agentConnectedNotification()
 {
     const QString shown = ui->statusText->text();
-    if (shown == tr("Unable to connect with application service") || (!agentRefusal.isEmpty() && shown == agentRefusal))
+    if (shown == tr("Unable to connect to the application service") ||
+        (!agentRefusal.isEmpty() && shown == agentRefusal))
         ui->statusText->clear();
     agentRefusal.clear();
 }
@@ -521,7 +522,7 @@ void MainWindow::requestSecureAccessFromTray(bool on)
 
 void MainWindow::agentDisconnectedNotification()
 {
-    ui->statusText->setText(tr("Unable to connect with application service"));
+    ui->statusText->setText(tr("Unable to connect to the application service"));
 }
 
 // ---- busy spinner
@@ -586,14 +587,14 @@ void MainWindow::toggleSwitch(int value)
     const int position = ui->toggleButton->sliderPosition();
     if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::connected && position == 0) {
         ui->toggleButton->setSliderPosition(1);
-        ui->connStatus->setText(tr("You're disconnecting..."));
+        ui->connStatus->setText(tr("Disconnecting…"));
         return;
     }
     if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::notConnected && position == 1) {
         if (currentAgentInfo->email.isEmpty() && currentAgentInfo->userIdMethod == 1)
             goAuthSignIn();
         ui->toggleButton->setSliderPosition(0);
-        ui->connStatus->setText(tr("You're connecting..."));
+        ui->connStatus->setText(tr("Connecting…"));
         return;
     }
     setToggleState(value);
@@ -602,14 +603,14 @@ void MainWindow::toggleSwitch(int value)
 void MainWindow::sliderPressed()
 {
     if (!vexaintf::instance()->isConnected()) {
-        ui->statusText->setText(tr("Unable to connect with application service"));
+        ui->statusText->setText(tr("Unable to connect to the application service"));
         return;
     }
     agentConnectedNotification();
     const int position = ui->toggleButton->sliderPosition();
     if (position == 1) {
         if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::connected) {
-            ui->connStatus->setText(tr("You're disconnecting..."));
+            ui->connStatus->setText(tr("Disconnecting…"));
             applyToggleStyle(togglePressedTemplate, brand().primaryColor, QString());
         } else {
             toggleSwitch(0);
@@ -617,7 +618,7 @@ void MainWindow::sliderPressed()
         emit secconnChangeToggleState(false);
     } else if (position == 0) {
         if (currentAgentInfo && currentAgentInfo->secconn.status == SecconnStatus::notConnected)
-            ui->connStatus->setText(tr("You're connecting..."));
+            ui->connStatus->setText(tr("Connecting…"));
         else
             toggleSwitch(1);
         if (currentAgentInfo && currentAgentInfo->email.isEmpty() && currentAgentInfo->userIdMethod == 1)
@@ -651,7 +652,7 @@ void MainWindow::actionTriggered(int action)
             agentConnectedNotification();
             emit secconnChangeToggleState(position != 0);
         } else {
-            ui->statusText->setText(tr("Unable to connect with application service"));
+            ui->statusText->setText(tr("Unable to connect to the application service"));
         }
         break;
     default:

@@ -113,7 +113,7 @@ def main():
 
     press(wait_for("the Settings button", lambda: visible_button(app, "Settings")))
     nameless += dump(app, "settings")
-    for row in (("Notification", "Notifications"), ("View All Devices",), ("Feedback",)):
+    for row in (("Notification", "Notifications"), ("View all devices",), ("Feedback",)):
         button = visible_button(app, *row)
         if button is None:
             continue

@@ -57,13 +57,13 @@ Feedback::~Feedback() = default;
 void Feedback::showAgentUnavailable()
 {
     submission->finish(AnswerWait::Ending::LinkLost);
-    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->setText(tr("Unable to connect to the application service"));
     ui->pushButton->setEnabled(true);
 }
 
 void Feedback::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
 }
 
@@ -84,7 +84,7 @@ void Feedback::backClicked()
 {
     // What was typed stays for the next visit: only a filed ticket or the user empties the form.
     stopWaiting();
-    if (ui->statusMessage->text() != tr("Unable to connect with application service"))
+    if (ui->statusMessage->text() != tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
     ui->subjectWarning->hide();
     emit goSettings();
@@ -109,7 +109,7 @@ void Feedback::submit()
     }
     emit feedback(subject, ui->feedbackBodyText->toPlainText().trimmed());
     submission->start();
-    ui->statusMessage->setText(tr("Submitting feedback..."));
+    ui->statusMessage->setText(tr("Submitting feedback…"));
     ui->pushButton->setEnabled(false);
 }
 

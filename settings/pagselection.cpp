@@ -303,7 +303,7 @@ void PagSelection::applyPag()
 {
     if (!vexaintf::instance()->isConnected()) {
         // Going home now would look as if the choice had been sent.
-        showInformation(tr("Unable to connect with application service"));
+        showInformation(tr("Unable to connect to the application service"));
         emit needsListing();
         return;
     }

@@ -73,7 +73,7 @@ public:
                 .arg(peer.cloudAssignedName, peer.deviceReportedName,
                      index.row() == confirmedRow ? copiedText() : peer.address);
         case Qt::AccessibleDescriptionRole:
-            return PeerDevices::tr("Press Return to copy the address");
+            return PeerDevices::tr("Press Enter to copy the address");
         default:
             return {};
         }

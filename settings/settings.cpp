@@ -80,7 +80,7 @@ QString plainToolTip(const QString& text)
 
 QString agentUnavailableText()
 {
-    return Settings::tr("Unable to connect with application service");
+    return Settings::tr("Unable to connect to the application service");
 }
 
 // OK with nothing typed keeps the prompt open and says what it needs, where closing would look like a cancel.
@@ -323,7 +323,7 @@ void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
         ui->edrStatusLabel->hide();
     } else if ((!previous || info.edrStatus != previous->edrStatus || !previous->edrEnabled) && !restrictedEdition()) {
         setRow(ui->edrStatus, ui->edrStatusLabel,
-               info.edrStatus == secconnConnected ? tr("Connected") : tr("Connecting..."));
+               info.edrStatus == secconnConnected ? tr("Connected") : tr("Connecting…"));
     }
 
     if (!before || now.privateIp != before->privateIp || now.intfName != before->intfName ||
@@ -400,14 +400,14 @@ void Settings::fillAccountRows(const AgentInfo& info, const AgentInfo* previous)
         }
         if (!info.email.isEmpty()) {
             signInMode = false;
-            showSignOutButton(tr("Sign Out"));
+            showSignOutButton(tr("Sign out"));
             ui->userDetailsWidget->show();
             setRow(ui->userEmail, ui->userEmailLabel, info.email);
         } else {
             ui->userEmail->hide();
             ui->userEmailLabel->hide();
             if (info.secconn.enabled) {
-                showSignOutButton(tr("Sign In"));
+                showSignOutButton(tr("Sign in"));
                 signInMode = true;
             } else {
                 ui->bottomNavBar->hide();
@@ -512,7 +512,7 @@ void Settings::hideAgentRows()
     ui->bottomNavBar->hide();
     ui->peerWidget->hide();
     // Otherwise the page would just look empty, with no hint why.
-    ui->statusMessage->setText(tr("Unable to connect with application service"));
+    ui->statusMessage->setText(tr("Unable to connect to the application service"));
     ui->statusMessage->show();
     feedback->showAgentUnavailable();
     endWaitsForLostLink();
@@ -749,7 +749,7 @@ void Settings::changeNotificationsIcon(bool notify)
     static const QIcon plain(QStringLiteral(":/images/goForward.png"));
     // What the red mark on the arrow says, told by the row a screen reader reads.
     ScreenLook::showMark(ui->notificationButton, notify ? marked : plain, ui->notificationLabel,
-                         notify ? tr("Compliance findings are waiting") : QString());
+                         notify ? tr("Compliance findings to review") : QString());
 }
 
 // ---- links
@@ -783,7 +783,7 @@ bool Settings::agentReachable()
     // The link can drop while a question is open; a request written then would be lost without a word.
     if (vexaintf::instance()->isConnected())
         return true;
-    showInformation(tr("Unable to connect with application service"));
+    showInformation(tr("Unable to connect to the application service"));
     return false;
 }
 

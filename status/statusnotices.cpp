@@ -67,7 +67,7 @@ void StatusNotices::statusChanged(const Status& previous, const Status& current)
     // A drop is news only when both ends are known: a lost link says nothing about the tunnel.
     if (current.protection == Protection::Off && !model->userAskedForOff()) {
         if (previous.protection == Protection::On)
-            tell(NoticeKind::ProtectionDropped, tr("Secure Access went off."));
+            tell(NoticeKind::ProtectionDropped, tr("Secure Access is now off."));
         else if (previous.protection == Protection::Connecting)
             tell(NoticeKind::ProtectionDropped, tr("Secure Access stopped connecting."));
     }

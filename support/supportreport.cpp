@@ -277,12 +277,12 @@ QString SupportReport::describe(const ReportFile& file)
     if (file.name == reportName)
         return tr("this computer, the window and the summary below");
     if (file.name == historyName)
-        return tr("events of the link to the application service: %1").arg(file.entries);
+        return tr("connection events with the application service: %1").arg(file.entries);
     if (file.name == messagesName)
         return tr("the last messages from the application service: %1").arg(file.entries);
     if (file.name == requestsName)
         return tr("requests the window sent: %1").arg(file.entries);
     if (file.name == snapshotName)
         return tr("the last state the application service reported");
-    return tr("warnings of the window itself: %1").arg(file.entries);
+    return tr("warnings from the window: %1").arg(file.entries);
 }

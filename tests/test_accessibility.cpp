@@ -80,10 +80,10 @@ private slots:
         row("Activate", "friendlyName", QAccessible::EditableText, "Device name (optional)");
         row("Activate", "eulaCheckBox", QAccessible::CheckBox,
             "I have read and agree to the terms of the End User License Agreement");
-        row("Activate", "linkIcon", QAccessible::Button, "Contact Support");
+        row("Activate", "linkIcon", QAccessible::Button, "Contact support");
         row("ActivationPending", "settingsIco", QAccessible::Button, "Settings");
         row("ActivationPending", "settingsNav", QAccessible::Button, "Settings");
-        row("AuthEmail", "mailInput", QAccessible::EditableText, "Email Address");
+        row("AuthEmail", "mailInput", QAccessible::EditableText, "Email address");
         row("OtpScreen", "otpInput", QAccessible::EditableText, "OTP");
         row("OtpScreen", "backButton", QAccessible::Button, "Back");
         row("ServiceCode", "serviceCodeInput", QAccessible::EditableText, "Service ID");
@@ -92,10 +92,10 @@ private slots:
         row("Settings", "backButton", QAccessible::Button, "Back");
         row("Settings", "pagButton", QAccessible::Button, "Access Gateway");
         row("Settings", "notificationButton", QAccessible::Button, "Notifications");
-        row("Settings", "peerListButton", QAccessible::Button, "View All Devices");
+        row("Settings", "peerListButton", QAccessible::Button, "View all devices");
         row("Settings", "feedBackButton", QAccessible::Button, "Feedback");
-        row("Settings", "resetDeviceButton", QAccessible::Button, "Deactivate ");
-        row("Settings", "signOutIcon", QAccessible::Button, "Sign Out");
+        row("Settings", "resetDeviceButton", QAccessible::Button, "Deactivate");
+        row("Settings", "signOutIcon", QAccessible::Button, "Sign out");
         row("Feedback", "backButton", QAccessible::Button, "Back");
         row("Feedback", "feedBackTitle", QAccessible::EditableText, "SUBJECT");
         row("Feedback", "feedbackBodyText", QAccessible::EditableText, "MESSAGE");
@@ -182,8 +182,8 @@ private slots:
         QTest::addColumn<bool>("checked");
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QString>("connStatus");
-        QTest::newRow("off") << 4 << false << true << false << QByteArray("true") << "You're connecting...";
-        QTest::newRow("on") << 2 << false << true << true << QByteArray("false") << "You're disconnecting...";
+        QTest::newRow("off") << 4 << false << true << false << QByteArray("true") << "Connecting…";
+        QTest::newRow("on") << 2 << false << true << true << QByteArray("false") << "Disconnecting…";
         QTest::newRow("locked on") << 2 << true << true << true << QByteArray() << "You're connected!";
         QTest::newRow("agent gone") << 4 << false << false << false << QByteArray()
                                     << "Application service unavailable";
@@ -322,7 +322,7 @@ private slots:
                                 << QString::fromLatin1(brandName);
         };
         row("home", MainWindow::HomePage, "", QStringLiteral("toggleButton settingsButton"));
-        // Buttons that wait for input (Request to Activate, Next) are disabled and left out until then.
+        // Buttons that wait for input (Request activation, Next) are disabled and left out until then.
         row("activation code", MainWindow::ActivatePage, "",
             QStringLiteral("codeInput friendlyName eulaCheckBox eulaButton"));
         row("email", MainWindow::EmailPage, "", QStringLiteral("mailInput skipButton"));

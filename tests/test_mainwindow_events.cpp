@@ -177,9 +177,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("position");
-        QTest::newRow("connecting") << 1 << "You're connecting..." << 1;
+        QTest::newRow("connecting") << 1 << "Connecting…" << 1;
         QTest::newRow("connected") << 2 << "You're connected!" << 1;
-        QTest::newRow("disconnecting") << 3 << "You're disconnecting..." << 1;
+        QTest::newRow("disconnecting") << 3 << "Disconnecting…" << 1;
         QTest::newRow("not connected") << 4 << "You're not connected" << 0;
         QTest::newRow("already in network") << 5 << "You're already in the network" << 1;
         QTest::newRow("unknown") << 0 << "You're not connected" << 0;
@@ -531,7 +531,7 @@ private slots:
         h.deliver(agentMessage(12, {{responseType, 29}}));
         QCOMPARE(violations.at(0).at(1).toString(), QStringLiteral("Getting notifications failed"));
         h.deliver(agentMessage(14, {{responseType, 34}}));
-        QCOMPARE(peers.at(0).at(1).toString(), QStringLiteral("Error with listing peer devices"));
+        QCOMPARE(peers.at(0).at(1).toString(), QStringLiteral("Listing peer devices failed"));
     }
 
     void statusTexts_data()
@@ -540,7 +540,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("seconds");
-        QTest::newRow("not subscribed") << 9 << 25 << "Not subscribed for secure connection" << 4;
+        QTest::newRow("not subscribed") << 9 << 25 << "You're not subscribed to the secure connection" << 4;
         QTest::newRow("preference failed") << 10 << 26 << "Setting the preferred access gateway failed" << 5;
         QTest::newRow("preference ok") << 10 << 0 << "" << 0;
     }
@@ -762,7 +762,7 @@ private slots:
     {
         QFETCH(bool, agentAtStart);
         QFETCH(bool, agentLater);
-        const QString unreachable = QStringLiteral("Unable to connect with application service");
+        const QString unreachable = QStringLiteral("Unable to connect to the application service");
         const quint16 port = closedLoopbackPort();
         auto agent = agentAtStart ? std::make_unique<FakeAgent>(port) : nullptr;
         vexaintf link(port);

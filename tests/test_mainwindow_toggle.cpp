@@ -25,7 +25,7 @@
 
 namespace {
 const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
-const QString unreachable = QStringLiteral("Unable to connect with application service");
+const QString unreachable = QStringLiteral("Unable to connect to the application service");
 const QString dataAvailable = QStringLiteral("agentinfo.features.data_available");
 } // namespace
 
@@ -45,7 +45,7 @@ private slots:
         h.deliver(agentMessage(0, {{secconnStatus, 2}}));
         QCOMPARE(h.toggle()->sliderPosition(), 1);
         emit h.toggle()->sliderPressed();
-        QCOMPARE(h.text("connStatus"), QStringLiteral("You're disconnecting..."));
+        QCOMPARE(h.text("connStatus"), QStringLiteral("Disconnecting…"));
         QCOMPARE(h.toggle()->sliderPosition(), 1);
         QVERIFY(h.toggle()->styleSheet().contains(QLatin1String("background-color: white")));
         QCOMPARE(h.nextRequest(), QByteArray("{\"enable_secconn_status\":false,\"type\":8}\n"));
@@ -73,7 +73,7 @@ private slots:
         h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.user.email"), email},
                                    {QStringLiteral("agentinfo.features.config.user_id_method"), userIdMethod}}));
         emit h.toggle()->sliderPressed();
-        QCOMPARE(h.text("connStatus"), QStringLiteral("You're connecting..."));
+        QCOMPARE(h.text("connStatus"), QStringLiteral("Connecting…"));
         QCOMPARE(h.toggle()->sliderPosition(), 0);
         QCOMPARE(h.page(), signInPage ? int(MainWindow::EmailPage) : int(MainWindow::HomePage));
         QCOMPARE(h.nextRequest(), QByteArray("{\"enable_secconn_status\":true,\"type\":8}\n"));
@@ -471,7 +471,7 @@ private slots:
         }
         const QStringList told = trayAvailable ? balloons : boxes;
         QCOMPARE(told.size(), 1);
-        QVERIFY(told.first().contains(trayAvailable ? QLatin1String("system tray") : QLatin1String("task bar")));
+        QVERIFY(told.first().contains(trayAvailable ? QLatin1String("system tray") : QLatin1String("taskbar")));
         QCOMPARE((trayAvailable ? boxes : balloons).size(), 0);
         QCOMPARE(quitRequests.size(), 0);
 

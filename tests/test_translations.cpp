@@ -83,7 +83,7 @@ QString catalogueFile(const QString& language)
 }
 
 // A sentence with agent data or another text in it, each piece of data a placeholder: the sample data it is shown
-// with. "{time}" is 13:05 as the language's locale writes it, "{notice}" the translated network notice.
+// with. "{time}" is 1:05 or 13:05 as the language's locale writes it, "{notice}" the translated network notice.
 struct Sentence
 {
     const char* context;
@@ -105,6 +105,7 @@ QList<Sentence> sentencesWithData()
         {"MainWindow", "%1 Open %2 to see the compliance details.", {notice, product}},
         {"MainWindow", "%1 Check the Notifications page to see the compliance details.", {notice}},
         {"MainWindow", "%1 requires a system restart. Click 'OK' to restart the system.", {product}},
+        {"ActivationPending", "Checked at %1", {time}},
         {"AuthEmail",
          "Sign in using your %1 email address to access the enterprise network from this endpoint.",
          {QStringLiteral("Acme Industries")}},
@@ -199,28 +200,38 @@ private slots:
 
     // Every sentence with data in it, in every language and with the time as each locale writes it (Spanish of the
     // United States writes "1:05 P. M.", which must not end up as "P. M.."), comes out as the language's own sentence.
+    // The times are in the one-o'clock hour, at night and after noon, where a plural article before the time is wrong
+    // ("a las 1:05", "às 01:05" want "a la", "à"): a time follows a label instead ("hora prevista: %1").
     void sentencesWithDataReadAsOne_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("locale");
+        QTest::addColumn<QTime>("clock");
         for (const auto& [language, locale] :
              {std::pair{"en", "en_US"}, std::pair{"ko", "ko_KR"}, std::pair{"es", "es_ES"}, std::pair{"es", "es_US"},
-              std::pair{"tr", "tr_TR"}, std::pair{"pt_br", "pt_BR"}, std::pair{"pt_br", "pt_PT"}})
-            QTest::newRow(locale) << QString::fromLatin1(language) << QString::fromLatin1(locale);
+              std::pair{"es", "es_MX"}, std::pair{"es", "es_CO"}, std::pair{"tr", "tr_TR"}, std::pair{"pt_br", "pt_BR"},
+              std::pair{"pt_br", "pt_PT"}}) {
+            for (const QTime& clock : {QTime(1, 5, 9), QTime(13, 5, 9)})
+                QTest::addRow("%s %s", locale, qPrintable(clock.toString(QStringLiteral("H:mm"))))
+                    << QString::fromLatin1(language) << QString::fromLatin1(locale) << clock;
+        }
     }
     void sentencesWithDataReadAsOne()
     {
         QFETCH(QString, language);
         QFETCH(QString, locale);
+        QFETCH(QTime, clock);
         QTranslator english;
         QVERIFY(english.load(catalogueFile(QStringLiteral("en"))));
         QTranslator translator;
         QVERIFY(translator.load(catalogueFile(language)));
         const bool translates = language != QLatin1String("en");
-        const QString time = QLocale(locale).toString(QTime(13, 5, 9), QLocale::ShortFormat);
+        const QString time = QLocale(locale).toString(clock, QLocale::ShortFormat);
         static const QRegularExpression doubledStop(QStringLiteral("[.:,;!?](?<!\\.\\.\\.)[.:,;!?](?!\\.)"));
         static const QRegularExpression blankBeforeStop(QStringLiteral("\\s[.:,;!?]"));
         static const QRegularExpression gluedBracket(QStringLiteral("\\S\\["));
+        static const QRegularExpression pluralArticleAtEnd(QStringLiteral("(^|\\s)(las|as|às)\\s+$"),
+                                                           QRegularExpression::CaseInsensitiveOption);
 
         QStringList faults;
         for (const Sentence& sentence : sentencesWithData()) {
@@ -256,6 +267,8 @@ private slots:
                 faults << where + QStringLiteral("doubled or loose punctuation in \"%1\"").arg(text);
             if (sentenceBreaks(skeleton) != sentenceBreaks(englishText))
                 faults << where + QStringLiteral("\"%1\" does not read as the English's sentences").arg(skeleton);
+            if (samples.contains(time) && text.left(text.indexOf(time)).contains(pluralArticleAtEnd))
+                faults << where + QStringLiteral("a plural article before the time in \"%1\"").arg(text);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }

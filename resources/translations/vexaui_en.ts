@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
+        <source>Activation is pending…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
+        <source>Resend verification email</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Resend Verification Email</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -111,11 +95,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
+        <source>Waiting for administrator approval</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
+        <source>Sign In</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -218,7 +194,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -264,10 +240,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation type="unfinished"></translation>
     </message>
@@ -288,11 +260,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
+        <source>Enter a subject.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -300,7 +272,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
+        <source>Submitting feedback…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -316,10 +288,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation type="unfinished"></translation>
     </message>
@@ -328,7 +296,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -344,7 +312,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
+        <source>Connecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -352,7 +320,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
+        <source>Disconnecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -372,7 +340,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
+        <source>Listing peer devices failed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -388,7 +356,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -436,7 +404,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -498,10 +466,6 @@
 <context>
     <name>Notification</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Notifications</source>
         <translation type="unfinished"></translation>
     </message>
@@ -542,7 +506,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
+        <source>Trusted Certificates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -566,11 +530,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
+        <source>Malicious Applications Installed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -582,7 +546,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -594,7 +558,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -626,7 +590,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
+        <source>SMB Sharing Enabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -642,11 +606,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
+        <source>SMB Sharing Disabled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -654,7 +618,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
+        <source>File(s) Missing from the System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -662,11 +626,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -722,15 +686,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -750,7 +710,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -799,11 +759,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -815,7 +771,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -834,10 +790,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation type="unfinished"></translation>
     </message>
@@ -846,7 +798,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -856,10 +808,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation type="unfinished"></translation>
@@ -873,7 +821,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -893,7 +841,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -903,10 +851,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation type="unfinished"></translation>
@@ -926,10 +870,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation type="unfinished"></translation>
@@ -959,7 +899,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -983,7 +923,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Try Me</source>
+        <source>Run test</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -995,7 +935,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1027,7 +967,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Deactivate </source>
+        <source>Deactivate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1039,7 +979,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1051,15 +991,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Connecting...</source>
+        <source>Connecting…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1134,7 +1074,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
+        <source>Compliance findings to review</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1153,7 +1093,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
+        <source>Secure Access is now off.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1339,7 +1279,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1355,7 +1295,7 @@ Enter the password:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
+        <source>warnings from the window: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation>CÓDIGO</translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation>NOMBRE DEL DISPOSITIVO (opcional)</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>Contrato de licencia para el usuario final</translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation>Solicitar activación</translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation>Contactar con soporte</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
+        <source>Activation is pending…</source>
+        <translation>Activación pendiente…</translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
-        <translation>Activación pendiente...</translation>
-    </message>
-    <message>
-        <source>Resend Verification Email</source>
+        <source>Resend verification email</source>
         <translation>Reenviar correo de verificación</translation>
     </message>
     <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation>Comprobar estado de activación</translation>
     </message>
     <message>
@@ -111,12 +95,12 @@
         <translation>Configuración</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
-        <translation>Aprobación del administrador pendiente</translation>
+        <source>Waiting for administrator approval</source>
+        <translation>Esperando la aprobación del administrador</translation>
     </message>
     <message>
         <source>Your administrator has been notified.</source>
@@ -128,7 +112,7 @@
     </message>
     <message>
         <source>Checked at %1</source>
-        <translation>Comprobado a las %1</translation>
+        <translation>Última comprobación: %1</translation>
     </message>
 </context>
 <context>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
+        <source>Sign In</source>
+        <translation>Inicio de sesión</translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation>Se requiere autorización</translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation>Inicie sesión con su dirección de correo electrónico de la empresa para acceder a la red empresarial desde este equipo</translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation>Dirección de correo electrónico</translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation>Omitir</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -218,8 +194,8 @@
         <translation>Se ejecuta para &lt;user&gt; en lugar del usuario de la sesión.</translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
-        <translation>Con &quot;true&quot;, permite otra instancia para el mismo usuario.</translation>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
+        <translation>Si es &quot;true&quot;, permite otra instancia para el mismo usuario.</translation>
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
@@ -264,10 +240,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation>Comentarios</translation>
     </message>
@@ -288,20 +260,20 @@
         <translation>Enviar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
-        <translation>¡Falta el asunto!</translation>
+        <source>Enter a subject.</source>
+        <translation>Escriba un asunto.</translation>
     </message>
     <message>
         <source>Failed to submit your feedback</source>
         <translation>No se pudieron enviar sus comentarios</translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
-        <translation>Enviando comentarios...</translation>
+        <source>Submitting feedback…</source>
+        <translation>Enviando comentarios…</translation>
     </message>
     <message>
         <source>Agent not activated</source>
@@ -316,10 +288,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Ventana principal</translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation>Acceso Seguro</translation>
     </message>
@@ -328,7 +296,7 @@
         <translation>Configuración</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -344,16 +312,16 @@
         <translation>Usuario autenticado correctamente</translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation>¡Está conectado!</translation>
+        <translation>¡Conexión establecida!</translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
-        <translation>Desconectando...</translation>
+        <source>Disconnecting…</source>
+        <translation>Desconectando…</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
@@ -361,7 +329,7 @@
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation>No está conectado</translation>
+        <translation>Sin conexión</translation>
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
@@ -369,11 +337,11 @@
     </message>
     <message>
         <source>The system could not be restarted. Please restart it yourself.</source>
-        <translation>No se pudo reiniciar el sistema. Reinícielo usted mismo.</translation>
+        <translation>No se pudo reiniciar el sistema. Reinícielo manualmente.</translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
-        <translation>Error al obtener la lista de dispositivos pares</translation>
+        <source>Listing peer devices failed</source>
+        <translation>No se pudo obtener la lista de dispositivos pares</translation>
     </message>
     <message>
         <source>On</source>
@@ -385,10 +353,10 @@
     </message>
     <message>
         <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
-        <translation>%1 sigue en ejecución en la bandeja del sistema. Haga clic en su icono para volver a abrir la ventana.</translation>
+        <translation>%1 sigue en ejecución en la bandeja del sistema. Haga clic en el icono para volver a abrir la ventana.</translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation>%1 sigue en ejecución con la ventana minimizada. La encontrará en la barra de tareas.</translation>
     </message>
     <message>
@@ -421,7 +389,7 @@
     </message>
     <message>
         <source>Session timed out</source>
-        <translation>Se agotó el tiempo de espera de la sesión</translation>
+        <translation>La sesión ha expirado</translation>
     </message>
     <message>
         <source>Your device has been isolated</source>
@@ -429,15 +397,15 @@
     </message>
     <message>
         <source>You&apos;re subscribed</source>
-        <translation>Está suscrito</translation>
+        <translation>Suscripción activa</translation>
     </message>
     <message>
         <source>Listing the preferred access gateways failed</source>
         <translation>No se pudo obtener la lista de puertas de enlace de acceso preferidas</translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
-        <translation>No está suscrito a la conexión segura</translation>
+        <source>You&apos;re not subscribed to the secure connection</source>
+        <translation>Sin suscripción a la conexión segura</translation>
     </message>
     <message>
         <source>Setting the preferred access gateway failed</source>
@@ -453,11 +421,11 @@
     </message>
     <message>
         <source>Internet access will be blocked at %1.</source>
-        <translation>A las %1 se bloqueará el acceso a Internet.</translation>
+        <translation>El acceso a Internet se bloqueará (hora prevista: %1).</translation>
     </message>
     <message>
         <source>Access to the network address %1 will be blocked at %2.</source>
-        <translation>A las %2 se bloqueará el acceso a la dirección de red %1.</translation>
+        <translation>El acceso a la dirección de red %1 se bloqueará (hora prevista: %2).</translation>
     </message>
     <message>
         <source>Internet access is enabled.</source>
@@ -497,10 +465,6 @@
 </context>
 <context>
     <name>Notification</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
     <message>
         <source>Notifications</source>
         <translation>Notificaciones</translation>
@@ -542,8 +506,8 @@
         <translation>Firewall de Windows</translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
-        <translation>Certificado de confianza</translation>
+        <source>Trusted Certificates</source>
+        <translation>Certificados de confianza</translation>
     </message>
     <message>
         <source>Client Certificate</source>
@@ -566,12 +530,12 @@
         <translation>Ejecución automática de Windows</translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation>Recursos compartidos SMB</translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
-        <translation>Se encontraron aplicaciones maliciosas instaladas</translation>
+        <source>Malicious Applications Installed</source>
+        <translation>Hay aplicaciones maliciosas instaladas</translation>
     </message>
     <message>
         <source>Operating System Version Mismatch</source>
@@ -582,7 +546,7 @@
         <translation>Hay un certificado de riesgo instalado</translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation>Hay una VPN instalada en el sistema</translation>
     </message>
     <message>
@@ -594,7 +558,7 @@
         <translation>No está instalado el certificado obligatorio</translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation>No hay ninguna VPN instalada en el sistema</translation>
     </message>
     <message>
@@ -626,8 +590,8 @@
         <translation>Antivirus de Windows habilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
-        <translation>Recursos compartidos SMB habilitados</translation>
+        <source>SMB Sharing Enabled</source>
+        <translation>Uso compartido SMB habilitado</translation>
     </message>
     <message>
         <source>Windows Firewall Disabled on the System</source>
@@ -642,11 +606,11 @@
         <translation>Antivirus de Windows deshabilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
-        <translation>Recursos compartidos SMB deshabilitados</translation>
+        <source>SMB Sharing Disabled</source>
+        <translation>Uso compartido SMB deshabilitado</translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation>Se encontraron archivos en el sistema</translation>
     </message>
     <message>
@@ -654,7 +618,7 @@
         <translation>La clave del Registro no coincide</translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
+        <source>File(s) Missing from the System</source>
         <translation>Faltan archivos en el sistema</translation>
     </message>
     <message>
@@ -662,16 +626,16 @@
         <translation>No hay notificaciones</translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Certificado de cliente malicioso firmado por los certificados de CA</translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Ningún certificado de cliente está firmado por los certificados de CA</translation>
     </message>
     <message>
         <source>Unexpected operating system found: %1</source>
-        <translation>Se encontró un sistema operativo no esperado: %1</translation>
+        <translation>Se encontró un sistema operativo inesperado: %1</translation>
     </message>
     <message>
         <source>Expected operating system: %1</source>
@@ -683,7 +647,7 @@
     </message>
     <message>
         <source>Unexpected Registry entry found: %1</source>
-        <translation>Entrada del Registro no esperada: %1</translation>
+        <translation>Entrada del Registro inesperada: %1</translation>
     </message>
     <message>
         <source>Vendor: %1</source>
@@ -722,15 +686,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation>Verificación del usuario</translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation>Busque en su correo electrónico la contraseña de un solo uso (OTP) y escríbala a continuación</translation>
     </message>
     <message>
@@ -750,7 +710,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -779,11 +739,11 @@
     </message>
     <message>
         <source>Email address not found. Please go back to the activation screen and try again.</source>
-        <translation>No se encontró el correo electrónico. Vuelva a la pantalla de activación e inténtelo de nuevo.</translation>
+        <translation>No se encontró la dirección de correo electrónico. Vuelva a la pantalla de activación e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Email address not found. Please go back to the email screen and try again.</source>
-        <translation>No se encontró el correo electrónico. Vuelva a la pantalla del correo electrónico e inténtelo de nuevo.</translation>
+        <translation>No se encontró la dirección de correo electrónico. Vuelva a la pantalla de correo electrónico e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Your OTP is valid for %1.</source>
@@ -799,11 +759,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation>Puerta de enlace preferida</translation>
     </message>
     <message>
@@ -815,7 +771,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -834,10 +790,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation>Dispositivos pares</translation>
     </message>
@@ -846,7 +798,7 @@
         <translation>La lista de dispositivos pares está vacía</translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation>Presione Entrar para copiar la dirección</translation>
     </message>
     <message>
@@ -856,10 +808,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation>Regenerar QR</translation>
@@ -873,7 +821,7 @@
         <translation>No se pudo mostrar el código QR. Seleccione &apos;Regenerar QR&apos; para volver a intentarlo.</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -893,8 +841,8 @@
         <translation>El código QR no está disponible mientras no se pueda acceder al servicio de la aplicación.</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Si tiene algún problema con el código QR de arriba, seleccione el botón &apos;Regenerar QR&apos; de abajo y repita el proceso. Si el problema continúa, póngase en contacto con su proveedor para obtener ayuda.</translation>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
+        <translation>Si tiene algún problema con el código QR de arriba, seleccione el botón &apos;Regenerar QR&apos; de abajo y repita el proceso. Si el problema continúa, póngase en contacto con su administrador para obtener ayuda.</translation>
     </message>
     <message>
         <source>Waiting for a new code</source>
@@ -903,10 +851,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation>Escriba el ID de servicio de la cuenta</translation>
@@ -926,10 +870,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation>Configuración</translation>
@@ -959,7 +899,7 @@
         <translation>IP asignada</translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation>Tiempo activo</translation>
     </message>
     <message>
@@ -980,10 +920,10 @@
     </message>
     <message>
         <source>TEST CONNECTIVITY</source>
-        <translation>PROBAR LA CONECTIVIDAD</translation>
+        <translation>PRUEBA DE CONECTIVIDAD</translation>
     </message>
     <message>
-        <source>Try Me</source>
+        <source>Run test</source>
         <translation>Probar</translation>
     </message>
     <message>
@@ -995,7 +935,7 @@
         <translation>DISPOSITIVOS PARES</translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation>Ver todos los dispositivos</translation>
     </message>
     <message>
@@ -1027,8 +967,8 @@
         <translation>DESACTIVACIÓN</translation>
     </message>
     <message>
-        <source>Deactivate </source>
-        <translation>Desactivar </translation>
+        <source>Deactivate</source>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <source>ABOUT</source>
@@ -1039,7 +979,7 @@
         <translation>Versión</translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation>Cerrar sesión</translation>
     </message>
     <message>
@@ -1051,15 +991,15 @@
         <translation>Conectado</translation>
     </message>
     <message>
-        <source>Connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation>Iniciar sesión</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
@@ -1116,7 +1056,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Deactivation failed. Please try again or contact your administrator.</source>
-        <translation>No se pudo desactivar. Vuelva a intentarlo o póngase en contacto con su administrador.</translation>
+        <translation>No se pudo desactivar el dispositivo. Vuelva a intentarlo o póngase en contacto con su administrador.</translation>
     </message>
     <message>
         <source>Password required</source>
@@ -1135,8 +1075,8 @@ Escriba la contraseña:</translation>
         <translation>No se pudo cerrar la sesión</translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
-        <translation>Hay hallazgos de cumplimiento pendientes</translation>
+        <source>Compliance findings to review</source>
+        <translation>Hay hallazgos de cumplimiento por revisar</translation>
     </message>
     <message>
         <source>Save support report…</source>
@@ -1154,8 +1094,8 @@ Escriba la contraseña:</translation>
         <translation>Su administrador aprobó este dispositivo.</translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
-        <translation>El Acceso Seguro se ha desactivado.</translation>
+        <source>Secure Access is now off.</source>
+        <translation>El Acceso Seguro se apagó.</translation>
     </message>
     <message>
         <source>Secure Access stopped connecting.</source>
@@ -1193,7 +1133,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Secure Access turned off by your administrator</source>
-        <translation>Su administrador desactivó el Acceso Seguro</translation>
+        <translation>Su administrador apagó el Acceso Seguro</translation>
     </message>
     <message>
         <source>Application service unavailable</source>
@@ -1217,7 +1157,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Secure Access off</source>
-        <translation>Acceso Seguro desactivado</translation>
+        <translation>Acceso Seguro apagado</translation>
     </message>
     <message>
         <source>Contacting the application service</source>
@@ -1237,7 +1177,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Secure Access on</source>
-        <translation>Acceso Seguro activado</translation>
+        <translation>Acceso Seguro encendido</translation>
     </message>
     <message>
         <source>Needs attention</source>
@@ -1302,7 +1242,7 @@ Escriba la contraseña:</translation>
     </message>
     <message>
         <source>Email addresses, user, device and enterprise names and IP addresses are replaced by placeholders, and passwords, one-time passwords, activation codes and QR codes are never recorded.</source>
-        <translation>Las direcciones de correo electrónico, los nombres de usuario, de dispositivo y de empresa y las direcciones IP se sustituyen por marcadores, y las contraseñas, contraseñas de un solo uso, códigos de activación y códigos QR nunca se registran.</translation>
+        <translation>Las direcciones de correo electrónico, los nombres de usuario, de dispositivo y de empresa y las direcciones IP se sustituyen por marcadores de posición, y las contraseñas, contraseñas de un solo uso, códigos de activación y códigos QR nunca se registran.</translation>
     </message>
     <message>
         <source>Copy summary</source>
@@ -1340,7 +1280,7 @@ Escriba la contraseña:</translation>
         <translation>este equipo, la ventana y el resumen de abajo</translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation>eventos de la conexión con el servicio de la aplicación: %1</translation>
     </message>
     <message>
@@ -1356,8 +1296,8 @@ Escriba la contraseña:</translation>
         <translation>el último estado notificado por el servicio de la aplicación</translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
-        <translation>advertencias de la propia ventana: %1</translation>
+        <source>warnings from the window: %1</source>
+        <translation>advertencias de la ventana: %1</translation>
     </message>
 </context>
 <context>

@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation>코드</translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation>기기 이름(선택 사항)</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>최종 사용자 사용권 계약</translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation>활성화 요청</translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation>지원팀에 문의</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
-        <translation>양식</translation>
+        <source>Activation is pending…</source>
+        <translation>활성화 대기 중…</translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
-        <translation>활성화 대기 중...</translation>
-    </message>
-    <message>
-        <source>Resend Verification Email</source>
+        <source>Resend verification email</source>
         <translation>확인 이메일 다시 보내기</translation>
     </message>
     <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation>활성화 상태 확인</translation>
     </message>
     <message>
@@ -111,11 +95,11 @@
         <translation>설정</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
+        <source>Waiting for administrator approval</source>
         <translation>관리자 승인 대기 중</translation>
     </message>
     <message>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
-        <translation>양식</translation>
+        <source>Sign In</source>
+        <translation>로그인</translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation>인증 필요</translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation>이 기기에서 기업 네트워크에 접속하려면 회사 이메일 주소로 로그인하세요</translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation>이메일 주소</translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation>건너뛰기</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
@@ -218,12 +194,12 @@
         <translation>세션 사용자 대신 &lt;user&gt; 사용자로 실행합니다.</translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
         <translation>&quot;true&quot;이면 같은 사용자에 대해 인스턴스를 하나 더 실행할 수 있습니다.</translation>
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
-        <translation>헬프데스크용 지원 보고서를 &lt;file&gt;에 씁니다.</translation>
+        <translation>헬프데스크용 지원 보고서를 &lt;file&gt;에 저장합니다.</translation>
     </message>
     <message>
         <source>No window of this user is running, so the report has no link history.</source>
@@ -247,11 +223,11 @@
     </message>
     <message>
         <source>Could not write the support report to %1: %2</source>
-        <translation>지원 보고서를 %1에 쓸 수 없습니다: %2</translation>
+        <translation>지원 보고서를 %1에 저장할 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Wrote the support report to %1.</source>
-        <translation>지원 보고서를 %1에 썼습니다.</translation>
+        <translation>지원 보고서를 %1에 저장했습니다.</translation>
     </message>
 </context>
 <context>
@@ -263,10 +239,6 @@
 </context>
 <context>
     <name>Feedback</name>
-    <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
     <message>
         <source>Feedback</source>
         <translation>피드백</translation>
@@ -288,20 +260,20 @@
         <translation>제출</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
-        <translation>제목을 입력하세요!</translation>
+        <source>Enter a subject.</source>
+        <translation>제목을 입력하세요.</translation>
     </message>
     <message>
         <source>Failed to submit your feedback</source>
         <translation>피드백을 보내지 못했습니다</translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
-        <translation>피드백을 보내는 중...</translation>
+        <source>Submitting feedback…</source>
+        <translation>피드백을 보내는 중…</translation>
     </message>
     <message>
         <source>Agent not activated</source>
@@ -316,10 +288,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>메인 창</translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation>보안 액세스</translation>
     </message>
@@ -328,7 +296,7 @@
         <translation>설정</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
@@ -344,20 +312,20 @@
         <translation>사용자 인증에 성공했습니다</translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
-        <translation>연결하는 중...</translation>
+        <source>Connecting…</source>
+        <translation>연결하는 중…</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
         <translation>연결되었습니다!</translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
-        <translation>연결을 끊는 중...</translation>
+        <source>Disconnecting…</source>
+        <translation>연결을 끊는 중…</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation>이미 네트워크 안에 있습니다</translation>
+        <translation>이미 기업 네트워크에 연결되어 있습니다</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
@@ -372,7 +340,7 @@
         <translation>시스템을 다시 시작할 수 없습니다. 직접 다시 시작하세요.</translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
+        <source>Listing peer devices failed</source>
         <translation>피어 기기 목록을 가져오지 못했습니다</translation>
     </message>
     <message>
@@ -385,11 +353,11 @@
     </message>
     <message>
         <source>%1 keeps running in the system tray. Click its icon to open the window again.</source>
-        <translation>%1은(는) 시스템 트레이에서 계속 실행됩니다. 창을 다시 열려면 아이콘을 클릭하세요.</translation>
+        <translation>%1 앱은 시스템 트레이에서 계속 실행됩니다. 창을 다시 열려면 아이콘을 클릭하세요.</translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
-        <translation>%1은(는) 창이 최소화된 상태로 계속 실행됩니다. 작업 표시줄에서 찾을 수 있습니다.</translation>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
+        <translation>%1 앱은 창이 최소화된 상태로 계속 실행됩니다. 작업 표시줄에서 찾을 수 있습니다.</translation>
     </message>
     <message>
         <source>Last known: %1</source>
@@ -436,7 +404,7 @@
         <translation>선호 액세스 게이트웨이 목록을 가져오지 못했습니다</translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation>보안 연결을 구독하지 않았습니다</translation>
     </message>
     <message>
@@ -466,12 +434,12 @@
     <message>
         <source>%1 Open %2 to see the compliance details.</source>
         <extracomment>%1 is a notice about network access, %2 the product&apos;s name.</extracomment>
-        <translation>%1 규정 준수 세부 정보를 보려면 %2 앱을 여세요.</translation>
+        <translation>%1 규정 준수 정보를 보려면 %2 앱을 여세요.</translation>
     </message>
     <message>
         <source>%1 Check the Notifications page to see the compliance details.</source>
         <extracomment>%1 is a notice about network access.</extracomment>
-        <translation>%1 규정 준수 세부 정보는 알림 페이지에서 확인하세요.</translation>
+        <translation>%1 규정 준수 정보는 알림 페이지에서 확인하세요.</translation>
     </message>
     <message>
         <source>Fetching information</source>
@@ -497,10 +465,6 @@
 </context>
 <context>
     <name>Notification</name>
-    <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
     <message>
         <source>Notifications</source>
         <translation>알림</translation>
@@ -542,7 +506,7 @@
         <translation>Windows 방화벽</translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
+        <source>Trusted Certificates</source>
         <translation>신뢰할 수 있는 인증서</translation>
     </message>
     <message>
@@ -566,11 +530,11 @@
         <translation>Windows 자동 실행</translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation>SMB 공유</translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
+        <source>Malicious Applications Installed</source>
         <translation>악성 애플리케이션이 설치되어 있습니다</translation>
     </message>
     <message>
@@ -582,7 +546,7 @@
         <translation>위험한 인증서가 설치되어 있습니다</translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation>시스템에 VPN이 설치되어 있습니다</translation>
     </message>
     <message>
@@ -594,7 +558,7 @@
         <translation>필수 인증서가 설치되어 있지 않습니다</translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation>시스템에 VPN이 설치되어 있지 않습니다</translation>
     </message>
     <message>
@@ -626,7 +590,7 @@
         <translation>Windows 바이러스 백신이 켜져 있습니다</translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
+        <source>SMB Sharing Enabled</source>
         <translation>SMB 공유가 켜져 있습니다</translation>
     </message>
     <message>
@@ -642,11 +606,11 @@
         <translation>Windows 바이러스 백신이 꺼져 있습니다</translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
+        <source>SMB Sharing Disabled</source>
         <translation>SMB 공유가 꺼져 있습니다</translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation>시스템에서 파일이 발견되었습니다</translation>
     </message>
     <message>
@@ -654,19 +618,19 @@
         <translation>레지스트리 키가 일치하지 않습니다</translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
-        <translation>시스템에 파일이 없습니다</translation>
+        <source>File(s) Missing from the System</source>
+        <translation>필요한 파일이 시스템에 없습니다</translation>
     </message>
     <message>
         <source>No notifications</source>
         <translation>알림이 없습니다</translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation>CA 인증서로 서명된 악성 클라이언트 인증서</translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation>CA 인증서로 서명된 클라이언트 인증서가 없습니다</translation>
     </message>
     <message>
@@ -722,15 +686,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation>사용자 확인</translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation>이메일로 받은 일회용 비밀번호(OTP)를 아래에 입력하세요</translation>
     </message>
     <message>
@@ -750,7 +710,7 @@
         <translation>취소</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
@@ -799,11 +759,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation>선호 게이트웨이</translation>
     </message>
     <message>
@@ -815,7 +771,7 @@
         <translation>취소</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
@@ -834,10 +790,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation>피어 기기</translation>
     </message>
@@ -846,7 +798,7 @@
         <translation>피어 기기가 없습니다</translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation>주소를 복사하려면 Enter 키를 누르세요</translation>
     </message>
     <message>
@@ -856,10 +808,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation>QR 다시 생성</translation>
@@ -873,7 +821,7 @@
         <translation>QR 코드를 표시할 수 없습니다. 다시 시도하려면 &apos;QR 다시 생성&apos;을 선택하세요.</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
@@ -893,8 +841,8 @@
         <translation>애플리케이션 서비스에 연결할 수 없는 동안에는 QR 코드를 사용할 수 없습니다.</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>위의 QR 코드에 문제가 있으면 아래의 &apos;QR 다시 생성&apos; 버튼을 선택하고 과정을 다시 진행하세요. 문제가 계속되면 제공업체에 지원을 요청하세요.</translation>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
+        <translation>위의 QR 코드에 문제가 있으면 아래의 &apos;QR 다시 생성&apos; 버튼을 선택하고 과정을 다시 진행하세요. 문제가 계속되면 관리자에게 도움을 요청하세요.</translation>
     </message>
     <message>
         <source>Waiting for a new code</source>
@@ -903,10 +851,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation>아래에 계정 서비스 ID를 입력하세요</translation>
@@ -926,10 +870,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation>양식</translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation>설정</translation>
@@ -959,7 +899,7 @@
         <translation>할당된 IP</translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation>가동 시간</translation>
     </message>
     <message>
@@ -983,8 +923,8 @@
         <translation>연결 테스트</translation>
     </message>
     <message>
-        <source>Try Me</source>
-        <translation>테스트하기</translation>
+        <source>Run test</source>
+        <translation>테스트 실행</translation>
     </message>
     <message>
         <source>COMPLIANCE DETAILS</source>
@@ -995,7 +935,7 @@
         <translation>피어 기기</translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation>모든 기기 보기</translation>
     </message>
     <message>
@@ -1027,8 +967,8 @@
         <translation>기기 비활성화</translation>
     </message>
     <message>
-        <source>Deactivate </source>
-        <translation>비활성화 </translation>
+        <source>Deactivate</source>
+        <translation>비활성화</translation>
     </message>
     <message>
         <source>ABOUT</source>
@@ -1039,7 +979,7 @@
         <translation>버전</translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation>로그아웃</translation>
     </message>
     <message>
@@ -1051,15 +991,15 @@
         <translation>연결됨</translation>
     </message>
     <message>
-        <source>Connecting...</source>
-        <translation>연결 중...</translation>
+        <source>Connecting…</source>
+        <translation>연결 중…</translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation>로그인</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
@@ -1135,8 +1075,8 @@ Enter the password:</source>
         <translation>로그아웃하지 못했습니다</translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
-        <translation>확인할 규정 준수 위반 사항이 있습니다</translation>
+        <source>Compliance findings to review</source>
+        <translation>확인할 규정 준수 위반 사항 있음</translation>
     </message>
     <message>
         <source>Save support report…</source>
@@ -1154,12 +1094,12 @@ Enter the password:</source>
         <translation>관리자가 이 기기를 승인했습니다.</translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
+        <source>Secure Access is now off.</source>
         <translation>보안 액세스가 꺼졌습니다.</translation>
     </message>
     <message>
         <source>Secure Access stopped connecting.</source>
-        <translation>보안 액세스 연결이 중단되었습니다.</translation>
+        <translation>보안 액세스 연결 시도가 중단되었습니다.</translation>
     </message>
     <message numerus="yes">
         <source>The application service is unavailable. Retrying every %n seconds.</source>
@@ -1176,7 +1116,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>Network access about to be blocked</source>
-        <translation>네트워크 접속 곧 차단됨</translation>
+        <translation>네트워크 접속 차단 예정</translation>
     </message>
     <message>
         <source>Restart required</source>
@@ -1192,7 +1132,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>Secure Access turned off by your administrator</source>
-        <translation>관리자가 보안 액세스를 껐음</translation>
+        <translation>보안 액세스 꺼짐(관리자 설정)</translation>
     </message>
     <message>
         <source>Application service unavailable</source>
@@ -1248,7 +1188,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>already in the network</source>
-        <translation>이미 네트워크에 있음</translation>
+        <translation>이미 기업 네트워크에 연결됨</translation>
     </message>
     <message>
         <source>%1 · %2</source>
@@ -1268,7 +1208,7 @@ Enter the password:</source>
     </message>
     <message>
         <source>Open Settings, then Notifications, to see the compliance details.</source>
-        <translation>규정 준수 세부 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
+        <translation>규정 준수 정보를 보려면 설정을 연 다음 알림을 여세요.</translation>
     </message>
     <message numerus="yes">
         <source>Retrying every %n seconds.</source>
@@ -1338,7 +1278,7 @@ Enter the password:</source>
         <translation>이 컴퓨터, 창 및 아래 요약</translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation>애플리케이션 서비스 연결 이벤트: %1</translation>
     </message>
     <message>
@@ -1354,8 +1294,8 @@ Enter the password:</source>
         <translation>애플리케이션 서비스가 마지막으로 보고한 상태</translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
-        <translation>창 자체의 경고: %1</translation>
+        <source>warnings from the window: %1</source>
+        <translation>창의 경고: %1</translation>
     </message>
 </context>
 <context>
@@ -1392,11 +1332,11 @@ Enter the password:</source>
     <name>vexaintf</name>
     <message>
         <source>Connection refused: the owner of the application service port could not be verified</source>
-        <translation>연결이 거부되었습니다: 애플리케이션 서비스 포트의 소유자를 확인할 수 없습니다</translation>
+        <translation>연결 거부됨: 애플리케이션 서비스 포트의 소유자를 확인할 수 없습니다</translation>
     </message>
     <message>
         <source>Connection refused: the application service port is held by another user (%1)</source>
-        <translation>연결이 거부되었습니다: 애플리케이션 서비스 포트를 다른 사용자(%1)가 사용하고 있습니다</translation>
+        <translation>연결 거부됨: 애플리케이션 서비스 포트를 다른 사용자(%1)가 사용하고 있습니다</translation>
     </message>
 </context>
 </TS>

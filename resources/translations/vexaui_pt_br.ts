@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation>CÓDIGO</translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation>NOME DO DISPOSITIVO (opcional)</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>Contrato de Licença do Usuário Final</translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation>Solicitar ativação</translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation>Fale com o suporte</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
+        <source>Activation is pending…</source>
+        <translation>Ativação pendente…</translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
-        <translation>Ativação pendente...</translation>
-    </message>
-    <message>
-        <source>Resend Verification Email</source>
+        <source>Resend verification email</source>
         <translation>Reenviar e-mail de verificação</translation>
     </message>
     <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation>Verificar status da ativação</translation>
     </message>
     <message>
@@ -111,12 +95,12 @@
         <translation>Configurações</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
-        <translation>Aprovação do administrador pendente</translation>
+        <source>Waiting for administrator approval</source>
+        <translation>Aguardando a aprovação do administrador</translation>
     </message>
     <message>
         <source>Your administrator has been notified.</source>
@@ -128,7 +112,7 @@
     </message>
     <message>
         <source>Checked at %1</source>
-        <translation>Verificado às %1</translation>
+        <translation>Última verificação: %1</translation>
     </message>
 </context>
 <context>
@@ -141,19 +125,11 @@
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
+        <source>Sign In</source>
+        <translation>Entrar na sua conta</translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation>Autorização necessária</translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation>Faça login com o e-mail da empresa para acessar a rede corporativa deste dispositivo</translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation>Endereço de e-mail</translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation>Pular</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -211,15 +187,15 @@
     </message>
     <message>
         <source>Open &lt;rurl&gt; with the desktop&apos;s handler for it at start.</source>
-        <translation>Ao iniciar, abre &lt;rurl&gt; com o programa da área de trabalho que o trata.</translation>
+        <translation>Ao iniciar, abre &lt;rurl&gt; com o programa da área de trabalho associado a ele.</translation>
     </message>
     <message>
         <source>Run for &lt;user&gt; instead of the user of the session.</source>
         <translation>Executa para &lt;user&gt; em vez do usuário da sessão.</translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
-        <translation>Com &quot;true&quot;, permite outra instância para o mesmo usuário.</translation>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
+        <translation>Se for &quot;true&quot;, permite outra instância para o mesmo usuário.</translation>
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
@@ -264,10 +240,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation>Comentários</translation>
     </message>
@@ -288,20 +260,20 @@
         <translation>Enviar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
-        <translation>Informe o assunto!</translation>
+        <source>Enter a subject.</source>
+        <translation>Digite um assunto.</translation>
     </message>
     <message>
         <source>Failed to submit your feedback</source>
         <translation>Não foi possível enviar seus comentários</translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
-        <translation>Enviando comentários...</translation>
+        <source>Submitting feedback…</source>
+        <translation>Enviando comentários…</translation>
     </message>
     <message>
         <source>Agent not activated</source>
@@ -316,10 +288,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Janela principal</translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation>Acesso Seguro</translation>
     </message>
@@ -328,7 +296,7 @@
         <translation>Configurações</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -344,16 +312,16 @@
         <translation>Usuário autenticado com sucesso</translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
-        <translation>Você está conectado!</translation>
+        <translation>Conexão estabelecida!</translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
-        <translation>Desconectando...</translation>
+        <source>Disconnecting…</source>
+        <translation>Desconectando…</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
@@ -361,7 +329,7 @@
     </message>
     <message>
         <source>You&apos;re not connected</source>
-        <translation>Você não está conectado</translation>
+        <translation>Sem conexão</translation>
     </message>
     <message>
         <source>Your administrator did not approve the activation of this device.</source>
@@ -372,8 +340,8 @@
         <translation>Não foi possível reiniciar o sistema. Reinicie-o manualmente.</translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
-        <translation>Erro ao listar os dispositivos pares</translation>
+        <source>Listing peer devices failed</source>
+        <translation>Falha ao listar os dispositivos pares</translation>
     </message>
     <message>
         <source>On</source>
@@ -388,7 +356,7 @@
         <translation>O %1 continua em execução na bandeja do sistema. Clique no ícone para abrir a janela novamente.</translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation>O %1 continua em execução com a janela minimizada. Você o encontra na barra de tarefas.</translation>
     </message>
     <message>
@@ -436,7 +404,7 @@
         <translation>Falha ao listar os gateways de acesso preferenciais</translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation>Você não tem assinatura da conexão segura</translation>
     </message>
     <message>
@@ -453,11 +421,11 @@
     </message>
     <message>
         <source>Internet access will be blocked at %1.</source>
-        <translation>O acesso à Internet será bloqueado às %1.</translation>
+        <translation>O acesso à Internet será bloqueado (horário previsto: %1).</translation>
     </message>
     <message>
         <source>Access to the network address %1 will be blocked at %2.</source>
-        <translation>O acesso ao endereço de rede %1 será bloqueado às %2.</translation>
+        <translation>O acesso ao endereço de rede %1 será bloqueado (horário previsto: %2).</translation>
     </message>
     <message>
         <source>Internet access is enabled.</source>
@@ -497,10 +465,6 @@
 </context>
 <context>
     <name>Notification</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
     <message>
         <source>Notifications</source>
         <translation>Notificações</translation>
@@ -542,12 +506,12 @@
         <translation>Firewall do Windows</translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
-        <translation>Certificado confiável</translation>
+        <source>Trusted Certificates</source>
+        <translation>Certificados confiáveis</translation>
     </message>
     <message>
         <source>Client Certificate</source>
-        <translation>Certificado do cliente</translation>
+        <translation>Certificado de cliente</translation>
     </message>
     <message>
         <source>VPN</source>
@@ -566,23 +530,23 @@
         <translation>Execução automática do Windows</translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation>Compartilhamentos SMB</translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
+        <source>Malicious Applications Installed</source>
         <translation>Aplicativos mal-intencionados instalados</translation>
     </message>
     <message>
         <source>Operating System Version Mismatch</source>
-        <translation>Versão do sistema operacional incompatível</translation>
+        <translation>Versão do sistema operacional divergente</translation>
     </message>
     <message>
         <source>Risky Certificate Installed</source>
         <translation>Certificado de risco instalado</translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation>VPN instalada no sistema</translation>
     </message>
     <message>
@@ -594,7 +558,7 @@
         <translation>Certificado obrigatório não instalado</translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation>VPN não instalada no sistema</translation>
     </message>
     <message>
@@ -626,8 +590,8 @@
         <translation>Antivírus do Windows habilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
-        <translation>Compartilhamentos SMB habilitados</translation>
+        <source>SMB Sharing Enabled</source>
+        <translation>Compartilhamento SMB habilitado</translation>
     </message>
     <message>
         <source>Windows Firewall Disabled on the System</source>
@@ -642,31 +606,31 @@
         <translation>Antivírus do Windows desabilitado</translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
-        <translation>Compartilhamentos SMB desabilitados</translation>
+        <source>SMB Sharing Disabled</source>
+        <translation>Compartilhamento SMB desabilitado</translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
-        <translation>Arquivo(s) encontrado(s) no sistema</translation>
+        <source>File(s) Found on the System</source>
+        <translation>Arquivos encontrados no sistema</translation>
     </message>
     <message>
         <source>Registry Key Mismatch</source>
-        <translation>Chave do Registro incompatível</translation>
+        <translation>Chave do Registro divergente</translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
-        <translation>Arquivo(s) ausente(s) no sistema</translation>
+        <source>File(s) Missing from the System</source>
+        <translation>Arquivos ausentes no sistema</translation>
     </message>
     <message>
         <source>No notifications</source>
         <translation>Nenhuma notificação</translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Certificado de cliente mal-intencionado assinado pelos certificados de CA</translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation>Nenhum certificado de cliente está assinado pelos certificados de CA</translation>
     </message>
     <message>
@@ -722,15 +686,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation>Verificação do usuário</translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation>Veja no seu e-mail a senha de uso único (OTP) e digite-a abaixo</translation>
     </message>
     <message>
@@ -750,7 +710,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -799,11 +759,7 @@
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation>Gateway preferencial</translation>
     </message>
     <message>
@@ -815,7 +771,7 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -834,10 +790,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation>Dispositivos pares</translation>
     </message>
@@ -846,7 +798,7 @@
         <translation>A lista de dispositivos pares está vazia</translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation>Pressione Enter para copiar o endereço</translation>
     </message>
     <message>
@@ -856,10 +808,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation>Gerar novo QR</translation>
@@ -873,7 +821,7 @@
         <translation>Não foi possível exibir o código QR. Selecione &apos;Gerar novo QR&apos; para tentar novamente.</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -893,8 +841,8 @@
         <translation>O código QR não está disponível enquanto o serviço do aplicativo estiver inacessível.</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com seu provedor para obter ajuda.</translation>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
+        <translation>Se ocorrer algum erro com o código QR acima, selecione o botão &apos;Gerar novo QR&apos; abaixo e repita o processo. Se o problema continuar, entre em contato com o administrador para obter ajuda.</translation>
     </message>
     <message>
         <source>Waiting for a new code</source>
@@ -903,10 +851,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation>Digite abaixo o ID de serviço da conta</translation>
@@ -926,10 +870,6 @@
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulário</translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation>Configurações</translation>
@@ -959,7 +899,7 @@
         <translation>IP atribuído</translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation>Tempo ativo</translation>
     </message>
     <message>
@@ -980,10 +920,10 @@
     </message>
     <message>
         <source>TEST CONNECTIVITY</source>
-        <translation>TESTAR CONECTIVIDADE</translation>
+        <translation>TESTE DE CONECTIVIDADE</translation>
     </message>
     <message>
-        <source>Try Me</source>
+        <source>Run test</source>
         <translation>Testar</translation>
     </message>
     <message>
@@ -995,7 +935,7 @@
         <translation>DISPOSITIVOS PARES</translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation>Ver todos os dispositivos</translation>
     </message>
     <message>
@@ -1027,8 +967,8 @@
         <translation>DESATIVAÇÃO</translation>
     </message>
     <message>
-        <source>Deactivate </source>
-        <translation>Desativar </translation>
+        <source>Deactivate</source>
+        <translation>Desativar</translation>
     </message>
     <message>
         <source>ABOUT</source>
@@ -1039,7 +979,7 @@
         <translation>Versão</translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation>Sair da conta</translation>
     </message>
     <message>
@@ -1051,15 +991,15 @@
         <translation>Conectado</translation>
     </message>
     <message>
-        <source>Connecting...</source>
-        <translation>Conectando...</translation>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation>Entrar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
@@ -1135,8 +1075,8 @@ Digite a senha:</translation>
         <translation>Não foi possível sair da sua conta</translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
-        <translation>Há resultados de conformidade pendentes</translation>
+        <source>Compliance findings to review</source>
+        <translation>Há resultados de conformidade para revisar</translation>
     </message>
     <message>
         <source>Save support report…</source>
@@ -1154,8 +1094,8 @@ Digite a senha:</translation>
         <translation>Seu administrador aprovou este dispositivo.</translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
-        <translation>O Acesso Seguro foi desligado.</translation>
+        <source>Secure Access is now off.</source>
+        <translation>O Acesso Seguro se desligou.</translation>
     </message>
     <message>
         <source>Secure Access stopped connecting.</source>
@@ -1213,7 +1153,7 @@ Digite a senha:</translation>
     </message>
     <message>
         <source>Sign-in needed</source>
-        <translation>É necessário entrar</translation>
+        <translation>É necessário entrar na sua conta</translation>
     </message>
     <message>
         <source>Secure Access off</source>
@@ -1340,7 +1280,7 @@ Digite a senha:</translation>
         <translation>este computador, a janela e o resumo abaixo</translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation>eventos da conexão com o serviço do aplicativo: %1</translation>
     </message>
     <message>
@@ -1356,8 +1296,8 @@ Digite a senha:</translation>
         <translation>o último estado informado pelo serviço do aplicativo</translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
-        <translation>avisos da própria janela: %1</translation>
+        <source>warnings from the window: %1</source>
+        <translation>avisos da janela: %1</translation>
     </message>
 </context>
 <context>

@@ -4,31 +4,19 @@
 <context>
     <name>Activate</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>CODE</source>
-        <translation>KOD</translation>
-    </message>
-    <message>
-        <source>DEVICE NAME (Optional)</source>
-        <translation>CİHAZ ADI (isteğe bağlı)</translation>
-    </message>
-    <message>
         <source>End User License Agreement</source>
         <translation>Son Kullanıcı Lisans Sözleşmesi</translation>
     </message>
     <message>
-        <source>Request to Activate</source>
+        <source>Request activation</source>
         <translation>Etkinleştirme talebi gönder</translation>
     </message>
     <message>
-        <source>Contact Support</source>
+        <source>Contact support</source>
         <translation>Destek ekibine ulaşın</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -91,19 +79,15 @@
 <context>
     <name>ActivationPending</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
+        <source>Activation is pending…</source>
+        <translation>Etkinleştirme bekleniyor…</translation>
     </message>
     <message>
-        <source>Activation is pending...</source>
-        <translation>Etkinleştirme bekleniyor...</translation>
-    </message>
-    <message>
-        <source>Resend Verification Email</source>
+        <source>Resend verification email</source>
         <translation>Doğrulama e-postasını yeniden gönder</translation>
     </message>
     <message>
-        <source>Check Activation Status</source>
+        <source>Check activation status</source>
         <translation>Etkinleştirme durumunu denetle</translation>
     </message>
     <message>
@@ -111,11 +95,11 @@
         <translation>Ayarlar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
-        <source>Admin approval pending</source>
+        <source>Waiting for administrator approval</source>
         <translation>Yönetici onayı bekleniyor</translation>
     </message>
     <message>
@@ -128,32 +112,24 @@
     </message>
     <message>
         <source>Checked at %1</source>
-        <translation>Denetlenme saati: %1</translation>
+        <translation>Son denetim: %1</translation>
     </message>
 </context>
 <context>
     <name>AnswerWait</name>
     <message>
         <source>The application service did not answer. Please try again.</source>
-        <translation>Uygulama hizmeti yanıt vermedi. Lütfen tekrar deneyin.</translation>
+        <translation>Uygulama hizmeti yanıt vermedi. Lütfen yeniden deneyin.</translation>
     </message>
 </context>
 <context>
     <name>AuthEmail</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
+        <source>Sign In</source>
+        <translation>Oturum açma</translation>
     </message>
     <message>
-        <source>Authorization Required</source>
-        <translation>Yetkilendirme gerekli</translation>
-    </message>
-    <message>
-        <source>Sign in using your COMPANY NAME email address to access the enterprise network from this endpoint</source>
-        <translation>Bu cihazdan kurumsal ağa erişmek için şirket e-posta adresinizle oturum açın</translation>
-    </message>
-    <message>
-        <source>Email Address</source>
+        <source>Email address</source>
         <translation>E-posta adresi</translation>
     </message>
     <message>
@@ -165,7 +141,7 @@
         <translation>Atla</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -200,7 +176,7 @@
     <message>
         <source>OTP attempts are blocked for %1.</source>
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
-        <translation>OTP denemeleri engellendi, kalan süre: %1</translation>
+        <translation>OTP denemeleri engellendi, kalan süre: %1.</translation>
     </message>
 </context>
 <context>
@@ -218,8 +194,8 @@
         <translation>Oturumun kullanıcısı yerine &lt;user&gt; için çalışır.</translation>
     </message>
     <message>
-        <source>With &quot;true&quot;, allow a further instance for the same user.</source>
-        <translation>&quot;true&quot; ile aynı kullanıcı için bir örneğin daha çalışmasına izin verir.</translation>
+        <source>If &quot;true&quot;, allow another instance for the same user.</source>
+        <translation>&quot;true&quot; ise aynı kullanıcı için bir örneğin daha çalışmasına izin verir.</translation>
     </message>
     <message>
         <source>Write a support report for the helpdesk to &lt;file&gt;.</source>
@@ -264,10 +240,6 @@
 <context>
     <name>Feedback</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Feedback</source>
         <translation>Geri bildirim</translation>
     </message>
@@ -288,20 +260,20 @@
         <translation>Gönder</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
-        <source>Subject Empty!</source>
-        <translation>Konu boş!</translation>
+        <source>Enter a subject.</source>
+        <translation>Bir konu girin.</translation>
     </message>
     <message>
         <source>Failed to submit your feedback</source>
         <translation>Geri bildiriminiz gönderilemedi</translation>
     </message>
     <message>
-        <source>Submitting feedback...</source>
-        <translation>Geri bildirim gönderiliyor...</translation>
+        <source>Submitting feedback…</source>
+        <translation>Geri bildirim gönderiliyor…</translation>
     </message>
     <message>
         <source>Agent not activated</source>
@@ -316,10 +288,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Ana pencere</translation>
-    </message>
-    <message>
         <source>Secure Access</source>
         <translation>Güvenli Erişim</translation>
     </message>
@@ -328,7 +296,7 @@
         <translation>Ayarlar</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -344,20 +312,20 @@
         <translation>Kullanıcı kimliği doğrulandı</translation>
     </message>
     <message>
-        <source>You&apos;re connecting...</source>
-        <translation>Bağlanıyor...</translation>
+        <source>Connecting…</source>
+        <translation>Bağlanıyor…</translation>
     </message>
     <message>
         <source>You&apos;re connected!</source>
         <translation>Bağlandınız!</translation>
     </message>
     <message>
-        <source>You&apos;re disconnecting...</source>
-        <translation>Bağlantı kesiliyor...</translation>
+        <source>Disconnecting…</source>
+        <translation>Bağlantı kesiliyor…</translation>
     </message>
     <message>
         <source>You&apos;re already in the network</source>
-        <translation>Zaten ağın içindesiniz</translation>
+        <translation>Zaten kurumsal ağa bağlısınız</translation>
     </message>
     <message>
         <source>You&apos;re not connected</source>
@@ -372,8 +340,8 @@
         <translation>Sistem yeniden başlatılamadı. Lütfen sistemi kendiniz yeniden başlatın.</translation>
     </message>
     <message>
-        <source>Error with listing peer devices</source>
-        <translation>Eş cihazlar listelenirken hata oluştu</translation>
+        <source>Listing peer devices failed</source>
+        <translation>Eş cihazlar listelenemedi</translation>
     </message>
     <message>
         <source>On</source>
@@ -388,7 +356,7 @@
         <translation>%1 sistem tepsisinde çalışmaya devam ediyor. Pencereyi yeniden açmak için simgesine tıklayın.</translation>
     </message>
     <message>
-        <source>%1 keeps running while its window is minimised. Find it in the task bar.</source>
+        <source>%1 keeps running while its window is minimized. Find it in the taskbar.</source>
         <translation>%1, penceresi simge durumuna küçültülmüş olarak çalışmaya devam ediyor. Görev çubuğunda bulabilirsiniz.</translation>
     </message>
     <message>
@@ -401,7 +369,7 @@
     </message>
     <message>
         <source>Discovery in progress</source>
-        <translation>Keşif sürüyor</translation>
+        <translation>Bulma işlemi sürüyor</translation>
     </message>
     <message>
         <source>Fetching preferred access gateway information</source>
@@ -409,7 +377,7 @@
     </message>
     <message>
         <source>Checking preferred access gateway reachability</source>
-        <translation>Tercih edilen erişim ağ geçidine erişilebilirlik denetleniyor</translation>
+        <translation>Tercih edilen erişim ağ geçidinin erişilebilirliği denetleniyor</translation>
     </message>
     <message>
         <source>Fetching profile</source>
@@ -436,7 +404,7 @@
         <translation>Tercih edilen erişim ağ geçitleri listelenemedi</translation>
     </message>
     <message>
-        <source>Not subscribed for secure connection</source>
+        <source>You&apos;re not subscribed to the secure connection</source>
         <translation>Güvenli bağlantı aboneliğiniz yok</translation>
     </message>
     <message>
@@ -498,10 +466,6 @@
 <context>
     <name>Notification</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Notifications</source>
         <translation>Bildirimler</translation>
     </message>
@@ -542,8 +506,8 @@
         <translation>Windows Güvenlik Duvarı</translation>
     </message>
     <message>
-        <source>Trust Certificate</source>
-        <translation>Güvenilen sertifika</translation>
+        <source>Trusted Certificates</source>
+        <translation>Güvenilen sertifikalar</translation>
     </message>
     <message>
         <source>Client Certificate</source>
@@ -566,11 +530,11 @@
         <translation>Windows Otomatik Çalıştırma</translation>
     </message>
     <message>
-        <source>SMB Shared</source>
+        <source>SMB Shares</source>
         <translation>SMB paylaşımları</translation>
     </message>
     <message>
-        <source>Malicious Applications Found Installed</source>
+        <source>Malicious Applications Installed</source>
         <translation>Kötü amaçlı uygulamalar yüklü</translation>
     </message>
     <message>
@@ -582,7 +546,7 @@
         <translation>Riskli sertifika yüklü</translation>
     </message>
     <message>
-        <source>VPN Installed On The System</source>
+        <source>VPN Installed on the System</source>
         <translation>Sistemde VPN yüklü</translation>
     </message>
     <message>
@@ -594,7 +558,7 @@
         <translation>Zorunlu sertifika yüklü değil</translation>
     </message>
     <message>
-        <source>VPN Not Installed On The System</source>
+        <source>VPN Not Installed on the System</source>
         <translation>Sistemde VPN yüklü değil</translation>
     </message>
     <message>
@@ -626,8 +590,8 @@
         <translation>Windows Virüsten Koruma etkin</translation>
     </message>
     <message>
-        <source>SMB Shared Enabled</source>
-        <translation>SMB paylaşımları etkin</translation>
+        <source>SMB Sharing Enabled</source>
+        <translation>SMB paylaşımı etkin</translation>
     </message>
     <message>
         <source>Windows Firewall Disabled on the System</source>
@@ -642,11 +606,11 @@
         <translation>Windows Virüsten Koruma devre dışı</translation>
     </message>
     <message>
-        <source>SMB Shared Disabled</source>
-        <translation>SMB paylaşımları devre dışı</translation>
+        <source>SMB Sharing Disabled</source>
+        <translation>SMB paylaşımı devre dışı</translation>
     </message>
     <message>
-        <source>File(s) Found On The System</source>
+        <source>File(s) Found on the System</source>
         <translation>Sistemde dosya bulundu</translation>
     </message>
     <message>
@@ -654,7 +618,7 @@
         <translation>Kayıt Defteri anahtarı uyuşmuyor</translation>
     </message>
     <message>
-        <source>File(s) Missing From the System</source>
+        <source>File(s) Missing from the System</source>
         <translation>Sistemde dosya eksik</translation>
     </message>
     <message>
@@ -662,11 +626,11 @@
         <translation>Bildirim yok</translation>
     </message>
     <message>
-        <source>Malicious client certificate signed by the CA certificate(s)</source>
+        <source>Malicious Client Certificate Signed by the CA Certificate(s)</source>
         <translation>CA sertifikalarınca imzalanmış kötü amaçlı istemci sertifikası</translation>
     </message>
     <message>
-        <source>No client certificate is signed by the CA certificate(s)</source>
+        <source>No Client Certificate Signed by the CA Certificate(s)</source>
         <translation>CA sertifikalarınca imzalanmış istemci sertifikası yok</translation>
     </message>
     <message>
@@ -722,15 +686,11 @@
 <context>
     <name>OtpScreen</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>User Verification</source>
         <translation>Kullanıcı doğrulaması</translation>
     </message>
     <message>
-        <source>Check your email for the One-time Password (OTP) and enter it below</source>
+        <source>Check your email for the one-time password (OTP) and enter it below</source>
         <translation>E-postanıza gönderilen tek kullanımlık parolayı (OTP) aşağıya girin</translation>
     </message>
     <message>
@@ -750,7 +710,7 @@
         <translation>İptal</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -788,22 +748,18 @@
     <message>
         <source>Your OTP is valid for %1.</source>
         <extracomment>%1 is the time left, as minutes:seconds.</extracomment>
-        <translation>OTP&apos;nizin kalan geçerlilik süresi: %1</translation>
+        <translation>OTP&apos;nizin kalan geçerlilik süresi: %1.</translation>
     </message>
     <message>
         <source>OTP attempts are blocked for %1.</source>
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
-        <translation>OTP denemeleri engellendi, kalan süre: %1</translation>
+        <translation>OTP denemeleri engellendi, kalan süre: %1.</translation>
     </message>
 </context>
 <context>
     <name>PagSelection</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
-        <source>Preference</source>
+        <source>Preferred Gateway</source>
         <translation>Tercih edilen ağ geçidi</translation>
     </message>
     <message>
@@ -815,7 +771,7 @@
         <translation>İptal</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -834,10 +790,6 @@
 <context>
     <name>PeerDevices</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Peer Devices</source>
         <translation>Eş cihazlar</translation>
     </message>
@@ -846,7 +798,7 @@
         <translation>Eş cihaz listesi boş</translation>
     </message>
     <message>
-        <source>Press Return to copy the address</source>
+        <source>Press Enter to copy the address</source>
         <translation>Adresi kopyalamak için Enter tuşuna basın</translation>
     </message>
     <message>
@@ -856,10 +808,6 @@
 </context>
 <context>
     <name>QRCodeScreen</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Regenerate QR</source>
         <translation>QR kodunu yenile</translation>
@@ -873,7 +821,7 @@
         <translation>QR kodu görüntülenemedi. Yeniden denemek için &apos;QR kodunu yenile&apos; düğmesini seçin.</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -893,8 +841,8 @@
         <translation>Uygulama hizmetine ulaşılamadığı sürece QR kodu kullanılamaz.</translation>
     </message>
     <message>
-        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your provider for assistance.</source>
-        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR kodunu yenile&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için sağlayıcınıza başvurun.</translation>
+        <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
+        <translation>Yukarıdaki QR kodunda bir hata olursa aşağıdaki &apos;QR kodunu yenile&apos; düğmesini seçip işlemi yineleyin. Sorun sürerse yardım için yöneticinize başvurun.</translation>
     </message>
     <message>
         <source>Waiting for a new code</source>
@@ -903,10 +851,6 @@
 </context>
 <context>
     <name>ServiceCode</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Enter the account service ID below</source>
         <translation>Hesap hizmet kimliğini aşağıya girin</translation>
@@ -921,15 +865,11 @@
     </message>
     <message>
         <source>Please enter the account service ID.</source>
-        <translation>Lütfen hesap hizmet kimliğini (ID) girin.</translation>
+        <translation>Lütfen hesap hizmet kimliğini girin.</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Settings</source>
         <translation>Ayarlar</translation>
@@ -959,7 +899,7 @@
         <translation>Atanan IP</translation>
     </message>
     <message>
-        <source>Up Time</source>
+        <source>Uptime</source>
         <translation>Çalışma süresi</translation>
     </message>
     <message>
@@ -983,8 +923,8 @@
         <translation>BAĞLANTI TESTİ</translation>
     </message>
     <message>
-        <source>Try Me</source>
-        <translation>Dene</translation>
+        <source>Run test</source>
+        <translation>Testi çalıştır</translation>
     </message>
     <message>
         <source>COMPLIANCE DETAILS</source>
@@ -995,7 +935,7 @@
         <translation>EŞ CİHAZLAR</translation>
     </message>
     <message>
-        <source>View All Devices</source>
+        <source>View all devices</source>
         <translation>Tüm cihazları görüntüle</translation>
     </message>
     <message>
@@ -1027,8 +967,8 @@
         <translation>DEVRE DIŞI BIRAKMA</translation>
     </message>
     <message>
-        <source>Deactivate </source>
-        <translation>Devre dışı bırak </translation>
+        <source>Deactivate</source>
+        <translation>Devre dışı bırak</translation>
     </message>
     <message>
         <source>ABOUT</source>
@@ -1039,7 +979,7 @@
         <translation>Sürüm</translation>
     </message>
     <message>
-        <source>Sign Out</source>
+        <source>Sign out</source>
         <translation>Oturumu kapat</translation>
     </message>
     <message>
@@ -1051,15 +991,15 @@
         <translation>Bağlı</translation>
     </message>
     <message>
-        <source>Connecting...</source>
-        <translation>Bağlanıyor...</translation>
+        <source>Connecting…</source>
+        <translation>Bağlanıyor…</translation>
     </message>
     <message>
-        <source>Sign In</source>
+        <source>Sign in</source>
         <translation>Oturum aç</translation>
     </message>
     <message>
-        <source>Unable to connect with application service</source>
+        <source>Unable to connect to the application service</source>
         <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
@@ -1135,8 +1075,8 @@ Parolayı girin:</translation>
         <translation>Oturum kapatılamadı</translation>
     </message>
     <message>
-        <source>Compliance findings are waiting</source>
-        <translation>Bekleyen uyumluluk bulguları var</translation>
+        <source>Compliance findings to review</source>
+        <translation>İncelenecek uyumluluk bulguları var</translation>
     </message>
     <message>
         <source>Save support report…</source>
@@ -1147,14 +1087,14 @@ Parolayı girin:</translation>
     <name>StatusNotices</name>
     <message>
         <source>The application service is available again.</source>
-        <translation>Uygulama hizmeti yeniden kullanılabilir.</translation>
+        <translation>Uygulama hizmeti yeniden kullanılabilir durumda.</translation>
     </message>
     <message>
         <source>Your administrator approved this device.</source>
         <translation>Yöneticiniz bu cihazı onayladı.</translation>
     </message>
     <message>
-        <source>Secure Access went off.</source>
+        <source>Secure Access is now off.</source>
         <translation>Güvenli Erişim kapandı.</translation>
     </message>
     <message>
@@ -1248,7 +1188,7 @@ Parolayı girin:</translation>
     </message>
     <message>
         <source>already in the network</source>
-        <translation>zaten ağda</translation>
+        <translation>zaten kurumsal ağda</translation>
     </message>
     <message>
         <source>%1 · %2</source>
@@ -1260,7 +1200,7 @@ Parolayı girin:</translation>
     </message>
     <message>
         <source>Restart the computer to finish.</source>
-        <translation>Tamamlamak için bilgisayarı yeniden başlatın.</translation>
+        <translation>İşlemi tamamlamak için bilgisayarı yeniden başlatın.</translation>
     </message>
     <message>
         <source>Ask your administrator for help.</source>
@@ -1338,7 +1278,7 @@ Parolayı girin:</translation>
         <translation>bu bilgisayar, pencere ve aşağıdaki özet</translation>
     </message>
     <message>
-        <source>events of the link to the application service: %1</source>
+        <source>connection events with the application service: %1</source>
         <translation>uygulama hizmetiyle bağlantı olayları: %1</translation>
     </message>
     <message>
@@ -1354,8 +1294,8 @@ Parolayı girin:</translation>
         <translation>uygulama hizmetinin bildirdiği son durum</translation>
     </message>
     <message>
-        <source>warnings of the window itself: %1</source>
-        <translation>pencerenin kendi uyarıları: %1</translation>
+        <source>warnings from the window: %1</source>
+        <translation>pencerenin uyarıları: %1</translation>
     </message>
 </context>
 <context>

@@ -25,4 +25,4 @@ inline QTimer* directTimer(const QObject* owner, const char* name)
     return owner->findChild<QTimer*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
-inline const QString agentUnavailable = QStringLiteral("Unable to connect with application service");
+inline const QString agentUnavailable = QStringLiteral("Unable to connect to the application service");

@@ -314,7 +314,7 @@ private slots:
         QTest::addColumn<int>("activationType");
         QTest::addColumn<QString>("placeholder");
         QTest::addColumn<bool>("adminHintShown");
-        QTest::newRow("activation code") << 0 << "CODE" << true;
+        QTest::newRow("activation code") << 0 << "Activation code" << true;
         QTest::newRow("email") << 2 << "Email" << false;
     }
     void formFollowsTheBrand()

@@ -34,7 +34,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text"); // empty: the status line is left alone
         QTest::addColumn<int>("shownForMs");
-        QTest::newRow("pending") << 20 << "Admin approval pending" << 5000;
+        QTest::newRow("pending") << 20 << "Waiting for administrator approval" << 5000;
         QTest::newRow("failed") << 22 << "Verification request failed" << 6000;
         QTest::newRow("success ignored") << 0 << "" << 0;
         QTest::newRow("accepted ignored") << 14 << "" << 0;

@@ -296,7 +296,7 @@ private slots:
         QVERIFY(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(qrLabelOf(screen)->text().contains(QLatin1String("unreachable")));
         QCOMPARE(child<QLabel>(screen, "statusMessage")->text(),
-                 QStringLiteral("Unable to connect with application service"));
+                 QStringLiteral("Unable to connect to the application service"));
 
         screen.agentConnectedNotification();
         QVERIFY(screen.isEnabled());

@@ -92,7 +92,7 @@ private slots:
         QTest::addColumn<QString>("statusShown"); // the page's own status line, empty when hidden
         QTest::addColumn<bool>("answerShown");
         QTest::addColumn<int>("page");
-        const QString unreachable = QStringLiteral("Unable to connect with application service");
+        const QString unreachable = QStringLiteral("Unable to connect to the application service");
         for (const char* request : {"sign-out", "deactivation"}) {
             QTest::addRow("%s, answered in time", request)
                 << request << int(AnsweredInTime) << QString() << true << int(MainWindow::SettingsPage);

@@ -126,7 +126,7 @@ private slots:
         message(screen)->setPlainText(QStringLiteral("\n every hour  \n"));
         submitButton(screen)->click();
         QCOMPARE(agent.nextRequest(), feedbackLine("Tunnel drops", "every hour"));
-        QCOMPARE(status(screen), QStringLiteral("Submitting feedback..."));
+        QCOMPARE(status(screen), QStringLiteral("Submitting feedback…"));
         QVERIFY(!submitButton(screen)->isEnabled());
     }
 
@@ -152,7 +152,7 @@ private slots:
 
         QVERIFY(agent.nextRequest().isEmpty());
         QVERIFY(child<QLabel>(&screen, "subjectWarning")->isVisible());
-        QCOMPARE(labelText(&screen, "subjectWarning"), QStringLiteral("Subject Empty!"));
+        QCOMPARE(labelText(&screen, "subjectWarning"), QStringLiteral("Enter a subject."));
         QVERIFY(subject(screen)->placeholderText().isEmpty());
         QVERIFY(subject(screen)->text().isEmpty());
         QVERIFY(subject(screen)->hasFocus());
@@ -278,7 +278,7 @@ private slots:
         subject(screen)->setText(QStringLiteral("Subject"));
         submitButton(screen)->click();
         screen.clearAgentUnavailable();
-        QCOMPARE(status(screen), QStringLiteral("Submitting feedback..."));
+        QCOMPARE(status(screen), QStringLiteral("Submitting feedback…"));
     }
 
     // Clearing empties the form; leaving it by Back or Escape keeps the draft for the next visit.

@@ -50,10 +50,10 @@ private slots:
         };
         using N = Notification;
         add("managed certificates come first", N::CategoryTitle, "Device Management");
-        add("title table", N::Heading, "No client certificate is signed by the CA certificate(s)");
+        add("title table", N::Heading, "No Client Certificate Signed by the CA Certificate(s)");
         add("certificate item", N::Item, bullet + "CN=Acme Issuing CA");
         add("programs", N::CategoryTitle, "Programs");
-        add("INSTALLED sorts before NOT_INSTALLED", N::Heading, "Malicious Applications Found Installed");
+        add("INSTALLED sorts before NOT_INSTALLED", N::Heading, "Malicious Applications Installed");
         add("markup is text; vendor and version lines", N::Item, bullet + "<b>torrent</b>",
             "Vendor: Acme\nVersion: 2.1\n");
         add("the empty INSTALLED group is gone", N::Heading, "Mandatory Applications Not Installed");
@@ -84,26 +84,26 @@ private slots:
             "Enabled: 1\nCondition: EQUALS\nKey: Timeout");
         add("firewall", N::CategoryTitle, "Windows Firewall");
         add("firewall heading, its items not shown", N::Heading, "Windows Firewall Enabled on the System");
-        add("trusted certificates", N::CategoryTitle, "Trust Certificate");
+        add("trusted certificates", N::CategoryTitle, "Trusted Certificates");
         add("trusted heading", N::Heading, "Mandatory Certificate Not Installed");
         add("trusted item", N::Item, bullet + "CN=Acme Root CA");
         add("client certificates", N::CategoryTitle, "Client Certificate");
         add("client heading", N::Heading, "Risky Certificate Installed");
         add("client item", N::Item, bullet + "CN=Old Client");
         add("vpn", N::CategoryTitle, "VPN");
-        add("vpn heading", N::Heading, "VPN Installed On The System");
+        add("vpn heading", N::Heading, "VPN Installed on the System");
         add("vendor and command", N::Item, bullet + "OtherVPN", "Vendor: Other Inc\nCommand: otherd --start\n");
         add("antivirus", N::CategoryTitle, "Windows Antivirus");
         add("not merged: the empty group keeps its heading", N::Heading, "Windows Antivirus Disabled");
         add("not merged: the second group", N::Heading, "Windows Antivirus Disabled");
         add("files", N::CategoryTitle, "Files");
-        add("files heading", N::Heading, "File(s) Found On The System");
+        add("files heading", N::Heading, "File(s) Found on the System");
         add("a file shows its path", N::Item, bullet + "C:\\Windows\\System32\\drivers\\etc\\hosts");
         add("autorun", N::CategoryTitle, "Windows Autorun");
         add("autorun heading", N::Heading, "Windows Autorun Enabled");
         add("autorun items are shown", N::Item, bullet + "updater");
-        add("smb", N::CategoryTitle, "SMB Shared");
-        add("smb heading, the last row", N::Heading, "SMB Shared Enabled");
+        add("smb", N::CategoryTitle, "SMB Shares");
+        add("smb heading, the last row", N::Heading, "SMB Sharing Enabled");
     }
     void fixtureRows()
     {
@@ -150,7 +150,7 @@ private slots:
         Notification screen;
         screen.listViolations(withItem(ViolationCategory::ManagedCertificates, "INSTALLED", "CN=x"), QString());
         QCOMPARE(rowTexts(violationsList(screen)),
-                 QStringList({"Device Management", "Malicious client certificate signed by the CA certificate(s)",
+                 QStringList({"Device Management", "Malicious Client Certificate Signed by the CA Certificate(s)",
                               QStringLiteral(" \u2022  CN=x")}));
     }
 
@@ -164,7 +164,7 @@ private slots:
             return QCoreApplication::translate("Notification", text);
         };
         const QStringList expected{spanishFor("Device Management"),
-                                   spanishFor("Malicious client certificate signed by the CA certificate(s)"),
+                                   spanishFor("Malicious Client Certificate Signed by the CA Certificate(s)"),
                                    QStringLiteral(" \u2022  CN=x")};
         Notification screen;
         screen.listViolations(withItem(ViolationCategory::ManagedCertificates, "INSTALLED", "CN=x"), QString());

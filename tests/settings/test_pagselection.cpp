@@ -326,7 +326,7 @@ private slots:
         QCOMPARE(pagList(screen)->model()->rowCount(), 0);
         QVERIFY(child(&screen, "listArea")->isHidden());
         QVERIFY(agent.nextRequest().isEmpty());
-        QCOMPARE(child<QLabel>(&screen, "titleLabel")->text(), QStringLiteral("Preference"));
+        QCOMPARE(child<QLabel>(&screen, "titleLabel")->text(), QStringLiteral("Preferred Gateway"));
     }
 };
 

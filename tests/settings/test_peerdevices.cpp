@@ -152,8 +152,8 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("no peers") << false << ""
                                   << "Peer list is empty";
-        QTest::newRow("failure") << false << "Error with listing peer devices"
-                                 << "Error with listing peer devices";
+        QTest::newRow("failure") << false << "Listing peer devices failed"
+                                 << "Listing peer devices failed";
         QTest::newRow("failure wins over peers") << true << "<i>error</i>"
                                                  << "<i>error</i>";
     }

@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(p.row("userEmail"), QStringLiteral("ann@acme.example"));
         QCOMPARE(p.row("uptime"), QString());
         QCOMPARE(p.button("pagName")->text(), QStringLiteral("Frankfurt 1"));
-        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign Out"));
+        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign out"));
         QCOMPARE(shownSections(p),
                  QStringList({"sessionDetails", "userDetailsWidget", "testConnectivityWidget", "dpmWidget",
                               "peerWidget", "feedbackRow", "cleanUp", "bottomNavBar", "pagButton"}));
@@ -145,7 +145,7 @@ private slots:
         QTest::newRow("device name") << Edit([](AgentInfo& i) { i.devName = QStringLiteral("desk-2"); }) << "deviceName"
                                      << "desk-2";
         QTest::newRow("EDR status") << Edit([](AgentInfo& i) { i.edrStatus = 3; }) << "edrStatus"
-                                    << "Connecting...";
+                                    << "Connecting…";
     }
     void changedFieldUpdatesOnlyItsRow()
     {
@@ -202,8 +202,8 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("text");
         QTest::newRow("dovrin connected") << "dovrin" << true << 2 << "Connected";
-        QTest::newRow("dovrin status 3") << "dovrin" << true << 3 << "Connecting...";
-        QTest::newRow("kivora status 0") << "kivora" << true << 0 << "Connecting...";
+        QTest::newRow("dovrin status 3") << "dovrin" << true << 3 << "Connecting…";
+        QTest::newRow("kivora status 0") << "kivora" << true << 0 << "Connecting…";
         QTest::newRow("kivora off") << "kivora" << false << 2 << "";
         QTest::newRow("novalume: restricted") << "novalume" << true << 2 << "";
         QTest::newRow("lumidor: restricted") << "lumidor" << true << 2 << "";
@@ -264,14 +264,14 @@ private slots:
         QTest::addColumn<QString>("button"); // empty: no bottom bar
         QTest::addColumn<QString>("emailRow");
         const QString ann = QStringLiteral("ann@acme.example");
-        QTest::newRow("email user signed in") << "dovrin" << 1 << ann << true << 1 << "Sign Out" << ann;
-        QTest::newRow("email user signed out") << "dovrin" << 1 << "" << true << 1 << "Sign In"
+        QTest::newRow("email user signed in") << "dovrin" << 1 << ann << true << 1 << "Sign out" << ann;
+        QTest::newRow("email user signed out") << "dovrin" << 1 << "" << true << 1 << "Sign in"
                                                << "";
         QTest::newRow("signed out, no secure access") << "dovrin" << 1 << "" << false << 1 << ""
                                                       << "";
-        QTest::newRow("directory user signed out") << "kivora" << 2 << "" << true << 1 << "Sign In"
+        QTest::newRow("directory user signed out") << "kivora" << 2 << "" << true << 1 << "Sign in"
                                                    << "";
-        QTest::newRow("method 3 signed in") << "kivora" << 3 << ann << true << 1 << "Sign Out" << ann;
+        QTest::newRow("method 3 signed in") << "kivora" << 3 << ann << true << 1 << "Sign out" << ann;
         QTest::newRow("method 4") << "dovrin" << 4 << ann << true << 1 << "" << ann;
         QTest::newRow("method 5 nobody") << "dovrin" << 5 << "" << true << 1 << ""
                                          << "";
@@ -626,7 +626,7 @@ private slots:
         QCOMPARE(shownSections(p), QStringList());
         QVERIFY(p.shown("aboutWidget"));
         QVERIFY(p.shown("statusMessage"));
-        QCOMPARE(p.label("statusMessage")->text(), QStringLiteral("Unable to connect with application service"));
+        QCOMPARE(p.label("statusMessage")->text(), QStringLiteral("Unable to connect to the application service"));
         p.page->showAgentRows();
         QVERIFY(!p.shown("statusMessage"));
         QCOMPARE(shownSections(p),

@@ -179,7 +179,7 @@ private slots:
         QTest::newRow("settings") << QString() << int(Settings::ListPage) << QJsonObject() << QString();
         QTest::newRow("feedback") << "feedBackLabel" << int(Settings::FeedbackPage) << QJsonObject() << QString();
         QTest::newRow("gateways") << "pagNameLabel" << int(Settings::PagSelectionPage) << gatewayListing()
-                                  << "Preference";
+                                  << "Preferred Gateway";
         QTest::newRow("findings") << "notificationLabel" << int(Settings::NotificationPage) << findingsListing()
                                   << "Notifications";
         QTest::newRow("peers") << "peerListLabel" << int(Settings::PeerDevicesPage) << peersListing() << "Peer Devices";
@@ -351,7 +351,7 @@ private slots:
         QAccessibleInterface* row = accessible(w.row(QStringLiteral("notificationLabel")));
         w.h.deliver(
             agentMessage(0, QList<QPair<QString, QJsonValue>>(signedIn) << qMakePair(notify, QJsonValue(true))));
-        QCOMPARE(row->text(QAccessible::Description), QStringLiteral("Compliance findings are waiting"));
+        QCOMPARE(row->text(QAccessible::Description), QStringLiteral("Compliance findings to review"));
         QCOMPARE(heard().count({QStringLiteral("notificationLabel"), QAccessible::DescriptionChanged, -1}), 1);
         w.h.deliver(agentMessage(0, signedIn));
         QCOMPARE(row->text(QAccessible::Description), QString());

@@ -81,7 +81,7 @@ private slots:
         }
     }
 
-    // "Sign In" starts the sign-in the enterprise uses, without asking; signInMode stays from the last snapshot
+    // "Sign in" starts the sign-in the enterprise uses, without asking; signInMode stays from the last snapshot
     // that set it, so a later method still picks the route.
     void signInRoutesByUserIdMethod_data()
     {
@@ -104,7 +104,7 @@ private slots:
         AgentInfo info = connectedUser();
         info.email.clear();
         p.update(info);
-        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign In"));
+        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign in"));
         info.userIdMethod = method;
         p.update(info);
         Dialogs dialogs;
@@ -130,7 +130,7 @@ private slots:
         QSignalSpy signOut(p.page.get(), &Settings::signOut);
         QSignalSpy email(p.page.get(), &Settings::goAuth);
         p.button("signOutButton")->click();
-        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign Out"));
+        QCOMPARE(p.button("signOutButton")->text(), QStringLiteral("Sign out"));
         QCOMPARE(signOut.size(), 1);
         QCOMPARE(email.size(), 0);
     }
@@ -277,7 +277,7 @@ private slots:
         p.button(qPrintable(control))->click();
         QCOMPARE(signOut.size() + deactivate.size() + spinner.size(), 0);
         QCOMPARE(dialogs.seen.size(), 2);
-        QCOMPARE(dialogs.seen.last().text, QStringLiteral("Unable to connect with application service"));
+        QCOMPARE(dialogs.seen.last().text, QStringLiteral("Unable to connect to the application service"));
     }
 
     void answers_data()

@@ -61,11 +61,11 @@ private slots:
 
         // A directory user signs in and out.
         QVERIFY(agent.command("config user-id 2").startsWith("ok"));
-        QTRY_COMPARE_WITH_TIMEOUT(button("signOutButton")->text(), QStringLiteral("Sign In"), waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(button("signOutButton")->text(), QStringLiteral("Sign in"), waitMs);
         QVERIFY(shown("bottomNavBar"));
         QVERIFY(agent.command("signin ann@acme-industries.example").startsWith("ok"));
         QTRY_COMPARE_WITH_TIMEOUT(label("userEmail")->text(), QStringLiteral("ann@acme-industries.example"), waitMs);
-        QCOMPARE(button("signOutButton")->text(), QStringLiteral("Sign Out"));
+        QCOMPARE(button("signOutButton")->text(), QStringLiteral("Sign out"));
         Dialogs dialogs;
         dialogs.press = QStringLiteral("OK");
         QVERIFY(agent.command("next signout 11").startsWith("ok"));
@@ -75,7 +75,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(dialogs.seen.last().text, QStringLiteral("Sign-out failed"), waitMs);
         dialogs.press = QStringLiteral("Yes");
         button("signOutButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(button("signOutButton")->text(), QStringLiteral("Sign In"), waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(button("signOutButton")->text(), QStringLiteral("Sign in"), waitMs);
         QVERIFY(label("userEmail")->isHidden());
         stack->setCurrentIndex(MainWindow::SettingsPage);
 

@@ -434,8 +434,8 @@ private slots:
         Window w;
         const Request request = start(w, Gateways);
         w.h.deliver(answer(9, {{"type", NotSubscribed}}));
-        QCOMPARE(request.textShown(), QStringLiteral("Not subscribed for secure connection"));
-        QCOMPARE(w.h.text("statusText"), QStringLiteral("Not subscribed for secure connection"));
+        QCOMPARE(request.textShown(), QStringLiteral("You're not subscribed to the secure connection"));
+        QCOMPARE(w.h.text("statusText"), QStringLiteral("You're not subscribed to the secure connection"));
         QCOMPARE(request.content(), QStringLiteral("0"));
         QVERIFY(!spinnerShown(w.h));
     }

@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(h.text("connStatus"), QStringLiteral("Application service unavailable"));
         QCOMPARE(h.text("lastKnownState"), QStringLiteral("Last known: Secure Access on · Frankfurt 1"));
         QVERIFY(h.widget("lastKnownState")->isVisible());
-        QCOMPARE(h.text("statusText"), QStringLiteral("Unable to connect with application service"));
+        QCOMPARE(h.text("statusText"), QStringLiteral("Unable to connect to the application service"));
         QCOMPARE(h.text("statusNextStep"), QStringLiteral("Retrying every 5 seconds."));
         // The switch, as a screen reader finds it: unusable, and not claiming either side.
         QAccessibleInterface* knob = QAccessible::queryAccessibleInterface(h.toggle());
@@ -185,7 +185,7 @@ private slots:
 
         h.deliver(agentMessage(0, connected));
         h.deliver(agentMessage(0, {{secconnStatus, 4}}));
-        QCOMPARE(balloons, QStringList{QStringLiteral("Secure Access off: Secure Access went off.")});
+        QCOMPARE(balloons, QStringList{QStringLiteral("Secure Access off: Secure Access is now off.")});
         SystemTray::setMessageRecorder({});
     }
 

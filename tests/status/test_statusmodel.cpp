@@ -188,7 +188,7 @@ private slots:
         QTest::addColumn<bool>("userAskedOff");
         QTest::addColumn<QStringList>("notices");
         QTest::addColumn<int>("held"); // told when the 30 seconds are over
-        const QString wentOff = QStringLiteral("Secure Access went off.");
+        const QString wentOff = QStringLiteral("Secure Access is now off.");
         QTest::newRow("dropped on its own") << QList<int>{2, 4} << false << QStringList{wentOff} << 0;
         QTest::newRow("user switched off") << QList<int>{2, 3, 4} << true << QStringList() << 0;
         QTest::newRow("gave up connecting")
