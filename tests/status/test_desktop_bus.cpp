@@ -115,7 +115,7 @@ private slots:
         };
         QTest::newRow("Secure Access dropped")
             << agentMessage(0, {{secconnStatus, 2}}) << agentMessage(0, {{secconnStatus, 4}}) << "Secure Access off"
-            << "Secure Access went off." << 1;
+            << "Secure Access is now off." << 1;
         QTest::newRow("network blocked: the agent's words stay text")
             << agentMessage(0) << access(1) << "Needs attention · Network access blocked"
             << "Access to the network address &lt;b&gt;10.8.0.0/16&lt;/b&gt; has been blocked. Open Novalume to see "
