@@ -203,7 +203,11 @@ Settings::Settings(QWidget* parent)
     connect(peerDevices, &PeerDevices::goSettings, this, &Settings::goSettings);
     connect(pagSelection, &PagSelection::goMainWin, this, &Settings::backClicked);
     connect(this, &Settings::feedbackResponse, feedback, &Feedback::processResponse);
-    connect(this, &Settings::clearFeedback, feedback, &Feedback::clearFeedback);
+    connect(feedback, &Feedback::filed, this, [this] {
+        if (ui->settingsStack->currentIndex() == FeedbackPage)
+            showSubScreen(ListPage);
+    });
+    connect(feedback, &Feedback::notice, this, &Settings::feedbackNotice);
     connect(this, &Settings::listPags, pagSelection, &PagSelection::listPags);
     connect(this, &Settings::listViolations, notification, &Notification::listViolations);
     connect(this, &Settings::listPeers, peerDevices, &PeerDevices::listPeers);
@@ -713,15 +717,11 @@ void Settings::goPeerListing()
 
 void Settings::processFeedbackResponse(Response response)
 {
-    // Taken while the form waits for it or, come late, while the form is in front; the user left it otherwise.
-    if (!feedback->isWaiting() && ui->settingsStack->currentIndex() != FeedbackPage)
+    // A submission that went unanswered may still have been filed: its ticket is the user's to know wherever they
+    // are, or they would send the same text again. An answer nobody sent for is taken only in front of the form.
+    if (!feedback->expectsAnswer() && ui->settingsStack->currentIndex() != FeedbackPage)
         return;
     emit feedbackResponse(response);
-    // An answer without a ticket has not been filed, whatever its code says: the form keeps what was typed.
-    if (response.code == Success && !response.ticketId.isEmpty() && ui->settingsStack->currentIndex() == FeedbackPage) {
-        emit clearFeedback();
-        showSubScreen(ListPage);
-    }
 }
 
 void Settings::processPagsResponse(Response response, PAG preferred, QString error)

@@ -65,7 +65,8 @@ signals:
     void listPags(Response response, PAG preferred, QString error);
     void listViolations(Response response, QString error);
     void listPeers(Response response, QString error);
-    void clearFeedback();
+    // A late feedback answer while the window is out of sight.
+    void feedbackNotice(QString text);
     void Deactivate(QString password);
     void getPagList();
     void getViolationList();

@@ -1,9 +1,12 @@
 #include "app/startup.h"
+#include "settings/feedback.h"
 #include "tests/settings/settingstestkit.h"
 #include "tests/support/metatypes.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -748,10 +751,14 @@ private slots:
         Dialogs dialogs;
         auto* stack = p.child<QStackedWidget>("settingsStack");
         stack->setCurrentIndex(startIndex);
-        QSignalSpy clear(p.page.get(), &Settings::clearFeedback);
+        QSignalSpy clear(p.page->findChild<Feedback*>(), &Feedback::filed);
         QList<int> indexWhenForwarded;
         QObject::connect(p.page.get(), &Settings::feedbackResponse, p.page.get(),
-                         [&](const Response& r) { indexWhenForwarded << stack->currentIndex() << r.code; });
+                         [&](const Response& r) { indexWhenForwarded << r.code; });
+        int indexWhenTold = -1;
+        dialogs.beforeAnswer = [&] {
+            indexWhenTold = stack->currentIndex();
+        };
         Response response;
         response.code = code;
         response.ticketId = ticket;
@@ -762,8 +769,9 @@ private slots:
             QVERIFY(dialogs.seen.isEmpty());
             return;
         }
-        // The feedback screen hears the outcome first, while it is still showing.
-        QCOMPARE(indexWhenForwarded, QList<int>({startIndex, code}));
+        // The feedback screen hears the outcome and tells it while it is still showing.
+        QCOMPARE(indexWhenForwarded, QList<int>({code}));
+        QCOMPARE(indexWhenTold, startIndex);
         QCOMPARE(clear.size(), cleared ? 1 : 0);
         QCOMPARE(stack->currentIndex(), cleared ? 0 : startIndex);
         // The feedback screen itself told the user, before the page moved on.
