@@ -77,11 +77,13 @@ Activate::Activate(QWidget* parent)
     ui->activateButton->setEnabled(false);
     ui->codeInput->setMaxLength(maxInputLength);
     ui->friendlyName->setMaxLength(maxInputLength);
+    ScreenLook::focusOnShow(this, ui->codeInput);
 
     connect(ui->linkIcon, &QPushButton::clicked, this, &Activate::openSupportLink);
     connect(ui->eulaCheckBox, &QCheckBox::stateChanged, this, &Activate::activateButton);
     connect(ui->codeInput, &QLineEdit::textEdited, this, &Activate::activateButton);
     connect(ui->codeInput, &QLineEdit::returnPressed, this, &Activate::onActivateAccountRequest);
+    connect(ui->friendlyName, &QLineEdit::returnPressed, this, &Activate::onActivateAccountRequest);
     connect(ui->eulaButton, &QPushButton::clicked, this, &Activate::openEula);
     connect(ui->activateButton, &QPushButton::clicked, this, &Activate::onActivateAccountRequest);
     connect(this, &Activate::activate, vexaintf::instance(), &vexaintf::activate);

@@ -29,6 +29,7 @@ ServiceCode::ServiceCode(QWidget* parent)
     applyThemeColors(ui->submitButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);
     ui->serviceCodeInput->setMaxLength(maxInputLength);
+    ScreenLook::focusOnShow(ui->serviceCode, ui->serviceCodeInput);
 
     connect(ui->submitButton, &QPushButton::clicked, this, &ServiceCode::submitClicked);
     connect(ui->serviceCodeInput, &QLineEdit::returnPressed, this, &ServiceCode::submitClicked);
