@@ -7,6 +7,7 @@
 #include "app/livetext.h"
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
+#include "app/pagemiddle.h"
 #include "app/screenlook.h"
 #include "app/systemrestart.h"
 #include "app/systemtray.h"
@@ -29,10 +30,9 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 
 namespace {
 
@@ -239,18 +239,14 @@ void MainWindow::fitInto(const QRect& available)
         setFixedSize(pageSize);
         return;
     }
-    // A dense screen at a large scale has less room than a page: the page scrolls, so the settings bar at its foot
-    // stays within reach.
-    QWidget* pages = takeCentralWidget();
-    pages->setFixedSize(pageSize);
-    auto* scroller = new QScrollArea;
-    scroller->setObjectName(QStringLiteral("pageScroller"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroller->setWidget(pages);
-    setCentralWidget(scroller);
-    setFixedSize(pageSize.width() + scroller->verticalScrollBar()->sizeHint().width(), qMax(room, 200));
+    // A dense screen at a large scale has less room than a page. Scrolling the whole window would take the title
+    // bar, with a sub-screen's Back, and the settings bar out of sight; only what lies between them scrolls.
+    const QList<QStackedWidget*> stacks = findChildren<QStackedWidget*>();
+    for (QStackedWidget* stack : stacks) {
+        for (int index = 0; index < stack->count(); ++index)
+            PageMiddle::scrollBetweenBars(stack->widget(index));
+    }
+    setFixedSize(pageSize.width(), qMax(room, 200));
 }
 
 void MainWindow::explainWhereTheWindowWent(bool trayAvailable)
