@@ -6,9 +6,8 @@
 #include "app/namedtimer.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
+#include "app/weblink.h"
 #include "ui_activate.h"
-
-#include <QDesktopServices>
 
 namespace {
 
@@ -46,16 +45,11 @@ bool sendsRequests()
     return brand().activationType == ActivationType::ActivationCode || brand().usesEmailEnrollment();
 }
 
-void openBrandLink(const QUrl& url)
-{
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
-}
-
 } // namespace
 
 Activate::Activate(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Activate>()), activationAnswer(new AwaitedAnswer(QStringLiteral("activation"), this))
+    : QWidget(parent), ui(std::make_unique<Ui::Activate>()),
+      activationAnswer(new AwaitedAnswer(QStringLiteral("activation"), this))
 {
     ui->setupUi(this);
 
@@ -197,12 +191,12 @@ void Activate::activateButton()
 
 void Activate::openSupportLink()
 {
-    openBrandLink(brand().supportUrl);
+    openLink(brand().supportUrl, this);
 }
 
 void Activate::openEula()
 {
-    openBrandLink(brand().eulaUrl);
+    openLink(brand().eulaUrl, this);
 }
 
 void Activate::clearStatusText()

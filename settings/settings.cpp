@@ -17,7 +17,6 @@
 #include "settings/peerdevices.h"
 #include "ui_settings.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QIcon>
 #include <QInputDialog>
@@ -56,12 +55,6 @@ bool restrictedEdition()
 bool isNovalume()
 {
     return brand().displayName == QLatin1String("Novalume");
-}
-
-void openBrandLink(const QUrl& url)
-{
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
 }
 
 // A button label would take "&" for a shortcut marker and drop it.
@@ -756,24 +749,24 @@ void Settings::changeNotificationsIcon(bool notify)
 
 void Settings::openTosLink()
 {
-    openBrandLink(brand().termsUrl);
+    openLink(brand().termsUrl, this);
 }
 
 void Settings::openEulaLink()
 {
-    openBrandLink(brand().eulaUrl);
+    openLink(brand().eulaUrl, this);
 }
 
 void Settings::openPrivacyPolicy()
 {
-    openBrandLink(brand().privacyPolicyUrl);
+    openLink(brand().privacyPolicyUrl, this);
 }
 
 void Settings::openTryMe()
 {
     // The address comes from the agent's port, which another process can hold while the agent is down.
     if (!tryMeUrl.isEmpty())
-        openWebLinkFromAgent(tryMeUrl);
+        openWebLinkFromAgent(tryMeUrl, this);
 }
 
 // ---- account actions
