@@ -263,9 +263,12 @@ void Settings::updateInfo(const AgentInfo& info, const AgentInfo* previous)
         } else {
             ui->feedbackRow->hide();
             ui->dpmWidget->hide();
-            ui->peerWidget->hide();
         }
     }
+    // From this snapshot alone, as a window that just started would show it: the section must not wait for a
+    // reconnection to appear after the device is enrolled.
+    const bool peerRuleApplies = info.secconn.enabled && !info.email.isEmpty();
+    ui->peerWidget->setVisible(info.activationState == 1 && (!peerRuleApplies || info.secconn.peerDiscoveryAllowed));
 
     fillSessionRows(info, previous);
     fillAccountRows(info, previous);
@@ -352,7 +355,6 @@ void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
             ui->pagButton->setVisible(now.pagSelectionAllowed);
             ui->pagName->setEnabled(now.pagSelectionAllowed);
             ui->pagNameLabel->setEnabled(now.pagSelectionAllowed);
-            ui->peerWidget->setVisible(now.peerDiscoveryAllowed);
         } else {
             ui->pagButton->hide();
         }
