@@ -97,6 +97,11 @@ bool AuthEmail::enrollsDevice() const
     return otpScreen->enrollsDevice();
 }
 
+bool AuthEmail::showsEnrollmentOtp() const
+{
+    return ui->stackedWidget->currentWidget() == otpScreen && otpScreen->enrollsDevice();
+}
+
 void AuthEmail::registrationMissed()
 {
     // Only a spinner over this screen is this wait's; leaving the screen has ended that one already.

@@ -117,6 +117,14 @@ void ServiceCode::clearServiceIDScreen()
     ui->serviceCodeStatus->clear();
 }
 
+void ServiceCode::showNotice(const QString& text)
+{
+    if (ui->stackedWidget->currentIndex() == qrPage)
+        qrScreen->showNotice(text);
+    else
+        ui->serviceCodeStatus->setText(text);
+}
+
 void ServiceCode::showRefusal(const QString& reason)
 {
     showPage(qrPage);

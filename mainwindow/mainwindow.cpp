@@ -173,7 +173,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(this, &MainWindow::userDeregistration, agent, &vexaintf::userDeregistration);
     connect(settingsScreen, &Settings::Deactivate, agent, &vexaintf::deactivate);
     connect(settingsScreen, &Settings::goActivate, this, &MainWindow::setActivationScreen);
-    connect(settingsScreen, &Settings::deviceDeactivated, activateScreen, &Activate::showNotice);
+    connect(settingsScreen, &Settings::deviceDeactivated, this, [this](const QString& notice) {
+        if (brand().isServiceIdEdition())
+            serviceCodeScreen->showNotice(notice);
+        else
+            activateScreen->showNotice(notice);
+    });
     connect(this, &MainWindow::activationError, activateScreen, &Activate::activationError);
     connect(this, &MainWindow::clearActivationScreen, activateScreen, &Activate::clearActivationScreen);
     connect(this, &MainWindow::verifyActivationError, pendingScreen, &ActivationPending::verifyActivationError);
@@ -346,7 +351,9 @@ void MainWindow::updateScreenForAgentState(const AgentInfo& info, bool markActiv
     // An accepted activation counts as activated before the agent's snapshot says so.
     const int state = markActivated ? 1 : info.activationState;
     if (state == 0) {
-        if (!(brand().usesEmailEnrollment() && currentPage() == EmailPage))
+        // An email enrollment finishes on the OTP page, before the agent reports the device enrolled; a sign-in
+        // page has nothing to do on a device that is not enrolled.
+        if (!(currentPage() == EmailPage && authEmailScreen->showsEnrollmentOtp()))
             setActivationScreen();
         screensReset = false;
         return;

@@ -913,7 +913,12 @@ void Settings::deactivationResult(Response response)
         showInformation(tr("Deactivation failed. Please try again or contact your administrator."));
         break;
     case PasswordRequired:
-        showInformation(tr("Password required"));
+        // The agent wants a password the last snapshot did not ask for: the prompt comes after the box, as for a
+        // wrong one.
+        showInformation(tr("Password required"), [this] {
+            if (isInFront())
+                askForDeactivationPassword();
+        });
         break;
     case WrongPassword:
         // A mistyped password is typed again: the prompt comes back once the user has read why.

@@ -289,6 +289,14 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -764,6 +772,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -867,6 +879,10 @@
     </message>
     <message>
         <source>Waiting for a new code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1355,6 +1371,17 @@ Enter the password:</source>
     <name>WaitingSpinnerWidget</name>
     <message>
         <source>Please wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -289,6 +289,14 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation>Sus comentarios se han enviado. ID del ticket: %1</translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation>El servicio de la aplicación no respondió. Es posible que sus comentarios aún lleguen; si llegan, se mostrará el ID del ticket.</translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation>Es posible que sus comentarios anteriores aún lleguen al servicio de soporte. ¿Desea enviar el mismo mensaje de nuevo?</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -764,6 +772,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation>Los intentos de OTP están bloqueados durante %1.</translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation>Solo dígitos</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -868,6 +880,10 @@
     <message>
         <source>Waiting for a new code</source>
         <translation>Esperando un código nuevo</translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation>Todavía no ha llegado ningún código QR.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1373,17 @@ Escriba la contraseña:</translation>
     <message>
         <source>Please wait</source>
         <translation>Espere, por favor</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation>Ninguna aplicación pudo abrir esta dirección. Cópiela en su navegador web:</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Copiar dirección</translation>
     </message>
 </context>
 <context>

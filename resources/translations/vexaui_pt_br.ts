@@ -289,6 +289,14 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation>Seus comentários foram enviados. ID do chamado: %1</translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation>O serviço do aplicativo não respondeu. Seus comentários ainda podem chegar; se chegarem, o ID do chamado será exibido.</translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation>Seus comentários anteriores ainda podem chegar ao suporte. Deseja enviar a mesma mensagem novamente?</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -764,6 +772,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation>As tentativas de OTP estão bloqueadas por %1.</translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation>Somente números</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -868,6 +880,10 @@
     <message>
         <source>Waiting for a new code</source>
         <translation>Aguardando um novo código</translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation>Nenhum código QR chegou ainda.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1373,17 @@ Digite a senha:</translation>
     <message>
         <source>Please wait</source>
         <translation>Aguarde</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation>Nenhum aplicativo conseguiu abrir este endereço. Copie-o no seu navegador:</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Copiar endereço</translation>
     </message>
 </context>
 <context>

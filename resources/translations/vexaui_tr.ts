@@ -289,6 +289,14 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation>Geri bildiriminiz gönderildi. Talep kimliği: %1</translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation>Uygulama hizmeti yanıt vermedi. Geri bildiriminiz yine de ulaşabilir; ulaşırsa talep kimliği gösterilecektir.</translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation>Önceki geri bildiriminiz destek ekibine yine de ulaşabilir. Aynı mesajı yeniden göndermek istiyor musunuz?</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -764,6 +772,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation>OTP denemeleri engellendi, kalan süre: %1</translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation>Yalnızca rakam</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -868,6 +880,10 @@
     <message>
         <source>Waiting for a new code</source>
         <translation>Yeni kod bekleniyor</translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation>Henüz QR kodu gelmedi.</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1371,17 @@ Parolayı girin:</translation>
     <message>
         <source>Please wait</source>
         <translation>Lütfen bekleyin</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation>Bu adresi açabilecek bir uygulama bulunamadı. Adresi kopyalayıp web tarayıcınıza yapıştırın:</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Adresi kopyala</translation>
     </message>
 </context>
 <context>
