@@ -12,6 +12,7 @@
 
 #include <QJsonArray>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 // Every request the user waits for on the settings page, over the whole window and a fake agent: the wait ends on a
@@ -384,6 +385,30 @@ private slots:
         QCOMPARE(request.textShown(), QString());
         QVERIFY(spinnerShown(w.h));
         QCOMPARE(timesReceived(w.h, request.line), 3);
+    }
+
+    // A long list opens at its top on every visit, wherever the last one was left.
+    void longListingOpensAtTheTop()
+    {
+        Window w;
+        w.h.window->show();
+        const QJsonObject unit{
+            {"condition", "INSTALLED"},
+            {"programs", QJsonArray{QJsonObject{{"name", "evil.exe"}, {"path", ""}, {"attributes", QJsonArray()}}}}};
+        QJsonArray units;
+        for (int n = 0; n < 60; ++n)
+            units.append(unit);
+        const QJsonObject listing = answer(12, {{"type", 0}, {"violation_list", QJsonObject{{"program", units}}}});
+        Request request = start(w, Findings);
+        w.h.deliver(listing);
+        QListView* view = listOf(request.screen, "violations list");
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        request.leave();
+        request = start(w, Findings);
+        w.h.deliver(listing);
+        QCoreApplication::processEvents();
+        QCOMPARE(view->verticalScrollBar()->value(), 0);
     }
 
     // The window moved to another page on its own: the settings open on their list, and the answer the sub-screen
