@@ -139,7 +139,9 @@ void Feedback::send(const Sent& texts)
     emit feedback(texts.subject, texts.message);
     outstanding = texts;
     submission->start();
-    ui->statusMessage->setText(tr("Submitting feedback..."));
+    // An empty message is allowed, but the user may have meant to write one.
+    ui->statusMessage->setText(texts.message.isEmpty() ? tr("The message is empty: only the subject is sent.")
+                                                       : tr("Submitting feedback..."));
     ui->pushButton->setEnabled(false);
 }
 

@@ -118,15 +118,30 @@ private slots:
         QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[1499/1500]"));
     }
 
+    // Texts go trimmed; a message left empty is sent too, and the form says that only the subject goes.
+    void submitSendsTrimmedTexts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("with a message") << "\n every hour  \n"
+                                        << feedbackLine("Tunnel drops", "every hour") << "Submitting feedback...";
+        QTest::newRow("message of blanks")
+            << "\n   \n"
+            << feedbackLine("Tunnel drops", "") << "The message is empty: only the subject is sent.";
+    }
     void submitSendsTrimmedTexts()
     {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, line);
+        QFETCH(QString, shown);
         AgentLink agent;
         Feedback screen;
         subject(screen)->setText(QStringLiteral("  Tunnel drops "));
-        message(screen)->setPlainText(QStringLiteral("\n every hour  \n"));
+        message(screen)->setPlainText(typed);
         submitButton(screen)->click();
-        QCOMPARE(agent.nextRequest(), feedbackLine("Tunnel drops", "every hour"));
-        QCOMPARE(status(screen), QStringLiteral("Submitting feedback..."));
+        QCOMPARE(agent.nextRequest(), line);
+        QCOMPARE(status(screen), shown);
         QVERIFY(!submitButton(screen)->isEnabled());
     }
 
@@ -279,6 +294,7 @@ private slots:
         AgentLink agent;
         Feedback screen;
         subject(screen)->setText(QStringLiteral("Subject"));
+        message(screen)->setPlainText(QStringLiteral("Message"));
         submitButton(screen)->click();
         screen.clearAgentUnavailable();
         QCOMPARE(status(screen), QStringLiteral("Submitting feedback..."));
