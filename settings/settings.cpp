@@ -791,7 +791,7 @@ void Settings::showInformation(const QString& text, std::function<void()> afterw
                       });
 }
 
-void Settings::confirm(const QString& question, std::function<void()> onYes)
+void Settings::confirm(const QString& question, std::function<void()> onYes, const QString& consequence)
 {
     // Both account questions are asked alike: Yes and No as the platform orders its standard buttons, named in the
     // page's own words so that they match the 'Yes' the question mentions.
@@ -799,6 +799,10 @@ void Settings::confirm(const QString& question, std::function<void()> onYes)
         new QMessageBox(QMessageBox::Warning, brand().displayName, question, QMessageBox::Yes | QMessageBox::No, this);
     box->button(QMessageBox::Yes)->setText(tr("Yes"));
     box->button(QMessageBox::No)->setText(tr("No"));
+    if (!consequence.isEmpty()) {
+        box->setInformativeText(consequence);
+        box->setDefaultButton(QMessageBox::No);
+    }
     ModalDialog::open(box, [onYes = std::move(onYes)](int answer) {
         if (answer == QMessageBox::Yes)
             onYes();
@@ -829,8 +833,10 @@ void Settings::resetButtonClicked()
         askForDeactivationPassword();
         return;
     }
-    confirm(tr("You are about to deactivate this device. Click 'Yes' to continue."),
-            [this] { requestDeactivation(QString()); });
+    confirm(
+        tr("You are about to deactivate this device. Click 'Yes' to continue."),
+        [this] { requestDeactivation(QString()); },
+        tr("The device leaves your organization and Secure Access stops until it is enrolled again."));
 }
 
 void Settings::askForDeactivationPassword()

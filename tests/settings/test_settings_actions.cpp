@@ -167,6 +167,11 @@ private slots:
         QCOMPARE(box.kind, QStringLiteral("box"));
         QCOMPARE(box.title, QStringLiteral("Dovrin"));
         QCOMPARE(box.text, QStringLiteral("You are about to deactivate this device. Click 'Yes' to continue."));
+        // What follows is said, and Return does not deactivate.
+        QCOMPARE(
+            box.informativeText,
+            QStringLiteral("The device leaves your organization and Secure Access stops until it is enrolled again."));
+        QCOMPARE(box.defaultButton, QStringLiteral("No"));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttons, QStringList({"Yes", "No"}));
         QCOMPARE(deactivate.size(), sent ? 1 : 0);
