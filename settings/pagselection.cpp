@@ -78,8 +78,9 @@ public:
             return gateway.detail;
         case PagSelection::DetailColorRole:
             return gateway.detailColor;
+        // The gateway in use is said in words as well, for whoever does not hear the screen reader's description.
         case PagSelection::ServiceRole:
-            return gateway.inService ? QString() : outOfServiceText();
+            return !gateway.inService ? outOfServiceText() : gateway.inUse ? inUseText() : QString();
         case PagSelection::GatewayIdRole:
             return gateway.id;
         case PagSelection::GatewayTypeRole:
@@ -118,7 +119,9 @@ public:
         nameText.draw(painter, layout.name, index.data().toString(), index.data(Qt::ForegroundRole).value<QColor>());
         lineText.draw(painter, layout.detail, index.data(PagSelection::DetailRole).toString(),
                       index.data(PagSelection::DetailColorRole).value<QColor>());
-        lineText.draw(painter, layout.service, index.data(PagSelection::ServiceRole).toString(), serviceColor);
+        const QString service = index.data(PagSelection::ServiceRole).toString();
+        lineText.draw(painter, layout.service, service,
+                      service == inUseText() ? QColor(brand().primaryColor) : serviceColor);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override

@@ -297,6 +297,10 @@
         <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -885,6 +889,10 @@
         <source>No QR code has come yet.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1124,6 +1132,10 @@ Enter the password:</source>
     </message>
     <message>
         <source>Save support report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -297,6 +297,10 @@
         <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
         <translation>Es posible que sus comentarios anteriores aún lleguen al servicio de soporte. ¿Desea enviar el mismo mensaje de nuevo?</translation>
     </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>El mensaje está vacío: solo se envía el asunto.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -885,6 +889,10 @@
         <source>No QR code has come yet.</source>
         <translation>Todavía no ha llegado ningún código QR.</translation>
     </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>Escanee el código de abajo con su teléfono. Esta ventana continuará sola una vez escaneado el código.</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1126,6 +1134,10 @@ Escriba la contraseña:</translation>
     <message>
         <source>Save support report…</source>
         <translation>Guardar informe de soporte…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>El dispositivo deja su organización y el Acceso Seguro se detiene hasta que se vuelva a inscribir.</translation>
     </message>
 </context>
 <context>

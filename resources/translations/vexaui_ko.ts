@@ -297,6 +297,10 @@
         <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
         <translation>이전에 보낸 피드백이 아직 지원 센터에 전달될 수 있습니다. 같은 메시지를 다시 보내시겠습니까?</translation>
     </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>메시지가 비어 있습니다. 제목만 전송됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -885,6 +889,10 @@
         <source>No QR code has come yet.</source>
         <translation>아직 QR 코드를 받지 못했습니다.</translation>
     </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>휴대폰으로 아래 코드를 스캔하세요. 코드를 스캔하면 이 창이 자동으로 다음 단계로 넘어갑니다.</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1126,6 +1134,10 @@ Enter the password:</source>
     <message>
         <source>Save support report…</source>
         <translation>지원 보고서 저장…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>이 기기는 조직에서 제외되며, 다시 등록할 때까지 보안 액세스가 중지됩니다.</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,10 @@
         <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
         <translation>Seus comentários anteriores ainda podem chegar ao suporte. Deseja enviar a mesma mensagem novamente?</translation>
     </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>A mensagem está vazia: somente o assunto será enviado.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -885,6 +889,10 @@
         <source>No QR code has come yet.</source>
         <translation>Nenhum código QR chegou ainda.</translation>
     </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>Escaneie o código abaixo com seu celular. Esta janela avança sozinha assim que o código for escaneado.</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1126,6 +1134,10 @@ Digite a senha:</translation>
     <message>
         <source>Save support report…</source>
         <translation>Salvar relatório de suporte…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>O dispositivo deixa sua organização e o Acesso Seguro para até que seja registrado novamente.</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,10 @@
         <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
         <translation>Önceki geri bildiriminiz destek ekibine yine de ulaşabilir. Aynı mesajı yeniden göndermek istiyor musunuz?</translation>
     </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>Mesaj boş: yalnızca konu gönderilir.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -885,6 +889,10 @@
         <source>No QR code has come yet.</source>
         <translation>Henüz QR kodu gelmedi.</translation>
     </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>Aşağıdaki kodu telefonunuzla tarayın. Kod tarandığında bu pencere kendiliğinden devam eder.</translation>
+    </message>
 </context>
 <context>
     <name>ServiceCode</name>
@@ -1126,6 +1134,10 @@ Parolayı girin:</translation>
     <message>
         <source>Save support report…</source>
         <translation>Destek raporunu kaydet…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>Cihaz kuruluşunuzdan ayrılır ve yeniden kaydedilene kadar Güvenli Erişim durur.</translation>
     </message>
 </context>
 <context>

@@ -126,33 +126,39 @@ private slots:
         QVERIFY(informationShown(&screen, "pag list").isEmpty());
     }
 
-    // A gateway out of service is paler and says so in words, and it cannot be chosen.
+    // A gateway out of service is paler and says so in words, and it cannot be chosen. The one in use says so too.
     void rowsByStatus_data()
     {
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("inService");
-        QTest::newRow("in service") << 1 << true;
-        QTest::newRow("out of service") << 0 << false;
-        QTest::newRow("any other status") << 2 << false;
+        QTest::addColumn<bool>("inUse");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("in service") << 1 << true << false << "";
+        QTest::newRow("in service, in use") << 1 << true << true << "In use";
+        QTest::newRow("out of service") << 0 << false << false << "Out of service";
+        QTest::newRow("out of service, in use") << 0 << false << true << "Out of service";
+        QTest::newRow("any other status") << 2 << false << false << "Out of service";
     }
     void rowsByStatus()
     {
         QFETCH(int, status);
         QFETCH(bool, inService);
+        QFETCH(bool, inUse);
+        QFETCH(QString, said);
         ScopedBrandProfile scope(edition("dv"));
         AgentLink agent;
         PagSelection screen;
         PagEntry entry = gateway("g", "Gateway", "Oslo", "NO", status);
         entry.location = QStringLiteral("Fjord");
-        screen.listPags(listing({entry}), PAG(), QString());
+        screen.listPags(listing({entry}), inUse ? PAG{QStringLiteral("g"), entry.type} : PAG(), QString());
 
         const QModelIndex row = pagList(screen)->model()->index(0, 0);
         const QColor secondary(brand().secondaryColor);
         QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), inService ? QColor(brand().primaryColor) : secondary);
         QCOMPARE(row.data(PagSelection::DetailColorRole).value<QColor>(), inService ? QColor(Qt::black) : secondary);
-        QCOMPARE(row.data(PagSelection::ServiceRole).toString(), inService ? QString() : "Out of service");
+        QCOMPARE(row.data(PagSelection::ServiceRole).toString(), said);
         QCOMPARE(row.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Gateway, Fjord"));
-        QCOMPARE(row.data(Qt::AccessibleDescriptionRole).toString(), inService ? QString() : "Out of service");
+        QCOMPARE(row.data(Qt::AccessibleDescriptionRole).toString(), said);
         QCOMPARE(bool(row.flags() & Qt::ItemIsEnabled), inService);
         QCOMPARE(bool(row.flags() & Qt::ItemIsSelectable), inService);
     }
