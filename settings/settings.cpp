@@ -271,6 +271,7 @@ void Settings::updateInfo(const AgentInfo& info, const AgentInfo* previous)
     ui->peerWidget->setVisible(info.activationState == 1 && (!peerRuleApplies || info.secconn.peerDiscoveryAllowed));
 
     fillSessionRows(info, previous);
+    pagSelection->setTunnelUp(info.secconn.status == secconnConnected);
     fillAccountRows(info, previous);
 
     if (!previous || info.secconn.tryMe != previous->secconn.tryMe || tunnelRowsReturn(info, previous)) {

@@ -815,6 +815,10 @@
         <source>In use</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>

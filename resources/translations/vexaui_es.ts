@@ -815,6 +815,10 @@
         <source>In use</source>
         <translation>En uso</translation>
     </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>El Acceso Seguro se desconecta mientras cambia a la puerta de enlace elegida. ¿Desea cambiar ahora?</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>

@@ -815,6 +815,10 @@
         <source>In use</source>
         <translation>사용 중</translation>
     </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>선택한 게이트웨이로 전환하는 동안 보안 액세스 연결이 끊어집니다. 지금 전환하시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>

@@ -815,6 +815,10 @@
         <source>In use</source>
         <translation>Em uso</translation>
     </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>O Acesso Seguro se desconecta enquanto muda para o gateway escolhido. Deseja mudar agora?</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>

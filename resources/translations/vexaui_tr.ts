@@ -815,6 +815,10 @@
         <source>In use</source>
         <translation>Kullanımda</translation>
     </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>Güvenli Erişim, seçilen ağ geçidine geçerken bağlantıyı keser. Şimdi geçmek istiyor musunuz?</translation>
+    </message>
 </context>
 <context>
     <name>PeerDevices</name>

@@ -1,9 +1,11 @@
+#include "app/modaldialog.h"
 #include "app/startup.h"
 #include "settings/pagselection.h"
 #include "tests/settings/subscreentestkit.h"
 #include "tests/support/metatypes.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSignalSpy>
 
 Q_DECLARE_METATYPE(PagEntry)
@@ -281,6 +283,56 @@ private slots:
         child<QPushButton>(&screen, "cancelButton")->click();
         QVERIFY(status->isHidden());
         QCOMPARE(home.size(), 0);
+    }
+
+    // Switching while Secure Access is connected drops the tunnel: that is asked first, with No as the default.
+    void switchingWhileConnectedIsAsked_data()
+    {
+        QTest::addColumn<bool>("tunnelUp");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("not connected") << false << "" << false << true;
+        QTest::newRow("connected, yes") << true << "Yes" << true << true;
+        QTest::newRow("connected, no") << true << "No" << true << false;
+        QTest::newRow("connected, closed") << true << "" << true << false;
+    }
+    void switchingWhileConnectedIsAsked()
+    {
+        QFETCH(bool, tunnelUp);
+        QFETCH(QString, press);
+        QFETCH(bool, asked);
+        QFETCH(bool, sent);
+        AgentLink agent;
+        PagSelection screen;
+        showAsInSettings(&screen);
+        screen.setTunnelUp(tunnelUp);
+        screen.listPags(listing({gateway("cur", "Current"), gateway("osl", "Oslo", "Oslo", "NO")}),
+                        PAG{QStringLiteral("cur"), 1}, QString());
+        QStringList questions;
+        QList<int> defaults;
+        ModalDialog::setAnswerer([&](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            questions << box.text();
+            defaults << box.standardButton(box.defaultButton());
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text().remove(QLatin1Char('&')) == press)
+                    return int(box.standardButton(button));
+            }
+            return int(QMessageBox::Escape);
+        });
+        clickRow(pagList(screen), 1);
+        child<QPushButton>(&screen, "applyButton")->click();
+        ModalDialog::setAnswerer({});
+        QCOMPARE(questions.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(questions.first(), QStringLiteral("Secure Access disconnects while it switches to the chosen "
+                                                       "gateway. Switch now?"));
+            QCOMPARE(defaults.first(), int(QMessageBox::No));
+        }
+        QCOMPARE(agent.nextRequest(),
+                 sent ? QByteArray("{\"pag_preference\":{\"id\":\"osl\",\"type\":1},\"type\":11}\n") : QByteArray());
+        QCOMPARE(checkedRow(screen), 1);
     }
 
     void informationInsteadOfRows_data()
