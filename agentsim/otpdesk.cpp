@@ -59,8 +59,10 @@ OtpDesk::Issue OtpDesk::issue(const QString& email)
             return out;
         }
     }
-    session.code =
-        m_policy.code.isEmpty() ? QString::number(QRandomGenerator::global()->bounded(100000, 1000000)) : m_policy.code;
+    // Six digits, a leading zero among them now and then, as mailed codes are: the window must get those through.
+    session.code = m_policy.code.isEmpty() ? QStringLiteral("%1").arg(QRandomGenerator::global()->bounded(0, 1000000),
+                                                                      6, 10, QLatin1Char('0'))
+                                           : m_policy.code;
     session.issuedAt = m_clock.nowMs();
     out.code = session.code;
     out.resendWaitSecs = m_policy.resendWaitSecs;

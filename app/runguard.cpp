@@ -1,7 +1,9 @@
 #include "app/runguard.h"
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <unistd.h>
 
 namespace {
 constexpr char showRequestFlag = 's';
@@ -12,8 +14,20 @@ QString RunGuard::doorbellNameFor(const QString& key)
 {
     // In the user's own runtime folder where there is one, so that no other user can squat the name first.
     const QString name = QStringLiteral("vexaui-") + RunGuard::generateKeyHash(key, QStringLiteral("_rvBellSalt"));
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString runtime = runtimeFolder();
     return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
+}
+
+QString RunGuard::runtimeFolder(const QString& sessionFolders)
+{
+    // A shell outside the login session (su, ssh without a session, cron) has no XDG_RUNTIME_DIR, and Qt would make
+    // up a folder in /tmp where no window listens. The session's own folder is where the window it started is.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QFileInfo session(sessionFolders + QLatin1Char('/') + QString::number(::getuid()));
+        if (session.isDir() && session.ownerId() == ::getuid())
+            return session.filePath();
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
 QString RunGuard::generateKeyHash(const QString& key, const QString& salt)

@@ -27,6 +27,8 @@ public:
     static QString generateKeyHash(const QString& key, const QString& salt);
     // Where the owner of the slot for this key listens.
     static QString doorbellNameFor(const QString& key);
+    // The user's runtime folder: XDG_RUNTIME_DIR, or without it the login session's folder when the user has one.
+    static QString runtimeFolder(const QString& sessionFolders = QStringLiteral("/run/user"));
 
 private:
     const QString key;

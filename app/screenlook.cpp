@@ -64,6 +64,23 @@ private:
 };
 
 // A frame drawn around the focused control, in the control's parent so that it scrolls and hides with it.
+// Whoever comes to a screen with a field comes to type: a code typed at once must not go to a button instead.
+class FocusOnShow : public QObject
+{
+public:
+    FocusOnShow(QWidget* screen, QWidget* field) : QObject(screen), field(field) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && field->isEnabled())
+            field->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+
+private:
+    QWidget* field;
+};
+
 class FocusRing : public QWidget
 {
 public:
@@ -244,6 +261,11 @@ void lightenPlaceholders(QWidget* screen)
 void escapeGoesBack(QWidget* screen, QAbstractButton* back)
 {
     screen->installEventFilter(new EscapeGoesBack(screen, back));
+}
+
+void focusOnShow(QWidget* screen, QWidget* field)
+{
+    screen->installEventFilter(new FocusOnShow(screen, field));
 }
 
 void showKeyboardFocus(QWidget* window)

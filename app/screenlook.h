@@ -22,6 +22,9 @@ void lightenPlaceholders(QWidget* screen);
 // so in a sub-screen inside a screen the innermost back button answers.
 void escapeGoesBack(QWidget* screen, QAbstractButton* back);
 
+// Puts the keyboard focus into `field` each time `screen` comes into view.
+void focusOnShow(QWidget* screen, QWidget* field);
+
 // Draws a ring around whichever control of the window has the keyboard focus while the keyboard is in use: the
 // screens' style sheets take the borders off buttons, and with them the style's own focus cue.
 void showKeyboardFocus(QWidget* window);

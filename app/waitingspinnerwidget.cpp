@@ -25,8 +25,12 @@ void WaitingSpinnerWidget::start()
     spinning = true;
     // Starts the turning through showEvent, at once or, under a hidden ancestor, once that is shown.
     show();
-    if (parentWidget() && disableParentWhenSpinning)
+    if (parentWidget() && disableParentWhenSpinning) {
+        QWidget* focus = window()->focusWidget();
+        focusBefore = focus && parentWidget()->isAncestorOf(focus) ? focus : nullptr;
         parentWidget()->setEnabled(false);
+        focusPushedTo = window()->focusWidget();
+    }
 }
 
 void WaitingSpinnerWidget::stop()
@@ -34,8 +38,15 @@ void WaitingSpinnerWidget::stop()
     const bool wasSpinning = spinning;
     spinning = false;
     hide();
-    if (parentWidget() && disableParentWhenSpinning)
+    if (parentWidget() && disableParentWhenSpinning) {
         parentWidget()->setEnabled(true);
+        // Disabling pushed the keyboard out of the field; unless the user has put it elsewhere since, it goes back,
+        // so that whatever is typed next after an answer is not lost.
+        if (focusBefore && focusBefore->isVisible() && focusBefore->isEnabled() &&
+            window()->focusWidget() == focusPushedTo)
+            focusBefore->setFocus(Qt::OtherFocusReason);
+        focusBefore = nullptr;
+    }
     timer.stop();
     if (wasSpinning)
         counter = 0;

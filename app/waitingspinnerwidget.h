@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -51,4 +52,7 @@ private:
     const bool centerOnParent;
     const bool disableParentWhenSpinning;
     QTimer timer;
+    // The field the user was typing in when the wait disabled it, and where Qt moved the focus then.
+    QPointer<QWidget> focusBefore;
+    QPointer<QWidget> focusPushedTo;
 };

@@ -6,9 +6,8 @@
 #include "app/namedtimer.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
+#include "app/weblink.h"
 #include "ui_activate.h"
-
-#include <QDesktopServices>
 
 namespace {
 
@@ -46,16 +45,11 @@ bool sendsRequests()
     return brand().activationType == ActivationType::ActivationCode || brand().usesEmailEnrollment();
 }
 
-void openBrandLink(const QUrl& url)
-{
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
-}
-
 } // namespace
 
 Activate::Activate(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Activate>()), activationAnswer(new AwaitedAnswer(QStringLiteral("activation"), this))
+    : QWidget(parent), ui(std::make_unique<Ui::Activate>()),
+      activationAnswer(new AwaitedAnswer(QStringLiteral("activation"), this))
 {
     ui->setupUi(this);
 
@@ -77,11 +71,13 @@ Activate::Activate(QWidget* parent)
     ui->activateButton->setEnabled(false);
     ui->codeInput->setMaxLength(maxInputLength);
     ui->friendlyName->setMaxLength(maxInputLength);
+    ScreenLook::focusOnShow(this, ui->codeInput);
 
     connect(ui->linkIcon, &QPushButton::clicked, this, &Activate::openSupportLink);
     connect(ui->eulaCheckBox, &QCheckBox::stateChanged, this, &Activate::activateButton);
     connect(ui->codeInput, &QLineEdit::textEdited, this, &Activate::activateButton);
     connect(ui->codeInput, &QLineEdit::returnPressed, this, &Activate::onActivateAccountRequest);
+    connect(ui->friendlyName, &QLineEdit::returnPressed, this, &Activate::onActivateAccountRequest);
     connect(ui->eulaButton, &QPushButton::clicked, this, &Activate::openEula);
     connect(ui->activateButton, &QPushButton::clicked, this, &Activate::onActivateAccountRequest);
     connect(this, &Activate::activate, vexaintf::instance(), &vexaintf::activate);
@@ -195,12 +191,12 @@ void Activate::activateButton()
 
 void Activate::openSupportLink()
 {
-    openBrandLink(brand().supportUrl);
+    openLink(brand().supportUrl, this);
 }
 
 void Activate::openEula()
 {
-    openBrandLink(brand().eulaUrl);
+    openLink(brand().eulaUrl, this);
 }
 
 void Activate::clearStatusText()

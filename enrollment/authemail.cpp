@@ -20,7 +20,8 @@ constexpr int otpPage = 1;
 
 AuthEmail::AuthEmail(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::AuthEmail>()), otpScreen(new OtpScreen),
-      attemptBlockedTimer(new QTimer(this)), registrationAnswer(new AwaitedAnswer(QStringLiteral("email registration"), this))
+      attemptBlockedTimer(new QTimer(this)),
+      registrationAnswer(new AwaitedAnswer(QStringLiteral("email registration"), this))
 {
     ui->setupUi(this);
     ui->stackedWidget->addWidget(otpScreen);
@@ -39,6 +40,7 @@ AuthEmail::AuthEmail(QWidget* parent)
                            brand().screenLogoSize);
     ui->mailInput->setMaxLength(maxInputLength);
     ui->emailAuthButton->setEnabled(false);
+    ScreenLook::focusOnShow(ui->authEmail, ui->mailInput);
 
     vexaintf* agent = vexaintf::instance();
     connect(ui->skipButton, &QPushButton::clicked, this, &AuthEmail::skipButtonClicked);
@@ -93,6 +95,11 @@ AnswerClaim AuthEmail::takeActivationAnswer()
 bool AuthEmail::enrollsDevice() const
 {
     return otpScreen->enrollsDevice();
+}
+
+bool AuthEmail::showsEnrollmentOtp() const
+{
+    return ui->stackedWidget->currentWidget() == otpScreen && otpScreen->enrollsDevice();
 }
 
 void AuthEmail::registrationMissed()

@@ -32,6 +32,8 @@ public:
     AnswerClaim takeActivationAnswer();
     // Whether the OTP page completes an email enrollment, so that activation answers are the OTP flow's to hear.
     bool enrollsDevice() const;
+    // The user is on the OTP page completing an email enrollment, rather than signing in.
+    bool showsEnrollmentOtp() const;
 
 signals:
     void startSpinner(QWidget* parent, bool disableParent);

@@ -6,11 +6,37 @@
 #include "app/screenlook.h"
 #include "app/theme.h"
 #include "enrollment/countdown.h"
+#include "settings/subscreenframe.h"
 #include "ui_otpscreen.h"
 
 #include <QTimer>
+#include <QValidator>
 
 namespace {
+
+// OTPs are digits. Letters would go out as 0 where the code travels as a number, so the field refuses them; blanks
+// that come along with a pasted code are dropped rather than refusing the whole paste.
+class DigitsValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        for (int i = input.size() - 1; i >= 0; --i) {
+            if (input.at(i).isSpace()) {
+                input.remove(i, 1);
+                if (i < position)
+                    --position;
+            }
+        }
+        for (const QChar c : input) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
 
 QTimer* makeTickTimer(QObject* owner, const QString& name)
 {
@@ -44,6 +70,8 @@ OtpScreen::OtpScreen(QWidget* parent)
                            sharedPicture(brand().connectImagePath, devicePixelRatioF(), brand().screenLogoSize),
                            brand().screenLogoSize);
     ui->otpInput->setMaxLength(maxInputLength);
+    ui->otpInput->setValidator(new DigitsValidator(ui->otpInput));
+    ui->otpInput->setInputMethodHints(Qt::ImhDigitsOnly);
     ui->resendButton->setEnabled(false);
     ui->submitButton->setEnabled(false);
     serve(enrolling);
@@ -52,9 +80,12 @@ OtpScreen::OtpScreen(QWidget* parent)
     connect(ui->submitButton, &QPushButton::clicked, this, &OtpScreen::submitClicked);
     connect(ui->backButton, &QPushButton::clicked, this, &OtpScreen::backButtonClicked);
     ScreenLook::escapeGoesBack(this, ui->backButton);
+    ScreenLook::focusOnShow(this, ui->otpInput);
     connect(ui->resendButton, &QPushButton::clicked, this, &OtpScreen::resendButtonClicked);
     connect(ui->otpInput, &QLineEdit::returnPressed, this, &OtpScreen::submitClicked);
     connect(ui->otpInput, &QLineEdit::textChanged, this, &OtpScreen::enableSubmitButton);
+    connect(ui->otpInput, &QLineEdit::inputRejected, this, [this] { showDigitsHint(true); });
+    connect(ui->otpInput, &QLineEdit::textEdited, this, [this] { showDigitsHint(false); });
     connect(this, &OtpScreen::useractivate, vexaintf::instance(), &vexaintf::useractivate);
     connect(this, &OtpScreen::deviceActivate, vexaintf::instance(), &vexaintf::activate);
     connect(validityTimer, &QTimer::timeout, this, &OtpScreen::onValidityTimeOut);
@@ -77,6 +108,15 @@ void OtpScreen::serve(bool enrollment)
 {
     enrolling = enrollment;
     ui->cancelButton->setHidden(enrolling);
+    // The enrollment request carries the OTP as an int: more digits than nine could overflow it.
+    ui->otpInput->setMaxLength(enrolling ? maxEnrollmentDigits : maxInputLength);
+}
+
+// A refused key is said next to the field, where the user looks for the typed character.
+void OtpScreen::showDigitsHint(bool refused)
+{
+    ui->otpHint->setStyleSheet(
+        QStringLiteral("font-size: 12px; color: %1;").arg(refused ? warningColor.name() : QStringLiteral("gray")));
 }
 
 void OtpScreen::showAgentUnavailable()
@@ -187,8 +227,8 @@ void OtpScreen::processResponse(Response response)
         attemptBlockedTime = Countdown::from(attemptsBlocked);
 
     if (attemptBlockedTime != Countdown::zero) {
-        resendTime = Countdown::zero;
-        resendTimer->stop();
+        // The resend wait keeps counting through the block, so that its time is not frozen on the screen and
+        // resend can come back when the block ends.
         ui->resendButton->setEnabled(false);
         validityTime = Countdown::zero;
         validityTimer->stop();
@@ -326,6 +366,7 @@ void OtpScreen::onAttemptBlockedTimeOut()
         if (!linkLossShown)
             ui->statusMessage->clear();
         enableSubmitButton(ui->otpInput->text());
+        offerResend();
         return;
     }
     attemptBlockedTime = attemptBlockedTime.addSecs(-1);

@@ -67,8 +67,10 @@ private:
     void answerMissed();
     void offerResend();
     void serve(bool enrollment);
+    void showDigitsHint(bool refused);
 
     static constexpr int maxInputLength = 50;
+    static constexpr int maxEnrollmentDigits = 9;
 
     std::unique_ptr<Ui::OtpScreen> ui;
     QString email;

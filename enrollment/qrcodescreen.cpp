@@ -23,7 +23,9 @@ ActivationReq activationRequest(const QRActivationReq& code)
 } // namespace
 
 QRCodeScreen::QRCodeScreen(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::QRCodeScreen>()), activationAnswer(new AwaitedAnswer(QStringLiteral("QR activation"), this))
+    : QWidget(parent), ui(std::make_unique<Ui::QRCodeScreen>()),
+      activationAnswer(new AwaitedAnswer(QStringLiteral("QR activation"), this)),
+      codeWait(new AnswerWait(QStringLiteral("QR code"), this))
 {
     ui->setupUi(this);
 
@@ -48,6 +50,7 @@ QRCodeScreen::QRCodeScreen(QWidget* parent)
     connect(this, &QRCodeScreen::generateQR, vexaintf::instance(), &vexaintf::generateQR);
     connect(this, &QRCodeScreen::activate, vexaintf::instance(), &vexaintf::activate);
     connect(activationAnswer, &AwaitedAnswer::expired, this, &QRCodeScreen::answerMissed);
+    connect(codeWait, &AnswerWait::expired, this, &QRCodeScreen::codeMissed);
     ui->qr->installEventFilter(this);
 }
 
@@ -69,7 +72,20 @@ void QRCodeScreen::awaitCode()
     ui->qr->clear();
     shownCode.clear();
     describeCodeArea();
+    dropSilenceNotice(ui->statusMessage);
+    codeWait->start();
     emit startSpinner(codeArea(), true);
+}
+
+// The spinner would turn until the agent's next message, which may never come. A code that still comes is drawn.
+void QRCodeScreen::codeMissed()
+{
+    if (isFrontScreen(this))
+        emit stopSpinner();
+    // The line under the code already says to try again, and Regenerate is right there.
+    ui->qr->setText(tr("No QR code has come yet."));
+    describeCodeArea();
+    ui->statusMessage->setText(AnswerWait::silenceText());
 }
 
 // A spinner over the code area disables it; Regenerate goes with it, since a second code asked for meanwhile would
@@ -86,6 +102,7 @@ void QRCodeScreen::showRefusal(const QString& reason)
     // A code asked for before the refusal came is not wanted any more either.
     refused = true;
     awaitingCode = false;
+    codeWait->finish();
     refusalReason = reason;
     ui->statusMessage->setText(reason);
 }
@@ -97,9 +114,15 @@ void QRCodeScreen::clearRefusal()
     ui->statusMessage->clear();
 }
 
+void QRCodeScreen::showNotice(const QString& text)
+{
+    ui->statusMessage->setText(text);
+}
+
 void QRCodeScreen::showAgentUnavailable()
 {
     activationAnswer->abandon();
+    codeWait->finish(AnswerWait::Ending::LinkLost);
     ui->statusMessage->setText(tr("Unable to connect to the application service"));
     // A scan now would reach nobody, and the code may be gone when the agent is back: it is not left up to be
     // scanned. The code asked for on reconnection is drawn even if the agent hands out the same one.
@@ -180,6 +203,8 @@ void QRCodeScreen::showQRCode(QRActivationReq code)
     if (!askedFor && (refused || code.qrCode == shownCode))
         return;
     awaitingCode = false;
+    codeWait->finish();
+    dropSilenceNotice(ui->statusMessage);
     const QImage image = QrCodeGenerator().toImage(code.qrCode, qrImageSize, qrBorder, qrcodegen::QrCode::Ecc::MEDIUM,
                                                    ui->qr->devicePixelRatioF());
     if (image.isNull()) {

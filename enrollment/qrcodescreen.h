@@ -26,6 +26,8 @@ public:
     void showRefusal(const QString& reason);
     // The user asked for a fresh start (Regenerate, or another service ID).
     void clearRefusal();
+    // A line of news that is no refusal: codes are asked for and activated as ever.
+    void showNotice(const QString& text);
     bool isRefused() const { return refused; }
     void showAgentUnavailable();
     void clearAgentUnavailable();
@@ -56,6 +58,7 @@ protected:
 
 private:
     void answerMissed();
+    void codeMissed();
     void awaitCode();
     void describeCodeArea();
 
@@ -65,4 +68,5 @@ private:
     bool awaitingCode = false;
     QString shownCode;
     AwaitedAnswer* activationAnswer;
+    AnswerWait* codeWait;
 };

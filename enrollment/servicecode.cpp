@@ -29,6 +29,7 @@ ServiceCode::ServiceCode(QWidget* parent)
     applyThemeColors(ui->submitButton, StyleTemplate::largeButton);
     ui->titleBar->setText(brand().displayName);
     ui->serviceCodeInput->setMaxLength(maxInputLength);
+    ScreenLook::focusOnShow(ui->serviceCode, ui->serviceCodeInput);
 
     connect(ui->submitButton, &QPushButton::clicked, this, &ServiceCode::submitClicked);
     connect(ui->serviceCodeInput, &QLineEdit::returnPressed, this, &ServiceCode::submitClicked);
@@ -114,6 +115,14 @@ void ServiceCode::clearServiceIDScreen()
 {
     ui->serviceCodeInput->clear();
     ui->serviceCodeStatus->clear();
+}
+
+void ServiceCode::showNotice(const QString& text)
+{
+    if (ui->stackedWidget->currentIndex() == qrPage)
+        qrScreen->showNotice(text);
+    else
+        ui->serviceCodeStatus->setText(text);
 }
 
 void ServiceCode::showRefusal(const QString& reason)

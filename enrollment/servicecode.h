@@ -39,6 +39,8 @@ public slots:
     void clearServiceIDScreen();
     // The activation was refused, by the agent or by the administrator: the QR page says why and waits for the user.
     void showRefusal(const QString& reason);
+    // A line of news for whoever comes to enroll the device, such as why it is not enrolled any more.
+    void showNotice(const QString& text);
 
 private slots:
     void submitClicked();

@@ -7,6 +7,7 @@
 #include "app/livetext.h"
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
+#include "app/pagemiddle.h"
 #include "app/screenlook.h"
 #include "app/systemrestart.h"
 #include "app/systemtray.h"
@@ -33,10 +34,9 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 
 namespace {
 
@@ -154,6 +154,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(statusModel, &StatusModel::changed, this, &MainWindow::showStatus);
     auto* supportReport = new SupportReportFlow(statusModel, this);
     connect(settingsScreen, &Settings::supportReportRequested, supportReport, &SupportReportFlow::open);
+    connect(settingsScreen, &Settings::feedbackNotice, this, [this](const QString& text) { showTrayMessage(text, 5); });
     connect(trayStatus, &TrayStatus::supportReportRequested, this, [this, supportReport] {
         bringToFront();
         supportReport->open();
@@ -188,7 +189,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(this, &MainWindow::userDeregistration, agent, &vexaintf::userDeregistration);
     connect(settingsScreen, &Settings::Deactivate, agent, &vexaintf::deactivate);
     connect(settingsScreen, &Settings::goActivate, this, &MainWindow::setActivationScreen);
-    connect(settingsScreen, &Settings::deviceDeactivated, activateScreen, &Activate::showNotice);
+    connect(settingsScreen, &Settings::deviceDeactivated, this, [this](const QString& notice) {
+        if (brand().isServiceIdEdition())
+            serviceCodeScreen->showNotice(notice);
+        else
+            activateScreen->showNotice(notice);
+    });
     connect(this, &MainWindow::activationError, activateScreen, &Activate::activationError);
     connect(this, &MainWindow::clearActivationScreen, activateScreen, &Activate::clearActivationScreen);
     connect(this, &MainWindow::verifyActivationError, pendingScreen, &ActivationPending::verifyActivationError);
@@ -254,18 +260,14 @@ void MainWindow::fitInto(const QRect& available)
         setFixedSize(pageSize);
         return;
     }
-    // A dense screen at a large scale has less room than a page: the page scrolls, so the settings bar at its foot
-    // stays within reach.
-    QWidget* pages = takeCentralWidget();
-    pages->setFixedSize(pageSize);
-    auto* scroller = new QScrollArea;
-    scroller->setObjectName(QStringLiteral("pageScroller"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroller->setWidget(pages);
-    setCentralWidget(scroller);
-    setFixedSize(pageSize.width() + scroller->verticalScrollBar()->sizeHint().width(), qMax(room, 200));
+    // A dense screen at a large scale has less room than a page. Scrolling the whole window would take the title
+    // bar, with a sub-screen's Back, and the settings bar out of sight; only what lies between them scrolls.
+    const QList<QStackedWidget*> stacks = findChildren<QStackedWidget*>();
+    for (QStackedWidget* stack : stacks) {
+        for (int index = 0; index < stack->count(); ++index)
+            PageMiddle::scrollBetweenBars(stack->widget(index));
+    }
+    setFixedSize(pageSize.width(), qMax(room, 200));
 }
 
 void MainWindow::explainWhereTheWindowWent(bool trayAvailable)
@@ -371,7 +373,9 @@ void MainWindow::updateScreenForAgentState(const AgentInfo& info, bool markActiv
     // An accepted activation counts as activated before the agent's snapshot says so.
     const int state = markActivated ? 1 : info.activationState;
     if (state == 0) {
-        if (!(brand().usesEmailEnrollment() && currentPage() == EmailPage))
+        // An email enrollment finishes on the OTP page, before the agent reports the device enrolled; a sign-in
+        // page has nothing to do on a device that is not enrolled.
+        if (!(currentPage() == EmailPage && authEmailScreen->showsEnrollmentOtp()))
             setActivationScreen();
         screensReset = false;
         return;

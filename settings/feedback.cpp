@@ -11,6 +11,7 @@
 #include "ui_feedback.h"
 
 #include <QMessageBox>
+#include <utility>
 
 namespace {
 // A counter reads like its field's caption until the field is full.
@@ -41,13 +42,16 @@ Feedback::Feedback(QWidget* parent)
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Feedback::backClicked);
     ScreenLook::escapeGoesBack(this, ui->titleBar->back());
+    ScreenLook::focusOnShow(this, ui->feedBackTitle);
     connect(ui->pushButton, &QPushButton::clicked, this, &Feedback::submit);
     connect(ui->feedBackTitle, &QLineEdit::returnPressed, this, &Feedback::changeFocusToTextEdit);
     connect(ui->feedBackTitle, &QLineEdit::textChanged, this, qOverload<QString>(&Feedback::recalculateMessageSize));
     connect(ui->feedbackBodyText, &QPlainTextEdit::textChanged, this, qOverload<>(&Feedback::recalculateMessageSize));
     connect(this, &Feedback::feedback, vexaintf::instance(), &vexaintf::feedback);
     connect(submission, &AnswerWait::expired, this, [this] {
-        ui->statusMessage->setText(AnswerWait::silenceText());
+        // The agent may well have filed it and only be slow to say so.
+        ui->statusMessage->setText(tr("The application service did not answer. Your feedback may still arrive; if "
+                                      "it does, its ticket number will be shown."));
         ui->pushButton->setEnabled(true);
     });
 }
@@ -98,8 +102,8 @@ void Feedback::submit()
         return;
     }
     clearAgentUnavailable();
-    const QString subject = ui->feedBackTitle->text().trimmed();
-    if (subject.isEmpty()) {
+    const Sent texts = typed();
+    if (texts.subject.isEmpty()) {
         // Blanks are no subject either. The warning stays in sight under the field, where a placeholder would be
         // gone with the first key and easily taken for a hint.
         ui->feedBackTitle->clear();
@@ -107,33 +111,80 @@ void Feedback::submit()
         ui->subjectWarning->show();
         return;
     }
-    emit feedback(subject, ui->feedbackBodyText->toPlainText().trimmed());
+    if (!(outstanding == texts)) {
+        send(texts);
+        return;
+    }
+    // The same text went out before and its answer never came: a second ticket is the user's choice, not a retry.
+    auto* box = new QMessageBox(QMessageBox::Question, brand().displayName,
+                                tr("Your earlier feedback may still reach the support desk. Send the same message "
+                                   "again?"),
+                                QMessageBox::Yes | QMessageBox::No, window());
+    box->setDefaultButton(QMessageBox::No);
+    ModalDialog::open(box, [this, texts](int result) {
+        // The form may have changed or the link dropped while the question was open.
+        if (result == QMessageBox::Yes && typed() == texts && vexaintf::instance()->isConnected() &&
+            !submission->isWaiting())
+            send(texts);
+    });
+}
+
+Feedback::Sent Feedback::typed() const
+{
+    return {ui->feedBackTitle->text().trimmed(), ui->feedbackBodyText->toPlainText().trimmed()};
+}
+
+void Feedback::send(const Sent& texts)
+{
+    emit feedback(texts.subject, texts.message);
+    outstanding = texts;
     submission->start();
-    ui->statusMessage->setText(tr("Submitting feedback…"));
+    // An empty message is allowed, but the user may have meant to write one.
+    ui->statusMessage->setText(texts.message.isEmpty() ? tr("The message is empty: only the subject is sent.")
+                                                       : tr("Submitting feedback…"));
     ui->pushButton->setEnabled(false);
 }
 
 void Feedback::processResponse(Response response)
 {
-    submission->finish();
+    const bool awaited = submission->finish();
+    const std::optional<Sent> answered = std::exchange(outstanding, std::nullopt);
+    const bool late = !awaited && answered;
+    bool emptied = false;
     QString text;
     if (response.code == FeedbackFailed) {
         text = tr("Failed to submit your feedback");
     } else if (response.code == AgentNotActivated) {
         text = tr("Agent not activated");
     } else if (!response.ticketId.isEmpty()) {
-        clearFeedback();
+        // A form that holds another text by now was typed after the answered one went out: it stays.
+        emptied = !late || typed() == *answered;
+        if (emptied)
+            clearFeedback();
         //: %1 is the ticket number the support desk gave the feedback.
         text = tr("Your feedback has been submitted. Ticket ID: %1").arg(response.ticketId);
     } else {
         text = tr("Failed to submit your feedback");
     }
+    tell(text, late);
+    ui->statusMessage->clear();
+    ui->pushButton->setEnabled(true);
+    // Told first, on the form that sent it; then the settings page may move on.
+    if (emptied)
+        emit filed();
+}
+
+void Feedback::tell(const QString& text, bool late)
+{
+    // A late answer finds the user anywhere, the window perhaps in the tray; a box there would wait unseen.
+    if (late && (!window()->isVisible() || window()->isMinimized())) {
+        emit notice(text);
+        return;
+    }
     auto* box = new QMessageBox(QMessageBox::Information, brand().displayName, text, QMessageBox::Ok, this);
     // The ticket id comes from the agent: text, never markup.
     box->setTextFormat(Qt::PlainText);
     ModalDialog::open(box);
-    ui->statusMessage->clear();
-    ui->pushButton->setEnabled(true);
 }
 
 void Feedback::clearFeedback()

@@ -3,12 +3,14 @@
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
 #include "app/livetext.h"
+#include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
 #include "settings/breakblanks.h"
 #include "ui_pagselection.h"
 
 #include <QListView>
+#include <QMessageBox>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -78,8 +80,9 @@ public:
             return gateway.detail;
         case PagSelection::DetailColorRole:
             return gateway.detailColor;
+        // The gateway in use is said in words as well, for whoever does not hear the screen reader's description.
         case PagSelection::ServiceRole:
-            return gateway.inService ? QString() : outOfServiceText();
+            return !gateway.inService ? outOfServiceText() : gateway.inUse ? inUseText() : QString();
         case PagSelection::GatewayIdRole:
             return gateway.id;
         case PagSelection::GatewayTypeRole:
@@ -118,7 +121,9 @@ public:
         nameText.draw(painter, layout.name, index.data().toString(), index.data(Qt::ForegroundRole).value<QColor>());
         lineText.draw(painter, layout.detail, index.data(PagSelection::DetailRole).toString(),
                       index.data(PagSelection::DetailColorRole).value<QColor>());
-        lineText.draw(painter, layout.service, index.data(PagSelection::ServiceRole).toString(), serviceColor);
+        const QString service = index.data(PagSelection::ServiceRole).toString();
+        lineText.draw(painter, layout.service, service,
+                      service == inUseText() ? QColor(brand().primaryColor) : serviceColor);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -311,11 +316,30 @@ void PagSelection::applyPag()
     const int row = checkedRow();
     if (row < 0)
         return;
+    const QModelIndex checked = gateways->index(row);
+    const PAG choice{checked.data(GatewayIdRole).toString(), checked.data(GatewayTypeRole).toInt()};
+    if (!tunnelUp) {
+        sendChoice(choice);
+        return;
+    }
+    // The agent drops the tunnel to switch: that is the user's to agree to, not a side effect of Apply.
+    auto* box = new QMessageBox(QMessageBox::Question, brand().displayName,
+                                tr("Secure Access disconnects while it switches to the chosen gateway. Switch now?"),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setDefaultButton(QMessageBox::No);
+    ModalDialog::open(box, [this, row, choice](int answer) {
+        // The list may have been emptied or answered while the question was open.
+        if (answer == QMessageBox::Yes && checkedRow() == row && vexaintf::instance()->isConnected())
+            sendChoice(choice);
+    });
+}
+
+void PagSelection::sendChoice(const PAG& choice)
+{
     // The list stays until the agent answers: a refused choice is then told here, beside the list to choose again
     // from.
     showStatus(QString());
-    const QModelIndex checked = gateways->index(row);
-    emit setPrefPag(PAG{checked.data(GatewayIdRole).toString(), checked.data(GatewayTypeRole).toInt()});
+    emit setPrefPag(choice);
 }
 
 void PagSelection::showChoiceFailure(const QString& text)

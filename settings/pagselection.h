@@ -26,7 +26,7 @@ public:
         // the row names by its place.
         DetailRole = Qt::UserRole,
         DetailColorRole,
-        // "Out of service" for a gateway that cannot be chosen, empty otherwise.
+        // "Out of service" for a gateway that cannot be chosen, "In use" for the preferred one, empty otherwise.
         ServiceRole,
         GatewayIdRole,
         GatewayTypeRole,
@@ -41,6 +41,8 @@ public:
     void showChoiceFailure(const QString& text);
     // The agent took the choice: the screen is done and leads home.
     void choiceAccepted();
+    // Whether Secure Access is connected: switching the gateway then drops the tunnel, which is asked first.
+    void setTunnelUp(bool up) { tunnelUp = up; }
 
 signals:
     void goSettings();
@@ -57,6 +59,7 @@ public slots:
     void pagChangeEvent(int id);
 
 private:
+    void sendChoice(const PAG& choice);
     void reset();
     void showStatus(const QString& text);
     int checkedRow() const;
@@ -67,4 +70,5 @@ private:
     GatewayDelegate* delegate;
     int preferredRow = -1;
     int widthLimit;
+    bool tunnelUp = false;
 };

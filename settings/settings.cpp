@@ -17,7 +17,6 @@
 #include "settings/peerdevices.h"
 #include "ui_settings.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QIcon>
 #include <QInputDialog>
@@ -56,12 +55,6 @@ bool restrictedEdition()
 bool isNovalume()
 {
     return brand().displayName == QLatin1String("Novalume");
-}
-
-void openBrandLink(const QUrl& url)
-{
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
 }
 
 // A button label would take "&" for a shortcut marker and drop it.
@@ -203,7 +196,11 @@ Settings::Settings(QWidget* parent)
     connect(peerDevices, &PeerDevices::goSettings, this, &Settings::goSettings);
     connect(pagSelection, &PagSelection::goMainWin, this, &Settings::backClicked);
     connect(this, &Settings::feedbackResponse, feedback, &Feedback::processResponse);
-    connect(this, &Settings::clearFeedback, feedback, &Feedback::clearFeedback);
+    connect(feedback, &Feedback::filed, this, [this] {
+        if (ui->settingsStack->currentIndex() == FeedbackPage)
+            showSubScreen(ListPage);
+    });
+    connect(feedback, &Feedback::notice, this, &Settings::feedbackNotice);
     connect(this, &Settings::listPags, pagSelection, &PagSelection::listPags);
     connect(this, &Settings::listViolations, notification, &Notification::listViolations);
     connect(this, &Settings::listPeers, peerDevices, &PeerDevices::listPeers);
@@ -266,11 +263,15 @@ void Settings::updateInfo(const AgentInfo& info, const AgentInfo* previous)
         } else {
             ui->feedbackRow->hide();
             ui->dpmWidget->hide();
-            ui->peerWidget->hide();
         }
     }
+    // From this snapshot alone, as a window that just started would show it: the section must not wait for a
+    // reconnection to appear after the device is enrolled.
+    const bool peerRuleApplies = info.secconn.enabled && !info.email.isEmpty();
+    ui->peerWidget->setVisible(info.activationState == 1 && (!peerRuleApplies || info.secconn.peerDiscoveryAllowed));
 
     fillSessionRows(info, previous);
+    pagSelection->setTunnelUp(info.secconn.status == secconnConnected);
     fillAccountRows(info, previous);
 
     if (!previous || info.secconn.tryMe != previous->secconn.tryMe || tunnelRowsReturn(info, previous)) {
@@ -355,7 +356,6 @@ void Settings::fillSessionRows(const AgentInfo& info, const AgentInfo* previous)
             ui->pagButton->setVisible(now.pagSelectionAllowed);
             ui->pagName->setEnabled(now.pagSelectionAllowed);
             ui->pagNameLabel->setEnabled(now.pagSelectionAllowed);
-            ui->peerWidget->setVisible(now.peerDiscoveryAllowed);
         } else {
             ui->pagButton->hide();
         }
@@ -713,15 +713,11 @@ void Settings::goPeerListing()
 
 void Settings::processFeedbackResponse(Response response)
 {
-    // Taken while the form waits for it or, come late, while the form is in front; the user left it otherwise.
-    if (!feedback->isWaiting() && ui->settingsStack->currentIndex() != FeedbackPage)
+    // A submission that went unanswered may still have been filed: its ticket is the user's to know wherever they
+    // are, or they would send the same text again. An answer nobody sent for is taken only in front of the form.
+    if (!feedback->expectsAnswer() && ui->settingsStack->currentIndex() != FeedbackPage)
         return;
     emit feedbackResponse(response);
-    // An answer without a ticket has not been filed, whatever its code says: the form keeps what was typed.
-    if (response.code == Success && !response.ticketId.isEmpty() && ui->settingsStack->currentIndex() == FeedbackPage) {
-        emit clearFeedback();
-        showSubScreen(ListPage);
-    }
 }
 
 void Settings::processPagsResponse(Response response, PAG preferred, QString error)
@@ -756,24 +752,24 @@ void Settings::changeNotificationsIcon(bool notify)
 
 void Settings::openTosLink()
 {
-    openBrandLink(brand().termsUrl);
+    openLink(brand().termsUrl, this);
 }
 
 void Settings::openEulaLink()
 {
-    openBrandLink(brand().eulaUrl);
+    openLink(brand().eulaUrl, this);
 }
 
 void Settings::openPrivacyPolicy()
 {
-    openBrandLink(brand().privacyPolicyUrl);
+    openLink(brand().privacyPolicyUrl, this);
 }
 
 void Settings::openTryMe()
 {
     // The address comes from the agent's port, which another process can hold while the agent is down.
     if (!tryMeUrl.isEmpty())
-        openWebLinkFromAgent(tryMeUrl);
+        openWebLinkFromAgent(tryMeUrl, this);
 }
 
 // ---- account actions
@@ -796,7 +792,7 @@ void Settings::showInformation(const QString& text, std::function<void()> afterw
                       });
 }
 
-void Settings::confirm(const QString& question, std::function<void()> onYes)
+void Settings::confirm(const QString& question, std::function<void()> onYes, const QString& consequence)
 {
     // Both account questions are asked alike: Yes and No as the platform orders its standard buttons, named in the
     // page's own words so that they match the 'Yes' the question mentions.
@@ -804,6 +800,10 @@ void Settings::confirm(const QString& question, std::function<void()> onYes)
         new QMessageBox(QMessageBox::Warning, brand().displayName, question, QMessageBox::Yes | QMessageBox::No, this);
     box->button(QMessageBox::Yes)->setText(tr("Yes"));
     box->button(QMessageBox::No)->setText(tr("No"));
+    if (!consequence.isEmpty()) {
+        box->setInformativeText(consequence);
+        box->setDefaultButton(QMessageBox::No);
+    }
     ModalDialog::open(box, [onYes = std::move(onYes)](int answer) {
         if (answer == QMessageBox::Yes)
             onYes();
@@ -834,8 +834,10 @@ void Settings::resetButtonClicked()
         askForDeactivationPassword();
         return;
     }
-    confirm(tr("You are about to deactivate this device. Click 'Yes' to continue."),
-            [this] { requestDeactivation(QString()); });
+    confirm(
+        tr("You are about to deactivate this device. Click 'Yes' to continue."),
+        [this] { requestDeactivation(QString()); },
+        tr("The device leaves your organization and Secure Access stops until it is enrolled again."));
 }
 
 void Settings::askForDeactivationPassword()
@@ -918,7 +920,12 @@ void Settings::deactivationResult(Response response)
         showInformation(tr("Deactivation failed. Please try again or contact your administrator."));
         break;
     case PasswordRequired:
-        showInformation(tr("Password required"));
+        // The agent wants a password the last snapshot did not ask for: the prompt comes after the box, as for a
+        // wrong one.
+        showInformation(tr("Password required"), [this] {
+            if (isInFront())
+                askForDeactivationPassword();
+        });
         break;
     case WrongPassword:
         // A mistyped password is typed again: the prompt comes back once the user has read why.

@@ -65,7 +65,8 @@ signals:
     void listPags(Response response, PAG preferred, QString error);
     void listViolations(Response response, QString error);
     void listPeers(Response response, QString error);
-    void clearFeedback();
+    // A late feedback answer while the window is out of sight.
+    void feedbackNotice(QString text);
     void Deactivate(QString password);
     void getPagList();
     void getViolationList();
@@ -139,7 +140,9 @@ private:
     bool answerWanted(AnswerWait& wait);
     void withdrawSilenceText();
     void showInformation(const QString& text, std::function<void()> afterwards = {});
-    void confirm(const QString& question, std::function<void()> onYes);
+    // With a `consequence`, it is said under the question and No is the default: Return must not do what cannot be
+    // undone from here.
+    void confirm(const QString& question, std::function<void()> onYes, const QString& consequence = QString());
     void askForDeactivationPassword();
 
     Feedback* feedback;

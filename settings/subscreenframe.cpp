@@ -112,6 +112,8 @@ void SubScreenList::showInformation(const QString& text)
 {
     if (model)
         model->clear();
+    // The hidden view keeps its scroll position: the next listing would open where the last one was left.
+    listView->scrollToTop();
     // Set once, not cleared first: a screen reader hears the line when it says something new.
     infoLabel->setText(text);
     pages->setCurrentWidget(infoContainer);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -27,6 +28,7 @@ SupportPreview::SupportPreview(SupportReport supportReport, QWidget* parent)
     ui->contentsList->setText(contents.join(QLatin1Char('\n')));
     ui->summary->setPlainText(report.summary());
     ui->copiedLabel->hide();
+    giveWrappedTextsTheirHeight();
 
     connect(copyButton, &QPushButton::clicked, this, &SupportPreview::copySummary);
     connect(ui->buttons, &QDialogButtonBox::accepted, this, &SupportPreview::chooseFile);
@@ -34,6 +36,19 @@ SupportPreview::SupportPreview(SupportReport supportReport, QWidget* parent)
 }
 
 SupportPreview::~SupportPreview() = default;
+
+// A dialog's layout gives a wrapped label only the height of its text on one line; in a longer language the last
+// files of the list went under the summary. Each label is given the height its text takes at the dialog's width.
+void SupportPreview::giveWrappedTextsTheirHeight()
+{
+    ensurePolished();
+    const QMargins margins = layout()->contentsMargins();
+    const int width = qMax(minimumWidth(), this->width()) - margins.left() - margins.right();
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->wordWrap())
+            label->setMinimumHeight(label->heightForWidth(width));
+    }
+}
 
 QString SupportPreview::suggestedPath(const QDateTime& localTime)
 {
@@ -48,6 +63,7 @@ void SupportPreview::copySummary()
     QGuiApplication::clipboard()->setText(report.summary());
     ui->copiedLabel->setText(tr("The summary is on the clipboard."));
     ui->copiedLabel->show();
+    giveWrappedTextsTheirHeight();
 }
 
 void SupportPreview::chooseFile()

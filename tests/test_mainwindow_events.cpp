@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/systemrestart.h"
 #include "app/waitingspinnerwidget.h"
+#include "settings/settings.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
@@ -119,8 +120,10 @@ private slots:
             << "novalume" << 1 << 1 << int(P::HomePage) << 0 << int(P::ServiceCodePage);
         QTest::newRow("other: not activated shows code")
             << "dovrin" << 0 << 1 << int(P::HomePage) << 0 << int(P::ActivatePage);
-        QTest::newRow("email: not activated keeps email page")
-            << "dovrin" << 2 << 1 << int(P::EmailPage) << 0 << int(P::EmailPage);
+        // Only an email enrollment's OTP page stays (the email enrollment tests); the sign-in page has nothing left
+        // to sign in to.
+        QTest::newRow("email: not activated leaves the sign-in page")
+            << "dovrin" << 2 << 1 << int(P::EmailPage) << 0 << int(P::ActivatePage);
         QTest::newRow("pending approval")
             << "novalume" << 1 << 0 << int(P::ServiceCodePage) << 2 << int(P::PendingPage);
         QTest::newRow("activated from service ID")
@@ -145,6 +148,35 @@ private slots:
         h.showPage(startPage);
         h.deliver(agentMessage(0, {{activationState, toState}}));
         QCOMPARE(h.page(), expectedPage);
+    }
+
+    // After a deactivation the enrollment screen of every edition says why the device is there.
+    void deactivationIsSaidOnTheEnrollmentScreen_data()
+    {
+        QTest::addColumn<QString>("brandName");
+        QTest::newRow("QR code") << "novalume";
+        QTest::newRow("service ID") << "lumidor";
+        QTest::newRow("activation code") << "dovrin";
+        QTest::newRow("email") << "kivora";
+    }
+    void deactivationIsSaidOnTheEnrollmentScreen()
+    {
+        QFETCH(QString, brandName);
+        ScopedBrandProfile scoped(brandProfileNamed(brandName));
+        MainWindowHarness h;
+        h.window->show();
+        h.deliver(agentMessage(0));
+        h.showPage(MainWindow::SettingsPage);
+        Response deactivated;
+        deactivated.code = Success;
+        h.window->findChild<Settings*>()->deactivationResult(deactivated);
+        h.deliver(agentMessage(0, {{activationState, 0}}));
+        QStringList shown;
+        for (const QLabel* label : h.window->findChildren<QLabel*>()) {
+            if (label->isVisible() && label->text() == QLatin1String("This device has been deactivated."))
+                shown << label->objectName();
+        }
+        QCOMPARE(shown.size(), 1);
     }
 
     void goHomeWhileApprovalPendingShowsPendingScreen()

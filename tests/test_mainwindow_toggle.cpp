@@ -17,8 +17,10 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTest>
 #include <functional>
@@ -406,12 +408,17 @@ private slots:
     }
 
     // The window fits the screen it starts on: at its own size where that fits, otherwise as tall as the screen
-    // allows, with the page scrolling so the settings bar at its foot is still reached. Never maximised.
+    // allows. On every page the title bar (with a sub-screen's Back) and the bottom bar stay in sight; only the middle
+    // scrolls, and its foot can be reached. Never maximised.
     void windowFitsTheScreen_data()
     {
         QTest::addColumn<QRect>("available");
         QTest::addColumn<bool>("scrolls");
-        QTest::newRow("laptop at 100 %") << QRect(0, 0, 1920, 1040) << false;
+        QTest::newRow("1920x1080 at 100 %") << QRect(0, 0, 1920, 1040) << false;
+        QTest::newRow("1366x768 at 100 %") << QRect(0, 0, 1366, 740) << false;
+        QTest::newRow("1280x720 at 100 %") << QRect(0, 0, 1280, 692) << true;
+        QTest::newRow("1366x768 at 200 %") << QRect(0, 0, 683, 356) << true;
+        QTest::newRow("1280x720 at 200 %") << QRect(0, 0, 640, 332) << true;
         QTest::newRow("1600x1000 at 200 %") << QRect(0, 0, 800, 476) << true;
     }
     void windowFitsTheScreen()
@@ -424,16 +431,64 @@ private slots:
         QVERIFY(!(h.window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(h.window->minimumSize(), h.window->maximumSize());
         QVERIFY(h.window->height() <= available.height());
-        auto* scroller = h.window->findChild<QScrollArea*>(QStringLiteral("pageScroller"));
-        QCOMPARE(scroller != nullptr, scrolls);
+        QCOMPARE(h.window->width(), 376);
         if (!scrolls) {
             QCOMPARE(h.window->size(), QSize(376, 699));
+            QVERIFY(h.window->findChildren<QScrollArea*>(QStringLiteral("pageMiddleScroller")).isEmpty());
             return;
         }
-        QWidget* settingsBar = h.widget("settingsButton");
-        scroller->ensureWidgetVisible(settingsBar);
-        const QRect shown = QRect(settingsBar->mapTo(scroller->viewport(), QPoint()), settingsBar->size());
-        QVERIFY(scroller->viewport()->rect().contains(shown));
+        auto* screens = h.window->findChild<QStackedWidget*>(QStringLiteral("screenStack"));
+        auto* settingsStack = h.window->findChild<QStackedWidget*>(QStringLiteral("settingsStack"));
+        auto* emailStack = h.window->findChild<AuthEmail*>()->findChild<QStackedWidget*>();
+        const QRect window = h.window->rect();
+        // Every page of the window, every settings sub-screen and the OTP page.
+        QList<std::function<void()>> pages;
+        for (int page = 0; page < screens->count(); ++page)
+            pages << [=] {
+                screens->setCurrentIndex(page);
+            };
+        for (int sub = 1; sub < settingsStack->count(); ++sub)
+            pages << [=] {
+                screens->setCurrentIndex(MainWindow::SettingsPage);
+                settingsStack->setCurrentIndex(sub);
+            };
+        pages << [=] {
+            screens->setCurrentIndex(MainWindow::EmailPage);
+            emailStack->setCurrentIndex(1);
+        };
+        for (int index = 0; index < pages.size(); ++index) {
+            pages[index]();
+            QCoreApplication::processEvents();
+            const QString where = QStringLiteral("page %1").arg(index);
+            int bars = 0;
+            for (QWidget* bar : h.window->findChildren<QWidget*>()) {
+                const QString name = bar->objectName();
+                if (!bar->isVisible() || (name != QLatin1String("titleBar") && name != QLatin1String("bottomBar") &&
+                                          name != QLatin1String("settingsWidget")))
+                    continue;
+                ++bars;
+                const QRect shown(bar->mapTo(h.window.get(), QPoint()), bar->size());
+                QVERIFY2(window.contains(shown), qPrintable(where + QLatin1Char(' ') + name));
+                for (QWidget* up = bar->parentWidget(); up; up = up->parentWidget())
+                    QVERIFY2(!qobject_cast<QScrollArea*>(up), qPrintable(where + QLatin1String(" scrolls ") + name));
+            }
+            QVERIFY2(bars > 0, qPrintable(where));
+            // The middle scrolls down to its last control.
+            for (QScrollArea* middle : h.window->findChildren<QScrollArea*>(QStringLiteral("pageMiddleScroller"))) {
+                if (!middle->isVisible())
+                    continue;
+                // Through the bar the user sees, which floats over the middle's right margin.
+                auto* bar = middle->findChild<QScrollBar*>(QStringLiteral("pageMiddleBar"));
+                bar->setValue(bar->maximum());
+                const QRect content(middle->widget()->mapTo(middle->viewport(), QPoint()), middle->widget()->size());
+                QVERIFY2(content.bottom() <= middle->viewport()->rect().bottom() + 1, qPrintable(where));
+                QVERIFY2(content.width() <= middle->viewport()->width(),
+                         qPrintable(QStringLiteral("%1 is too wide: %2 in %3")
+                                        .arg(where)
+                                        .arg(content.width())
+                                        .arg(middle->viewport()->width())));
+            }
+        }
     }
 
     // Closing never quits: without a tray the window is minimised, where the task bar brings it back. The first

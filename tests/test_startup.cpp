@@ -7,15 +7,18 @@
 #include "tests/support/testsupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 // A key no other test run shares, so parallel runs and leftovers cannot interfere.
@@ -237,6 +240,45 @@ private slots:
         QCOMPARE(hash, hash.toLower());
         QVERIFY(hash != RunGuard::generateKeyHash(QStringLiteral("KdPsXvBmbob"), QStringLiteral("_rvLockSalt")));
         QVERIFY(hash != RunGuard::generateKeyHash(QStringLiteral("KdPsXvBmalice"), QStringLiteral("_rvShmSaltXyz")));
+    }
+
+    // A command from a shell without XDG_RUNTIME_DIR finds the window where its login session put it.
+    void runtimeFolderWithoutTheSessionVariable_data()
+    {
+        QTest::addColumn<bool>("variableSet");
+        QTest::addColumn<bool>("sessionFolder");
+        QTest::addColumn<QString>("expected"); // "session", "variable" or "other"
+        QTest::newRow("variable set") << true << true << "variable";
+        QTest::newRow("unset, session folder there") << false << true << "session";
+        QTest::newRow("unset, no session folder") << false << false << "other";
+    }
+    void runtimeFolderWithoutTheSessionVariable()
+    {
+        QFETCH(bool, variableSet);
+        QFETCH(bool, sessionFolder);
+        QFETCH(QString, expected);
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        const bool wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        QTemporaryDir sessions;
+        QTemporaryDir variable;
+        const QString session = sessions.filePath(QString::number(::getuid()));
+        if (sessionFolder)
+            QVERIFY(QDir().mkpath(session));
+        if (variableSet)
+            qputenv("XDG_RUNTIME_DIR", variable.path().toUtf8());
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        const QString folder = RunGuard::runtimeFolder(sessions.path());
+        if (wasSet)
+            qputenv("XDG_RUNTIME_DIR", saved);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        if (expected == QLatin1String("session"))
+            QCOMPARE(folder, session);
+        else if (expected == QLatin1String("variable"))
+            QCOMPARE(folder, variable.path());
+        else
+            QVERIFY(!folder.isEmpty() && !folder.startsWith(sessions.path()));
     }
 
     void secondStartAsksTheOwnerToShow()

@@ -284,6 +284,18 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -755,6 +767,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -784,6 +800,10 @@
     </message>
     <message>
         <source>In use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -846,6 +866,14 @@
     </message>
     <message>
         <source>Waiting for a new code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1079,6 +1107,10 @@ Enter the password:</source>
     </message>
     <message>
         <source>Save support report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1326,6 +1358,17 @@ Enter the password:</source>
     <name>WaitingSpinnerWidget</name>
     <message>
         <source>Please wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

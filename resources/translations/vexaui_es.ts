@@ -284,6 +284,18 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation>Sus comentarios se han enviado. ID del ticket: %1</translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation>El servicio de la aplicación no respondió. Es posible que sus comentarios aún lleguen; si llegan, se mostrará el ID del ticket.</translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation>Es posible que sus comentarios anteriores aún lleguen al servicio de soporte. ¿Desea enviar el mismo mensaje de nuevo?</translation>
+    </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>El mensaje está vacío: solo se envía el asunto.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -755,6 +767,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation>Los intentos de OTP están bloqueados durante %1.</translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation>Solo dígitos</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -785,6 +801,10 @@
     <message>
         <source>In use</source>
         <translation>En uso</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>El Acceso Seguro se desconecta mientras cambia a la puerta de enlace elegida. ¿Desea cambiar ahora?</translation>
     </message>
 </context>
 <context>
@@ -847,6 +867,14 @@
     <message>
         <source>Waiting for a new code</source>
         <translation>Esperando un código nuevo</translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation>Todavía no ha llegado ningún código QR.</translation>
+    </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>Escanee el código de abajo con su teléfono. Esta ventana continuará sola una vez escaneado el código.</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1109,10 @@ Escriba la contraseña:</translation>
     <message>
         <source>Save support report…</source>
         <translation>Guardar informe de soporte…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>El dispositivo deja su organización y el Acceso Seguro se detiene hasta que se vuelva a inscribir.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1360,17 @@ Escriba la contraseña:</translation>
     <message>
         <source>Please wait</source>
         <translation>Espere, por favor</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation>Ninguna aplicación pudo abrir esta dirección. Cópiela en su navegador web:</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Copiar dirección</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,18 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation>피드백을 보냈습니다. 티켓 ID: %1</translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation>애플리케이션 서비스가 응답하지 않았습니다. 피드백이 아직 전달될 수 있으며, 전달되면 티켓 ID가 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation>이전에 보낸 피드백이 아직 지원 센터에 전달될 수 있습니다. 같은 메시지를 다시 보내시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>메시지가 비어 있습니다. 제목만 전송됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -755,6 +767,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation>OTP 입력이 %1 동안 차단됩니다.</translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation>숫자만 입력</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -785,6 +801,10 @@
     <message>
         <source>In use</source>
         <translation>사용 중</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>선택한 게이트웨이로 전환하는 동안 보안 액세스 연결이 끊어집니다. 지금 전환하시겠습니까?</translation>
     </message>
 </context>
 <context>
@@ -847,6 +867,14 @@
     <message>
         <source>Waiting for a new code</source>
         <translation>새 코드를 기다리는 중</translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation>아직 QR 코드를 받지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>휴대폰으로 아래 코드를 스캔하세요. 코드를 스캔하면 이 창이 자동으로 다음 단계로 넘어갑니다.</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1109,10 @@ Enter the password:</source>
     <message>
         <source>Save support report…</source>
         <translation>지원 보고서 저장…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>이 기기는 조직에서 제외되며, 다시 등록할 때까지 보안 액세스가 중지됩니다.</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1358,17 @@ Enter the password:</source>
     <message>
         <source>Please wait</source>
         <translation>잠시 기다려 주세요</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation>이 주소를 열 수 있는 애플리케이션이 없습니다. 주소를 복사하여 웹 브라우저에 붙여 넣으세요:</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>주소 복사</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,18 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation>Seus comentários foram enviados. ID do chamado: %1</translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation>O serviço do aplicativo não respondeu. Seus comentários ainda podem chegar; se chegarem, o ID do chamado será exibido.</translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation>Seus comentários anteriores ainda podem chegar ao suporte. Deseja enviar a mesma mensagem novamente?</translation>
+    </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>A mensagem está vazia: somente o assunto será enviado.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -755,6 +767,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation>As tentativas de OTP estão bloqueadas por %1.</translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation>Somente números</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -785,6 +801,10 @@
     <message>
         <source>In use</source>
         <translation>Em uso</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>O Acesso Seguro se desconecta enquanto muda para o gateway escolhido. Deseja mudar agora?</translation>
     </message>
 </context>
 <context>
@@ -847,6 +867,14 @@
     <message>
         <source>Waiting for a new code</source>
         <translation>Aguardando um novo código</translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation>Nenhum código QR chegou ainda.</translation>
+    </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>Escaneie o código abaixo com seu celular. Esta janela avança sozinha assim que o código for escaneado.</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1109,10 @@ Digite a senha:</translation>
     <message>
         <source>Save support report…</source>
         <translation>Salvar relatório de suporte…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>O dispositivo deixa sua organização e o Acesso Seguro para até que seja registrado novamente.</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1360,17 @@ Digite a senha:</translation>
     <message>
         <source>Please wait</source>
         <translation>Aguarde</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation>Nenhum aplicativo conseguiu abrir este endereço. Copie-o no seu navegador:</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Copiar endereço</translation>
     </message>
 </context>
 <context>

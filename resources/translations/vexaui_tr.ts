@@ -284,6 +284,18 @@
         <extracomment>%1 is the ticket number the support desk gave the feedback.</extracomment>
         <translation>Geri bildiriminiz gönderildi. Talep kimliği: %1</translation>
     </message>
+    <message>
+        <source>The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be shown.</source>
+        <translation>Uygulama hizmeti yanıt vermedi. Geri bildiriminiz yine de ulaşabilir; ulaşırsa talep kimliği gösterilecektir.</translation>
+    </message>
+    <message>
+        <source>Your earlier feedback may still reach the support desk. Send the same message again?</source>
+        <translation>Önceki geri bildiriminiz destek ekibine yine de ulaşabilir. Aynı mesajı yeniden göndermek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>The message is empty: only the subject is sent.</source>
+        <translation>Mesaj boş: yalnızca konu gönderilir.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -755,6 +767,10 @@
         <extracomment>%1 is the time left, as hours:minutes:seconds.</extracomment>
         <translation>OTP denemeleri engellendi, kalan süre: %1.</translation>
     </message>
+    <message>
+        <source>Digits only</source>
+        <translation>Yalnızca rakam</translation>
+    </message>
 </context>
 <context>
     <name>PagSelection</name>
@@ -785,6 +801,10 @@
     <message>
         <source>In use</source>
         <translation>Kullanımda</translation>
+    </message>
+    <message>
+        <source>Secure Access disconnects while it switches to the chosen gateway. Switch now?</source>
+        <translation>Güvenli Erişim, seçilen ağ geçidine geçerken bağlantıyı keser. Şimdi geçmek istiyor musunuz?</translation>
     </message>
 </context>
 <context>
@@ -847,6 +867,14 @@
     <message>
         <source>Waiting for a new code</source>
         <translation>Yeni kod bekleniyor</translation>
+    </message>
+    <message>
+        <source>No QR code has come yet.</source>
+        <translation>Henüz QR kodu gelmedi.</translation>
+    </message>
+    <message>
+        <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation>Aşağıdaki kodu telefonunuzla tarayın. Kod tarandığında bu pencere kendiliğinden devam eder.</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1109,10 @@ Parolayı girin:</translation>
     <message>
         <source>Save support report…</source>
         <translation>Destek raporunu kaydet…</translation>
+    </message>
+    <message>
+        <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation>Cihaz kuruluşunuzdan ayrılır ve yeniden kaydedilene kadar Güvenli Erişim durur.</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1358,17 @@ Parolayı girin:</translation>
     <message>
         <source>Please wait</source>
         <translation>Lütfen bekleyin</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>No application could open this address. Copy it into your web browser:</source>
+        <translation>Bu adresi açabilecek bir uygulama bulunamadı. Adresi kopyalayıp web tarayıcınıza yapıştırın:</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Adresi kopyala</translation>
     </message>
 </context>
 <context>

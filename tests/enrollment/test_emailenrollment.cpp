@@ -6,6 +6,7 @@
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,10 +16,124 @@
 // The email enrollment method through the whole window: the address typed on the activation screen asks the agent
 // for an OTP, the agent's answer brings up the OTP page, and the OTP goes back inside the same activation request.
 // And the sign-in of an enrolled device's user, which every brand that signs users in by email does alike.
+namespace {
+
+// One screen with a field, as the user meets it: which control has the keyboard on arrival, what is typed, what
+// Return sends, the agent's answer, and where the keyboard is once it came.
+struct FocusStep
+{
+    const char* field;
+    const char* typed;
+    const char* sent; // a part of the request Return sends
+    int answerType;
+    int answerCode;
+};
+
+struct FocusRoute
+{
+    const char* name;
+    const char* brand;
+    int userIdMethod; // with activation state 1; 0 leaves the device unenrolled
+    bool viaSettings; // the Sign In button on the settings page opens the first screen
+    QList<FocusStep> steps;
+    const char* lastField; // where the keyboard is after the last answer
+};
+
+const QList<FocusRoute>& focusRoutes()
+{
+    static const QList<FocusRoute> routes{
+        {"activation code",
+         "dovrin",
+         0,
+         false,
+         {{"codeInput", "ABC123", R"("act_code")", 1, InvalidActivationCode}},
+         "codeInput"},
+        {"email enrollment",
+         "kivora",
+         0,
+         false,
+         {{"codeInput", "ann@corp.example", R"("act_email")", 1, OtpSent},
+          {"otpInput", "012345", R"("otp":12345)", 1, InvalidOtp}},
+         "otpInput"},
+        {"sign-in",
+         "kivora",
+         1,
+         false,
+         {{"mailInput", "ann@corp.example", "user_registration_req", 4, OtpSent},
+          {"otpInput", "012345", R"("otp":"012345")", 6, InvalidOtp}},
+         "otpInput"},
+        {"sign-in from settings",
+         "kivora",
+         1,
+         true,
+         {{"mailInput", "ann@corp.example", "user_registration_req", 4, OtpSent}},
+         "otpInput"},
+        {"service ID",
+         "lumidor",
+         0,
+         false,
+         {{"serviceCodeInput", "svc-42", "act_qr_info_req", -1, 0}},
+         "backButton"}, // the QR page has no field
+    };
+    return routes;
+}
+
+} // namespace
+
 class TestEmailEnrollment : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every screen with a field opens with the keyboard in it, Return submits it, and the keyboard is in the next
+    // screen's field, or still in this one, once the agent answered: a code typed at once is never lost.
+    void focusFollowsTheFields_data()
+    {
+        QTest::addColumn<int>("route");
+        for (int route = 0; route < focusRoutes().size(); ++route)
+            QTest::newRow(focusRoutes().at(route).name) << route;
+    }
+    void focusFollowsTheFields()
+    {
+        QFETCH(int, route);
+        const FocusRoute& r = focusRoutes().at(route);
+        ScopedBrandProfile scoped(brandProfileNamed(QString::fromLatin1(r.brand)));
+        MainWindowHarness h;
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        const QString userIdMethod = QStringLiteral("agentinfo.features.config.user_id_method");
+        QList<QPair<QString, QJsonValue>> state{{QStringLiteral("agentinfo.activation_state"), r.userIdMethod ? 1 : 0},
+                                                {userIdMethod, r.userIdMethod}};
+        if (r.viaSettings) {
+            state.append({QStringLiteral("agentinfo.user.email"), QString()});
+            h.deliver(agentMessage(0, state));
+            h.showPage(MainWindow::SettingsPage);
+            auto* signIn = h.window->findChild<QPushButton*>(QStringLiteral("signOutButton"));
+            QCOMPARE(signIn->text(), QStringLiteral("Sign In"));
+            signIn->click();
+        } else {
+            h.deliver(agentMessage(0, state));
+        }
+        for (const FocusStep& step : r.steps) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus && focus->objectName() == QLatin1String(step.field),
+                     qPrintable(
+                         QStringLiteral("%1 instead of %2").arg(focus ? focus->objectName() : "nothing", step.field)));
+            if (auto* eula = h.window->findChild<QCheckBox*>(QStringLiteral("eulaCheckBox")))
+                eula->setChecked(true);
+            QTest::keyClicks(focus, QString::fromLatin1(step.typed));
+            QTest::keyClick(focus, Qt::Key_Return);
+            const QByteArray request = h.nextRequest();
+            QVERIFY2(request.contains(step.sent), request.constData());
+            if (step.answerType >= 0)
+                h.deliver(agentMessage(
+                    step.answerType, {state.first(), state.at(1), {QStringLiteral("response.type"), step.answerCode}}));
+        }
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(focus && focus->objectName() == QLatin1String(r.lastField),
+                 qPrintable(focus ? focus->objectName() : QStringLiteral("nothing")));
+    }
+
     void initTestCase()
     {
         initVexaResources();

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "enrollment/otpscreen.h"
+#include "settings/subscreenframe.h"
 #include "tests/enrollment/enrollmenttestkit.h"
 #include "tests/support/metatypes.h"
 
@@ -70,21 +71,31 @@ private slots:
         QTest::addColumn<int>("activationType");
         QTest::addColumn<bool>("enrollment");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
         QTest::addColumn<QByteArray>("line");
         const QByteArray userActivation(R"({"type":7,"user_activation_req":{"email":"user@corp.example","otp":"0123"}})"
                                         "\n");
-        QTest::newRow("sign-in keeps the text") << 0 << false << " 0123 " << userActivation;
+        // The field holds digits only: blanks go, letters are refused.
+        QTest::newRow("sign-in keeps the text") << 0 << false << " 0123 "
+                                                << "0123" << userActivation;
         // An enrolled device of the email brand signs its user in like any other, with the address typed for it.
-        QTest::newRow("sign-in of the email brand") << 2 << false << " 0123 " << userActivation;
-        QTest::newRow("email enrollment sends a number")
-            << 2 << true << " 0123 " << emailActivationLine(R"(,"otp":123)");
-        QTest::newRow("email enrollment, not a number") << 2 << true << "12ab" << emailActivationLine(R"(,"otp":0)");
+        QTest::newRow("sign-in of the email brand") << 2 << false << " 0123 "
+                                                    << "0123" << userActivation;
+        QTest::newRow("email enrollment sends a number") << 2 << true << " 0123 "
+                                                         << "0123" << emailActivationLine(R"(,"otp":123)");
+        QTest::newRow("email enrollment, letters refused") << 2 << true << "1a2b"
+                                                           << "12" << emailActivationLine(R"(,"otp":12)");
+        // An int holds every nine-digit code; a tenth digit could overflow it.
+        QTest::newRow("email enrollment, nine digits at most")
+            << 2 << true << "0987654321"
+            << "098765432" << emailActivationLine(R"(,"otp":98765432)");
     }
     void submitSendsTheTypedOtp()
     {
         QFETCH(int, activationType);
         QFETCH(bool, enrollment);
         QFETCH(QString, typed);
+        QFETCH(QString, kept);
         QFETCH(QByteArray, line);
         ActivationTypeScope type(activationType);
         AgentLink agent;
@@ -108,13 +119,13 @@ private slots:
         QVERIFY(!submitButton(screen)->isEnabled());
 
         // The OTP stays until the agent accepts it; until it answers, neither typing nor Enter sends it again.
-        QCOMPARE(otpInput(screen)->text(), typed);
+        QCOMPARE(otpInput(screen)->text(), kept);
         QTest::keyClicks(otpInput(screen), QStringLiteral("4"));
         QVERIFY(!submitButton(screen)->isEnabled());
         QTest::keyClick(otpInput(screen), Qt::Key_Return);
         QVERIFY(agent.nextRequest().isEmpty());
         screen.processResponse(responseWith(InvalidOtp));
-        QCOMPARE(otpInput(screen)->text(), typed + QStringLiteral("4"));
+        QCOMPARE(otpInput(screen)->text(), kept.size() < otpInput(screen)->maxLength() ? kept + "4" : kept);
         QVERIFY(submitButton(screen)->isEnabled());
         screen.processResponse(responseWith(enrollment ? ActivationAccepted : Activated));
         QVERIFY(otpInput(screen)->text().isEmpty());
@@ -284,7 +295,6 @@ private slots:
 
         // A block stops the other countdowns and counts down itself, whatever the answer's code.
         screen.processResponse(responseWith(InvalidOtp, {0, 0, 90}));
-        QVERIFY(!directTimer(&screen, "resendTimer")->isActive());
         QVERIFY(!directTimer(&screen, "validityTimer")->isActive());
         QVERIFY(directTimer(&screen, "otpAttemptBlockedTimer")->isActive());
         QVERIFY(labelText(&screen, "validLabel").isEmpty());
@@ -313,6 +323,66 @@ private slots:
         QVERIFY(submitButton(screen)->isEnabled());
         submitButton(screen)->click();
         QVERIFY(!agent.nextRequest().isEmpty());
+    }
+
+    // The resend wait runs on through a block; resend is back once both are over, whichever ends first.
+    void resendAfterABlock_data()
+    {
+        QTest::addColumn<int>("resendWait");
+        QTest::addColumn<int>("block");
+        QTest::newRow("resend wait ends first") << 12 << 3;
+        QTest::newRow("block ends first") << 3 << 5;
+        QTest::newRow("no resend wait") << 0 << 3;
+    }
+    void resendAfterABlock()
+    {
+        QFETCH(int, resendWait);
+        QFETCH(int, block);
+        ActivationTypeScope type(ActivationType::Email);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.getActivationDetails(emailRequest());
+        screen.processResponse(responseWith(OtpSent, {resendWait, 300, 0}));
+        screen.onResendTimeOut();
+        screen.processResponse(responseWith(OtpAttemptsBlocked, {0, 0, block}));
+        QVERIFY(!resendButton(screen)->isEnabled());
+
+        QStringList countdown;
+        for (int second = 0; second <= qMax(resendWait, block + 1); ++second) {
+            if (directTimer(&screen, "resendTimer")->isActive()) {
+                screen.onResendTimeOut();
+                countdown << labelText(&screen, "retryTimer");
+            }
+            if (directTimer(&screen, "otpAttemptBlockedTimer")->isActive())
+                screen.onAttemptBlockedTimeOut();
+            const bool blockOver = !directTimer(&screen, "otpAttemptBlockedTimer")->isActive();
+            const bool waitOver = !directTimer(&screen, "resendTimer")->isActive();
+            QCOMPARE(resendButton(screen)->isEnabled(), blockOver && waitOver);
+        }
+        QVERIFY(resendButton(screen)->isEnabled());
+        QVERIFY(labelText(&screen, "retryTimer").isEmpty());
+        if (resendWait > 0)
+            QCOMPARE(countdown.first(), QTime(0, 0).addSecs(resendWait - 2).toString("(mm:ss)"));
+        resendButton(screen)->click();
+        QVERIFY(!agent.nextRequest().isEmpty());
+    }
+
+    void pastedCodeKeepsItsDigits()
+    {
+        ActivationTypeScope type(ActivationType::Email);
+        AgentLink agent;
+        OtpScreen screen;
+        screen.getActivationDetails(emailRequest());
+        QLabel* hint = child<QLabel>(&screen, "otpHint");
+        QCOMPARE(hint->text(), QStringLiteral("Digits only"));
+        otpInput(screen)->insert(QStringLiteral(" 012 345\n"));
+        QCOMPARE(otpInput(screen)->text(), QStringLiteral("012345"));
+        QVERIFY(!hint->styleSheet().contains(warningColor.name()));
+        QTest::keyClick(otpInput(screen), Qt::Key_X);
+        QCOMPARE(otpInput(screen)->text(), QStringLiteral("012345"));
+        QVERIFY(hint->styleSheet().contains(warningColor.name()));
+        QTest::keyClick(otpInput(screen), Qt::Key_Backspace);
+        QVERIFY(!hint->styleSheet().contains(warningColor.name()));
     }
 
     void blockWithoutItsOwnCodeEndsByItself()

@@ -1,4 +1,5 @@
 #include "agent/vexaintf.h"
+#include "app/answerwait.h"
 #include "app/brandprofile.h"
 #include "app/currentuser.h"
 #include "app/startup.h"
@@ -62,6 +63,19 @@ private:
     static QList<QByteArray> shownCodes(ServiceCode& screen)
     {
         return decodeQrCodes(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).toImage());
+    }
+    // The deadlines of the waits that run, passed at once.
+    static int passRunningDeadlines(QWidget& screen)
+    {
+        int passed = 0;
+        for (QTimer* deadline : screen.findChildren<QTimer*>(QStringLiteral("answerDeadline"))) {
+            if (deadline->isActive()) {
+                deadline->start(0);
+                ++passed;
+            }
+        }
+        QTest::qWait(5);
+        return passed;
     }
     template <typename T> static T* child(QWidget& screen, const char* name)
     {
@@ -239,6 +253,47 @@ private slots:
 
     // In the window, with its one spinner: while a code is awaited the old one is gone, the wait turns in the code
     // area, and Regenerate waits with it, since a second new code would make the first one's activation fail.
+    // A code asked for and never delivered ends its wait after the deadline: the spinner stops, Regenerate is back and
+    // the area says why it is empty; nothing is asked again on its own. A code that still comes is drawn and used;
+    // a dropped link ends the wait at once, so no deadline fires later.
+    void codeRequestHasADeadline_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("silence") << "silence";
+        QTest::newRow("late code") << "late";
+        QTest::newRow("link drops") << "link";
+    }
+    void codeRequestHasADeadline()
+    {
+        QFETCH(QString, ending);
+        ServiceCode screen;
+        screen.show();
+        QSignalSpy stops(&screen, &ServiceCode::stopSpinner);
+        screen.qrScreenSwitched();
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        QLabel* status = screen.findChild<QRCodeScreen*>()->findChild<QLabel*>(QStringLiteral("statusMessage"));
+        if (ending == QLatin1String("link")) {
+            screen.agentDisconnectedNotification();
+            QCOMPARE(passRunningDeadlines(screen), 0);
+            QCOMPARE(status->text(), QStringLiteral("Unable to connect to the application service"));
+            QCOMPARE(qrLabelOf(screen)->text(),
+                     QStringLiteral("The QR code is not available while the application service is unreachable."));
+            expectNothingMoreSent();
+            return;
+        }
+        QCOMPARE(passRunningDeadlines(screen), 1);
+        QCOMPARE(stops.size(), 1);
+        QCOMPARE(qrLabelOf(screen)->text(), QStringLiteral("No QR code has come yet."));
+        QCOMPARE(status->text(), AnswerWait::silenceText());
+        if (ending == QLatin1String("late")) {
+            screen.showQRCode(QStringLiteral("QR-LATE"));
+            QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-LATE"});
+            QCOMPARE(agent->nextLine(), activationLine("QR-LATE", ""));
+            QCOMPARE(status->text(), QString());
+        }
+        expectNothingMoreSent();
+    }
+
     void newCodeIsAwaitedInAnEmptyCodeArea()
     {
         initVexaResources();

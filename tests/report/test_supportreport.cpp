@@ -17,8 +17,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <functional>
 
 namespace {
@@ -250,6 +252,48 @@ private slots:
         QVERIFY2(user.boxes.first().startsWith(QStringLiteral("The support report could not be saved: ")),
                  qPrintable(user.boxes.first()));
         QVERIFY(!QFileInfo::exists(user.saveAs));
+    }
+
+    // The preview lists every file of the report in full, in every language and in the pseudo-language that stands
+    // in for a longer one.
+    void previewListsEveryFile_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        for (const char* language : {"en", "ko", "es", "tr", "pt_br"})
+            QTest::newRow(language) << QStringLiteral(":/lang/langFiles/vexaui_%1.qm").arg(QLatin1String(language));
+        QTest::newRow("pseudo") << QStringLiteral(VEXAUI_PSEUDO_CATALOGUE);
+    }
+    void previewListsEveryFile()
+    {
+        QFETCH(QString, catalogue);
+        QTranslator translator;
+        QVERIFY(translator.load(catalogue));
+        QCoreApplication::installTranslator(&translator);
+        const auto removal = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        ScopedSupportLog scope;
+        MainWindowHarness h;
+        scope.log.watch(&h.link);
+        h.deliver(agentMessage(0));
+        h.link.getPeerList();
+        SupportPreview preview(SupportReport::collect(scope.log), nullptr);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QCOMPARE(preview.findChild<QLabel*>(QStringLiteral("contentsList"))->text().count(QLatin1Char('\n')), 5);
+        // Every wrapped text has the height it needs, and none runs into the next control.
+        const QList<QWidget*> order{preview.findChild<QLabel*>(QStringLiteral("introLabel")),
+                                    preview.findChild<QLabel*>(QStringLiteral("contentsList")),
+                                    preview.findChild<QLabel*>(QStringLiteral("summaryLabel")),
+                                    preview.findChild<QPlainTextEdit*>(QStringLiteral("summary")),
+                                    preview.findChild<QLabel*>(QStringLiteral("privacyLabel")),
+                                    preview.findChild<QDialogButtonBox*>()};
+        for (int i = 0; i < order.size(); ++i) {
+            const QString name = order.at(i)->objectName();
+            if (auto* label = qobject_cast<QLabel*>(order.at(i)))
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(name));
+            if (i + 1 < order.size())
+                QVERIFY2(order.at(i)->geometry().bottom() < order.at(i + 1)->geometry().top(), qPrintable(name));
+        }
+        QVERIFY(preview.rect().contains(order.last()->geometry()));
     }
 
 private:

@@ -102,6 +102,8 @@ struct Prompt
     QMessageBox::StandardButtons standardButtons;
     QLineEdit::EchoMode echo = QLineEdit::Normal;
     QString initialText;
+    QString informativeText;
+    QString defaultButton;
     QString refusal; // what an input dialog said when it stayed open on OK; empty when OK closed it
 };
 
@@ -154,6 +156,9 @@ private:
         prompt.text = box.text();
         prompt.icon = box.icon();
         prompt.standardButtons = box.standardButtons();
+        prompt.informativeText = box.informativeText();
+        if (box.defaultButton())
+            prompt.defaultButton = box.defaultButton()->text().remove(QLatin1Char('&'));
         QAbstractButton* chosen = nullptr;
         for (QAbstractButton* button : box.buttons()) {
             prompt.buttons.append(button->text().remove(QLatin1Char('&')));

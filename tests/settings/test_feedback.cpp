@@ -118,15 +118,30 @@ private slots:
         QCOMPARE(labelText(&screen, "messageWordCount"), QStringLiteral("[1499/1500]"));
     }
 
+    // Texts go trimmed; a message left empty is sent too, and the form says that only the subject goes.
+    void submitSendsTrimmedTexts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("with a message") << "\n every hour  \n"
+                                        << feedbackLine("Tunnel drops", "every hour") << "Submitting feedback…";
+        QTest::newRow("message of blanks")
+            << "\n   \n"
+            << feedbackLine("Tunnel drops", "") << "The message is empty: only the subject is sent.";
+    }
     void submitSendsTrimmedTexts()
     {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, line);
+        QFETCH(QString, shown);
         AgentLink agent;
         Feedback screen;
         subject(screen)->setText(QStringLiteral("  Tunnel drops "));
-        message(screen)->setPlainText(QStringLiteral("\n every hour  \n"));
+        message(screen)->setPlainText(typed);
         submitButton(screen)->click();
-        QCOMPARE(agent.nextRequest(), feedbackLine("Tunnel drops", "every hour"));
-        QCOMPARE(status(screen), QStringLiteral("Submitting feedback…"));
+        QCOMPARE(agent.nextRequest(), line);
+        QCOMPARE(status(screen), shown);
         QVERIFY(!submitButton(screen)->isEnabled());
     }
 
@@ -267,7 +282,10 @@ private slots:
         agent.restore();
         screen.clearAgentUnavailable();
         QVERIFY(status(screen).isEmpty());
+        // It may have been filed before the link dropped: sending it again is the user's choice.
+        ModalDialog::setAnswerer([](QDialog&) { return int(QMessageBox::Yes); });
         submitButton(screen)->click();
+        ModalDialog::setAnswerer({});
         QCOMPARE(agent.nextRequest(), feedbackLine("Subject", "Message"));
     }
 
@@ -276,6 +294,7 @@ private slots:
         AgentLink agent;
         Feedback screen;
         subject(screen)->setText(QStringLiteral("Subject"));
+        message(screen)->setPlainText(QStringLiteral("Message"));
         submitButton(screen)->click();
         screen.clearAgentUnavailable();
         QCOMPARE(status(screen), QStringLiteral("Submitting feedback…"));
@@ -338,7 +357,7 @@ private slots:
         QCOMPARE(subject(screen)->text(), QStringLiteral("Subject"));
     }
 
-    // Past the deadline the form says so and gives Submit back; nothing is sent again.
+    // Past the deadline the form says the message may still arrive and gives Submit back; nothing is sent again.
     void silencePastTheDeadline()
     {
         AgentLink agent;
@@ -347,11 +366,110 @@ private slots:
         submitButton(screen)->click();
         QCOMPARE(agent.nextRequest(), feedbackLine("Subject", ""));
         QCOMPARE(fireTimers(&screen, QStringLiteral("answerDeadline")), 1);
-        QCOMPARE(status(screen), AnswerWait::silenceText());
+        QCOMPARE(status(screen), QStringLiteral("The application service did not answer. Your feedback may still "
+                                                "arrive; if it does, its ticket number will be shown."));
         QVERIFY(submitButton(screen)->isEnabled());
         QVERIFY(!screen.isWaiting());
         QCOMPARE(subject(screen)->text(), QStringLiteral("Subject"));
         QVERIFY(agent.nextRequest().isEmpty());
+    }
+
+    // A text whose submission was never answered may have been filed: sending it again is asked first, with No as
+    // the default. Another text, or the same one after its answer came, goes without a question.
+    void sameTextAgainIsAsked_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("deadline, send again") << "deadline"
+                                              << ""
+                                              << "Yes" << true << 1;
+        QTest::newRow("deadline, keep") << "deadline"
+                                        << ""
+                                        << "No" << true << 0;
+        QTest::newRow("deadline, closed") << "deadline"
+                                          << ""
+                                          << "" << true << 0;
+        QTest::newRow("deadline, blanks added") << "deadline"
+                                                << "  "
+                                                << "No" << true << 0;
+        QTest::newRow("deadline, message changed") << "deadline"
+                                                   << " more"
+                                                   << "" << false << 1;
+        QTest::newRow("link lost, keep") << "link"
+                                         << ""
+                                         << "No" << true << 0;
+        QTest::newRow("left the form, keep") << "left"
+                                             << ""
+                                             << "No" << true << 0;
+        QTest::newRow("answered with a failure") << "failed"
+                                                 << ""
+                                                 << "" << false << 1;
+    }
+    void sameTextAgainIsAsked()
+    {
+        QFETCH(QString, ending);
+        QFETCH(QString, edit);
+        QFETCH(QString, press);
+        QFETCH(bool, asked);
+        QFETCH(int, sent);
+        AgentLink agent;
+        Feedback screen;
+        QStringList questions;
+        QList<int> defaults;
+        ModalDialog::setAnswerer([&](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            if (box.icon() != QMessageBox::Question)
+                return int(QMessageBox::Ok);
+            questions << box.text();
+            defaults << box.standardButton(box.defaultButton());
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text().remove(QLatin1Char('&')) == press)
+                    return int(box.standardButton(button));
+            }
+            return int(QMessageBox::Escape);
+        });
+        subject(screen)->setText(QStringLiteral("Subject"));
+        message(screen)->setPlainText(QStringLiteral("Message"));
+        submitButton(screen)->click();
+        QCOMPARE(agent.nextRequest(), feedbackLine("Subject", "Message"));
+        if (ending == QLatin1String("deadline")) {
+            fireTimers(&screen, QStringLiteral("answerDeadline"));
+            // Fired at once above; a submission sent again waits the usual time.
+            for (QTimer* deadline : screen.findChildren<QTimer*>(QStringLiteral("answerDeadline")))
+                deadline->setInterval(AnswerWait::deadlineMs);
+        } else if (ending == QLatin1String("link")) {
+            agent.drop();
+            screen.showAgentUnavailable();
+            agent.restore();
+            screen.clearAgentUnavailable();
+        } else if (ending == QLatin1String("left")) {
+            child<QPushButton>(&screen, "backButton")->click();
+        } else {
+            Response failure;
+            failure.code = FeedbackFailed;
+            screen.processResponse(failure);
+        }
+        QVERIFY(submitButton(screen)->isEnabled());
+        message(screen)->moveCursor(QTextCursor::End);
+        message(screen)->insertPlainText(edit);
+
+        submitButton(screen)->click();
+        ModalDialog::setAnswerer({});
+        QCOMPARE(questions.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(questions.first(), QStringLiteral("Your earlier feedback may still reach the support desk. Send "
+                                                       "the same message again?"));
+            QCOMPARE(defaults.first(), int(QMessageBox::No));
+        }
+        int lines = 0;
+        while (!agent.nextRequest().isEmpty())
+            ++lines;
+        QCOMPARE(lines, sent);
+        QCOMPARE(screen.isWaiting(), sent == 1);
+        QCOMPARE(subject(screen)->text(), QStringLiteral("Subject"));
     }
 
     void returnInSubjectMovesToMessage()

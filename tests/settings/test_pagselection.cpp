@@ -1,9 +1,11 @@
+#include "app/modaldialog.h"
 #include "app/startup.h"
 #include "settings/pagselection.h"
 #include "tests/settings/subscreentestkit.h"
 #include "tests/support/metatypes.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSignalSpy>
 
 Q_DECLARE_METATYPE(PagEntry)
@@ -126,33 +128,39 @@ private slots:
         QVERIFY(informationShown(&screen, "pag list").isEmpty());
     }
 
-    // A gateway out of service is paler and says so in words, and it cannot be chosen.
+    // A gateway out of service is paler and says so in words, and it cannot be chosen. The one in use says so too.
     void rowsByStatus_data()
     {
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("inService");
-        QTest::newRow("in service") << 1 << true;
-        QTest::newRow("out of service") << 0 << false;
-        QTest::newRow("any other status") << 2 << false;
+        QTest::addColumn<bool>("inUse");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("in service") << 1 << true << false << "";
+        QTest::newRow("in service, in use") << 1 << true << true << "In use";
+        QTest::newRow("out of service") << 0 << false << false << "Out of service";
+        QTest::newRow("out of service, in use") << 0 << false << true << "Out of service";
+        QTest::newRow("any other status") << 2 << false << false << "Out of service";
     }
     void rowsByStatus()
     {
         QFETCH(int, status);
         QFETCH(bool, inService);
+        QFETCH(bool, inUse);
+        QFETCH(QString, said);
         ScopedBrandProfile scope(edition("dv"));
         AgentLink agent;
         PagSelection screen;
         PagEntry entry = gateway("g", "Gateway", "Oslo", "NO", status);
         entry.location = QStringLiteral("Fjord");
-        screen.listPags(listing({entry}), PAG(), QString());
+        screen.listPags(listing({entry}), inUse ? PAG{QStringLiteral("g"), entry.type} : PAG(), QString());
 
         const QModelIndex row = pagList(screen)->model()->index(0, 0);
         const QColor secondary(brand().secondaryColor);
         QCOMPARE(row.data(Qt::ForegroundRole).value<QColor>(), inService ? QColor(brand().primaryColor) : secondary);
         QCOMPARE(row.data(PagSelection::DetailColorRole).value<QColor>(), inService ? QColor(Qt::black) : secondary);
-        QCOMPARE(row.data(PagSelection::ServiceRole).toString(), inService ? QString() : "Out of service");
+        QCOMPARE(row.data(PagSelection::ServiceRole).toString(), said);
         QCOMPARE(row.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Gateway, Fjord"));
-        QCOMPARE(row.data(Qt::AccessibleDescriptionRole).toString(), inService ? QString() : "Out of service");
+        QCOMPARE(row.data(Qt::AccessibleDescriptionRole).toString(), said);
         QCOMPARE(bool(row.flags() & Qt::ItemIsEnabled), inService);
         QCOMPARE(bool(row.flags() & Qt::ItemIsSelectable), inService);
     }
@@ -275,6 +283,56 @@ private slots:
         child<QPushButton>(&screen, "cancelButton")->click();
         QVERIFY(status->isHidden());
         QCOMPARE(home.size(), 0);
+    }
+
+    // Switching while Secure Access is connected drops the tunnel: that is asked first, with No as the default.
+    void switchingWhileConnectedIsAsked_data()
+    {
+        QTest::addColumn<bool>("tunnelUp");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("not connected") << false << "" << false << true;
+        QTest::newRow("connected, yes") << true << "Yes" << true << true;
+        QTest::newRow("connected, no") << true << "No" << true << false;
+        QTest::newRow("connected, closed") << true << "" << true << false;
+    }
+    void switchingWhileConnectedIsAsked()
+    {
+        QFETCH(bool, tunnelUp);
+        QFETCH(QString, press);
+        QFETCH(bool, asked);
+        QFETCH(bool, sent);
+        AgentLink agent;
+        PagSelection screen;
+        showAsInSettings(&screen);
+        screen.setTunnelUp(tunnelUp);
+        screen.listPags(listing({gateway("cur", "Current"), gateway("osl", "Oslo", "Oslo", "NO")}),
+                        PAG{QStringLiteral("cur"), 1}, QString());
+        QStringList questions;
+        QList<int> defaults;
+        ModalDialog::setAnswerer([&](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            questions << box.text();
+            defaults << box.standardButton(box.defaultButton());
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text().remove(QLatin1Char('&')) == press)
+                    return int(box.standardButton(button));
+            }
+            return int(QMessageBox::Escape);
+        });
+        clickRow(pagList(screen), 1);
+        child<QPushButton>(&screen, "applyButton")->click();
+        ModalDialog::setAnswerer({});
+        QCOMPARE(questions.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(questions.first(), QStringLiteral("Secure Access disconnects while it switches to the chosen "
+                                                       "gateway. Switch now?"));
+            QCOMPARE(defaults.first(), int(QMessageBox::No));
+        }
+        QCOMPARE(agent.nextRequest(),
+                 sent ? QByteArray("{\"pag_preference\":{\"id\":\"osl\",\"type\":1},\"type\":11}\n") : QByteArray());
+        QCOMPARE(checkedRow(screen), 1);
     }
 
     void informationInsteadOfRows_data()

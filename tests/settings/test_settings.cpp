@@ -1,9 +1,12 @@
 #include "app/startup.h"
+#include "settings/feedback.h"
 #include "tests/settings/settingstestkit.h"
 #include "tests/support/metatypes.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -500,6 +503,95 @@ private slots:
         QCOMPARE(catcher.opened, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
     }
 
+    // The same snapshot gives the same page, whether the window just started or the device was enrolled while it was
+    // open: the peer devices section must not wait for a reconnection to appear.
+    void sameSnapshotSamePage_data()
+    {
+        QTest::addColumn<AgentInfo>("info");
+        QTest::newRow("signed in") << connectedUser();
+        AgentInfo info = connectedUser();
+        info.email.clear();
+        QTest::newRow("nobody signed in") << info;
+        info = connectedUser();
+        info.secconn.peerDiscoveryAllowed = false;
+        QTest::newRow("no peer discovery") << info;
+        info = connectedUser();
+        info.secconn.enabled = false;
+        QTest::newRow("secure access not offered") << info;
+        info = connectedUser();
+        info.dpmEnabled = false;
+        info.secconn.tryMe.clear();
+        QTest::newRow("no compliance, no test page") << info;
+    }
+    void sameSnapshotSamePage()
+    {
+        QFETCH(AgentInfo, info);
+        const char* sections[] = {"feedbackRow",    "dpmWidget",         "peerWidget",
+                                  "pagButton",      "bottomNavBar",      "cleanUp",
+                                  "sessionDetails", "userDetailsWidget", "testConnectivityWidget"};
+        auto page = [&](SettingsPage& p) {
+            QStringList shown;
+            for (const char* section : sections)
+                shown << QStringLiteral("%1 %2").arg(QLatin1String(section)).arg(p.shown(section));
+            return shown;
+        };
+        SettingsPage fresh;
+        fresh.page->showAgentRows();
+        fresh.update(info);
+        SettingsPage enrolledMeanwhile;
+        enrolledMeanwhile.page->showAgentRows();
+        AgentInfo unenrolled;
+        unenrolled.activationState = 0;
+        enrolledMeanwhile.update(unenrolled);
+        enrolledMeanwhile.update(info);
+        QCOMPARE(page(enrolledMeanwhile), page(fresh));
+    }
+
+    // Without a handler for the address a box shows it, selectable, as plain text; its button copies it.
+    void linkWithoutAHandler_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("try me, copied") << "tryMeLink"
+                                        << "https://try.example/<b>page</b>?a=1&b=2" << true;
+        QTest::newRow("try me, closed") << "tryMeLink"
+                                        << "https://try.example/page" << false;
+        QTest::newRow("EULA") << "eulaLink"
+                              << "https://www.lumidor.example/eula" << true;
+    }
+    void linkWithoutAHandler()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, address);
+        QFETCH(bool, copy);
+        SettingsPage p("lumidor");
+        AgentInfo info = connectedUser();
+        info.secconn.tryMe = address;
+        p.update(info);
+        QGuiApplication::clipboard()->clear();
+        QStringList texts;
+        ModalDialog::setAnswerer([&](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
+            texts << box.text();
+            auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            if (label->textFormat() != Qt::PlainText || !(label->textInteractionFlags() & Qt::TextSelectableByMouse))
+                texts << QStringLiteral("not plain, selectable text");
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text() == (copy ? QStringLiteral("Copy address") : QStringLiteral("Close"))) {
+                    button->click();
+                    return 0;
+                }
+            }
+            return -1;
+        });
+        p.button(qPrintable(link))->click();
+        ModalDialog::setAnswerer({});
+        QCOMPARE(texts, QStringList{"No application could open this address. Copy it into your web browser:\n\n" +
+                                    QUrl(address, QUrl::TolerantMode).toString()});
+        QCOMPARE(QGuiApplication::clipboard()->text(), copy ? QUrl(address, QUrl::TolerantMode).toString() : QString());
+    }
+
     void agentTextIsPlainText()
     {
         SettingsPage p("kivora");
@@ -748,10 +840,14 @@ private slots:
         Dialogs dialogs;
         auto* stack = p.child<QStackedWidget>("settingsStack");
         stack->setCurrentIndex(startIndex);
-        QSignalSpy clear(p.page.get(), &Settings::clearFeedback);
+        QSignalSpy clear(p.page->findChild<Feedback*>(), &Feedback::filed);
         QList<int> indexWhenForwarded;
         QObject::connect(p.page.get(), &Settings::feedbackResponse, p.page.get(),
-                         [&](const Response& r) { indexWhenForwarded << stack->currentIndex() << r.code; });
+                         [&](const Response& r) { indexWhenForwarded << r.code; });
+        int indexWhenTold = -1;
+        dialogs.beforeAnswer = [&] {
+            indexWhenTold = stack->currentIndex();
+        };
         Response response;
         response.code = code;
         response.ticketId = ticket;
@@ -762,8 +858,9 @@ private slots:
             QVERIFY(dialogs.seen.isEmpty());
             return;
         }
-        // The feedback screen hears the outcome first, while it is still showing.
-        QCOMPARE(indexWhenForwarded, QList<int>({startIndex, code}));
+        // The feedback screen hears the outcome and tells it while it is still showing.
+        QCOMPARE(indexWhenForwarded, QList<int>({code}));
+        QCOMPARE(indexWhenTold, startIndex);
         QCOMPARE(clear.size(), cleared ? 1 : 0);
         QCOMPARE(stack->currentIndex(), cleared ? 0 : startIndex);
         // The feedback screen itself told the user, before the page moved on.

@@ -384,23 +384,28 @@ private slots:
                  QStringLiteral("Oslo"));
     }
 
-    // Back on the settings page, the keyboard is at the row the sub-screen was opened from, also when a screen
-    // reader pressed the row without moving the focus there.
+    // A sub-screen opens with the keyboard in its first field, or on Back where it has none. Back on the settings
+    // page, the keyboard is at the row the sub-screen was opened from, also when a screen reader pressed the row
+    // without moving the focus there.
     void backReturnsToTheRow_data()
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("page");
         QTest::addColumn<QJsonObject>("listing");
-        QTest::newRow("feedback") << "feedBackLabel" << int(Settings::FeedbackPage) << QJsonObject();
-        QTest::newRow("gateways") << "pagNameLabel" << int(Settings::PagSelectionPage) << gatewayListing();
-        QTest::newRow("findings") << "notificationLabel" << int(Settings::NotificationPage) << findingsListing();
-        QTest::newRow("peers") << "peerListLabel" << int(Settings::PeerDevicesPage) << peersListing();
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("feedback") << "feedBackLabel" << int(Settings::FeedbackPage) << QJsonObject() << "feedBackTitle";
+        QTest::newRow("gateways") << "pagNameLabel" << int(Settings::PagSelectionPage) << gatewayListing()
+                                  << "backButton";
+        QTest::newRow("findings") << "notificationLabel" << int(Settings::NotificationPage) << findingsListing()
+                                  << "backButton";
+        QTest::newRow("peers") << "peerListLabel" << int(Settings::PeerDevicesPage) << peersListing() << "backButton";
     }
     void backReturnsToTheRow()
     {
         QFETCH(QString, caption);
         QFETCH(int, page);
         QFETCH(QJsonObject, listing);
+        QFETCH(QString, entry);
         Window w;
         QVERIFY(QTest::qWaitForWindowExposed(w.h.window.get()));
         QAccessibleInterface* pageBack = accessible(w.row(QStringLiteral("backButton")));
@@ -408,9 +413,9 @@ private slots:
         QVERIFY(pageBack->state().focused);
         QAccessibleInterface* row = accessible(w.row(caption));
         QVERIFY(w.open(caption, page, listing));
+        QVERIFY(accessible(w.stack()->widget(page)->findChild<QWidget*>(entry))->state().focused);
         QAccessibleInterface* back =
             accessible(w.stack()->widget(page)->findChild<QWidget*>(QStringLiteral("backButton")));
-        QVERIFY(back->state().focused);
 
         back->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(w.subScreen(), int(Settings::ListPage));

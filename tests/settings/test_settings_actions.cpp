@@ -167,6 +167,11 @@ private slots:
         QCOMPARE(box.kind, QStringLiteral("box"));
         QCOMPARE(box.title, QStringLiteral("Dovrin"));
         QCOMPARE(box.text, QStringLiteral("You are about to deactivate this device. Click 'Yes' to continue."));
+        // What follows is said, and Return does not deactivate.
+        QCOMPARE(
+            box.informativeText,
+            QStringLiteral("The device leaves your organization and Secure Access stops until it is enrolled again."));
+        QCOMPARE(box.defaultButton, QStringLiteral("No"));
         QCOMPARE(box.icon, QMessageBox::Warning);
         QCOMPARE(box.buttons, QStringList({"Yes", "No"}));
         QCOMPARE(deactivate.size(), sent ? 1 : 0);
@@ -309,7 +314,8 @@ private slots:
         QCOMPARE(notice.size(), toActivation ? 1 : 0);
         if (toActivation)
             QCOMPARE(notice.first().at(0).toString(), QStringLiteral("This device has been deactivated."));
-        QCOMPARE(dialogs.seen.size(), text.isEmpty() ? 0 : 1);
+        // The box comes first; a prompt for the password may follow it (see passwordAskedAgain).
+        QCOMPARE(dialogs.seen.isEmpty(), text.isEmpty());
         if (text.isEmpty())
             return;
         const Prompt& box = dialogs.seen.first();
@@ -321,17 +327,25 @@ private slots:
     }
 
     // After "Wrong password" the password prompt comes back; a deactivation that asked for no password asks none.
-    void wrongPasswordAsksAgain_data()
+    // When the agent answers "Password required" to a deactivation sent without one, the prompt comes after the box.
+    void passwordAskedAgain_data()
     {
         QTest::addColumn<int>("configuration");
+        QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("dialogs");
         QTest::addColumn<int>("sent");
-        QTest::newRow("password asked") << 2 << QStringList({"input", "box", "input"}) << 2;
-        QTest::newRow("no password asked") << 1 << QStringList({"box", "box"}) << 1;
+        QTest::newRow("wrong, password asked")
+            << 2 << int(WrongPassword) << QStringList({"input", "box", "input"}) << 2;
+        QTest::newRow("wrong, no password asked") << 1 << int(WrongPassword) << QStringList({"box", "box"}) << 1;
+        QTest::newRow("password required, none asked")
+            << 1 << int(PasswordRequired) << QStringList({"box", "box", "input"}) << 2;
+        QTest::newRow("password required, password asked")
+            << 2 << int(PasswordRequired) << QStringList({"input", "box", "input"}) << 2;
     }
-    void wrongPasswordAsksAgain()
+    void passwordAskedAgain()
     {
         QFETCH(int, configuration);
+        QFETCH(int, answer);
         QFETCH(QStringList, dialogs);
         QFETCH(int, sent);
         SettingsPage p;
@@ -345,17 +359,18 @@ private slots:
 
         answers.press = QStringLiteral("OK");
         answers.type = QStringLiteral("right");
-        Response wrong;
-        wrong.code = WrongPassword;
-        p.page->deactivationResult(wrong);
+        Response refused;
+        refused.code = answer;
+        p.page->deactivationResult(refused);
 
         QStringList kinds;
         for (const Prompt& prompt : qAsConst(answers.seen))
             kinds.append(prompt.kind);
         QCOMPARE(kinds, dialogs);
-        QCOMPARE(answers.seen.at(kinds.indexOf(QStringLiteral("box"), 1)).text, QStringLiteral("Wrong password"));
+        QCOMPARE(answers.seen.at(kinds.indexOf(QStringLiteral("box"), 1)).text,
+                 answer == WrongPassword ? QStringLiteral("Wrong password") : QStringLiteral("Password required"));
         QCOMPARE(deactivate.size(), sent);
-        QCOMPARE(deactivate.last().at(0).toString(), configuration == 2 ? QStringLiteral("right") : QString());
+        QCOMPARE(deactivate.last().at(0).toString(), sent == 2 ? QStringLiteral("right") : QString());
     }
 
     void signOutFailedSaysSo()

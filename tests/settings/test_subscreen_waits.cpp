@@ -12,6 +12,8 @@
 
 #include <QJsonArray>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
 
 // Every request the user waits for on the settings page, over the whole window and a fake agent: the wait ends on a
 // dropped link and past its deadline, and an answer that comes late counts only while its screen is in front.
@@ -39,6 +41,9 @@ const QByteArray gatewaysRequest("{\"type\":10}\n");
 const QByteArray findingsRequest("{\"type\":12}\n");
 const QByteArray peersRequest("{\"type\":14}\n");
 const QByteArray preferenceRequest("{\"pag_preference\":{\"id\":\"pag-osl-1\",\"type\":1},\"type\":11}\n");
+const QString feedbackSilence = QStringLiteral(
+    "The application service did not answer. Your feedback may still arrive; if it does, its ticket number will be "
+    "shown.");
 const QByteArray
     feedbackRequest("{\"feedback\":{\"description\":\"Every hour.\",\"title\":\"VPN drops\"},\"type\":9}\n");
 
@@ -250,10 +255,10 @@ private slots:
             << int(Preference) << int(LateInFront) << "Setting the preferred access gateway failed"
             << "2" << 0;
         QTest::newRow("feedback, link drop") << int(FeedbackForm) << int(LinkDrop) << unavailable << "VPN drops" << 0;
-        QTest::newRow("feedback, silence") << int(FeedbackForm) << int(Silence) << silence << "VPN drops" << 0;
+        QTest::newRow("feedback, silence") << int(FeedbackForm) << int(Silence) << feedbackSilence << "VPN drops" << 0;
+        // Filed after all: the draft goes, as on any success, and the ticket is told wherever the user went.
         QTest::newRow("feedback, late answer after leaving") << int(FeedbackForm) << int(LateAfterLeaving) << ""
-                                                             << "VPN drops" << 0;
-        // Filed after all: the draft goes, as on any success.
+                                                             << "" << 0;
         QTest::newRow("feedback, late answer in front") << int(FeedbackForm) << int(LateInFront) << ""
                                                         << "" << 0;
     }
@@ -266,6 +271,7 @@ private slots:
         QFETCH(int, requestsAfter);
         Window w;
         w.dialogs.press = QStringLiteral("OK");
+        w.h.window->show();
         const Request request = start(w, Kind(kind));
         QCOMPARE(w.h.nextRequest(), request.line);
         QCOMPARE(spinnerShown(w.h), !qobject_cast<Feedback*>(request.screen));
@@ -293,7 +299,7 @@ private slots:
         QCOMPARE(request.textShown(), text);
         QCOMPARE(request.content(), content);
         // The feedback form tells a filed ticket in a box, and only an answer it takes.
-        const bool filed = kind == FeedbackForm && scenario == LateInFront;
+        const bool filed = kind == FeedbackForm && (scenario == LateInFront || scenario == LateAfterLeaving);
         QCOMPARE(w.dialogs.seen.size(), filed ? 1 : 0);
 
         if (scenario == LinkDrop) {
@@ -304,6 +310,51 @@ private slots:
             QVERIFY(request.control->isEnabled());
         }
         QCOMPARE(timesReceived(w.h, request.line), requestsAfter);
+    }
+
+    // A ticket for feedback whose deadline passed reaches the user wherever they are: a box over the window, a
+    // desktop notice while the window is out of sight. The form is emptied only if it still holds what was filed.
+    void lateTicketFindsTheUser_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("retyped");
+        QTest::addColumn<bool>("box");
+        QTest::newRow("feedback form") << "form" << false << true;
+        QTest::newRow("feedback form, another text typed") << "form" << true << true;
+        QTest::newRow("settings list") << "list" << false << true;
+        QTest::newRow("home") << "home" << false << true;
+        QTest::newRow("window in the tray") << "hidden" << false << false;
+    }
+    void lateTicketFindsTheUser()
+    {
+        QFETCH(QString, where);
+        QFETCH(bool, retyped);
+        QFETCH(bool, box);
+        Window w;
+        w.dialogs.press = QStringLiteral("OK");
+        w.h.window->show();
+        QSignalSpy notices(w.settings(), &Settings::feedbackNotice);
+        const Request request = start(w, FeedbackForm);
+        QCOMPARE(w.h.nextRequest(), request.line);
+        QCOMPARE(letDeadlinesPass(w.h), 1);
+        QCOMPARE(request.textShown(), feedbackSilence);
+        auto* subjectField = request.screen->findChild<QLineEdit*>(QStringLiteral("feedBackTitle"));
+        if (retyped)
+            subjectField->setText(QStringLiteral("Another matter"));
+        if (where == QLatin1String("list") || where == QLatin1String("home"))
+            request.leave();
+        if (where == QLatin1String("home"))
+            w.h.showPage(MainWindow::HomePage);
+        if (where == QLatin1String("hidden"))
+            w.h.window->hide();
+
+        w.h.deliver(request.reply);
+        QCOMPARE(w.dialogs.seen.size(), box ? 1 : 0);
+        QCOMPARE(notices.size(), box ? 0 : 1);
+        const QString told = box ? w.dialogs.seen.first().text : notices.first().first().toString();
+        QCOMPARE(told, QStringLiteral("Your feedback has been submitted. Ticket ID: 42"));
+        QCOMPARE(subjectField->text(), retyped ? QStringLiteral("Another matter") : QString());
+        QCOMPARE(timesReceived(w.h, request.line), 0);
     }
 
     // Each visit starts empty, under the spinner, whatever answer came in between.
@@ -334,6 +385,30 @@ private slots:
         QCOMPARE(request.textShown(), QString());
         QVERIFY(spinnerShown(w.h));
         QCOMPARE(timesReceived(w.h, request.line), 3);
+    }
+
+    // A long list opens at its top on every visit, wherever the last one was left.
+    void longListingOpensAtTheTop()
+    {
+        Window w;
+        w.h.window->show();
+        const QJsonObject unit{
+            {"condition", "INSTALLED"},
+            {"programs", QJsonArray{QJsonObject{{"name", "evil.exe"}, {"path", ""}, {"attributes", QJsonArray()}}}}};
+        QJsonArray units;
+        for (int n = 0; n < 60; ++n)
+            units.append(unit);
+        const QJsonObject listing = answer(12, {{"type", 0}, {"violation_list", QJsonObject{{"program", units}}}});
+        Request request = start(w, Findings);
+        w.h.deliver(listing);
+        QListView* view = listOf(request.screen, "violations list");
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        request.leave();
+        request = start(w, Findings);
+        w.h.deliver(listing);
+        QCoreApplication::processEvents();
+        QCOMPARE(view->verticalScrollBar()->value(), 0);
     }
 
     // The window moved to another page on its own: the settings open on their list, and the answer the sub-screen
