@@ -154,7 +154,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     connect(statusModel, &StatusModel::changed, this, &MainWindow::showStatus);
     auto* supportReport = new SupportReportFlow(statusModel, this);
     connect(settingsScreen, &Settings::supportReportRequested, supportReport, &SupportReportFlow::open);
-    connect(settingsScreen, &Settings::feedbackNotice, this, [this](const QString& text) { showTrayMessage(text, 5); });
+    connect(settingsScreen, &Settings::feedbackNotice, this,
+            [this](const QString& text) { showNotice(NoticeKind::FeedbackTicket, text, 5); });
     connect(trayStatus, &TrayStatus::supportReportRequested, this, [this, supportReport] {
         bringToFront();
         supportReport->open();

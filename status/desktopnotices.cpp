@@ -13,6 +13,7 @@ enum class Topic
     Protection,
     Enrollment,
     NetworkAccess,
+    Feedback,
     Window,
 };
 
@@ -31,6 +32,8 @@ Topic topicOf(NoticeKind kind)
     case NoticeKind::NetworkBlockAhead:
     case NoticeKind::NetworkOpen:
         return Topic::NetworkAccess;
+    case NoticeKind::FeedbackTicket:
+        return Topic::Feedback;
     case NoticeKind::StillRunning:
         break;
     }
@@ -52,6 +55,7 @@ KNotification::Urgency urgencyOf(NoticeKind kind)
     case NoticeKind::EnrollmentApproved:
     case NoticeKind::NetworkOpen:
     case NoticeKind::StillRunning:
+    case NoticeKind::FeedbackTicket:
         break;
     }
     return KNotification::LowUrgency;

@@ -20,6 +20,7 @@ enum class NoticeKind
     NetworkBlockAhead,
     NetworkOpen,
     StillRunning,
+    FeedbackTicket,
 };
 
 // Notices through the desktop's notification service, tray or no tray. Each topic (the service, Secure Access, the

@@ -109,7 +109,7 @@ private slots:
             h.deliver(agentMessage(0, state));
             h.showPage(MainWindow::SettingsPage);
             auto* signIn = h.window->findChild<QPushButton*>(QStringLiteral("signOutButton"));
-            QCOMPARE(signIn->text(), QStringLiteral("Sign In"));
+            QCOMPARE(signIn->text(), QStringLiteral("Sign in"));
             signIn->click();
         } else {
             h.deliver(agentMessage(0, state));
