@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSlider>
+#include <QTimer>
 
 // The Secure Access switch: drawn as a two-position slider, but to assistive technology a checkable control with a
 // toggle action, never a 0/1 value to be set. Whoever flips it (mouse, keyboard, screen reader) goes through the same
@@ -19,5 +20,14 @@ public:
 
 protected:
     void sliderChange(SliderChange change) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    void tellCheckedState();
+
+    // The knob goes back to the agent's side in the same pass as a flip, until the agent confirms: a screen reader
+    // hears the state once the pass is over, and only if it differs from what it heard last.
+    QTimer stateNews;
+    bool heardOn = false;
 };

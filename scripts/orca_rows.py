@@ -145,6 +145,16 @@ def find(node, predicate):
     return None
 
 
+def focus_window(app, pid):
+    """Gives the main window the keyboard, as a click would; there is no window manager to do it. The splash screen
+    comes and goes first, so this is retried until the frame says it is active."""
+    for wid in subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], capture_output=True,
+                              text=True).stdout.split():
+        subprocess.run(["xdotool", "windowfocus", wid], check=False, capture_output=True)
+    time.sleep(0.2)
+    return find(app, lambda n: n.getRoleName() == "frame" and n.getState().contains(pyatspi.STATE_ACTIVE))
+
+
 def action(node, name):
     actions = node.queryAction()
     names = [actions.getName(i).lower() for i in range(actions.nActions)]
@@ -174,7 +184,7 @@ def row(title, play, *patterns, once=True, seconds=15):
             time.sleep(0.1)
         for pattern in patterns:
             wanted = [loose(t) for t in texts(pattern)]
-            count = sum(1 for line in speech.since_mark() if any(w in loose(line) for w in wanted))
+            count = sum(max(loose(line).count(w) for w in wanted) for line in speech.since_mark())
             if count > 1:
                 failures.append(f"{title}: spoken {count} times: {speech.since_mark()}")
                 print(f"FAIL {title} (repeated)")
@@ -194,17 +204,15 @@ def main():
         app = wait_for("the window on the accessibility bus", lambda: application(window.pid))
         switch = wait_for("the Secure Access switch", lambda: find(
             app, lambda n: n.getRoleName() == "check box" and n.getState().contains(pyatspi.STATE_ENABLED)))
-        wid = wait_for("the window on the X server", lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(window.pid)], capture_output=True,
-            text=True).stdout.split())
-        subprocess.run(["xdotool", "windowfocus", "--sync", wid[-1]], check=False)
-        time.sleep(1)
+        wait_for("the window to take the keyboard", lambda: focus_window(app, window.pid))
         speech.mark()
 
-        row("switch on by its AT-SPI action", lambda: action(switch, "toggle"),
-            r"You're connecting.*", r"You're connected!")
+        # "You're connecting..." lasts until the agent's first phase, a few milliseconds later: by the time Orca asks
+        # for the text, the phase is there. The phases and the end are heard.
+        row("switch on by its AT-SPI action", lambda: action(switch, "toggle"), r"Creating session",
+            r"You're connected!")
         row("switch off by Space", lambda: (switch.queryComponent().grabFocus(), key("space")),
-            r"You're disconnecting.*", r"You're not connected")
+            r"You're not connected")
         row("on by the agent", lambda: console(agent, "tunnel up"), r"You're connected!", seconds=20)
         row("network blocked", lambda: console(agent, "notice block"), r"Internet access is blocked\.")
         row("network enabled", lambda: console(agent, "notice enable"), r"Internet access is enabled\.")
@@ -212,7 +220,7 @@ def main():
             r"Internet access will be blocked at %1\.")
         row("agent gone", lambda: (agent.kill(), agent.wait()), r"Application service unavailable")
         agent = start_agent()
-        row("agent back", lambda: None, r"Secure Access on|You're connected!", seconds=30)
+        row("agent back", lambda: None, r"You're not connected", seconds=30)
     finally:
         window.terminate()
         window.wait()
