@@ -49,16 +49,30 @@ ENGLISH_SOURCES = [m.findtext("source") for m in
 
 
 def texts(pattern):
-    """The window's texts for the English source texts that match pattern, in the window's language; the part before
-    the first placeholder where there is one."""
+    """The window's texts for the English source texts that match pattern, in the window's language, each as its
+    parts between placeholders."""
     found = []
     for source in ENGLISH_SOURCES:
         if source and re.fullmatch(pattern, source):
             text = source if CATALOGUE is None else CATALOGUE.get(source) or source
-            found.append(re.split(r"%[0-9n]", text)[0])
+            found.append(tuple(loose(part) for part in re.split(r"%[0-9n]", text) if loose(part)))
     if not found:
         fail(f"no text in the catalogue matches {pattern!r}")
     return found
+
+
+def holds(line, parts):
+    at = 0
+    for part in parts:
+        at = line.find(part, at)
+        if at < 0:
+            return False
+        at += len(part)
+    return True
+
+
+def times(line, parts):
+    return line.count(parts[0]) if len(parts) == 1 else int(holds(line, parts))
 
 
 def loose(text):
@@ -82,11 +96,11 @@ class Speech:
 
     def heard(self, pattern, seconds=15):
         """Waits for a line that holds one of the texts pattern names; returns it."""
-        wanted = [loose(t) for t in texts(pattern)]
+        wanted = texts(pattern)
 
         def probe():
             for line in self.since_mark():
-                if any(w and w in loose(line) for w in wanted):
+                if any(holds(loose(line), w) for w in wanted):
                     return line
             return None
 
@@ -183,8 +197,8 @@ def row(title, play, *patterns, once=True, seconds=15):
         while time.monotonic() < settle_until:
             time.sleep(0.1)
         for pattern in patterns:
-            wanted = [loose(t) for t in texts(pattern)]
-            count = sum(max(loose(line).count(w) for w in wanted) for line in speech.since_mark())
+            wanted = texts(pattern)
+            count = sum(max(times(loose(line), w) for w in wanted) for line in speech.since_mark())
             if count > 1:
                 failures.append(f"{title}: spoken {count} times: {speech.since_mark()}")
                 print(f"FAIL {title} (repeated)")
