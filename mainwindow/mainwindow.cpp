@@ -509,6 +509,7 @@ void MainWindow::showAgentUnheard(const Status& now)
     ui->toggleButton->setSliderPosition(0);
     ui->toggleButton->setValue(0);
     ui->toggleButton->setStyleSheet(toggleUnknownStyle);
+    ui->toggleButton->setKnown(false);
     ui->toggleButton->setAccessibleDescription(StatusWords::state(now));
 }
 
@@ -573,6 +574,7 @@ void MainWindow::applyToggleStyle(const QString& styleTemplate, const QString& b
 void MainWindow::setToggleState(int position)
 {
     ui->toggleButton->setSliderPosition(position);
+    ui->toggleButton->setKnown(true);
     // A screen reader hears the switch's state, once per change: every snapshot passes here.
     const QString description = position == 1 ? tr("On") : tr("Off");
     if (ui->toggleButton->accessibleDescription() != description)

@@ -17,7 +17,8 @@ public:
     {
         QAccessible::State switchState = QAccessibleWidget::state();
         switchState.checkable = true;
-        switchState.checked = control()->isOn();
+        switchState.checked = control()->isKnown() && control()->isOn();
+        switchState.checkStateMixed = !control()->isKnown();
         return switchState;
     }
 
@@ -71,9 +72,22 @@ void SecureAccessSwitch::sliderChange(SliderChange change)
         stateNews.start();
 }
 
+void SecureAccessSwitch::setKnown(bool isKnown)
+{
+    if (known == isKnown)
+        return;
+    known = isKnown;
+    QAccessible::State changed;
+    changed.checkStateMixed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+    stateNews.start();
+}
+
 void SecureAccessSwitch::tellCheckedState()
 {
-    if (isOn() == heardOn)
+    // The knob is put on the off side while the agent is gone: that is no news of the connection.
+    if (!known || isOn() == heardOn)
         return;
     heardOn = isOn();
     QAccessible::State changed;

@@ -15,6 +15,9 @@ public:
     explicit SecureAccessSwitch(QWidget* parent = nullptr);
 
     bool isOn() const { return sliderPosition() == 1; }
+    // While the agent cannot be heard the switch is neither on nor off, whatever side the knob rests on.
+    bool isKnown() const { return known; }
+    void setKnown(bool known);
     // The user's flip, as a key press makes it.
     void flip();
 
@@ -30,4 +33,5 @@ private:
     // hears the state once the pass is over, and only if it differs from what it heard last.
     QTimer stateNews;
     bool heardOn = false;
+    bool known = true;
 };

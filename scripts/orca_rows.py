@@ -179,8 +179,9 @@ def key(*keys):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
 
 
-def row(title, play, *patterns, once=True, seconds=15):
-    """One change: play it, wait for each pattern's line in turn, then check none was spoken twice."""
+def row(title, play, *patterns, once=True, seconds=15, unheard=()):
+    """One change: play it, wait for each pattern's line in turn, then check none was spoken twice and none of
+    Orca's own words in unheard was spoken."""
     speech.mark()
     play()
     lines = []
@@ -203,6 +204,11 @@ def row(title, play, *patterns, once=True, seconds=15):
                 failures.append(f"{title}: spoken {count} times: {speech.since_mark()}")
                 print(f"FAIL {title} (repeated)")
                 return
+    for words in unheard:
+        if any(holds(loose(line), (loose(words),)) for line in speech.since_mark()):
+            failures.append(f"{title}: {words!r} was spoken: {speech.since_mark()}")
+            print(f"FAIL {title} ({words!r})")
+            return
     print(f"ok   {title}: {' | '.join(lines)}")
 
 
@@ -232,9 +238,12 @@ def main():
         row("network enabled", lambda: console(agent, "notice enable"), r"Internet access is enabled\.")
         row("network to be blocked", lambda: console(agent, "notice warn 600"),
             r"Internet access will be blocked at %1\.")
-        row("agent gone", lambda: (agent.kill(), agent.wait()), r"Application service unavailable")
-        agent = start_agent()
-        row("agent back", lambda: None, r"You're not connected", seconds=30)
+        # The agent drops the link rather than stopping: a stopped agent frees the port, which another stand-in on
+        # this machine may take before ours is back. The switch, which has the keyboard since Space, is neither on
+        # nor off while the link is down, and the window's next attempt (5 s later) finds the agent again.
+        row("agent gone", lambda: console(agent, "disconnect"), r"Application service unavailable",
+            unheard=("not checked",))
+        row("agent back", lambda: None, r"You're connected!", seconds=30)
     finally:
         window.terminate()
         window.wait()
