@@ -3,8 +3,8 @@
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
+#include "app/herald.h"
 #include "app/highdpi.h"
-#include "app/livetext.h"
 #include "app/modaldialog.h"
 #include "app/namedtimer.h"
 #include "app/pagemiddle.h"
@@ -108,9 +108,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
                            brand().homeImageSize);
     // The same side margins as the texts of the other screens, so long messages do not run to the window edge.
     ui->statusText->setContentsMargins(20, 0, 20, 0);
-    LiveText::announceChanges(ui->statusText);
-    LiveText::announceChanges(ui->statusNextStep);
-    LiveText::announceChanges(ui->connStatus);
+    herald = new Herald(ui->connPage);
+    herald->follow(ui->connStatus);
+    herald->follow(ui->lastKnownState);
+    herald->follow(ui->statusText);
+    herald->follow(ui->statusNextStep);
 
     ui->screenStack->insertWidget(ActivatePage, activateScreen);
     ui->screenStack->insertWidget(ServiceCodePage, serviceCodeScreen);
@@ -513,6 +515,7 @@ void MainWindow::showAgentUnheard(const Status& now)
     ui->toggleButton->setSliderPosition(0);
     ui->toggleButton->setValue(0);
     ui->toggleButton->setStyleSheet(toggleUnknownStyle);
+    ui->toggleButton->setKnown(false);
     ui->toggleButton->setAccessibleDescription(StatusWords::state(now));
 }
 
@@ -577,6 +580,7 @@ void MainWindow::applyToggleStyle(const QString& styleTemplate, const QString& b
 void MainWindow::setToggleState(int position)
 {
     ui->toggleButton->setSliderPosition(position);
+    ui->toggleButton->setKnown(true);
     // A screen reader hears the switch's state, once per change: every snapshot passes here.
     const QString description = position == 1 ? tr("On") : tr("Off");
     if (ui->toggleButton->accessibleDescription() != description)

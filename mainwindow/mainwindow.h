@@ -16,6 +16,7 @@ class MainWindow;
 }
 class Activate;
 class ActivationPending;
+class Herald;
 class AuthEmail;
 class ServiceCode;
 class Settings;
@@ -148,6 +149,7 @@ private:
     void explainWhereTheWindowWent(bool trayAvailable);
 
     StatusModel* statusModel;
+    Herald* herald;
     SnapshotReader snapshotReader;
     StatusNotices* statusNotices;
     TrayStatus* trayStatus;

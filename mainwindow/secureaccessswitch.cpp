@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
 
@@ -16,7 +17,8 @@ public:
     {
         QAccessible::State switchState = QAccessibleWidget::state();
         switchState.checkable = true;
-        switchState.checked = control()->isOn();
+        switchState.checked = control()->isKnown() && control()->isOn();
+        switchState.checkStateMixed = !control()->isKnown();
         return switchState;
     }
 
@@ -53,6 +55,9 @@ SecureAccessSwitch::SecureAccessSwitch(QWidget* parent) : QSlider(Qt::Horizontal
         return true;
     }();
     Q_UNUSED(factoryInstalled)
+    stateNews.setSingleShot(true);
+    stateNews.setInterval(0);
+    connect(&stateNews, &QTimer::timeout, this, &SecureAccessSwitch::tellCheckedState);
 }
 
 void SecureAccessSwitch::flip()
@@ -63,12 +68,51 @@ void SecureAccessSwitch::flip()
 void SecureAccessSwitch::sliderChange(SliderChange change)
 {
     QSlider::sliderChange(change);
-    if (change != SliderValueChange)
+    if (change == SliderValueChange)
+        stateNews.start();
+}
+
+void SecureAccessSwitch::setKnown(bool isKnown)
+{
+    if (known == isKnown)
         return;
+    known = isKnown;
+    QAccessible::State changed;
+    changed.checkStateMixed = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+    stateNews.start();
+}
+
+void SecureAccessSwitch::tellCheckedState()
+{
+    // The knob is put on the off side while the agent is gone: that is no news of the connection.
+    if (!known || isOn() == heardOn)
+        return;
+    heardOn = isOn();
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+}
+
+void SecureAccessSwitch::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // A check box leaves these to whoever reads or moves around it.
+        event->ignore();
+        return;
+    default:
+        QSlider::keyPressEvent(event);
+    }
 }
 
 void SecureAccessSwitch::paintEvent(QPaintEvent*)

@@ -187,6 +187,9 @@ private slots:
         QTest::newRow("locked on") << 2 << true << true << true << QByteArray() << "You're connected!";
         QTest::newRow("agent gone") << 4 << false << false << false << QByteArray()
                                     << "Application service unavailable";
+        // Last known on: neither a false "off" nor a stale "on" while the agent cannot say.
+        QTest::newRow("agent gone while on")
+            << 2 << false << false << true << QByteArray() << "Application service unavailable";
     }
     void switchFlipsThroughItsAccessibleAction()
     {
@@ -206,6 +209,7 @@ private slots:
         QCOMPARE(control->role(), QAccessible::CheckBox);
         QVERIFY(control->state().checkable);
         QCOMPARE(bool(control->state().checked), checked && linkUp);
+        QCOMPARE(bool(control->state().checkStateMixed), !linkUp);
         // A switch, not a number to set.
         QVERIFY(!control->valueInterface());
         QVERIFY(control->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));

@@ -1,0 +1,87 @@
+#include "app/herald.h"
+
+#include "app/livelabel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QStringList>
+#include <QWidget>
+
+namespace {
+
+const char* const newsProperty = "vexauiNews";
+
+class VoiceAccessible : public QAccessibleWidget
+{
+public:
+    explicit VoiceAccessible(QWidget* voice) : QAccessibleWidget(voice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return widget()->property(newsProperty).toString();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* voiceFactory(const QString&, QObject* object)
+{
+    if (object && object->isWidgetType() && object->property(newsProperty).isValid())
+        return new VoiceAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+Herald::Herald(QWidget* screen) : QObject(screen), voice(new QWidget(screen))
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(voiceFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled)
+    voice->setObjectName(QStringLiteral("herald"));
+    voice->setProperty(newsProperty, QString());
+    voice->setGeometry(0, 0, 0, 0);
+    voice->hide();
+    pending.setSingleShot(true);
+    pending.setInterval(0);
+    connect(&pending, &QTimer::timeout, this, &Herald::gatherNews);
+}
+
+void Herald::follow(LiveLabel* line)
+{
+    lines.append({line, spokenText(line)});
+    connect(line, &LiveLabel::textChanged, &pending, qOverload<>(&QTimer::start));
+}
+
+QString Herald::spokenText(const LiveLabel* label)
+{
+    // A line whose text moves (the loading dots) names what it says once, as its accessible name.
+    const QString named = label->accessibleName();
+    return named.isEmpty() ? label->text() : named;
+}
+
+void Herald::gatherNews()
+{
+    QStringList news;
+    for (Line& line : lines) {
+        const QString now = spokenText(line.label);
+        // The headline and the status line may say the same words ("You're connected!"): once is enough.
+        if (now != line.heard && !now.isEmpty() && !line.label->isHidden() && !news.contains(now))
+            news << now;
+        line.heard = now;
+    }
+    if (!news.isEmpty())
+        say(news.join(QLatin1Char(' ')));
+}
+
+void Herald::say(const QString& news)
+{
+    if (news.isEmpty())
+        return;
+    voice->setProperty(newsProperty, news);
+    // Orca speaks a notification when it becomes showing, not when its text changes.
+    voice->hide();
+    voice->show();
+}

@@ -1,0 +1,256 @@
+"""The driver of scripts/check-orca: plays each change a blind user must hear and waits for Orca to speak it.
+
+Expected texts come from the translation catalogue (the source text in English, its translation otherwise), found
+by a pattern rather than quoted, so that a reworded message still finds its line. Spoken text is compared loosely:
+case, blanks and punctuation aside. Each row waits for its line with a bounded timeout and then checks that the
+line was not spoken twice for the one change."""
+import os
+import re
+import subprocess
+import sys
+import time
+import unicodedata
+import xml.etree.ElementTree as ElementTree
+
+import pyatspi
+
+LANGUAGE = sys.argv[1]
+WORK = os.environ["ORCA_WORK"]
+BUILD = os.environ["VEXAUI_BUILD"]
+SPOKEN = os.path.join(WORK, "spoken.log")
+AGENT_PORT = 8004
+failures = []
+
+
+def fail(message):
+    sys.exit(f"check-orca [{LANGUAGE}]: {message}")
+
+
+def wait_for(what, probe, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    fail(f"timed out waiting for {what}")
+
+
+def catalogue():
+    if LANGUAGE == "en":
+        return None
+    tree = ElementTree.parse(f"resources/translations/vexaui_{LANGUAGE}.ts")
+    return {m.findtext("source"): (m.findtext("translation") or "") for m in tree.iter("message")}
+
+
+CATALOGUE = catalogue()
+ENGLISH_SOURCES = [m.findtext("source") for m in
+                   ElementTree.parse("resources/translations/vexaui_es.ts").iter("message")]
+
+
+def texts(pattern):
+    """The window's texts for the English source texts that match pattern, in the window's language, each as its
+    parts between placeholders."""
+    found = []
+    for source in ENGLISH_SOURCES:
+        if source and re.fullmatch(pattern, source):
+            text = source if CATALOGUE is None else CATALOGUE.get(source) or source
+            found.append(tuple(loose(part) for part in re.split(r"%[0-9n]", text) if loose(part)))
+    if not found:
+        fail(f"no text in the catalogue matches {pattern!r}")
+    return found
+
+
+def holds(line, parts):
+    at = 0
+    for part in parts:
+        at = line.find(part, at)
+        if at < 0:
+            return False
+        at += len(part)
+    return True
+
+
+def times(line, parts):
+    return line.count(parts[0]) if len(parts) == 1 else int(holds(line, parts))
+
+
+def loose(text):
+    text = unicodedata.normalize("NFC", text).casefold()
+    return " ".join("".join(c if c.isalnum() else " " for c in text).split())
+
+
+class Speech:
+    def __init__(self):
+        self.seen = 0
+
+    def lines(self):
+        with open(SPOKEN, encoding="utf-8", errors="replace") as log:
+            return [line.rstrip("\n") for line in log]
+
+    def mark(self):
+        self.seen = len(self.lines())
+
+    def since_mark(self):
+        return self.lines()[self.seen:]
+
+    def heard(self, pattern, seconds=15):
+        """Waits for a line that holds one of the texts pattern names; returns it."""
+        wanted = texts(pattern)
+
+        def probe():
+            for line in self.since_mark():
+                if any(holds(loose(line), w) for w in wanted):
+                    return line
+            return None
+
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            line = probe()
+            if line:
+                return line
+            time.sleep(0.1)
+        return None
+
+
+speech = Speech()
+
+
+def start_agent():
+    """The stand-in agent on the window's port; another check on this machine may hold it for a while."""
+    deadline = time.monotonic() + 180
+    while True:
+        agent = subprocess.Popen([f"{BUILD}/agentsim/vexa-agent-sim", "--scenario", "enrolled", "--port",
+                                  str(AGENT_PORT), "--log", os.path.join(WORK, f"agent-{LANGUAGE}.jsonl")],
+                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                 text=True, bufsize=1)
+        first = agent.stdout.readline()
+        if first.startswith("listening"):
+            return agent
+        agent.wait()
+        if time.monotonic() > deadline:
+            fail(f"the agent's port {AGENT_PORT} stayed busy")
+        time.sleep(2)
+
+
+def console(agent, command):
+    agent.stdin.write(command + "\n")
+    agent.stdin.flush()
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        child = desktop.getChildAtIndex(index)
+        if child is not None and child.get_process_id() == pid and child.childCount > 0:
+            return child
+    return None
+
+
+def find(node, predicate):
+    if predicate(node):
+        return node
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            found = find(child, predicate)
+            if found is not None:
+                return found
+    return None
+
+
+def focus_window(app, pid):
+    """Gives the main window the keyboard, as a click would; there is no window manager to do it. The splash screen
+    comes and goes first, so this is retried until the frame says it is active."""
+    for wid in subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], capture_output=True,
+                              text=True).stdout.split():
+        subprocess.run(["xdotool", "windowfocus", wid], check=False, capture_output=True)
+    time.sleep(0.2)
+    return find(app, lambda n: n.getRoleName() == "frame" and n.getState().contains(pyatspi.STATE_ACTIVE))
+
+
+def action(node, name):
+    actions = node.queryAction()
+    names = [actions.getName(i).lower() for i in range(actions.nActions)]
+    actions.doAction(names.index(name))
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def row(title, play, *patterns, once=True, seconds=15, unheard=()):
+    """One change: play it, wait for each pattern's line in turn, then check none was spoken twice and none of
+    Orca's own words in unheard was spoken."""
+    speech.mark()
+    play()
+    lines = []
+    for pattern in patterns:
+        line = speech.heard(pattern, seconds)
+        if line is None:
+            failures.append(f"{title}: nothing like {texts(pattern)} was spoken; heard {speech.since_mark()}")
+            print(f"FAIL {title}")
+            return
+        lines.append(line)
+    if once:
+        # Whatever repeats comes in the same burst; the next row's own line shows the burst is over.
+        settle_until = time.monotonic() + 1.5
+        while time.monotonic() < settle_until:
+            time.sleep(0.1)
+        for pattern in patterns:
+            wanted = texts(pattern)
+            count = sum(max(times(loose(line), w) for w in wanted) for line in speech.since_mark())
+            if count > 1:
+                failures.append(f"{title}: spoken {count} times: {speech.since_mark()}")
+                print(f"FAIL {title} (repeated)")
+                return
+    for words in unheard:
+        if any(holds(loose(line), (loose(words),)) for line in speech.since_mark()):
+            failures.append(f"{title}: {words!r} was spoken: {speech.since_mark()}")
+            print(f"FAIL {title} ({words!r})")
+            return
+    print(f"ok   {title}: {' | '.join(lines)}")
+
+
+def main():
+    agent = start_agent()
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               LANGUAGE=LANGUAGE, LC_ALL="C.UTF-8" if LANGUAGE == "en" else f"{LANGUAGE}_ES.UTF-8",
+               LANG="C.UTF-8" if LANGUAGE == "en" else f"{LANGUAGE}_ES.UTF-8")
+    log = open(os.path.join(WORK, f"vexaui-{LANGUAGE}.log"), "w")
+    window = subprocess.Popen([f"{BUILD}/vexaui", "-a", "true", "-u", f"orca{LANGUAGE}"], env=env,
+                              stdout=log, stderr=subprocess.STDOUT)
+    try:
+        app = wait_for("the window on the accessibility bus", lambda: application(window.pid))
+        switch = wait_for("the Secure Access switch", lambda: find(
+            app, lambda n: n.getRoleName() == "check box" and n.getState().contains(pyatspi.STATE_ENABLED)))
+        wait_for("the window to take the keyboard", lambda: focus_window(app, window.pid))
+        speech.mark()
+
+        # "You're connecting..." lasts until the agent's first phase, a few milliseconds later: by the time Orca asks
+        # for the text, the phase is there. The phases and the end are heard.
+        row("switch on by its AT-SPI action", lambda: action(switch, "toggle"), r"Creating session",
+            r"You're connected!")
+        row("switch off by Space", lambda: (switch.queryComponent().grabFocus(), key("space")),
+            r"You're not connected")
+        row("on by the agent", lambda: console(agent, "tunnel up"), r"You're connected!", seconds=20)
+        row("network blocked", lambda: console(agent, "notice block"), r"Internet access is blocked\.")
+        row("network enabled", lambda: console(agent, "notice enable"), r"Internet access is enabled\.")
+        row("network to be blocked", lambda: console(agent, "notice warn 600"),
+            r"Internet access will be blocked at %1\.")
+        # The agent drops the link rather than stopping: a stopped agent frees the port, which another stand-in on
+        # this machine may take before ours is back. The switch, which has the keyboard since Space, is neither on
+        # nor off while the link is down, and the window's next attempt (5 s later) finds the agent again.
+        row("agent gone", lambda: console(agent, "disconnect"), r"Application service unavailable",
+            unheard=("not checked",))
+        row("agent back", lambda: None, r"You're connected!", seconds=30)
+    finally:
+        window.terminate()
+        window.wait()
+        agent.kill()
+    print("\n".join(speech.lines()), file=open(os.path.join(WORK, f"all-{LANGUAGE}.txt"), "w"))
+    if failures:
+        fail("\n  " + "\n  ".join(failures))
+
+
+main()
