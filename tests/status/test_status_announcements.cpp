@@ -124,7 +124,7 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(timesHeard(QStringLiteral("toggleButton:checked"), QAccessible::StateChanged), 0);
         QCOMPARE(timesHeard(herald, QAccessible::ObjectShow), 1);
-        QCOMPARE(news(h), QStringLiteral("You're connecting..."));
+        QCOMPARE(news(h), QStringLiteral("Connecting…"));
     }
 
     // The loading dots move every second; the words are spoken once, and the line speaks again when they stop.
