@@ -7,6 +7,7 @@
 #include "status/statusmodel.h"
 #include "status/statusreport.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +15,8 @@
 #include <QProcess>
 #include <QStackedWidget>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,6 +122,8 @@ private slots:
         const QJsonObject waitSeen = status.value(QLatin1String("waits")).toArray().first().toObject();
         QCOMPARE(waitSeen.value(QLatin1String("kind")).toString(), QStringLiteral("peer listing"));
         QVERIFY(waitSeen.value(QLatin1String("ageMs")).toInt() >= busyMs);
+        const int deadlineLeft = waitSeen.value(QLatin1String("deadlineMs")).toInt(-1);
+        QVERIFY2(deadlineLeft > 0 && deadlineLeft <= AnswerWait::deadlineMs - busyMs, qPrintable(json.output));
         QVERIFY(!status.value(QLatin1String("lastSnapshot")).toString().isEmpty());
     }
 
@@ -140,6 +145,55 @@ private slots:
         QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.errors.contains(QLatin1String("No window of this user is running.")), qPrintable(run.errors));
         QVERIFY(run.output.isEmpty());
+    }
+
+    // Another user learns nothing: not by asking at the socket itself, which the window refuses even where the
+    // socket file lets anyone in, nor through `vexaui --status`, which also refuses a window of another user.
+    void otherUserRefused_data()
+    {
+        QTest::addColumn<bool>("atTheSocket");
+        QTest::newRow("a program asking at the socket") << true;
+        QTest::newRow("vexaui --status") << false;
+    }
+    void otherUserRefused()
+    {
+        QFETCH(bool, atTheSocket);
+        if (geteuid() != 0)
+            QSKIP("only root can ask as another user");
+        // Without a runtime folder of its own each side puts the doorbell in the shared temporary folder, the one
+        // place another user can reach it.
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", "/nonexistent/status-test-runtime");
+        const QString user = testUser(atTheSocket ? "foreign-socket" : "foreign-command");
+        Window window(user);
+        const QString socketPath = QDir::tempPath() + QLatin1Char('/') + RunGuard::doorbellNameFor(instanceKey(user));
+        QCOMPARE(chmod(QFile::encodeName(socketPath).constData(), 0777), 0);
+
+        QProcess foreign;
+        foreign.setProcessChannelMode(QProcess::SeparateChannels);
+        const QString nobody = QStringLiteral("65534");
+        if (atTheSocket)
+            foreign.start(QStringLiteral(FOREIGN_ASKER),
+                          {nobody, QStringLiteral("ask"), socketPath, QStringLiteral("status")});
+        else
+            foreign.start(QStringLiteral(FOREIGN_ASKER),
+                          {nobody, QStringLiteral("run"), QStringLiteral(VEXAUI_EXECUTABLE), QStringLiteral("-u"), user,
+                           QStringLiteral("--status"), QStringLiteral("--json")});
+        QVERIFY(QTest::qWaitFor([&foreign] { return foreign.state() == QProcess::NotRunning; }, 30000));
+        const QByteArray told = foreign.readAllStandardOutput();
+        if (atTheSocket) {
+            QCOMPARE(foreign.exitCode(), 0);
+            QCOMPARE(told, QByteArray("connected\n"));
+        } else {
+            QCOMPARE(foreign.exitCode(), 3);
+            QVERIFY(told.isEmpty());
+        }
+        // The same doorbell still answers its own user: it was the asker that was refused, not the place.
+        QCOMPARE(runStatusCommand(user, {QStringLiteral("--status")}).exitCode, 0);
+        if (runtime.isNull())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", runtime);
     }
 };
 
