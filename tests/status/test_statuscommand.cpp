@@ -125,7 +125,9 @@ private slots:
         QCOMPARE(waitSeen.value(QLatin1String("kind")).toString(), QStringLiteral("peer listing"));
         QVERIFY(waitSeen.value(QLatin1String("ageMs")).toInt() >= busyMs);
         const int deadlineLeft = waitSeen.value(QLatin1String("deadlineMs")).toInt(-1);
-        QVERIFY2(deadlineLeft > 0 && deadlineLeft <= AnswerWait::deadlineMs - busyMs, qPrintable(json.output));
+        // The deadline is a coarse timer, which may be set to fire up to 5 % late.
+        QVERIFY2(deadlineLeft > 0 && deadlineLeft <= AnswerWait::deadlineMs * 21 / 20 - busyMs,
+                 qPrintable(json.output));
         QVERIFY(!status.value(QLatin1String("lastSnapshot")).toString().isEmpty());
     }
 
