@@ -27,6 +27,11 @@ ChaosPlayer::ChaosPlayer(quint64 seed, int durationMs, QList<ChaosStep> replay, 
     : QObject(parent), m_log(log), m_wire(wire), m_steps(seed), m_answers(seed ^ 0xA5A5A5A5A5A5A5A5ull),
       m_replay(std::move(replay)), m_replaying(!m_replay.isEmpty()), m_durationMs(durationMs)
 {
+    m_relisten.setSingleShot(true);
+    connect(&m_relisten, &QTimer::timeout, this, [this] {
+        if (m_server.listen(QHostAddress::LocalHost, m_port))
+            m_log.write(QStringLiteral("listener"), {{QStringLiteral("up"), true}});
+    });
     m_stepTimer.setSingleShot(true);
     connect(&m_stepTimer, &QTimer::timeout, this, [this] {
         if (!m_pending) {
@@ -84,10 +89,7 @@ void ChaosPlayer::perform(const ChaosStep& step)
         dropClients();
         m_server.close();
         m_log.write(QStringLiteral("listener"), {{QStringLiteral("up"), false}});
-        QTimer::singleShot(ms, this, [this] {
-            if (m_server.listen(QHostAddress::LocalHost, m_port))
-                m_log.write(QStringLiteral("listener"), {{QStringLiteral("up"), true}});
-        });
+        m_relisten.start(ms);
     } else if (op == QLatin1String("silence")) {
         m_silent = true;
         QTimer::singleShot(ms, this, [this] {

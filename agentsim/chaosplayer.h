@@ -69,6 +69,9 @@ private:
     int m_durationMs;
     QElapsedTimer m_clock;
     QTimer m_stepTimer;
+    // One listener restart at a time: a restart during another's downtime moves the return to its own end, where
+    // a timer per restart brought the listener back early, in the middle of the later downtime.
+    QTimer m_relisten;
     QTcpServer m_server;
     quint16 m_port = 0;
     std::vector<std::unique_ptr<Client>> m_clients;

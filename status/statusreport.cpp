@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QStackedWidget>
 #include <QTextStream>
+#include <QTimer>
 #include <QWidget>
 #include <iterator>
 
@@ -85,8 +86,14 @@ const char* const pageNames[] = {"home", "enrollment", "service-code", "approval
 QJsonArray waitsInProgress()
 {
     QJsonArray waits;
-    for (const AnswerWait* wait : AnswerWait::running())
-        waits.append(QJsonObject{{QStringLiteral("kind"), wait->kind()}, {QStringLiteral("ageMs"), wait->ageMs()}});
+    for (const AnswerWait* wait : AnswerWait::running()) {
+        // What is left of the wait's deadline, -1 when none runs: a wait that cannot end shows at once, not only
+        // once it has outlived the deadline it should have had.
+        const auto* deadline = wait->findChild<const QTimer*>(QStringLiteral("answerDeadline"));
+        waits.append(QJsonObject{{QStringLiteral("kind"), wait->kind()},
+                                 {QStringLiteral("ageMs"), wait->ageMs()},
+                                 {QStringLiteral("deadlineMs"), deadline ? deadline->remainingTime() : -1}});
+    }
     return waits;
 }
 

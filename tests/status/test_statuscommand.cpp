@@ -8,12 +8,16 @@
 #include "status/statusreport.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,14 +65,15 @@ struct Window
     StatusReport* report;
     InstanceDoorbell doorbell;
 
-    explicit Window(const QString& user)
+    // `doorbellName`: where the doorbell is, when not where this user's own would be.
+    explicit Window(const QString& user, const QString& doorbellName = QString())
     {
         screens->setObjectName(QStringLiteral("screenStack"));
         for (int page = 0; page < 5; ++page)
             screens->addWidget(new QWidget);
         screens->setCurrentIndex(4);
         report = new StatusReport(widget, link);
-        doorbell.listen(RunGuard::doorbellNameFor(instanceKey(user)));
+        doorbell.listen(doorbellName.isEmpty() ? RunGuard::doorbellNameFor(instanceKey(user)) : doorbellName);
         answerStatusRequests(doorbell, *report);
     }
 };
@@ -119,6 +124,10 @@ private slots:
         const QJsonObject waitSeen = status.value(QLatin1String("waits")).toArray().first().toObject();
         QCOMPARE(waitSeen.value(QLatin1String("kind")).toString(), QStringLiteral("peer listing"));
         QVERIFY(waitSeen.value(QLatin1String("ageMs")).toInt() >= busyMs);
+        const int deadlineLeft = waitSeen.value(QLatin1String("deadlineMs")).toInt(-1);
+        // The deadline is a coarse timer, which may be set to fire up to 5 % late.
+        QVERIFY2(deadlineLeft > 0 && deadlineLeft <= AnswerWait::deadlineMs * 21 / 20 - busyMs,
+                 qPrintable(json.output));
         QVERIFY(!status.value(QLatin1String("lastSnapshot")).toString().isEmpty());
     }
 
@@ -140,6 +149,57 @@ private slots:
         QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.errors.contains(QLatin1String("No window of this user is running.")), qPrintable(run.errors));
         QVERIFY(run.output.isEmpty());
+    }
+
+    // Another user learns nothing, even where the socket file lets anyone in: not by asking at the socket itself
+    // (the window checks who asks), nor through `vexaui --status` finding a window of someone else where its own
+    // would be (the asker checks who answers). The same socket still answers a program of the window's own user.
+    void otherUserRefused_data()
+    {
+        QTest::addColumn<bool>("atTheSocket");
+        QTest::newRow("a program asking at the socket") << true;
+        QTest::newRow("vexaui --status") << false;
+    }
+    void otherUserRefused()
+    {
+        QFETCH(bool, atTheSocket);
+        if (geteuid() != 0)
+            QSKIP("only root can ask as another user");
+        const uid_t nobody = 65534;
+        // The other user's own runtime folder, where its `vexaui --status` looks for the doorbell.
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        QCOMPARE(chown(QFile::encodeName(runtime.path()).constData(), nobody, nobody), 0);
+        const QString user = testUser(atTheSocket ? "foreign-socket" : "foreign-command");
+        const QString socketPath =
+            runtime.path() + QLatin1Char('/') + QFileInfo(RunGuard::doorbellNameFor(instanceKey(user))).fileName();
+        Window window(user, socketPath);
+        QCOMPARE(chmod(QFile::encodeName(socketPath).constData(), 0777), 0);
+
+        auto askAs = [&](uid_t uid, const QStringList& arguments) {
+            QProcess asker;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+            environment.remove(QStringLiteral("DISPLAY"));
+            asker.setProcessEnvironment(environment);
+            asker.start(QStringLiteral(FOREIGN_ASKER), QStringList{QString::number(uid)} + arguments);
+            if (!QTest::qWaitFor([&asker] { return asker.state() == QProcess::NotRunning; }, 30000))
+                asker.kill();
+            return std::make_pair(asker.exitCode(), asker.readAllStandardOutput());
+        };
+        const QStringList atSocket{QStringLiteral("ask"), socketPath, QStringLiteral("status")};
+        if (atTheSocket) {
+            QCOMPARE(askAs(nobody, atSocket), std::make_pair(0, QByteArray("connected\n")));
+        } else {
+            const auto [exitCode, told] =
+                askAs(nobody, {QStringLiteral("run"), QStringLiteral(VEXAUI_EXECUTABLE), QStringLiteral("-u"), user,
+                               QStringLiteral("--status"), QStringLiteral("--json")});
+            QCOMPARE(exitCode, 3);
+            QCOMPARE(told, QByteArray());
+        }
+        const auto [exitCode, told] = askAs(0, atSocket);
+        QCOMPARE(exitCode, 0);
+        QVERIFY2(told.contains("\"state\":"), told.constData());
     }
 };
 
