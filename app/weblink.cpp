@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,14 +14,10 @@
 
 namespace {
 
-void showAddress(const QString& address, QWidget* parent)
+void showAddress(const QString& hint, const QString& address, QWidget* parent)
 {
-    auto* box =
-        new QMessageBox(QMessageBox::Information, brand().displayName,
-                        QCoreApplication::translate(
-                            "WebLink", "No application could open this address. Copy it into your web browser:") +
-                            QStringLiteral("\n\n") + address,
-                        QMessageBox::Close, parent);
+    auto* box = new QMessageBox(QMessageBox::Information, brand().displayName, hint + QStringLiteral("\n\n") + address,
+                                QMessageBox::Close, parent);
     // The address may come from the agent: text, never markup.
     box->setTextFormat(Qt::PlainText);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -30,6 +27,12 @@ void showAddress(const QString& address, QWidget* parent)
         if (box->clickedButton() == copy)
             QGuiApplication::clipboard()->setText(address);
     });
+}
+
+QString webAddressHint()
+{
+    return QCoreApplication::translate("WebLink",
+                                       "No application could open this address. Copy it into your web browser:");
 }
 
 } // namespace
@@ -43,12 +46,19 @@ bool openWebLinkFromAgent(const QString& address, QWidget* parent)
     if (QDesktopServices::openUrl(url))
         return true;
     if (parent)
-        showAddress(url.toString(), parent);
+        showAddress(webAddressHint(), url.toString(), parent);
     return false;
 }
 
 void openLink(const QUrl& url, QWidget* parent)
 {
-    if (!url.isEmpty() && !QDesktopServices::openUrl(url))
-        showAddress(url.toString(), parent);
+    if (url.isEmpty() || QDesktopServices::openUrl(url))
+        return;
+    // A folder is found by its path in a file manager, not in a web browser.
+    if (url.isLocalFile())
+        showAddress(QCoreApplication::translate("WebLink",
+                                                "No application could open this folder. Open it in your file manager:"),
+                    QDir::toNativeSeparators(url.toLocalFile()), parent);
+    else
+        showAddress(webAddressHint(), url.toString(), parent);
 }

@@ -11,5 +11,6 @@ class QWidget;
 bool openWebLinkFromAgent(const QString& address, QWidget* parent = nullptr);
 
 // Opens the address in the desktop's handler. A desktop without one (no browser installed, a bare window manager)
-// would otherwise do nothing visible: a box then shows the address, selectable, with a button that copies it.
+// would otherwise do nothing visible: a box then shows the address (a folder's path), selectable, with a button that
+// copies it.
 void openLink(const QUrl& url, QWidget* parent);

@@ -97,6 +97,16 @@ bool QRCodeScreen::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+// A user who left the screen waits for no code here: the deadline would later speak to a screen nobody sees, and
+// the window's one spinner would stay taken by a hidden code area. A window sent to the tray or minimised has not
+// been left: only a page hidden inside it is. The stack hides the page before it names the next one current.
+void QRCodeScreen::hideEvent(QHideEvent* event)
+{
+    if (!isVisibleTo(window()) && codeWait->finish(AnswerWait::Ending::Left))
+        emit stopSpinner();
+    QWidget::hideEvent(event);
+}
+
 void QRCodeScreen::showRefusal(const QString& reason)
 {
     // A code asked for before the refusal came is not wanted any more either.

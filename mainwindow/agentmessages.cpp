@@ -231,15 +231,21 @@ void MainWindow::dispatchResponse(int messageType, const Response& response, con
         settingsScreen->deactivationResult(response);
         break;
     case 4:
-    case 6:
-        if (isTaken(authEmailScreen->takeUserAnswer()))
+    case 6: {
+        const AnswerClaim claim = authEmailScreen->takeUserAnswer();
+        if (isTaken(claim))
             emit userAuthResponse(response);
         // Signed in, or the device is not enrolled: the state the agent reports, whoever asked.
-        if (code == Activated)
+        if (code == Activated) {
             setActivatedScreen();
-        else if (code == AgentNotActivated)
+            // Only the user who waited for the sign-in is offered the switch; the agent's own news moves nothing.
+            if (claim == AnswerClaim::Wanted)
+                offerSecureAccessAfterSignIn();
+        } else if (code == AgentNotActivated) {
             setActivationScreen();
+        }
         break;
+    }
     case 5:
         settingsScreen->signOutResult(response);
         break;
@@ -463,14 +469,16 @@ void MainWindow::showNetworkAccessNotice(const Response& response)
     default:
         return;
     }
-    //: %1 is a notice about network access.
-    const QString statusLine = tr("%1 Check the Notifications page to see the compliance details.").arg(notice);
-    // The line outlasts its first seconds: while access stays blocked, timed texts give way to it again.
-    standingStatusText = statusLine;
+    // The line outlasts its first seconds: while access stays blocked, timed texts give way to it again. Where to
+    // see the details is the next-step line's to say, once.
+    standingStatusText = notice;
     // The model first, so that the notice's summary already says what the notice is about.
     statusModel->setNetworkAccess(access, response.blockTime);
+    // Only a window out of sight is to be opened; one in sight says where to look itself.
+    const bool windowInSight = isVisible() && !isMinimized();
     //: %1 is a notice about network access, %2 the product's name.
-    showNotice(access == NetworkAccess::Blocked ? NoticeKind::NetworkBlocked : NoticeKind::NetworkBlockAhead,
-               tr("%1 Open %2 to see the compliance details.").arg(notice, brand().displayName), 5);
-    showStatusMessage(statusLine, response.netAccessType == 1 ? 8 : 5);
+    showNotice(
+        access == NetworkAccess::Blocked ? NoticeKind::NetworkBlocked : NoticeKind::NetworkBlockAhead,
+        windowInSight ? notice : tr("%1 Open %2 to see the compliance details.").arg(notice, brand().displayName), 5);
+    showStatusMessage(notice, response.netAccessType == 1 ? 8 : 5);
 }

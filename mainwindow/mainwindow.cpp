@@ -20,6 +20,7 @@
 #include "mainwindow/secconnstatus.h"
 #include "settings/settings.h"
 #include "status/desktopnotices.h"
+#include "status/homepicture.h"
 #include "status/resumewatch.h"
 #include "status/statusmodel.h"
 #include "status/statusnotices.h"
@@ -103,13 +104,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     ui->titleBar->setText(brand().displayName);
 
     ui->staticIcon->setFixedSize(brand().homeImageSize);
-    ScreenLook::showFitted(ui->staticIcon,
-                           loadPicture(brand().connectImagePath, devicePixelRatioF(), brand().homeImageSize),
-                           brand().homeImageSize);
+    showHomePicture(homePictureFor(statusModel->current()));
     // The same side margins as the texts of the other screens, so long messages do not run to the window edge.
     ui->statusText->setContentsMargins(20, 0, 20, 0);
     herald = new Herald(ui->connPage);
     herald->follow(ui->connStatus);
+    herald->follow(ui->attentionReason);
     herald->follow(ui->lastKnownState);
     herald->follow(ui->statusText);
     herald->follow(ui->statusNextStep);
@@ -229,6 +229,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     // While the first attempt still runs nothing is known yet; should it fail, the link reports itself down.
     firstAttemptRunning = agent->isStarting();
     ui->lastKnownState->hide();
+    ui->attentionReason->hide();
     ui->statusNextStep->hide();
     if (agent->isConnected()) {
         statusModel->setLink(LinkStatus::Up);
@@ -492,10 +493,15 @@ void MainWindow::showStatus(const Status& previous, const Status& now)
         // The agent's next snapshot says what is true now; until then the window claims nothing.
         ui->connStatus->clear();
     ui->lastKnownState->setVisible(unheard && !ui->lastKnownState->text().isEmpty());
+    showHomePicture(homePictureFor(now));
+    showAttentionReason(now);
 
     const QString nextStep = StatusWords::nextStep(now);
     ui->statusNextStep->setText(nextStep);
     ui->statusNextStep->setVisible(!nextStep.isEmpty());
+
+    if (now.state != AppState::SecureAccessOff && ui->statusText->text() == secureAccessOffAfterSignIn())
+        ui->statusText->clear();
 
     // The notice's own text stays on the status line only while the access it describes lasts.
     if (!standingStatusText.isEmpty() && statusModel->networkAccess() == NetworkAccess::Open) {
@@ -503,6 +509,28 @@ void MainWindow::showStatus(const Status& previous, const Status& now)
             ui->statusText->clear();
         standingStatusText.clear();
     }
+}
+
+void MainWindow::showHomePicture(HomePicture picture)
+{
+    if (shownPicture == picture)
+        return;
+    shownPicture = picture;
+    ScreenLook::showFitted(ui->staticIcon,
+                           loadPicture(homePicturePath(picture), devicePixelRatioF(), brand().homeImageSize),
+                           brand().homeImageSize);
+}
+
+void MainWindow::showAttentionReason(const Status& now)
+{
+    // The headline tells the tunnel; why the device needs attention goes under it, as the tray says it. A device
+    // without Secure Access whose headline already says it is isolated is not told so twice.
+    const bool headlineSaysIt =
+        now.attention == Attention::DeviceIsolated && currentAgentInfo && !currentAgentInfo->secconn.enabled;
+    const QString reason =
+        now.state == AppState::NeedsAttention && !headlineSaysIt ? StatusWords::detail(now) : QString();
+    ui->attentionReason->setVisible(!reason.isEmpty());
+    ui->attentionReason->setText(reason);
 }
 
 void MainWindow::showAgentUnheard(const Status& now)
@@ -526,6 +554,23 @@ void MainWindow::requestSecureAccessFromTray(bool on)
     // The keyboard's way through the switch: one request, and the same texts as a key press.
     if (ui->toggleButton->isOn() != on)
         ui->toggleButton->flip();
+}
+
+QString MainWindow::secureAccessOffAfterSignIn()
+{
+    return tr("Signed in. Secure Access is off: turn it on with the switch above.");
+}
+
+void MainWindow::offerSecureAccessAfterSignIn()
+{
+    // The agent does not bring the tunnel back after a sign-in; a user who signed in to get it would wait for nothing.
+    // The switch takes the keyboard, so one key press asks for it.
+    if (currentPage() != HomePage || statusModel->current().state != AppState::SecureAccessOff ||
+        !statusModel->current().switchUsable)
+        return;
+    cancelNamedSingleShots(this, QStringLiteral("statusClearTimer"));
+    ui->statusText->setText(secureAccessOffAfterSignIn());
+    ui->toggleButton->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::agentDisconnectedNotification()

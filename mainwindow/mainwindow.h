@@ -26,6 +26,7 @@ class StatusNotices;
 class TrayStatus;
 class WaitingSpinnerWidget;
 struct Status;
+enum class HomePicture;
 enum class NoticeKind;
 enum class AnswerClaim;
 
@@ -145,6 +146,10 @@ private:
     void tellScreensAgentUnavailable();
     void showStatus(const Status& previous, const Status& now);
     void showAgentUnheard(const Status& now);
+    void showHomePicture(HomePicture picture);
+    void showAttentionReason(const Status& now);
+    void offerSecureAccessAfterSignIn();
+    static QString secureAccessOffAfterSignIn();
     void requestSecureAccessFromTray(bool on);
     void explainWhereTheWindowWent(bool trayAvailable);
 
@@ -181,6 +186,7 @@ private:
     QString standingStatusText;
     QPointer<QTimer> qrRetryTimer;
     bool qrRetryHeld = false;
+    std::optional<HomePicture> shownPicture;
     // The look the switch's style sheet was last built for, and the sheet.
     struct ToggleLook
     {

@@ -83,18 +83,22 @@ public:
     explicit PasswordPrompt(QWidget* parent) : QInputDialog(parent)
     {
         setWindowTitle(brand().displayName);
-        setLabelText(Settings::tr("Enter the password:"));
+        setLabelText(request());
         setTextEchoMode(QLineEdit::Password);
     }
 
     void done(int result) override
     {
         if (result == QDialog::Accepted && textValue().isEmpty()) {
-            setLabelText(Settings::tr("The password must not be empty.\nEnter the password:"));
+            setLabelText(Settings::tr("The password must not be empty.") + QLatin1Char('\n') + request());
             return;
         }
         QInputDialog::done(result);
     }
+
+private:
+    // The user's own sign-in password would be refused: the one asked for is the administrator's.
+    static QString request() { return Settings::tr("Enter the deactivation password from your administrator:"); }
 };
 
 } // namespace
@@ -835,8 +839,7 @@ void Settings::resetButtonClicked()
         return;
     }
     confirm(
-        tr("You are about to deactivate this device. Click 'Yes' to continue."),
-        [this] { requestDeactivation(QString()); },
+        tr("Deactivate this device?"), [this] { requestDeactivation(QString()); },
         tr("The device leaves your organization and Secure Access stops until it is enrolled again."));
 }
 

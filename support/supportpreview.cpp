@@ -1,16 +1,20 @@
 #include "support/supportpreview.h"
 
 #include "app/modaldialog.h"
+#include "app/weblink.h"
 #include "ui_supportpreview.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QUrl>
 
 SupportPreview::SupportPreview(SupportReport supportReport, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::SupportPreview>()), report(std::move(supportReport))
@@ -83,6 +87,7 @@ void SupportPreview::save(const QString& path)
 {
     QString error;
     if (report.save(path, &error)) {
+        tellWhereSaved(path);
         accept();
         return;
     }
@@ -90,4 +95,24 @@ void SupportPreview::save(const QString& path)
                                 tr("The support report could not be saved: %1").arg(error), QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
     ModalDialog::open(box);
+}
+
+// The helpdesk asks for the file next: the user is told where it went, and can open its folder to attach it.
+void SupportPreview::tellWhereSaved(const QString& path)
+{
+    QWidget* window = parentWidget();
+    auto* box = new QMessageBox(QMessageBox::Information, windowTitle(),
+                                tr("The support report was saved as %1.").arg(QDir::toNativeSeparators(path)),
+                                QMessageBox::Close, window);
+    box->setObjectName(QStringLiteral("supportReportSaved"));
+    // A path is text to copy, never markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton* showFolder = box->addButton(tr("Show in folder"), QMessageBox::ActionRole);
+    box->setDefaultButton(showFolder);
+    const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absolutePath());
+    ModalDialog::open(box, [box, showFolder, folder, window = QPointer<QWidget>(window)](int) {
+        if (box->clickedButton() == showFolder)
+            openLink(folder, window);
+    });
 }

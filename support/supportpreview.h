@@ -26,6 +26,7 @@ private:
     void copySummary();
     void chooseFile();
     void save(const QString& path);
+    void tellWhereSaved(const QString& path);
     void giveWrappedTextsTheirHeight();
 
     std::unique_ptr<Ui::SupportPreview> ui;

@@ -103,7 +103,6 @@ QList<Sentence> sentencesWithData()
         {"MainWindow", "Internet access will be blocked at %1.", {time}},
         {"MainWindow", "Access to the network address %1 will be blocked at %2.", {address, time}},
         {"MainWindow", "%1 Open %2 to see the compliance details.", {notice, product}},
-        {"MainWindow", "%1 Check the Notifications page to see the compliance details.", {notice}},
         {"MainWindow", "%1 requires a system restart. Click 'OK' to restart the system.", {product}},
         {"ActivationPending", "Checked at %1", {time}},
         {"AuthEmail",

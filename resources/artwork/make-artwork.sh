@@ -251,9 +251,45 @@ $("mark_$1" "#FFFFFF" "#000000")
 EOF
 }
 
+# The shield on the home picture carries the tray badge's sign for the state, in
+# the badge's colour where the state is not the protected one; a blocked or
+# isolated device gets a no-entry sign of its own, told apart from the service's
+# cross by shape alone.
+home_shield() { # PRIMARY SIGN
+    local fill=$1 ink="#FFFFFF" line="fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\""
+    case $2 in
+    slash) fill="#6B7280" ;;
+    exclamation) fill="#E0A100" ink="#1F1F1F" ;;
+    cross | blocked) fill="#D93F3F" ;;
+    esac
+    cat <<EOF
+<path d="M375 92 L411 105 V131 C411 155 396 171 375 179 C354 171 339 155 339 131 V105 Z"
+      fill="$fill" stroke="$fill" stroke-width="8" stroke-linejoin="round"/>
+EOF
+    case $2 in
+    check) echo "<path d=\"M359 134 L371 146 L393 122\" $line stroke=\"$ink\" stroke-width=\"9\"/>" ;;
+    slash) echo "<path d=\"M362 120 L388 146\" $line stroke=\"$ink\" stroke-width=\"9\"/>" ;;
+    dots)
+        echo "<g fill=\"$ink\"><circle cx=\"360\" cy=\"134\" r=\"6\"/><circle cx=\"375\" cy=\"134\" r=\"6\"/>"
+        echo "<circle cx=\"390\" cy=\"134\" r=\"6\"/></g>"
+        ;;
+    exclamation)
+        echo "<rect x=\"370\" y=\"111\" width=\"10\" height=\"26\" rx=\"4\" fill=\"$ink\"/>"
+        echo "<circle cx=\"375\" cy=\"150\" r=\"6\" fill=\"$ink\"/>"
+        ;;
+    cross) echo "<path d=\"M364 122 L386 144 M386 122 L364 144\" $line stroke=\"$ink\" stroke-width=\"8\"/>" ;;
+    blocked)
+        echo "<circle cx=\"375\" cy=\"133\" r=\"17\" $line stroke=\"$ink\" stroke-width=\"7\"/>"
+        echo "<path d=\"M363 145 L387 121\" $line stroke=\"$ink\" stroke-width=\"7\"/>"
+        ;;
+    esac
+}
+
 # Home-page illustration: a laptop guarded by a shield, linked to a globe and
-# a cloud. Flat colours only, so it stays small and reads at 281 x 120.
-connect_svg() { # PRIMARY DARK
+# a cloud. Flat colours only, so it stays small and reads at 281 x 120. The
+# shield's sign is the state's (check by default, which the enrollment screens
+# show as the brand picture).
+connect_svg() { # PRIMARY DARK [SIGN]
     local p=$1 d=$2 t1 t2 t3 m
     t1=$(tint "$p" 92) # backdrop
     t2=$(tint "$p" 82) # screen header, shadow
@@ -289,11 +325,8 @@ connect_svg() { # PRIMARY DARK
 <path d="M222 208 H528 L516 228 Q513 234 504 234 H246 Q237 234 234 228 Z" fill="#D3D8DF"/>
 <rect x="346" y="208" width="58" height="7" rx="3.5" fill="#B4BBC5"/>
 
-<!-- shield with a check on the screen -->
-<path d="M375 92 L411 105 V131 C411 155 396 171 375 179 C354 171 339 155 339 131 V105 Z"
-      fill="$p" stroke="$p" stroke-width="8" stroke-linejoin="round"/>
-<path d="M359 134 L371 146 L393 122" fill="none" stroke="#FFFFFF" stroke-width="9"
-      stroke-linecap="round" stroke-linejoin="round"/>
+<!-- shield with the state's sign on the screen -->
+$(home_shield "$p" "${3:-check}")
 
 <!-- globe -->
 <circle cx="128" cy="104" r="34" fill="#FFFFFF" stroke="$p" stroke-width="5"/>
@@ -333,6 +366,9 @@ connect_svg() { # PRIMARY DARK
 EOF
 }
 
+# The home picture for every state but protected, which is connectScreen.png.
+home_signs="slash dots exclamation cross blocked"
+
 make_brand() { # BRAND NAME PRIMARY DARK
     local dir=$out/$1 s
     mkdir -p "$dir"
@@ -348,6 +384,10 @@ make_brand() { # BRAND NAME PRIMARY DARK
     render_2x "$work/$1-splash.svg" 372 180 "$dir/splashScreen.png"
     connect_svg "$3" "$4" >"$work/$1-connect.svg"
     render_2x "$work/$1-connect.svg" 375 140 "$dir/connectScreen.png"
+    for s in $home_signs; do
+        connect_svg "$3" "$4" "$s" >"$work/$1-home-$s.svg"
+        render_2x "$work/$1-home-$s.svg" 375 140 "$dir/home-$s.png"
+    done
     make_desktop_icons "$1" "$3"
     make_tray_icons "$1" "$3"
 }

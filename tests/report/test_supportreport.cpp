@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -87,6 +88,29 @@ private:
             boxes << box->text();
         return QDialog::Rejected;
     }
+};
+
+// Stands in for the desktop's file manager, or for its absence.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit UrlCatcher(bool handles) : handles(handles)
+    {
+        if (handles)
+            QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+    }
+    ~UrlCatcher() override
+    {
+        if (handles)
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+
+private:
+    bool handles;
 };
 
 void press(SupportPreview& preview, const char* button)
@@ -233,7 +257,63 @@ private slots:
         const QMap<QString, QByteArray> files = readArchive(saved.readAll());
         QVERIFY(QString::fromUtf8(files.value(QStringLiteral("report.txt"))).startsWith(user.summary));
         QVERIFY(files.value(QStringLiteral("agent-messages.jsonl")).contains("<device-"));
-        QVERIFY(user.boxes.isEmpty());
+        QCOMPARE(user.boxes, QStringList{QStringLiteral("The support report was saved as %1.").arg(user.saveAs)});
+    }
+
+    // After saving, the user learns where the file went and can open its folder; a desktop that opens nothing shows
+    // the folder's path to copy, as links do.
+    void savedReportShowsItsFolder_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("fileManager");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("pathShown");
+        QTest::newRow("show in folder") << "Show in folder" << true << true << false;
+        QTest::newRow("no file manager") << "Show in folder" << false << false << true;
+        QTest::newRow("closed") << "Close" << true << false << false;
+    }
+    void savedReportShowsItsFolder()
+    {
+        QFETCH(QString, press);
+        QFETCH(bool, fileManager);
+        QFETCH(bool, opened);
+        QFETCH(bool, pathShown);
+        ScopedSupportLog scope;
+        MainWindowHarness h;
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("report.zip"));
+        UrlCatcher catcher(fileManager);
+        QStringList boxes;
+        ModalDialog::setAnswerer([&](QDialog& dialog) {
+            if (auto* preview = qobject_cast<SupportPreview*>(&dialog)) {
+                preview->findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
+                return preview->result();
+            }
+            if (auto* chooser = qobject_cast<QFileDialog*>(&dialog)) {
+                chooser->selectFile(path);
+                return int(QDialog::Accepted);
+            }
+            auto& box = static_cast<QMessageBox&>(dialog);
+            boxes << box.text();
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text() == press && boxes.size() == 1) {
+                    button->click();
+                    return 0;
+                }
+            }
+            return int(QMessageBox::Close);
+        });
+        const auto realDialogs = qScopeGuard([] { ModalDialog::setAnswerer({}); });
+        trayItem(h, "traySupportReport")->trigger();
+
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(boxes.value(0), QStringLiteral("The support report was saved as %1.").arg(path));
+        QCOMPARE(catcher.opened, opened ? QList<QUrl>{QUrl::fromLocalFile(folder.path())} : QList<QUrl>());
+        QCOMPARE(boxes.size(), pathShown ? 2 : 1);
+        if (pathShown)
+            QCOMPARE(boxes.at(1),
+                     QStringLiteral("No application could open this folder. Open it in your file manager:\n\n") +
+                         folder.path());
     }
 
     // A folder that cannot be written: the user is told why, and nothing is left behind.

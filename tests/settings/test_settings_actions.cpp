@@ -166,7 +166,7 @@ private slots:
         const Prompt& box = dialogs.seen.first();
         QCOMPARE(box.kind, QStringLiteral("box"));
         QCOMPARE(box.title, QStringLiteral("Dovrin"));
-        QCOMPARE(box.text, QStringLiteral("You are about to deactivate this device. Click 'Yes' to continue."));
+        QCOMPARE(box.text, QStringLiteral("Deactivate this device?"));
         // What follows is said, and Return does not deactivate.
         QCOMPARE(
             box.informativeText,
@@ -216,7 +216,8 @@ private slots:
         QTest::newRow("password") << "Acme-Deact-2024" << true << true << "";
         QTest::newRow("blanks are kept") << "  pass word " << true << true << "";
         QTest::newRow("empty: the prompt stays with a hint")
-            << "" << true << false << "The password must not be empty.\nEnter the password:";
+            << "" << true << false
+            << "The password must not be empty.\nEnter the deactivation password from your administrator:";
         QTest::newRow("cancelled") << "Acme-Deact-2024" << false << false << "";
     }
     void deactivationAsksForPassword()
@@ -238,7 +239,7 @@ private slots:
         const Prompt& prompt = dialogs.seen.first();
         QCOMPARE(prompt.kind, QStringLiteral("input"));
         QCOMPARE(prompt.title, QStringLiteral("Kivora"));
-        QCOMPARE(prompt.text, QStringLiteral("Enter the password:"));
+        QCOMPARE(prompt.text, QStringLiteral("Enter the deactivation password from your administrator:"));
         QCOMPARE(prompt.echo, QLineEdit::Password);
         QCOMPARE(prompt.initialText, QString());
         QCOMPARE(prompt.parent, p.page.get());

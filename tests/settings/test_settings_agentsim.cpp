@@ -93,7 +93,8 @@ private slots:
         QStringList asked;
         for (const Prompt& prompt : dialogs.seen.mid(before))
             asked.append(prompt.kind + QLatin1Char(' ') + prompt.text);
-        QCOMPARE(asked, QStringList({"input Enter the password:", "box Wrong password", "input Enter the password:"}));
+        const QString prompt = QStringLiteral("input Enter the deactivation password from your administrator:");
+        QCOMPARE(asked, QStringList({prompt, "box Wrong password", prompt}));
         QCOMPARE(stack->currentWidget()->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(),
                  QStringLiteral("This device has been deactivated."));
 

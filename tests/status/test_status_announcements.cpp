@@ -66,6 +66,27 @@ private slots:
     }
     void cleanupTestCase() { QAccessible::installUpdateHandler(nullptr); }
 
+    // Why the device needs attention is news of its own, heard once under the headline; the same snapshot again is
+    // no news.
+    void attentionReasonIsHeardOnce()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        h.deliver(agentMessage(0, connected));
+        QTRY_VERIFY(wasHeard(herald, QAccessible::ObjectShow));
+        QTest::qWait(20);
+        heard().clear();
+        auto withFindings = connected;
+        withFindings.append({QStringLiteral("agentinfo.features.dpminfo.notify_violation"), true});
+        h.deliver(agentMessage(0, withFindings));
+        QTRY_COMPARE(timesHeard(herald, QAccessible::ObjectShow), 1);
+        QVERIFY2(news(h).startsWith(QStringLiteral("Compliance findings to review")), qPrintable(news(h)));
+        h.deliver(agentMessage(0, withFindings));
+        QTest::qWait(20);
+        QCOMPARE(timesHeard(herald, QAccessible::ObjectShow), 1);
+    }
+
     // A screen reader hears each state change as one piece of news, the lines that changed in reading order, and
     // the switch's availability, value and description.
     void stateChangesAreAnnounced()

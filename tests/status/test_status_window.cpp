@@ -1,5 +1,9 @@
+#include "app/brandprofile.h"
+#include "app/highdpi.h"
+#include "app/modaldialog.h"
 #include "app/startup.h"
 #include "app/systemtray.h"
+#include "status/homepicture.h"
 #include "status/statuswords.h"
 #include "status/traystatus.h"
 #include "tests/support/mainwindowharness.h"
@@ -8,12 +12,16 @@
 #include <KStatusNotifierItem>
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
 using Changes = QList<QPair<QString, QJsonValue>>;
 Q_DECLARE_METATYPE(Changes)
+Q_DECLARE_METATYPE(HomePicture)
+Q_DECLARE_METATYPE(TrayStatus::Badge)
 
 namespace {
 const QString secconnStatus = QStringLiteral("agentinfo.features.secconn.status");
@@ -34,6 +42,16 @@ bool showsBadge(const MainWindowHarness& h, TrayStatus::Badge badge)
 {
     const QImage expected = TrayStatus::iconFor(badge).pixmap(22, 22).toImage();
     return trayOf(h)->item()->iconPixmap().pixmap(22, 22).toImage() == expected;
+}
+
+bool showsPicture(const MainWindowHarness& h, HomePicture picture)
+{
+    const auto* shown = h.widget("connPage")->findChild<QLabel*>(QStringLiteral("staticIcon"));
+    const QImage expected = loadPicture(homePicturePath(picture), shown->devicePixelRatioF(), brand().homeImageSize)
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32);
+    return !expected.isNull() &&
+           shown->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32) == expected;
 }
 
 QString accessibleText(QWidget* widget, QAccessible::Text kind)
@@ -189,6 +207,67 @@ private slots:
         SystemTray::setMessageRecorder({});
     }
 
+    // Home shows the state the tray shows: the shield carries the badge's sign (only a connection with nothing to
+    // attend to has the check), and the reason for attention stands under the headline, said once.
+    void homeAgreesWithTheTray_data()
+    {
+        QTest::addColumn<Changes>("snapshot");
+        QTest::addColumn<QString>("event"); // what happens after the snapshot
+        QTest::addColumn<HomePicture>("picture");
+        QTest::addColumn<TrayStatus::Badge>("badge");
+        QTest::addColumn<QString>("reason");
+        const QString findings = QStringLiteral("agentinfo.features.dpminfo.notify_violation");
+        const QString edr = QStringLiteral("agentinfo.features.edrinfo.enabled");
+        const QString isolated = QStringLiteral("agentinfo.ui_alerts.agent_isolated");
+        const QString secconnEnabled = QStringLiteral("agentinfo.features.secconn.enabled");
+        using Badge = TrayStatus::Badge;
+        QTest::newRow("on") << connected << "" << HomePicture::Protected << Badge::Check << "";
+        QTest::newRow("on with findings") << (connected + Changes{{findings, true}}) << "" << HomePicture::Attention
+                                          << Badge::Exclamation << "Compliance findings to review";
+        QTest::newRow("off") << Changes{} << "" << HomePicture::Off << Badge::Slash << "";
+        QTest::newRow("connecting") << Changes{{secconnStatus, 1}} << "" << HomePicture::Busy << Badge::Dots << "";
+        QTest::newRow("isolated while on") << (connected + Changes{{edr, true}, {isolated, true}}) << ""
+                                           << HomePicture::Blocked << Badge::Exclamation << "Device isolated";
+        // The headline of a device without Secure Access says it already.
+        QTest::newRow("isolated, no Secure Access") << Changes{{secconnEnabled, false}, {edr, true}, {isolated, true}}
+                                                    << "" << HomePicture::Blocked << Badge::Exclamation << "";
+        QTest::newRow("network blocked") << connected << "blocked" << HomePicture::Blocked << Badge::Exclamation
+                                         << "Network access blocked";
+        QTest::newRow("restart required")
+            << connected << "restart" << HomePicture::Attention << Badge::Exclamation << "Restart required";
+        QTest::newRow("agent gone") << connected << "drop" << HomePicture::Unavailable << Badge::Cross << "";
+    }
+    void homeAgreesWithTheTray()
+    {
+        QFETCH(Changes, snapshot);
+        QFETCH(QString, event);
+        QFETCH(HomePicture, picture);
+        QFETCH(TrayStatus::Badge, badge);
+        QFETCH(QString, reason);
+        ModalDialog::setAnswerer([](QDialog&) { return int(QDialog::Rejected); });
+        const auto realDialogs = qScopeGuard([] { ModalDialog::setAnswerer({}); });
+        MainWindowHarness h;
+        h.window->show();
+        h.deliver(agentMessage(0, snapshot));
+        if (event == QLatin1String("blocked"))
+            h.deliver(agentMessage(11, {{QStringLiteral("response.type"), 28},
+                                        {QStringLiteral("response.notification.net_access.type"), 1}}));
+        else if (event == QLatin1String("restart"))
+            h.deliver(agentMessage(11, {{QStringLiteral("response.type"), 36}}));
+        else if (event == QLatin1String("drop"))
+            h.drop();
+        QVERIFY(showsBadge(h, badge));
+        QVERIFY(showsPicture(h, picture));
+        QCOMPARE(h.text("attentionReason"), reason);
+        QCOMPARE(h.widget("attentionReason")->isVisible(), !reason.isEmpty());
+        // The other pictures are not the one shown: each state has its own.
+        for (HomePicture other : {HomePicture::Protected, HomePicture::Busy, HomePicture::Off, HomePicture::Unavailable,
+                                  HomePicture::Blocked, HomePicture::Attention}) {
+            if (other != picture)
+                QVERIFY(!showsPicture(h, other));
+        }
+    }
+
     // A blocked network stays on the status line while it lasts: texts that come and go give way to it again.
     void statusLineKeepsAStandingProblem()
     {
@@ -199,8 +278,7 @@ private slots:
                                      {QStringLiteral("response.notification.net_access.type"), type}});
         };
         h.deliver(accessNotice(1));
-        const QString blocked =
-            QStringLiteral("Internet access is blocked. Check the Notifications page to see the compliance details.");
+        const QString blocked = QStringLiteral("Internet access is blocked.");
         QCOMPARE(h.text("statusText"), blocked);
         QCOMPARE(h.text("statusNextStep"),
                  QStringLiteral("Open Settings, then Notifications, to see the compliance details."));
