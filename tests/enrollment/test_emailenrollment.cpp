@@ -249,6 +249,69 @@ private slots:
         QCOMPARE(h.page(), int(MainWindow::HomePage));
         QVERIFY(h.nextRequest(50).isEmpty());
     }
+
+    // Signing in does not bring Secure Access back: the user who signed in hears that it is off, with the keyboard on
+    // the switch, so one key asks for it. Nothing is offered when it is on, when the user cannot move the switch, or
+    // when nobody waited for the sign-in.
+    void signInOffersSecureAccess_data()
+    {
+        using Changes = QList<QPair<QString, QJsonValue>>;
+        QTest::addColumn<Changes>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("offered");
+        const QString status = QStringLiteral("agentinfo.features.secconn.status");
+        QTest::newRow("off") << Changes{{status, 4}} << true << true;
+        QTest::newRow("on") << Changes{{status, 2}} << true << false;
+        QTest::newRow("switch locked off")
+            << Changes{{status, 4}, {QStringLiteral("agentinfo.features.secconn.status_user_control_disabled"), true}}
+            << true << false;
+        QTest::newRow("nobody waited") << Changes{{status, 4}} << false << false;
+    }
+    void signInOffersSecureAccess()
+    {
+        using Changes = QList<QPair<QString, QJsonValue>>;
+        QFETCH(Changes, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, offered);
+        ScopedBrandProfile scoped(brandProfileNamed(QStringLiteral("kivora")));
+        MainWindowHarness h;
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        const QString userIdMethod = QStringLiteral("agentinfo.features.config.user_id_method");
+        h.deliver(agentMessage(0, {{userIdMethod, 1}}));
+        QCOMPARE(h.page(), int(MainWindow::EmailPage));
+        if (asked) {
+            auto* mailInput = h.window->findChild<QLineEdit*>(QStringLiteral("mailInput"));
+            QTest::keyClicks(mailInput, QStringLiteral("ann@corp.example"));
+            QTest::keyClick(mailInput, Qt::Key_Return);
+            QVERIFY(h.nextRequest().contains("user_registration_req"));
+            h.deliver(agentMessage(4, {{userIdMethod, 1}, {QStringLiteral("response.type"), int(OtpSent)}}));
+            auto* otpInput = h.window->findChild<OtpScreen*>()->findChild<QLineEdit*>(QStringLiteral("otpInput"));
+            QTest::keyClicks(otpInput, QStringLiteral("246810"));
+            QTest::keyClick(otpInput, Qt::Key_Return);
+            QVERIFY(h.nextRequest().contains("user_activation_req"));
+        }
+        Changes signedIn{{userIdMethod, 1},
+                         {QStringLiteral("agentinfo.user.email"), QStringLiteral("ann@corp.example")},
+                         {QStringLiteral("response.type"), int(Activated)}};
+        signedIn.append(answer);
+        h.deliver(agentMessage(6, signedIn));
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+        const QString offer = QStringLiteral("Signed in. Secure Access is off: turn it on with the switch above.");
+        QCOMPARE(h.text("statusText") == offer, offered);
+        if (!offered)
+            return;
+        QCOMPARE(QApplication::focusWidget(), h.toggle());
+        // One key asks for it, once; and the offer goes as the tunnel comes.
+        QTest::keyClick(h.toggle(), Qt::Key_Space);
+        QCOMPARE(h.nextRequest(), QByteArray("{\"enable_secconn_status\":true,\"type\":8}\n"));
+        QVERIFY(h.nextRequest(50).isEmpty());
+        signedIn.removeLast();
+        signedIn.append({QStringLiteral("agentinfo.features.secconn.status"), 1});
+        h.deliver(agentMessage(0, signedIn));
+        QCOMPARE(h.text("statusText"), QString());
+    }
 };
 
 QTEST_MAIN(TestEmailEnrollment)

@@ -6,6 +6,7 @@
 #include "app/waitingspinnerwidget.h"
 #include "enrollment/qrcodescreen.h"
 #include "enrollment/servicecode.h"
+#include "support/supportlog.h"
 #include "tests/qrcode/zbardecode.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
@@ -291,6 +292,40 @@ private slots:
             QCOMPARE(agent->nextLine(), activationLine("QR-LATE", ""));
             QCOMPARE(status->text(), QString());
         }
+        expectNothingMoreSent();
+    }
+
+    // Going back to the service ID ends the wait for the code as left by the user: no deadline speaks later to a
+    // page nobody sees, and the window's spinner is free. A window sent out of sight has not been left.
+    void leavingEndsTheCodeWait_data()
+    {
+        QTest::addColumn<bool>("back");
+        QTest::newRow("back to the service ID") << true;
+        QTest::newRow("window hidden") << false;
+    }
+    void leavingEndsTheCodeWait()
+    {
+        QFETCH(bool, back);
+        ScopedBrandProfile lumidor(serviceIdLumidor());
+        ServiceCode screen;
+        screen.show();
+        QTest::keyClicks(child<QLineEdit>(screen, "serviceCodeInput"), QStringLiteral("svc-42"));
+        QTest::mouseClick(child<QPushButton>(screen, "submitButton"), Qt::LeftButton);
+        QCOMPARE(agent->nextLine(), qrRequestLine);
+        QSignalSpy stops(&screen, &ServiceCode::stopSpinner);
+        const auto leftWaits = [] {
+            return SupportLog::instance()->kept().counts.waitsEnded.value(AnswerWait::Ending::Left);
+        };
+        const int leftBefore = leftWaits();
+        if (back)
+            QTest::mouseClick(child<QPushButton>(screen, "backButton"), Qt::LeftButton);
+        else
+            screen.hide();
+        QCOMPARE(leftWaits() - leftBefore, back ? 1 : 0);
+        QCOMPARE(stops.size(), back ? 1 : 0);
+        QCOMPARE(passRunningDeadlines(screen), back ? 0 : 1);
+        QCOMPARE(qrPageOf(screen)->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(),
+                 back ? QString() : AnswerWait::silenceText());
         expectNothingMoreSent();
     }
 

@@ -12,7 +12,9 @@
 #include <KStatusNotifierItem>
 #include <QAccessible>
 #include <QAction>
+#include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -266,6 +268,51 @@ private slots:
             if (other != picture)
                 QVERIFY(!showsPicture(h, other));
         }
+    }
+
+    // A block's instruction is said once on the home screen (the next step), and a desktop notice asks to open the
+    // window only while it is out of sight.
+    void blockWarningPointsOnce_data()
+    {
+        QTest::addColumn<int>("accessType");
+        QTest::addColumn<bool>("windowShown");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("statusLine");
+        const QString blocked = QStringLiteral("Internet access is blocked.");
+        const QString ahead = QStringLiteral("Internet access will be blocked at %1.");
+        const QString open = QStringLiteral(" Open Novalume to see the compliance details.");
+        QTest::newRow("blocked, window in sight") << 1 << true << blocked << blocked;
+        QTest::newRow("blocked, window in the tray") << 1 << false << blocked + open << blocked;
+        QTest::newRow("block ahead, window in sight") << 2 << true << ahead << ahead;
+        QTest::newRow("block ahead, window in the tray") << 2 << false << ahead + open << ahead;
+    }
+    void blockWarningPointsOnce()
+    {
+        QFETCH(int, accessType);
+        QFETCH(bool, windowShown);
+        QFETCH(QString, notice);
+        QFETCH(QString, statusLine);
+        const QDateTime at = QDateTime::currentDateTime().addSecs(3600);
+        const QString time = at.date() == QDate::currentDate() ? QLocale().toString(at.time(), QLocale::ShortFormat)
+                                                               : QLocale().toString(at, QLocale::ShortFormat);
+        notice = notice.arg(time);
+        statusLine = statusLine.arg(time);
+        QStringList balloons;
+        SystemTray::setMessageRecorder([&balloons](const QString&, const QString& text, int) { balloons << text; });
+        const auto desktop = qScopeGuard([] { SystemTray::setMessageRecorder({}); });
+        MainWindowHarness h;
+        if (windowShown)
+            h.window->show();
+        h.deliver(agentMessage(0, connected));
+        h.deliver(agentMessage(
+            11, {{QStringLiteral("response.type"), 28},
+                 {QStringLiteral("response.notification.net_access.type"), accessType},
+                 {QStringLiteral("response.notification.net_access.block_time_unix"), at.toSecsSinceEpoch()}}));
+        QCOMPARE(balloons.last(), notice);
+        QCOMPARE(balloons.filter(QStringLiteral("Open Novalume")).size(), windowShown ? 0 : 1);
+        QCOMPARE(h.text("statusText"), statusLine);
+        QCOMPARE(h.text("statusNextStep"),
+                 QStringLiteral("Open Settings, then Notifications, to see the compliance details."));
     }
 
     // A blocked network stays on the status line while it lasts: texts that come and go give way to it again.
