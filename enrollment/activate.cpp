@@ -7,6 +7,7 @@
 #include "app/screenlook.h"
 #include "app/theme.h"
 #include "app/weblink.h"
+#include "enrollment/firstrunwords.h"
 #include "ui_activate.h"
 
 namespace {
@@ -111,12 +112,12 @@ void Activate::showAgentUnavailable()
     // No answer comes over a dropped link: the fields are the user's again, as they typed them.
     activationAnswer->abandon();
     activateButton();
-    showNotice(tr("Unable to connect to the application service"));
+    showNotice(FirstRunWords::serviceUnreachable());
 }
 
 void Activate::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
+    if (ui->statusMessage->text() == FirstRunWords::serviceUnreachable())
         ui->statusMessage->clear();
 }
 
@@ -136,7 +137,7 @@ void Activate::answerMissed()
     if (isFrontScreen(this))
         emit stopSpinner();
     activateButton();
-    showNotice(AnswerWait::silenceText());
+    showNotice(FirstRunWords::serviceSilent());
 }
 
 void Activate::activationError(ResponseType code)

@@ -6,6 +6,7 @@
 #include "app/highdpi.h"
 #include "app/namedtimer.h"
 #include "app/theme.h"
+#include "enrollment/firstrunwords.h"
 #include "ui_activationpending.h"
 
 #include <QLocale>
@@ -17,7 +18,8 @@ constexpr int verificationFailedMs = 6000;
 } // namespace
 
 ActivationPending::ActivationPending(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>()), statusAnswer(new AwaitedAnswer(QStringLiteral("activation status"), this))
+    : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>()),
+      statusAnswer(new AwaitedAnswer(QStringLiteral("activation status"), this))
 {
     ui->setupUi(this);
 
@@ -53,7 +55,7 @@ void ActivationPending::showAgentUnavailable()
     // No answer comes over a dropped link: the user may ask again once it is back.
     statusAnswer->abandon();
     ui->activationStatusButton->setEnabled(true);
-    showLasting(tr("Unable to connect to the application service"));
+    showLasting(FirstRunWords::serviceUnreachable());
 }
 
 AnswerClaim ActivationPending::takeStatusAnswer()
@@ -74,7 +76,7 @@ void ActivationPending::answerMissed()
     if (isFrontScreen(this))
         emit stopSpinner();
     ui->activationStatusButton->setEnabled(true);
-    showLasting(AnswerWait::silenceText());
+    showLasting(FirstRunWords::serviceSilent());
 }
 
 void ActivationPending::showLasting(const QString& text)
@@ -86,7 +88,7 @@ void ActivationPending::showLasting(const QString& text)
 
 void ActivationPending::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
+    if (ui->statusMessage->text() == FirstRunWords::serviceUnreachable())
         ui->statusMessage->clear();
 }
 

@@ -6,6 +6,7 @@
 #include "app/screenlook.h"
 #include "app/theme.h"
 #include "enrollment/countdown.h"
+#include "enrollment/firstrunwords.h"
 #include "enrollment/otpscreen.h"
 #include "ui_authemail.h"
 
@@ -68,13 +69,13 @@ void AuthEmail::showAgentUnavailable()
     // No answer comes over a dropped link: the address stays as typed, to be sent once the link is back.
     registrationAnswer->abandon();
     enableNextButton(ui->mailInput->text());
-    ui->statusMessage->setText(tr("Unable to connect to the application service"));
+    ui->statusMessage->setText(FirstRunWords::serviceUnreachable());
     otpScreen->showAgentUnavailable();
 }
 
 void AuthEmail::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
+    if (ui->statusMessage->text() == FirstRunWords::serviceUnreachable())
         ui->statusMessage->clear();
     otpScreen->clearAgentUnavailable();
 }
@@ -108,7 +109,7 @@ void AuthEmail::registrationMissed()
     if (isFrontScreen(this))
         emit stopSpinner();
     enableNextButton(ui->mailInput->text());
-    ui->statusMessage->setText(AnswerWait::silenceText());
+    ui->statusMessage->setText(FirstRunWords::serviceSilent());
 }
 
 void AuthEmail::processUserAuthResponse(Response response)
@@ -192,7 +193,7 @@ void AuthEmail::setCompanyName(QString name)
 void AuthEmail::onAttemptBlockedTimeOut()
 {
     // The block keeps counting while the link is down, but the line keeps saying that the link is down.
-    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect to the application service");
+    const bool linkLossShown = ui->statusMessage->text() == FirstRunWords::serviceUnreachable();
     if (attemptBlockedTime == Countdown::zero) {
         attemptBlockedTimer->stop();
         enableNextButton(ui->mailInput->text());
@@ -217,7 +218,7 @@ void AuthEmail::skipButtonClicked()
 void AuthEmail::nextButtonClicked()
 {
     if (!vexaintf::instance()->isConnected()) {
-        ui->statusMessage->setText(tr("Unable to connect to the application service"));
+        ui->statusMessage->setText(FirstRunWords::serviceUnreachable());
         otpScreen->showAgentUnavailable();
         return;
     }
@@ -253,7 +254,7 @@ void AuthEmail::goEmailScreen()
     if (ui->stackedWidget->currentIndex() == emailPage)
         return;
     // Back keeps the address for another try; what the agent said about the last one goes, unless the link is down.
-    if (ui->statusMessage->text() != tr("Unable to connect to the application service"))
+    if (ui->statusMessage->text() != FirstRunWords::serviceUnreachable())
         ui->statusMessage->clear();
     showPage(emailPage);
 }

@@ -1,5 +1,7 @@
 #include "enrollment/awaitedanswer.h"
 
+#include "enrollment/firstrunwords.h"
+
 #include <QLabel>
 #include <QStackedWidget>
 
@@ -64,6 +66,6 @@ bool isFrontScreen(const QWidget* screen)
 
 void dropSilenceNotice(QLabel* statusLine)
 {
-    if (statusLine->text() == AnswerWait::silenceText())
+    if (statusLine->text() == FirstRunWords::serviceSilent())
         statusLine->clear();
 }

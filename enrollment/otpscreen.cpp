@@ -6,6 +6,7 @@
 #include "app/screenlook.h"
 #include "app/theme.h"
 #include "enrollment/countdown.h"
+#include "enrollment/firstrunwords.h"
 #include "settings/subscreenframe.h"
 #include "ui_otpscreen.h"
 
@@ -127,12 +128,12 @@ void OtpScreen::showAgentUnavailable()
         enableSubmitButton(ui->otpInput->text());
         offerResend();
     }
-    ui->statusMessage->setText(tr("Unable to connect to the application service"));
+    ui->statusMessage->setText(FirstRunWords::serviceUnreachable());
 }
 
 void OtpScreen::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
+    if (ui->statusMessage->text() == FirstRunWords::serviceUnreachable())
         ui->statusMessage->clear();
 }
 
@@ -161,7 +162,7 @@ void OtpScreen::answerMissed()
         emit stopSpinner();
     enableSubmitButton(ui->otpInput->text());
     offerResend();
-    ui->statusMessage->setText(AnswerWait::silenceText());
+    ui->statusMessage->setText(FirstRunWords::serviceSilent());
 }
 
 // Resend is there unless attempts are blocked, a resend wait is counting down or a question is still open.
@@ -359,7 +360,7 @@ void OtpScreen::onResendTimeOut()
 void OtpScreen::onAttemptBlockedTimeOut()
 {
     // The block keeps counting while the link is down, but the line keeps saying that the link is down.
-    const bool linkLossShown = ui->statusMessage->text() == tr("Unable to connect to the application service");
+    const bool linkLossShown = ui->statusMessage->text() == FirstRunWords::serviceUnreachable();
     if (attemptBlockedTime == Countdown::zero) {
         blocked = false;
         attemptBlockedTimer->stop();

@@ -4,6 +4,7 @@
 #include "app/brandprofile.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
+#include "enrollment/firstrunwords.h"
 #include "enrollment/qrcodegenerator.h"
 #include "ui_qrcodescreen.h"
 
@@ -85,7 +86,7 @@ void QRCodeScreen::codeMissed()
     // The line under the code already says to try again, and Regenerate is right there.
     ui->qr->setText(tr("No QR code has come yet."));
     describeCodeArea();
-    ui->statusMessage->setText(AnswerWait::silenceText());
+    ui->statusMessage->setText(FirstRunWords::serviceSilent());
 }
 
 // A spinner over the code area disables it; Regenerate goes with it, since a second code asked for meanwhile would
@@ -133,11 +134,11 @@ void QRCodeScreen::showAgentUnavailable()
 {
     activationAnswer->abandon();
     codeWait->finish(AnswerWait::Ending::LinkLost);
-    ui->statusMessage->setText(tr("Unable to connect to the application service"));
+    ui->statusMessage->setText(FirstRunWords::serviceUnreachable());
     // A scan now would reach nobody, and the code may be gone when the agent is back: it is not left up to be
     // scanned. The code asked for on reconnection is drawn even if the agent hands out the same one.
     ui->qr->clear();
-    ui->qr->setText(tr("The QR code is not available while the application service is unreachable."));
+    ui->qr->setText(FirstRunWords::codeUnavailable());
     // At the top, clear of the wait spinner turning in the middle of the area.
     ui->qr->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     shownCode.clear();
@@ -146,7 +147,7 @@ void QRCodeScreen::showAgentUnavailable()
 
 void QRCodeScreen::clearAgentUnavailable()
 {
-    if (ui->statusMessage->text() == tr("Unable to connect to the application service"))
+    if (ui->statusMessage->text() == FirstRunWords::serviceUnreachable())
         ui->statusMessage->setText(refusalReason);
     if (ui->qr->pixmap(Qt::ReturnByValue).isNull())
         ui->qr->clear();
@@ -195,7 +196,7 @@ AnswerClaim QRCodeScreen::takeActivationAnswer()
 // is the user's choice, with a new code.
 void QRCodeScreen::answerMissed()
 {
-    ui->statusMessage->setText(AnswerWait::silenceText());
+    ui->statusMessage->setText(FirstRunWords::serviceSilent());
 }
 
 void QRCodeScreen::regenerateQRCode()

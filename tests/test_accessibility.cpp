@@ -256,7 +256,7 @@ private slots:
 
         h.drop();
         QCOMPARE(codeArea->text(QAccessible::Name),
-                 QStringLiteral("The QR code is not available while the application service is unreachable."));
+                 QStringLiteral("The QR code is not available while the Novalume service is unreachable."));
         QVERIFY(codeArea->text(QAccessible::Description).isEmpty());
 
         auto* artwork = h.window->findChild<QLabel*>(QStringLiteral("staticIcon"));

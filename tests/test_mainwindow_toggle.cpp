@@ -196,7 +196,10 @@ private slots:
         for (const QWidget* screen : screens) {
             const auto* line =
                 screen->findChild<QLabel*>(QLatin1String(screen == h.window.get() ? "statusText" : "statusMessage"));
-            QCOMPARE(line->text(), unreachable);
+            // The enrollment screens name the brand's service; the home screen's is the application service.
+            QCOMPARE(line->text(), screen == h.window.get()
+                                       ? unreachable
+                                       : QStringLiteral("Unable to connect to the Novalume service"));
         }
 
         h.restore();

@@ -26,3 +26,5 @@ inline QTimer* directTimer(const QObject* owner, const char* name)
 }
 
 inline const QString agentUnavailable = QStringLiteral("Unable to connect to the application service");
+// The enrollment screens name the brand's service; the tests' brand unless they choose another.
+inline const QString firstRunUnavailable = QStringLiteral("Unable to connect to the Novalume service");

@@ -285,13 +285,13 @@ private slots:
 
         agent.drop();
         screen.showAgentUnavailable();
-        QCOMPARE(labelText(&screen, "statusMessage"), agentUnavailable);
+        QCOMPARE(labelText(&screen, "statusMessage"), firstRunUnavailable);
         activateButton(screen)->click();
         QTest::keyClick(codeInput(screen), Qt::Key_Return);
         QCOMPARE(requests.size(), 0);
         QCOMPARE(spinner.size(), 0);
         QVERIFY(agent.nextRequest().isEmpty());
-        QCOMPARE(labelText(&screen, "statusMessage"), agentUnavailable);
+        QCOMPARE(labelText(&screen, "statusMessage"), firstRunUnavailable);
         QCOMPARE(codeInput(screen)->text(), QStringLiteral("ABC-123"));
         QCOMPARE(friendlyName(screen)->text(), QStringLiteral("desk"));
         QVERIFY(activateButton(screen)->isEnabled());

@@ -335,12 +335,12 @@ private slots:
         c.ask(h);
         QCOMPARE(spinnerTurns(h), c.spinnerWhileWaiting);
 
-        QString shown = AnswerWait::silenceText();
+        QString shown = QStringLiteral("The %1 service did not answer. Please try again.").arg(::brand().displayName);
         int page = c.page;
         switch (ending) {
         case Ending::LinkDrops:
             h.drop();
-            shown = agentUnavailable;
+            shown = QStringLiteral("Unable to connect to the %1 service").arg(::brand().displayName);
             break;
         case Ending::Silence:
             passRunningDeadlines(h);

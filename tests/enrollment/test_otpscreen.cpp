@@ -489,7 +489,7 @@ private slots:
         QVERIFY(agent.nextRequest().isEmpty());
         QCOMPARE(spinner.size(), 0);
         QCOMPARE(registrations.size(), 0);
-        QCOMPARE(status(screen), agentUnavailable);
+        QCOMPARE(status(screen), firstRunUnavailable);
         QCOMPARE(otpInput(screen)->text(), QStringLiteral("1234"));
 
         agent.restore();

@@ -276,16 +276,16 @@ private slots:
         if (ending == QLatin1String("link")) {
             screen.agentDisconnectedNotification();
             QCOMPARE(passRunningDeadlines(screen), 0);
-            QCOMPARE(status->text(), QStringLiteral("Unable to connect to the application service"));
+            QCOMPARE(status->text(), QStringLiteral("Unable to connect to the Novalume service"));
             QCOMPARE(qrLabelOf(screen)->text(),
-                     QStringLiteral("The QR code is not available while the application service is unreachable."));
+                     QStringLiteral("The QR code is not available while the Novalume service is unreachable."));
             expectNothingMoreSent();
             return;
         }
         QCOMPARE(passRunningDeadlines(screen), 1);
         QCOMPARE(stops.size(), 1);
         QCOMPARE(qrLabelOf(screen)->text(), QStringLiteral("No QR code has come yet."));
-        QCOMPARE(status->text(), AnswerWait::silenceText());
+        QCOMPARE(status->text(), QStringLiteral("The Novalume service did not answer. Please try again."));
         if (ending == QLatin1String("late")) {
             screen.showQRCode(QStringLiteral("QR-LATE"));
             QCOMPARE(shownCodes(screen), QList<QByteArray>{"QR-LATE"});
@@ -325,7 +325,7 @@ private slots:
         QCOMPARE(stops.size(), back ? 1 : 0);
         QCOMPARE(passRunningDeadlines(screen), back ? 0 : 1);
         QCOMPARE(qrPageOf(screen)->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(),
-                 back ? QString() : AnswerWait::silenceText());
+                 back ? QString() : QStringLiteral("The Lumidor service did not answer. Please try again."));
         expectNothingMoreSent();
     }
 
@@ -386,7 +386,7 @@ private slots:
         QVERIFY(qrLabelOf(screen)->pixmap(Qt::ReturnByValue).isNull());
         QVERIFY(qrLabelOf(screen)->text().contains(QLatin1String("unreachable")));
         QCOMPARE(child<QLabel>(screen, "statusMessage")->text(),
-                 QStringLiteral("Unable to connect to the application service"));
+                 QStringLiteral("Unable to connect to the Novalume service"));
 
         screen.agentConnectedNotification();
         QVERIFY(screen.isEnabled());
