@@ -16,10 +16,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Activation code</source>
         <translation type="unfinished"></translation>
     </message>
@@ -95,10 +91,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Waiting for administrator approval</source>
         <translation type="unfinished"></translation>
     </message>
@@ -138,10 +130,6 @@
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to connect to the application service</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -298,6 +286,24 @@
     </message>
 </context>
 <context>
+    <name>FirstRunWords</name>
+    <message>
+        <source>Unable to connect to the %1 service</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 service did not answer. Please try again.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the %1 service is unreachable.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Secure Access</source>
@@ -449,11 +455,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 Check the Notifications page to see the compliance details.</source>
-        <extracomment>%1 is a notice about network access.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Fetching information</source>
         <translation type="unfinished"></translation>
     </message>
@@ -472,6 +473,10 @@
     </message>
     <message>
         <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed in. Secure Access is off: turn it on with the switch above.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -722,10 +727,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation type="unfinished"></translation>
     </message>
@@ -841,10 +842,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Back</source>
         <translation type="unfinished"></translation>
     </message>
@@ -854,10 +851,6 @@
     </message>
     <message>
         <source>Scan this code with your phone to activate this device</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The QR code is not available while the application service is unreachable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1055,15 +1048,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter the password:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The password must not be empty.
-Enter the password:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 %2 [FULL]</source>
         <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
         <translation type="unfinished"></translation>
@@ -1075,10 +1059,6 @@ Enter the password:</source>
     </message>
     <message>
         <source>Setting the preferred access gateway failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1111,6 +1091,18 @@ Enter the password:</source>
     </message>
     <message>
         <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password must not be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the deactivation password from your administrator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivate this device?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1299,6 +1291,14 @@ Enter the password:</source>
         <source>The support report could not be saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The support report was saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1369,6 +1369,10 @@ Enter the password:</source>
     </message>
     <message>
         <source>Copy address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No application could open this folder. Open it in your file manager:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,10 +16,6 @@
         <translation>Contactar con soporte</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>No se puede conectar con el servicio de la aplicación</translation>
-    </message>
-    <message>
         <source>Activation code</source>
         <translation>Código de activación</translation>
     </message>
@@ -95,10 +91,6 @@
         <translation>Configuración</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>No se puede conectar con el servicio de la aplicación</translation>
-    </message>
-    <message>
         <source>Waiting for administrator approval</source>
         <translation>Esperando la aprobación del administrador</translation>
     </message>
@@ -139,10 +131,6 @@
     <message>
         <source>Skip</source>
         <translation>Omitir</translation>
-    </message>
-    <message>
-        <source>Unable to connect to the application service</source>
-        <translation>No se puede conectar con el servicio de la aplicación</translation>
     </message>
     <message>
         <source>Invalid email</source>
@@ -298,6 +286,24 @@
     </message>
 </context>
 <context>
+    <name>FirstRunWords</name>
+    <message>
+        <source>Unable to connect to the %1 service</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>No se puede conectar con el servicio de %1</translation>
+    </message>
+    <message>
+        <source>The %1 service did not answer. Please try again.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>El servicio de %1 no respondió. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the %1 service is unreachable.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>El código QR no está disponible mientras no se pueda acceder al servicio de %1.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Secure Access</source>
@@ -449,11 +455,6 @@
         <translation>%1 Abra %2 para ver los detalles de cumplimiento.</translation>
     </message>
     <message>
-        <source>%1 Check the Notifications page to see the compliance details.</source>
-        <extracomment>%1 is a notice about network access.</extracomment>
-        <translation>%1 Consulte la página Notificaciones para ver los detalles de cumplimiento.</translation>
-    </message>
-    <message>
         <source>Fetching information</source>
         <translation>Obteniendo información</translation>
     </message>
@@ -473,6 +474,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Signed in. Secure Access is off: turn it on with the switch above.</source>
+        <translation>Sesión iniciada. El Acceso Seguro está apagado: enciéndalo con el interruptor de arriba.</translation>
     </message>
 </context>
 <context>
@@ -722,10 +727,6 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>No se puede conectar con el servicio de la aplicación</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>OTP no válida</translation>
     </message>
@@ -841,10 +842,6 @@
         <translation>No se pudo mostrar el código QR. Seleccione &apos;Regenerar QR&apos; para volver a intentarlo.</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>No se puede conectar con el servicio de la aplicación</translation>
-    </message>
-    <message>
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -855,10 +852,6 @@
     <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>Escanee este código con su teléfono para activar este dispositivo</translation>
-    </message>
-    <message>
-        <source>The QR code is not available while the application service is unreachable.</source>
-        <translation>El código QR no está disponible mientras no se pueda acceder al servicio de la aplicación.</translation>
     </message>
     <message>
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
@@ -1055,16 +1048,6 @@
         <translation>Este dispositivo se ha desactivado.</translation>
     </message>
     <message>
-        <source>Enter the password:</source>
-        <translation>Escriba la contraseña:</translation>
-    </message>
-    <message>
-        <source>The password must not be empty.
-Enter the password:</source>
-        <translation>La contraseña no puede estar vacía.
-Escriba la contraseña:</translation>
-    </message>
-    <message>
         <source>%1 %2 [FULL]</source>
         <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
         <translation>%1 %2 [COMPLETO]</translation>
@@ -1077,10 +1060,6 @@ Escriba la contraseña:</translation>
     <message>
         <source>Setting the preferred access gateway failed</source>
         <translation>No se pudo establecer la puerta de enlace de acceso preferida</translation>
-    </message>
-    <message>
-        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
-        <translation>Está a punto de desactivar este dispositivo. Haga clic en &apos;Sí&apos; para continuar.</translation>
     </message>
     <message>
         <source>Deactivation failed. Please try again or contact your administrator.</source>
@@ -1113,6 +1092,18 @@ Escriba la contraseña:</translation>
     <message>
         <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
         <translation>El dispositivo deja su organización y el Acceso Seguro se detiene hasta que se vuelva a inscribir.</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.</source>
+        <translation>La contraseña no puede estar vacía.</translation>
+    </message>
+    <message>
+        <source>Enter the deactivation password from your administrator:</source>
+        <translation>Escriba la contraseña de desactivación que le dio su administrador:</translation>
+    </message>
+    <message>
+        <source>Deactivate this device?</source>
+        <translation>¿Desactivar este dispositivo?</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1291,14 @@ Escriba la contraseña:</translation>
         <source>The support report could not be saved: %1</source>
         <translation>No se pudo guardar el informe de soporte: %1</translation>
     </message>
+    <message>
+        <source>The support report was saved as %1.</source>
+        <translation>El informe de soporte se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1371,6 +1370,10 @@ Escriba la contraseña:</translation>
     <message>
         <source>Copy address</source>
         <translation>Copiar dirección</translation>
+    </message>
+    <message>
+        <source>No application could open this folder. Open it in your file manager:</source>
+        <translation>Ninguna aplicación pudo abrir esta carpeta. Ábrala en su administrador de archivos:</translation>
     </message>
 </context>
 <context>

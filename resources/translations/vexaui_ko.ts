@@ -16,10 +16,6 @@
         <translation>지원팀에 문의</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
-    </message>
-    <message>
         <source>Activation code</source>
         <translation>활성화 코드</translation>
     </message>
@@ -95,10 +91,6 @@
         <translation>설정</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
-    </message>
-    <message>
         <source>Waiting for administrator approval</source>
         <translation>관리자 승인 대기 중</translation>
     </message>
@@ -139,10 +131,6 @@
     <message>
         <source>Skip</source>
         <translation>건너뛰기</translation>
-    </message>
-    <message>
-        <source>Unable to connect to the application service</source>
-        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
     </message>
     <message>
         <source>Invalid email</source>
@@ -298,6 +286,24 @@
     </message>
 </context>
 <context>
+    <name>FirstRunWords</name>
+    <message>
+        <source>Unable to connect to the %1 service</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>%1 서비스에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The %1 service did not answer. Please try again.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>%1 서비스가 응답하지 않았습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the %1 service is unreachable.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>%1 서비스에 연결할 수 없는 동안에는 QR 코드를 사용할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Secure Access</source>
@@ -449,11 +455,6 @@
         <translation>%1 규정 준수 정보를 보려면 %2 앱을 여세요.</translation>
     </message>
     <message>
-        <source>%1 Check the Notifications page to see the compliance details.</source>
-        <extracomment>%1 is a notice about network access.</extracomment>
-        <translation>%1 규정 준수 정보는 알림 페이지에서 확인하세요.</translation>
-    </message>
-    <message>
         <source>Fetching information</source>
         <translation>정보를 가져오는 중</translation>
     </message>
@@ -473,6 +474,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>종료(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Signed in. Secure Access is off: turn it on with the switch above.</source>
+        <translation>로그인되었습니다. 보안 액세스가 꺼져 있습니다. 위의 스위치로 켜세요.</translation>
     </message>
 </context>
 <context>
@@ -722,10 +727,6 @@
         <translation>취소</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>잘못된 OTP입니다</translation>
     </message>
@@ -841,10 +842,6 @@
         <translation>QR 코드를 표시할 수 없습니다. 다시 시도하려면 &apos;QR 다시 생성&apos;을 선택하세요.</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>애플리케이션 서비스에 연결할 수 없습니다</translation>
-    </message>
-    <message>
         <source>Back</source>
         <translation>뒤로</translation>
     </message>
@@ -855,10 +852,6 @@
     <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>이 기기를 활성화하려면 휴대폰으로 이 코드를 스캔하세요</translation>
-    </message>
-    <message>
-        <source>The QR code is not available while the application service is unreachable.</source>
-        <translation>애플리케이션 서비스에 연결할 수 없는 동안에는 QR 코드를 사용할 수 없습니다.</translation>
     </message>
     <message>
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
@@ -1055,16 +1048,6 @@
         <translation>이 기기가 비활성화되었습니다.</translation>
     </message>
     <message>
-        <source>Enter the password:</source>
-        <translation>비밀번호를 입력하세요:</translation>
-    </message>
-    <message>
-        <source>The password must not be empty.
-Enter the password:</source>
-        <translation>비밀번호를 비워 둘 수 없습니다.
-비밀번호를 입력하세요:</translation>
-    </message>
-    <message>
         <source>%1 %2 [FULL]</source>
         <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
         <translation>%1 %2 [전체]</translation>
@@ -1077,10 +1060,6 @@ Enter the password:</source>
     <message>
         <source>Setting the preferred access gateway failed</source>
         <translation>선호 액세스 게이트웨이를 설정하지 못했습니다</translation>
-    </message>
-    <message>
-        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
-        <translation>이 기기를 비활성화하려고 합니다. 계속하려면 &apos;예&apos;를 클릭하세요.</translation>
     </message>
     <message>
         <source>Deactivation failed. Please try again or contact your administrator.</source>
@@ -1113,6 +1092,18 @@ Enter the password:</source>
     <message>
         <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
         <translation>이 기기는 조직에서 제외되며, 다시 등록할 때까지 보안 액세스가 중지됩니다.</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.</source>
+        <translation>비밀번호를 비워 둘 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Enter the deactivation password from your administrator:</source>
+        <translation>관리자에게 받은 비활성화 비밀번호를 입력하세요:</translation>
+    </message>
+    <message>
+        <source>Deactivate this device?</source>
+        <translation>이 기기를 비활성화하시겠습니까?</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1289,14 @@ Enter the password:</source>
         <source>The support report could not be saved: %1</source>
         <translation>지원 보고서를 저장할 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>The support report was saved as %1.</source>
+        <translation>지원 보고서를 %1(으)로 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>폴더에서 보기</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1369,6 +1368,10 @@ Enter the password:</source>
     <message>
         <source>Copy address</source>
         <translation>주소 복사</translation>
+    </message>
+    <message>
+        <source>No application could open this folder. Open it in your file manager:</source>
+        <translation>이 폴더를 열 수 있는 애플리케이션이 없습니다. 파일 관리자에서 여세요:</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Fale com o suporte</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Não é possível conectar ao serviço do aplicativo</translation>
-    </message>
-    <message>
         <source>Activation code</source>
         <translation>Código de ativação</translation>
     </message>
@@ -95,10 +91,6 @@
         <translation>Configurações</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Não é possível conectar ao serviço do aplicativo</translation>
-    </message>
-    <message>
         <source>Waiting for administrator approval</source>
         <translation>Aguardando a aprovação do administrador</translation>
     </message>
@@ -139,10 +131,6 @@
     <message>
         <source>Skip</source>
         <translation>Pular</translation>
-    </message>
-    <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Não é possível conectar ao serviço do aplicativo</translation>
     </message>
     <message>
         <source>Invalid email</source>
@@ -298,6 +286,24 @@
     </message>
 </context>
 <context>
+    <name>FirstRunWords</name>
+    <message>
+        <source>Unable to connect to the %1 service</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>Não é possível conectar ao serviço do %1</translation>
+    </message>
+    <message>
+        <source>The %1 service did not answer. Please try again.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>O serviço do %1 não respondeu. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the %1 service is unreachable.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>O código QR não está disponível enquanto o serviço do %1 estiver inacessível.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Secure Access</source>
@@ -449,11 +455,6 @@
         <translation>%1 Abra o %2 para ver os detalhes de conformidade.</translation>
     </message>
     <message>
-        <source>%1 Check the Notifications page to see the compliance details.</source>
-        <extracomment>%1 is a notice about network access.</extracomment>
-        <translation>%1 Consulte a página Notificações para ver os detalhes de conformidade.</translation>
-    </message>
-    <message>
         <source>Fetching information</source>
         <translation>Obtendo informações</translation>
     </message>
@@ -473,6 +474,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>Signed in. Secure Access is off: turn it on with the switch above.</source>
+        <translation>Você entrou na sua conta. O Acesso Seguro está desligado: ligue-o no interruptor acima.</translation>
     </message>
 </context>
 <context>
@@ -722,10 +727,6 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Não é possível conectar ao serviço do aplicativo</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>OTP inválida</translation>
     </message>
@@ -841,10 +842,6 @@
         <translation>Não foi possível exibir o código QR. Selecione &apos;Gerar novo QR&apos; para tentar novamente.</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Não é possível conectar ao serviço do aplicativo</translation>
-    </message>
-    <message>
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -855,10 +852,6 @@
     <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>Escaneie este código com seu celular para ativar este dispositivo</translation>
-    </message>
-    <message>
-        <source>The QR code is not available while the application service is unreachable.</source>
-        <translation>O código QR não está disponível enquanto o serviço do aplicativo estiver inacessível.</translation>
     </message>
     <message>
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
@@ -1055,16 +1048,6 @@
         <translation>Este dispositivo foi desativado.</translation>
     </message>
     <message>
-        <source>Enter the password:</source>
-        <translation>Digite a senha:</translation>
-    </message>
-    <message>
-        <source>The password must not be empty.
-Enter the password:</source>
-        <translation>A senha não pode ficar em branco.
-Digite a senha:</translation>
-    </message>
-    <message>
         <source>%1 %2 [FULL]</source>
         <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
         <translation>%1 %2 [COMPLETO]</translation>
@@ -1077,10 +1060,6 @@ Digite a senha:</translation>
     <message>
         <source>Setting the preferred access gateway failed</source>
         <translation>Falha ao definir o gateway de acesso preferencial</translation>
-    </message>
-    <message>
-        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
-        <translation>Você está prestes a desativar este dispositivo. Clique em &apos;Sim&apos; para continuar.</translation>
     </message>
     <message>
         <source>Deactivation failed. Please try again or contact your administrator.</source>
@@ -1113,6 +1092,18 @@ Digite a senha:</translation>
     <message>
         <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
         <translation>O dispositivo deixa sua organização e o Acesso Seguro para até que seja registrado novamente.</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.</source>
+        <translation>A senha não pode ficar em branco.</translation>
+    </message>
+    <message>
+        <source>Enter the deactivation password from your administrator:</source>
+        <translation>Digite a senha de desativação fornecida pelo seu administrador:</translation>
+    </message>
+    <message>
+        <source>Deactivate this device?</source>
+        <translation>Desativar este dispositivo?</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1291,14 @@ Digite a senha:</translation>
         <source>The support report could not be saved: %1</source>
         <translation>Não foi possível salvar o relatório de suporte: %1</translation>
     </message>
+    <message>
+        <source>The support report was saved as %1.</source>
+        <translation>O relatório de suporte foi salvo como %1.</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1371,6 +1370,10 @@ Digite a senha:</translation>
     <message>
         <source>Copy address</source>
         <translation>Copiar endereço</translation>
+    </message>
+    <message>
+        <source>No application could open this folder. Open it in your file manager:</source>
+        <translation>Nenhum aplicativo conseguiu abrir esta pasta. Abra-a no seu gerenciador de arquivos:</translation>
     </message>
 </context>
 <context>

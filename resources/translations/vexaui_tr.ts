@@ -16,10 +16,6 @@
         <translation>Destek ekibine ulaşın</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Uygulama hizmetine bağlanılamıyor</translation>
-    </message>
-    <message>
         <source>Activation code</source>
         <translation>Etkinleştirme kodu</translation>
     </message>
@@ -95,10 +91,6 @@
         <translation>Ayarlar</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Uygulama hizmetine bağlanılamıyor</translation>
-    </message>
-    <message>
         <source>Waiting for administrator approval</source>
         <translation>Yönetici onayı bekleniyor</translation>
     </message>
@@ -139,10 +131,6 @@
     <message>
         <source>Skip</source>
         <translation>Atla</translation>
-    </message>
-    <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Uygulama hizmetine bağlanılamıyor</translation>
     </message>
     <message>
         <source>Invalid email</source>
@@ -298,6 +286,24 @@
     </message>
 </context>
 <context>
+    <name>FirstRunWords</name>
+    <message>
+        <source>Unable to connect to the %1 service</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>%1 hizmetine bağlanılamıyor</translation>
+    </message>
+    <message>
+        <source>The %1 service did not answer. Please try again.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>%1 hizmeti yanıt vermedi. Lütfen yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The QR code is not available while the %1 service is unreachable.</source>
+        <extracomment>%1 is the product&apos;s name: &quot;the Novalume service&quot;.</extracomment>
+        <translation>%1 hizmetine ulaşılamadığı sürece QR kodu kullanılamaz.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Secure Access</source>
@@ -449,11 +455,6 @@
         <translation>%1 Uyumluluk ayrıntılarını görmek için %2 uygulamasını açın.</translation>
     </message>
     <message>
-        <source>%1 Check the Notifications page to see the compliance details.</source>
-        <extracomment>%1 is a notice about network access.</extracomment>
-        <translation>%1 Uyumluluk ayrıntıları için Bildirimler sayfasına bakın.</translation>
-    </message>
-    <message>
         <source>Fetching information</source>
         <translation>Bilgiler alınıyor</translation>
     </message>
@@ -473,6 +474,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>Signed in. Secure Access is off: turn it on with the switch above.</source>
+        <translation>Oturum açıldı. Güvenli Erişim kapalı: yukarıdaki anahtarla açın.</translation>
     </message>
 </context>
 <context>
@@ -722,10 +727,6 @@
         <translation>İptal</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Uygulama hizmetine bağlanılamıyor</translation>
-    </message>
-    <message>
         <source>Invalid OTP</source>
         <translation>Geçersiz OTP</translation>
     </message>
@@ -841,10 +842,6 @@
         <translation>QR kodu görüntülenemedi. Yeniden denemek için &apos;QR kodunu yenile&apos; düğmesini seçin.</translation>
     </message>
     <message>
-        <source>Unable to connect to the application service</source>
-        <translation>Uygulama hizmetine bağlanılamıyor</translation>
-    </message>
-    <message>
         <source>Back</source>
         <translation>Geri</translation>
     </message>
@@ -855,10 +852,6 @@
     <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>Bu cihazı etkinleştirmek için bu kodu telefonunuzla tarayın</translation>
-    </message>
-    <message>
-        <source>The QR code is not available while the application service is unreachable.</source>
-        <translation>Uygulama hizmetine ulaşılamadığı sürece QR kodu kullanılamaz.</translation>
     </message>
     <message>
         <source>If you experience an error with the QR code above, select the &apos;Regenerate QR&apos; button below and repeat the process. If you continue to experience issues, contact your administrator for assistance.</source>
@@ -1055,16 +1048,6 @@
         <translation>Bu cihaz devre dışı bırakıldı.</translation>
     </message>
     <message>
-        <source>Enter the password:</source>
-        <translation>Parolayı girin:</translation>
-    </message>
-    <message>
-        <source>The password must not be empty.
-Enter the password:</source>
-        <translation>Parola boş olamaz.
-Parolayı girin:</translation>
-    </message>
-    <message>
         <source>%1 %2 [FULL]</source>
         <extracomment>%1 is a network interface, %2 its address; all of the device&apos;s traffic goes through the tunnel.</extracomment>
         <translation>%1 %2 [TAM]</translation>
@@ -1077,10 +1060,6 @@ Parolayı girin:</translation>
     <message>
         <source>Setting the preferred access gateway failed</source>
         <translation>Tercih edilen erişim ağ geçidi ayarlanamadı</translation>
-    </message>
-    <message>
-        <source>You are about to deactivate this device. Click &apos;Yes&apos; to continue.</source>
-        <translation>Bu cihaz devre dışı bırakılacak. Devam etmek için &apos;Evet&apos;e tıklayın.</translation>
     </message>
     <message>
         <source>Deactivation failed. Please try again or contact your administrator.</source>
@@ -1113,6 +1092,18 @@ Parolayı girin:</translation>
     <message>
         <source>The device leaves your organization and Secure Access stops until it is enrolled again.</source>
         <translation>Cihaz kuruluşunuzdan ayrılır ve yeniden kaydedilene kadar Güvenli Erişim durur.</translation>
+    </message>
+    <message>
+        <source>The password must not be empty.</source>
+        <translation>Parola boş olamaz.</translation>
+    </message>
+    <message>
+        <source>Enter the deactivation password from your administrator:</source>
+        <translation>Yöneticinizden aldığınız devre dışı bırakma parolasını girin:</translation>
+    </message>
+    <message>
+        <source>Deactivate this device?</source>
+        <translation>Bu cihaz devre dışı bırakılsın mı?</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1289,14 @@ Parolayı girin:</translation>
         <source>The support report could not be saved: %1</source>
         <translation>Destek raporu kaydedilemedi: %1</translation>
     </message>
+    <message>
+        <source>The support report was saved as %1.</source>
+        <translation>Destek raporu %1 olarak kaydedildi.</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Klasörde göster</translation>
+    </message>
 </context>
 <context>
     <name>SupportReport</name>
@@ -1369,6 +1368,10 @@ Parolayı girin:</translation>
     <message>
         <source>Copy address</source>
         <translation>Adresi kopyala</translation>
+    </message>
+    <message>
+        <source>No application could open this folder. Open it in your file manager:</source>
+        <translation>Bu klasörü açabilecek bir uygulama bulunamadı. Dosya yöneticinizde açın:</translation>
     </message>
 </context>
 <context>
