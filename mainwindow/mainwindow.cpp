@@ -527,8 +527,11 @@ void MainWindow::showAttentionReason(const Status& now)
     // without Secure Access whose headline already says it is isolated is not told so twice.
     const bool headlineSaysIt =
         now.attention == Attention::DeviceIsolated && currentAgentInfo && !currentAgentInfo->secconn.enabled;
-    const QString reason =
-        now.state == AppState::NeedsAttention && !headlineSaysIt ? StatusWords::detail(now) : QString();
+    QString reason;
+    if (now.state == AppState::NeedsAttention && !headlineSaysIt)
+        reason = StatusWords::detail(now);
+    else if (now.state == AppState::SignInNeeded)
+        reason = StatusWords::state(now);
     ui->attentionReason->setVisible(!reason.isEmpty());
     ui->attentionReason->setText(reason);
 }

@@ -237,6 +237,10 @@ private slots:
                                          << "Network access blocked";
         QTest::newRow("restart required")
             << connected << "restart" << HomePicture::Attention << Badge::Exclamation << "Restart required";
+        // A user who skipped the sign-in learns at home why Secure Access waits.
+        QTest::newRow("sign-in needed") << Changes{{QStringLiteral("agentinfo.features.config.user_id_method"), 1}}
+                                        << "sign-in" << HomePicture::Attention << Badge::Exclamation
+                                        << "Sign-in needed";
         QTest::newRow("agent gone") << connected << "drop" << HomePicture::Unavailable << Badge::Cross << "";
     }
     void homeAgreesWithTheTray()
@@ -248,6 +252,9 @@ private slots:
         QFETCH(QString, reason);
         ModalDialog::setAnswerer([](QDialog&) { return int(QDialog::Rejected); });
         const auto realDialogs = qScopeGuard([] { ModalDialog::setAnswerer({}); });
+        // Only a brand that signs users in by email asks for it.
+        ScopedBrandProfile scoped(brandProfileNamed(event == QLatin1String("sign-in") ? QStringLiteral("kivora")
+                                                                                      : QStringLiteral("novalume")));
         MainWindowHarness h;
         h.window->show();
         h.deliver(agentMessage(0, snapshot));
@@ -258,10 +265,10 @@ private slots:
             h.deliver(agentMessage(11, {{QStringLiteral("response.type"), 36}}));
         else if (event == QLatin1String("drop"))
             h.drop();
-        QVERIFY(showsBadge(h, badge));
+        QVERIFY2(showsBadge(h, badge), qPrintable(trayOf(h)->item()->toolTipSubTitle()));
         QVERIFY(showsPicture(h, picture));
         QCOMPARE(h.text("attentionReason"), reason);
-        QCOMPARE(h.widget("attentionReason")->isVisible(), !reason.isEmpty());
+        QCOMPARE(!h.widget("attentionReason")->isHidden(), !reason.isEmpty());
         // The other pictures are not the one shown: each state has its own.
         for (HomePicture other : {HomePicture::Protected, HomePicture::Busy, HomePicture::Off, HomePicture::Unavailable,
                                   HomePicture::Blocked, HomePicture::Attention}) {
