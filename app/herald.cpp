@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QStringList>
 #include <QWidget>
 
@@ -47,6 +48,15 @@ Herald::Herald(QWidget* screen) : QObject(screen), voice(new QWidget(screen))
     pending.setSingleShot(true);
     pending.setInterval(0);
     connect(&pending, &QTimer::timeout, this, &Herald::gatherNews);
+    screen->installEventFilter(this);
+}
+
+bool Herald::eventFilter(QObject* watched, QEvent* event)
+{
+    // A voice left showing would become showing again with its screen and say its old news once more.
+    if (watched == voice->parentWidget() && event->type() == QEvent::Hide)
+        voice->hide();
+    return QObject::eventFilter(watched, event);
 }
 
 void Herald::follow(LiveLabel* line)
@@ -78,7 +88,8 @@ void Herald::gatherNews()
 
 void Herald::say(const QString& news)
 {
-    if (news.isEmpty())
+    // News of a screen out of sight would be said when the screen comes, as if it were new.
+    if (news.isEmpty() || !voice->parentWidget()->isVisible())
         return;
     voice->setProperty(newsProperty, news);
     // Orca speaks a notification when it becomes showing, not when its text changes.

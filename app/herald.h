@@ -22,8 +22,11 @@ public:
 
     // Lines in reading order; a hidden line's change is not news.
     void follow(LiveLabel* line);
-    // What the screen reader hears now.
+    // What the screen reader hears now, if the screen is in sight.
     void say(const QString& news);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Line

@@ -17,7 +17,8 @@ constexpr int verificationFailedMs = 6000;
 } // namespace
 
 ActivationPending::ActivationPending(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>()), statusAnswer(new AwaitedAnswer(QStringLiteral("activation status"), this))
+    : QWidget(parent), ui(std::make_unique<Ui::ActivationPending>()),
+      statusAnswer(new AwaitedAnswer(QStringLiteral("activation status"), this))
 {
     ui->setupUi(this);
 
@@ -29,6 +30,7 @@ ActivationPending::ActivationPending(QWidget* parent)
     AssistiveRoles::markDecorative(ui->staticIcon);
     ui->staticIcon->setPixmap(loadPicture(QStringLiteral(":/images/clock.png"), devicePixelRatioF()));
     ui->resendButton->hide();
+    AssistiveRoles::nameScreen(this, ui->pendingLabel->text());
 
     connect(ui->resendButton, &QPushButton::clicked, this, &ActivationPending::resendButtonClicked);
     connect(ui->activationStatusButton, &QPushButton::clicked, this, &ActivationPending::checkActivationStatusClicked);

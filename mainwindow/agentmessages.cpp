@@ -2,6 +2,7 @@
 // to the message's own type and outcome.
 #include "agent/messageparser.h"
 #include "agent/vexaintf.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/namedtimer.h"
 #include "app/screenlook.h"
@@ -51,6 +52,7 @@ void MainWindow::processVexaEvent(QJsonObject message)
     // speaks of the state the message carries.
     statusModel->setSnapshot(*currentAgentInfo);
     dispatchResponse(messageType, response, *currentAgentInfo);
+    giveFocusBack();
 }
 
 void MainWindow::applySnapshot(const AgentInfo& received)
@@ -88,6 +90,8 @@ void MainWindow::applySnapshot(const AgentInfo& received)
 
     if (!previous || info.entName != previous->entName) {
         ui->enterpriseName->setText(info.entName);
+        // The home screen is read by the enterprise the device belongs to when the keyboard comes to it.
+        AssistiveRoles::nameScreen(ui->connPage, info.entName);
         authEmailScreen->setCompanyName(info.entName);
     }
 

@@ -2,6 +2,7 @@
 
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/herald.h"
 #include "app/highdpi.h"
@@ -108,6 +109,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
                            brand().homeImageSize);
     // The same side margins as the texts of the other screens, so long messages do not run to the window edge.
     ui->statusText->setContentsMargins(20, 0, 20, 0);
+    AssistiveRoles::markArrangement(ui->screenStack);
+    AssistiveRoles::nameScreen(ui->connPage, QString());
     herald = new Herald(ui->connPage);
     herald->follow(ui->connStatus);
     herald->follow(ui->lastKnownState);
@@ -307,8 +310,27 @@ int MainWindow::currentPage() const
 
 void MainWindow::showPage(int page)
 {
-    if (currentPage() != page)
-        ui->screenStack->setCurrentIndex(page);
+    if (currentPage() == page)
+        return;
+    const QWidget* focus = focusWidget();
+    const bool focusLeaves = !focus || !focus->isVisible() || ui->screenStack->currentWidget()->isAncestorOf(focus);
+    ui->screenStack->setCurrentIndex(page);
+    // The keyboard starts at the top of the screen that came, where a screen reader reads the screen's name with
+    // the control, rather than at whatever the screen had last time or wherever Qt put it when the old one went.
+    if (focusLeaves) {
+        if (QWidget* first = firstControl(ui->screenStack->currentWidget()))
+            first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget* MainWindow::firstControl(QWidget* screen)
+{
+    for (QWidget* next = screen->nextInFocusChain(); next != screen; next = next->nextInFocusChain()) {
+        if (screen->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+            next->isEnabled() && !next->focusProxy())
+            return next;
+    }
+    return nullptr;
 }
 
 void MainWindow::openSettings()
@@ -431,6 +453,7 @@ void MainWindow::handleAgentDisconnection()
     checkingAfterResume = false;
     // No answer comes over a dropped link: whatever the spinner covered is the user's again.
     stopSpinner();
+    QWidget* focus = focusWidget();
     ui->toggleSwitchWidget->setEnabled(false);
     // While the link is down the status line says so and nothing else: no loading animation and no clearing of
     // a text shown before the drop may take its place.
@@ -439,6 +462,26 @@ void MainWindow::handleAgentDisconnection()
     ui->statusText->setText(tr("Unable to connect to the application service"));
     tellScreensAgentUnavailable();
     statusModel->setLink(LinkStatus::Down);
+    // The switch or row the keyboard was on went with the link; it gets the keyboard back when it returns, unless
+    // the user has moved on by then.
+    if (focus && focus != focusWidget() && !focusLostToLink) {
+        focusLostToLink = focus;
+        focusAfterLoss = focusWidget();
+    }
+}
+
+void MainWindow::giveFocusBack()
+{
+    if (!focusLostToLink)
+        return;
+    if (focusWidget() != focusAfterLoss) {
+        focusLostToLink = nullptr;
+        return;
+    }
+    if (focusLostToLink->isVisible() && focusLostToLink->isEnabled()) {
+        focusLostToLink->setFocus(Qt::OtherFocusReason);
+        focusLostToLink = nullptr;
+    }
 }
 
 void MainWindow::handleAgentConnection()

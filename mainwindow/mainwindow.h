@@ -121,6 +121,7 @@ private slots:
 private:
     int currentPage() const;
     void showPage(int page);
+    static QWidget* firstControl(QWidget* screen);
     void updateScreenForAgentState(const AgentInfo& info, bool markActivated);
     void applySnapshot(const AgentInfo& received);
     void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
@@ -147,6 +148,7 @@ private:
     void showAgentUnheard(const Status& now);
     void requestSecureAccessFromTray(bool on);
     void explainWhereTheWindowWent(bool trayAvailable);
+    void giveFocusBack();
 
     StatusModel* statusModel;
     Herald* herald;
@@ -180,6 +182,10 @@ private:
     // A problem the status line keeps while it lasts: timed texts give way to it instead of leaving the line empty.
     QString standingStatusText;
     QPointer<QTimer> qrRetryTimer;
+    // The control the keyboard was on when a link loss disabled or hid it, and where the keyboard went instead
+    // (null: nowhere).
+    QPointer<QWidget> focusLostToLink;
+    QPointer<QWidget> focusAfterLoss;
     bool qrRetryHeld = false;
     // The look the switch's style sheet was last built for, and the sheet.
     struct ToggleLook

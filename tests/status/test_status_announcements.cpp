@@ -42,7 +42,8 @@ int timesHeard(const QString& objectName, QAccessible::Event type)
 // Orca speaks the home screen's notification object when it becomes showing, by its name.
 QString news(const MainWindowHarness& h)
 {
-    return QAccessible::queryAccessibleInterface(h.window->findChild<QWidget*>(QStringLiteral("herald")))
+    return QAccessible::queryAccessibleInterface(
+               h.widget("connPage")->findChild<QWidget*>(QStringLiteral("herald"), Qt::FindDirectChildrenOnly))
         ->text(QAccessible::Name);
 }
 
