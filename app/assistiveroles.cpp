@@ -48,24 +48,26 @@ public:
     explicit ScreenAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Grouping) {}
 };
 
-// A filler is what a screen reader passes over. As with Qt's own stack, only the screen in front is in the tree.
+// A filler is what a screen reader passes over. Its children are the stack's screens in their order, as Qt's own
+// stack has them.
 class ArrangementAccessible : public QAccessibleWidget
 {
 public:
     explicit ArrangementAccessible(QStackedWidget* stack) : QAccessibleWidget(stack, QAccessible::Client) {}
 
-    int childCount() const override { return front() ? 1 : 0; }
+    int childCount() const override { return stack()->count(); }
     QAccessibleInterface* child(int index) const override
     {
-        return index == 0 && front() ? QAccessible::queryAccessibleInterface(front()) : nullptr;
+        QWidget* screen = stack()->widget(index);
+        return screen ? QAccessible::queryAccessibleInterface(screen) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child && front() && child->object() == front() ? 0 : -1;
+        return child ? stack()->indexOf(qobject_cast<QWidget*>(child->object())) : -1;
     }
 
 private:
-    QWidget* front() const { return static_cast<QStackedWidget*>(widget())->currentWidget(); }
+    QStackedWidget* stack() const { return static_cast<QStackedWidget*>(widget()); }
 };
 
 QAccessibleInterface* rolesFactory(const QString&, QObject* object)

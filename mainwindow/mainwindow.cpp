@@ -315,12 +315,16 @@ void MainWindow::showPage(int page)
     const QWidget* focus = focusWidget();
     const bool focusLeaves = !focus || !focus->isVisible() || ui->screenStack->currentWidget()->isAncestorOf(focus);
     ui->screenStack->setCurrentIndex(page);
-    // The keyboard starts at the top of the screen that came, where a screen reader reads the screen's name with
-    // the control, rather than at whatever the screen had last time or wherever Qt put it when the old one went.
-    if (focusLeaves) {
-        if (QWidget* first = firstControl(ui->screenStack->currentWidget()))
-            first->setFocus(Qt::OtherFocusReason);
-    }
+    if (!focusLeaves)
+        return;
+    // Back home, the keyboard is where it left from (the Settings button); any other screen it starts at the top of,
+    // where a screen reader reads the screen's name with the control, rather than wherever Qt put it when the old
+    // screen went.
+    QWidget* screen = ui->screenStack->currentWidget();
+    QWidget* left = page == HomePage ? screen->focusWidget() : nullptr;
+    QWidget* target = left && left->isVisible() && left->isEnabled() ? left : firstControl(screen);
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* MainWindow::firstControl(QWidget* screen)

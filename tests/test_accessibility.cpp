@@ -458,11 +458,21 @@ private slots:
         QTest::addColumn<QString>("part");
         QTest::addColumn<QString>("name");
         // The settings page by its title bar, where the keyboard lands: named whole, its rows' values would be read.
-        QTest::newRow("settings") << "Settings" << "settingsLabel/.." << "Settings";
-        QTest::newRow("feedback") << "Feedback" << "" << "Feedback";
-        QTest::newRow("gateways") << "PagSelection" << "" << "Preferred Gateway";
-        QTest::newRow("approval pending") << "ActivationPending" << "" << "Activation is pending…";
-        QTest::newRow("sign-in") << "AuthEmail" << "authEmail" << "Sign In";
+        QTest::newRow("settings") << "Settings"
+                                  << "settingsLabel/.."
+                                  << "Settings";
+        QTest::newRow("feedback") << "Feedback"
+                                  << ""
+                                  << "Feedback";
+        QTest::newRow("gateways") << "PagSelection"
+                                  << ""
+                                  << "Preferred Gateway";
+        QTest::newRow("approval pending") << "ActivationPending"
+                                          << ""
+                                          << "Activation is pending…";
+        QTest::newRow("sign-in") << "AuthEmail"
+                                 << "authEmail"
+                                 << "Sign In";
     }
     void screensAreReadByTheirNames()
     {
@@ -497,28 +507,56 @@ private slots:
     // it when the screen it was on went.
     void aNewScreenStartsAtItsFirstControl_data()
     {
-        QTest::addColumn<int>("stateBefore");
+        QTest::addColumn<QString>("brandName");
+        QTest::addColumn<QJsonObject>("before");
         QTest::addColumn<QString>("from");
-        QTest::addColumn<int>("stateAfter");
+        QTest::addColumn<QJsonObject>("after");
         QTest::addColumn<QString>("lands");
-        QTest::newRow("approval pending") << 1 << "toggleButton" << 2 << "activationStatusButton";
-        QTest::newRow("approved") << 2 << "activationStatusButton" << 1 << "toggleButton";
+        const QString state = QStringLiteral("agentinfo.activation_state");
+        const QJsonObject enrolled = agentMessage(0);
+        const QJsonObject pending = agentMessage(0, {{state, 2}});
+        QTest::newRow("approval pending") << "" << enrolled << "toggleButton" << pending << "activationStatusButton";
+        QTest::newRow("approved") << "" << pending << "activationStatusButton" << enrolled << "toggleButton";
+        QTest::newRow("sign-in needed") << "kivora" << enrolled << "toggleButton"
+                                        << agentMessage(
+                                               0, {{QStringLiteral("agentinfo.features.config.user_id_method"), 1}})
+                                        << "mailInput";
     }
     void aNewScreenStartsAtItsFirstControl()
     {
-        QFETCH(int, stateBefore);
+        QFETCH(QString, brandName);
+        QFETCH(QJsonObject, before);
         QFETCH(QString, from);
-        QFETCH(int, stateAfter);
+        QFETCH(QJsonObject, after);
         QFETCH(QString, lands);
-        const QString state = QStringLiteral("agentinfo.activation_state");
+        ScopedBrandProfile profile(brandName.isEmpty() ? BrandProfile(brand()) : brandProfileNamed(brandName));
         MainWindowHarness h;
-        h.deliver(agentMessage(0, {{state, stateBefore}}));
+        h.deliver(before);
         h.window->show();
         QApplication::setActiveWindow(h.window.get());
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
         h.widget(qPrintable(from))->setFocus(Qt::TabFocusReason);
-        h.deliver(agentMessage(0, {{state, stateAfter}}));
+        h.deliver(after);
         QCOMPARE(QApplication::focusWidget()->objectName(), lands);
+    }
+
+    // Settings opens at its first control, Back; Back leads home to the button the page was opened from.
+    void settingsOpensAtBackAndReturnsToItsButton()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QWidget* opener = h.widget("settingsButton");
+        opener->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(opener, Qt::Key_Return);
+        QCOMPARE(h.page(), int(MainWindow::SettingsPage));
+        QWidget* back = QApplication::focusWidget();
+        QCOMPARE(back->objectName(), QStringLiteral("backButton"));
+        QTest::keyClick(back, Qt::Key_Return);
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+        QCOMPARE(QApplication::focusWidget(), opener);
     }
 
     // The switch the keyboard was on goes with the link and gets the keyboard back when the agent returns, unless the
