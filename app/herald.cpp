@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QStringList>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -72,8 +73,15 @@ QString Herald::spokenText(const LiveLabel* label)
     return named.isEmpty() ? label->text() : named;
 }
 
+void Herald::screenArrives()
+{
+    arriving = true;
+    pending.start();
+}
+
 void Herald::gatherNews()
 {
+    const bool told = !std::exchange(arriving, false);
     QStringList news;
     for (Line& line : lines) {
         const QString now = spokenText(line.label);
@@ -82,7 +90,7 @@ void Herald::gatherNews()
             news << now;
         line.heard = now;
     }
-    if (!news.isEmpty())
+    if (told && !news.isEmpty())
         say(news.join(QLatin1Char(' ')));
 }
 

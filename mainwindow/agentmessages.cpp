@@ -34,6 +34,7 @@ AgentInfo MainWindow::parseVexaEvent(QJsonObject message)
 
 void MainWindow::processVexaEvent(QJsonObject message)
 {
+    handlingMessage = true;
     stopSpinner();
     if (checkingAfterResume) {
         checkingAfterResume = false;
@@ -52,6 +53,9 @@ void MainWindow::processVexaEvent(QJsonObject message)
     // speaks of the state the message carries.
     statusModel->setSnapshot(*currentAgentInfo);
     dispatchResponse(messageType, response, *currentAgentInfo);
+    handlingMessage = false;
+    // Once the whole message has set the screen up: the control the keyboard goes to may only now be there.
+    focusArrivedScreen();
     giveFocusBack();
 }
 

@@ -312,16 +312,39 @@ void MainWindow::showPage(int page)
 {
     if (currentPage() == page)
         return;
-    const QWidget* focus = focusWidget();
+    QWidget* focus = focusWidget();
     const bool focusLeaves = !focus || !focus->isVisible() || ui->screenStack->currentWidget()->isAncestorOf(focus);
+    // Qt would move the keyboard into the new screen at once, perhaps to a control that the rest of the agent's
+    // message hides or replaces: a screen reader would read that one first. It comes once, where it belongs.
+    if (focusLeaves && focus) {
+        if (currentPage() == HomePage)
+            focusLeftHome = focus;
+        focus->clearFocus();
+    }
     ui->screenStack->setCurrentIndex(page);
     if (!focusLeaves)
         return;
-    // Back home, the keyboard is where it left from (the Settings button); any other screen it starts at the top of,
-    // where a screen reader reads the screen's name with the control, rather than wherever Qt put it when the old
-    // screen went.
+    screenAwaitsFocus = true;
+    // The screen's lines are read with the control the keyboard lands on; told as news as well, they would be heard
+    // twice.
+    if (page == HomePage)
+        herald->screenArrives();
+    if (!handlingMessage)
+        focusArrivedScreen();
+}
+
+void MainWindow::focusArrivedScreen()
+{
+    if (!std::exchange(screenAwaitsFocus, false))
+        return;
+    // A screen that puts the keyboard into its field as it shows (a code to type) has chosen already.
     QWidget* screen = ui->screenStack->currentWidget();
-    QWidget* left = page == HomePage ? screen->focusWidget() : nullptr;
+    const QWidget* chosen = focusWidget();
+    if (chosen && chosen->isVisible() && screen->isAncestorOf(chosen))
+        return;
+    // Back home, the keyboard is where it left from (the Settings button); any other screen it starts at the top of,
+    // where a screen reader reads the screen's name with the control.
+    QWidget* left = currentPage() == HomePage ? focusLeftHome.data() : nullptr;
     QWidget* target = left && left->isVisible() && left->isEnabled() ? left : firstControl(screen);
     if (target)
         target->setFocus(Qt::OtherFocusReason);

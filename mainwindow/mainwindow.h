@@ -121,6 +121,7 @@ private slots:
 private:
     int currentPage() const;
     void showPage(int page);
+    void focusArrivedScreen();
     static QWidget* firstControl(QWidget* screen);
     void updateScreenForAgentState(const AgentInfo& info, bool markActivated);
     void applySnapshot(const AgentInfo& received);
@@ -185,6 +186,10 @@ private:
     // The control the keyboard was on when a link loss disabled or hid it, and where the keyboard went instead
     // (null: nowhere).
     QPointer<QWidget> focusLostToLink;
+    // The window moved to a screen the keyboard is to follow, and an agent message is still setting it up.
+    bool screenAwaitsFocus = false;
+    QPointer<QWidget> focusLeftHome;
+    bool handlingMessage = false;
     QPointer<QWidget> focusAfterLoss;
     bool qrRetryHeld = false;
     // The look the switch's style sheet was last built for, and the sheet.

@@ -316,26 +316,14 @@ def settings_and_feedback(app):
              [" ".join(parts) for parts in texts(r"Feedback")])
 
 
-def gateway_choice(app, agent, switch):
-    """The gateway screen read by its name; Back at the row; Apply accepted takes the keyboard home, where it left."""
-    for command in ("tunnel down", "gateway selection on", "signin ann@acme-industries.example"):
-        console(agent, command)
-    gateway_row = showing_button(app, r"Access Gateway")
-    gateway_row.queryComponent().grabFocus()
+def sub_screen_and_back(app):
+    """A sub-screen read by its title with Back, where the keyboard lands; Back at the row it was opened from. (The
+    gateway screen, whose Apply leads home, is not offered by the shipped brand: its test is in-process.)"""
+    showing_button(app, r"View all devices").queryComponent().grabFocus()
     time.sleep(1)
-    row("gateway screen opened", lambda: key("Return"), r"Preferred Gateway", r"Back")
-    row("back at the gateway row", lambda: key("Escape"), r"Access Gateway")
-    row("gateway screen again", lambda: key("Return"), r"Preferred Gateway")
-    table = wait_for("the gateway rows", lambda: find(
-        app, lambda n: n.getRoleName() in ("table", "list") and n.getState().contains(pyatspi.STATE_SHOWING)
-        and n.childCount > 3))
-    table.queryTable().addRowSelection(2)
-    apply = showing_button(app, r"Apply")
-    apply.queryComponent().grabFocus()
-    time.sleep(1)
-    # Home again, at the Settings button the keyboard left from.
-    row("gateway applied: the keyboard back home", lambda: key("Return"), r"Settings")
-    lands_on(app, "gateway applied: the keyboard back home", lambda node: node.getRoleName() == "push button")
+    row("peer devices opened", lambda: key("Return"), r"Peer Devices", r"Back")
+    lands_on(app, "peer devices opened", lambda node: node.getRoleName() == "push button")
+    row("back at the peer devices row", lambda: key("Escape"), r"View all devices")
 
 
 def enrollment():
@@ -389,7 +377,7 @@ def main():
         row("agent back", lambda: None, r"You're connected!", seconds=30)
         focus_comes_back(app, agent, switch)
         settings_and_feedback(app)
-        gateway_choice(app, agent, switch)
+        sub_screen_and_back(app)
     finally:
         window.terminate()
         window.wait()
