@@ -5,7 +5,6 @@
 #include "tests/support/metatypes.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -135,23 +134,23 @@ private slots:
     {
         MainWindowHarness h;
         h.window->show();
-        QApplication::setActiveWindow(h.window.get());
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
         h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.activation_state"), 2}}));
         h.widget("activationStatusButton")->setFocus(Qt::TabFocusReason);
         QTest::qWait(20);
         heard().clear();
         h.deliver(agentMessage(0, connected));
         QTest::qWait(20);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h.toggle()));
+        QCOMPARE(h.window->focusWidget(), static_cast<QWidget*>(h.toggle()));
         QCOMPARE(timesHeard(herald, QAccessible::ObjectShow), 0);
 
         // The settings page says the agent is gone while the home page is in front; opening it later says nothing.
         h.drop();
         QTest::qWait(20);
         heard().clear();
-        h.window->findChild<QWidget*>(QStringLiteral("settingsButton"))->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QWidget* opener = h.widget("settingsButton");
+        opener->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(opener, Qt::Key_Return);
         QTest::qWait(20);
         QCOMPARE(h.page(), int(MainWindow::SettingsPage));
         QCOMPARE(timesHeard(herald, QAccessible::ObjectShow), 0);
