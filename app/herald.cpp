@@ -4,8 +4,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QStringList>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -47,6 +49,15 @@ Herald::Herald(QWidget* screen) : QObject(screen), voice(new QWidget(screen))
     pending.setSingleShot(true);
     pending.setInterval(0);
     connect(&pending, &QTimer::timeout, this, &Herald::gatherNews);
+    screen->installEventFilter(this);
+}
+
+bool Herald::eventFilter(QObject* watched, QEvent* event)
+{
+    // A voice left showing would become showing again with its screen and say its old news once more.
+    if (watched == voice->parentWidget() && event->type() == QEvent::Hide)
+        voice->hide();
+    return QObject::eventFilter(watched, event);
 }
 
 void Herald::follow(LiveLabel* line)
@@ -62,8 +73,15 @@ QString Herald::spokenText(const LiveLabel* label)
     return named.isEmpty() ? label->text() : named;
 }
 
+void Herald::screenArrives()
+{
+    arriving = true;
+    pending.start();
+}
+
 void Herald::gatherNews()
 {
+    const bool told = !std::exchange(arriving, false);
     QStringList news;
     for (Line& line : lines) {
         const QString now = spokenText(line.label);
@@ -72,13 +90,14 @@ void Herald::gatherNews()
             news << now;
         line.heard = now;
     }
-    if (!news.isEmpty())
+    if (told && !news.isEmpty())
         say(news.join(QLatin1Char(' ')));
 }
 
 void Herald::say(const QString& news)
 {
-    if (news.isEmpty())
+    // News of a screen out of sight would be said when the screen comes, as if it were new.
+    if (news.isEmpty() || !voice->parentWidget()->isVisible())
         return;
     voice->setProperty(newsProperty, news);
     // Orca speaks a notification when it becomes showing, not when its text changes.

@@ -22,8 +22,14 @@ public:
 
     // Lines in reading order; a hidden line's change is not news.
     void follow(LiveLabel* line);
-    // What the screen reader hears now.
+    // What the screen reader hears now, if the screen is in sight.
     void say(const QString& news);
+    // The screen comes into view with the keyboard, which reads it: what its lines say after this pass of the event
+    // loop is the news, not what they said before it.
+    void screenArrives();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Line
@@ -37,4 +43,5 @@ private:
     QWidget* voice;
     QVector<Line> lines;
     QTimer pending;
+    bool arriving = false;
 };

@@ -31,6 +31,7 @@ ActivationPending::ActivationPending(QWidget* parent)
     AssistiveRoles::markDecorative(ui->staticIcon);
     ui->staticIcon->setPixmap(loadPicture(QStringLiteral(":/images/clock.png"), devicePixelRatioF()));
     ui->resendButton->hide();
+    AssistiveRoles::nameScreen(this, ui->pendingLabel->text());
 
     connect(ui->resendButton, &QPushButton::clicked, this, &ActivationPending::resendButtonClicked);
     connect(ui->activationStatusButton, &QPushButton::clicked, this, &ActivationPending::checkActivationStatusClicked);

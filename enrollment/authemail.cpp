@@ -1,6 +1,7 @@
 #include "enrollment/authemail.h"
 
 #include "agent/vexaintf.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/highdpi.h"
 #include "app/screenlook.h"
@@ -42,6 +43,8 @@ AuthEmail::AuthEmail(QWidget* parent)
     ui->mailInput->setMaxLength(maxInputLength);
     ui->emailAuthButton->setEnabled(false);
     ScreenLook::focusOnShow(ui->authEmail, ui->mailInput);
+    AssistiveRoles::nameScreen(ui->authEmail, ui->authLabel->text());
+    AssistiveRoles::markArrangement(ui->stackedWidget);
 
     vexaintf* agent = vexaintf::instance();
     connect(ui->skipButton, &QPushButton::clicked, this, &AuthEmail::skipButtonClicked);

@@ -2,6 +2,7 @@
 // to the message's own type and outcome.
 #include "agent/messageparser.h"
 #include "agent/vexaintf.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/namedtimer.h"
 #include "app/screenlook.h"
@@ -33,6 +34,7 @@ AgentInfo MainWindow::parseVexaEvent(QJsonObject message)
 
 void MainWindow::processVexaEvent(QJsonObject message)
 {
+    handlingMessage = true;
     stopSpinner();
     if (checkingAfterResume) {
         checkingAfterResume = false;
@@ -51,6 +53,10 @@ void MainWindow::processVexaEvent(QJsonObject message)
     // speaks of the state the message carries.
     statusModel->setSnapshot(*currentAgentInfo);
     dispatchResponse(messageType, response, *currentAgentInfo);
+    handlingMessage = false;
+    // Once the whole message has set the screen up: the control the keyboard goes to may only now be there.
+    focusArrivedScreen();
+    giveFocusBack();
 }
 
 void MainWindow::applySnapshot(const AgentInfo& received)
@@ -88,6 +94,8 @@ void MainWindow::applySnapshot(const AgentInfo& received)
 
     if (!previous || info.entName != previous->entName) {
         ui->enterpriseName->setText(info.entName);
+        // The home screen is read by the enterprise the device belongs to when the keyboard comes to it.
+        AssistiveRoles::nameScreen(ui->connPage, info.entName);
         authEmailScreen->setCompanyName(info.entName);
     }
 

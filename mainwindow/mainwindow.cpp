@@ -2,6 +2,7 @@
 
 #include "agent/tcpsocket.h"
 #include "agent/vexaintf.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/herald.h"
 #include "app/highdpi.h"
@@ -107,6 +108,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     showHomePicture(homePictureFor(statusModel->current()));
     // The same side margins as the texts of the other screens, so long messages do not run to the window edge.
     ui->statusText->setContentsMargins(20, 0, 20, 0);
+    AssistiveRoles::markArrangement(ui->screenStack);
+    AssistiveRoles::nameScreen(ui->connPage, QString());
     herald = new Herald(ui->connPage);
     herald->follow(ui->connStatus);
     herald->follow(ui->attentionReason);
@@ -308,8 +311,54 @@ int MainWindow::currentPage() const
 
 void MainWindow::showPage(int page)
 {
-    if (currentPage() != page)
-        ui->screenStack->setCurrentIndex(page);
+    if (currentPage() == page)
+        return;
+    QWidget* focus = focusWidget();
+    const bool focusLeaves = !focus || !focus->isVisible() || ui->screenStack->currentWidget()->isAncestorOf(focus);
+    // Qt would move the keyboard into the new screen at once, perhaps to a control that the rest of the agent's
+    // message hides or replaces: a screen reader would read that one first. It comes once, where it belongs.
+    if (focusLeaves && focus) {
+        if (currentPage() == HomePage)
+            focusLeftHome = focus;
+        focus->clearFocus();
+    }
+    ui->screenStack->setCurrentIndex(page);
+    if (!focusLeaves)
+        return;
+    screenAwaitsFocus = true;
+    // The screen's lines are read with the control the keyboard lands on; told as news as well, they would be heard
+    // twice.
+    if (page == HomePage)
+        herald->screenArrives();
+    if (!handlingMessage)
+        focusArrivedScreen();
+}
+
+void MainWindow::focusArrivedScreen()
+{
+    if (!std::exchange(screenAwaitsFocus, false))
+        return;
+    // A screen that puts the keyboard into its field as it shows (a code to type) has chosen already.
+    QWidget* screen = ui->screenStack->currentWidget();
+    const QWidget* chosen = focusWidget();
+    if (chosen && chosen->isVisible() && screen->isAncestorOf(chosen))
+        return;
+    // Back home, the keyboard is where it left from (the Settings button); any other screen it starts at the top of,
+    // where a screen reader reads the screen's name with the control.
+    QWidget* left = currentPage() == HomePage ? focusLeftHome.data() : nullptr;
+    QWidget* target = left && left->isVisible() && left->isEnabled() ? left : firstControl(screen);
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* MainWindow::firstControl(QWidget* screen)
+{
+    for (QWidget* next = screen->nextInFocusChain(); next != screen; next = next->nextInFocusChain()) {
+        if (screen->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+            next->isEnabled() && !next->focusProxy())
+            return next;
+    }
+    return nullptr;
 }
 
 void MainWindow::openSettings()
@@ -432,6 +481,7 @@ void MainWindow::handleAgentDisconnection()
     checkingAfterResume = false;
     // No answer comes over a dropped link: whatever the spinner covered is the user's again.
     stopSpinner();
+    QWidget* focus = focusWidget();
     ui->toggleSwitchWidget->setEnabled(false);
     // While the link is down the status line says so and nothing else: no loading animation and no clearing of
     // a text shown before the drop may take its place.
@@ -440,6 +490,26 @@ void MainWindow::handleAgentDisconnection()
     ui->statusText->setText(tr("Unable to connect to the application service"));
     tellScreensAgentUnavailable();
     statusModel->setLink(LinkStatus::Down);
+    // The switch or row the keyboard was on went with the link; it gets the keyboard back when it returns, unless
+    // the user has moved on by then.
+    if (focus && focus != focusWidget() && !focusLostToLink) {
+        focusLostToLink = focus;
+        focusAfterLoss = focusWidget();
+    }
+}
+
+void MainWindow::giveFocusBack()
+{
+    if (!focusLostToLink)
+        return;
+    if (focusWidget() != focusAfterLoss) {
+        focusLostToLink = nullptr;
+        return;
+    }
+    if (focusLostToLink->isVisible() && focusLostToLink->isEnabled()) {
+        focusLostToLink->setFocus(Qt::OtherFocusReason);
+        focusLostToLink = nullptr;
+    }
 }
 
 void MainWindow::handleAgentConnection()

@@ -122,6 +122,8 @@ private slots:
 private:
     int currentPage() const;
     void showPage(int page);
+    void focusArrivedScreen();
+    static QWidget* firstControl(QWidget* screen);
     void updateScreenForAgentState(const AgentInfo& info, bool markActivated);
     void applySnapshot(const AgentInfo& received);
     void dispatchResponse(int messageType, const Response& response, const AgentInfo& info);
@@ -152,6 +154,7 @@ private:
     static QString secureAccessOffAfterSignIn();
     void requestSecureAccessFromTray(bool on);
     void explainWhereTheWindowWent(bool trayAvailable);
+    void giveFocusBack();
 
     StatusModel* statusModel;
     Herald* herald;
@@ -185,6 +188,14 @@ private:
     // A problem the status line keeps while it lasts: timed texts give way to it instead of leaving the line empty.
     QString standingStatusText;
     QPointer<QTimer> qrRetryTimer;
+    // The control the keyboard was on when a link loss disabled or hid it, and where the keyboard went instead
+    // (null: nowhere).
+    QPointer<QWidget> focusLostToLink;
+    // The window moved to a screen the keyboard is to follow, and an agent message is still setting it up.
+    bool screenAwaitsFocus = false;
+    QPointer<QWidget> focusLeftHome;
+    bool handlingMessage = false;
+    QPointer<QWidget> focusAfterLoss;
     bool qrRetryHeld = false;
     std::optional<HomePicture> shownPicture;
     // The look the switch's style sheet was last built for, and the sheet.

@@ -3,7 +3,7 @@
 #include "agent/vexaintf.h"
 #include "app/answerwait.h"
 #include "app/brandprofile.h"
-#include "app/livetext.h"
+#include "app/herald.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
@@ -37,8 +37,8 @@ Feedback::Feedback(QWidget* parent)
     showCounter(ui->messageWordCount, 0, messageLimit);
     ui->subjectWarning->setStyleSheet(
         QStringLiteral("font-size: 12px; font-weight: bold; color: %1;").arg(warningColor.name()));
-    ui->subjectWarning->hide();
-    LiveText::announceChanges(ui->statusMessage);
+    showSubjectWarning(false);
+    (new Herald(this))->follow(ui->statusMessage);
 
     connect(ui->titleBar, &SubScreenTitleBar::backClicked, this, &Feedback::backClicked);
     ScreenLook::escapeGoesBack(this, ui->titleBar->back());
@@ -90,7 +90,7 @@ void Feedback::backClicked()
     stopWaiting();
     if (ui->statusMessage->text() != tr("Unable to connect to the application service"))
         ui->statusMessage->clear();
-    ui->subjectWarning->hide();
+    showSubjectWarning(false);
     emit goSettings();
     emit stopSpinner();
 }
@@ -107,8 +107,8 @@ void Feedback::submit()
         // Blanks are no subject either. The warning stays in sight under the field, where a placeholder would be
         // gone with the first key and easily taken for a hint.
         ui->feedBackTitle->clear();
+        showSubjectWarning(true);
         ui->feedBackTitle->setFocus();
-        ui->subjectWarning->show();
         return;
     }
     if (!(outstanding == texts)) {
@@ -192,7 +192,17 @@ void Feedback::clearFeedback()
     ui->feedbackBodyText->clear();
     ui->feedBackTitle->clear();
     ui->statusMessage->clear();
-    ui->subjectWarning->hide();
+    showSubjectWarning(false);
+}
+
+void Feedback::showSubjectWarning(bool shown)
+{
+    ui->subjectWarning->setVisible(shown);
+    // The field says what is wrong with it, read with the field when the keyboard lands there: Qt 5 has no
+    // described-by or error-message relation to tie the line under it to it.
+    const QString description = shown ? ui->subjectWarning->text() : QString();
+    if (ui->feedBackTitle->accessibleDescription() != description)
+        ui->feedBackTitle->setAccessibleDescription(description);
 }
 
 void Feedback::changeFocusToTextEdit()
@@ -205,7 +215,7 @@ void Feedback::recalculateMessageSize(QString text)
     showCounter(ui->subjectWordCount, text.size(), subjectLimit);
     // The user is writing a subject: the warning has done its work.
     if (!text.isEmpty())
-        ui->subjectWarning->hide();
+        showSubjectWarning(false);
 }
 
 void Feedback::recalculateMessageSize()

@@ -59,6 +59,7 @@ private:
     Sent typed() const;
     void send(const Sent& texts);
     void tell(const QString& text, bool late);
+    void showSubjectWarning(bool shown);
 
     std::unique_ptr<Ui::Feedback> ui;
     AnswerWait* submission;

@@ -2,7 +2,7 @@
 
 #include "agent/vexaintf.h"
 #include "app/brandprofile.h"
-#include "app/livetext.h"
+#include "app/herald.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
@@ -193,7 +193,7 @@ PagSelection::PagSelection(QWidget* parent)
     applyThemeColors(ui->applyButton, StyleTemplate::gatewayButton);
     applyThemeColors(ui->cancelButton, StyleTemplate::gatewayButton, ThemeColors::darkColors());
     ui->statusMessage->setStyleSheet(QStringLiteral("color: %1; padding: 6px 15px;").arg(warningColor.name()));
-    LiveText::announceChanges(ui->statusMessage);
+    (new Herald(this))->follow(ui->statusMessage);
     ui->listArea->setModel(gateways, delegate, ui->titleBar->title(), AccessibleRows::RowUse::Choice);
     QListView* view = ui->listArea->view();
     view->setObjectName(QStringLiteral("pag list"));

@@ -2,8 +2,9 @@
 
 #include "agent/vexaintf.h"
 #include "app/answerwait.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
-#include "app/livetext.h"
+#include "app/herald.h"
 #include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
@@ -150,7 +151,11 @@ Settings::Settings(QWidget* parent)
     ui->uptime->hide();
     ui->uptimeLabel->hide();
     ui->statusMessage->hide();
-    LiveText::announceChanges(ui->statusMessage);
+    (new Herald(this))->follow(ui->statusMessage);
+    // Read by its title when the keyboard comes to the page, at Back. The title bar is what is named: a whole page
+    // named would have a screen reader read every row's value that has three words or more as well.
+    AssistiveRoles::nameScreen(ui->titleBar, ui->settingsLabel->text());
+    AssistiveRoles::markArrangement(ui->settingsStack);
     // Each row is one stop for the keyboard and one object for a screen reader: its caption. The value beside the
     // gateway's caption is told as the caption's description.
     for (QPushButton* repetition :

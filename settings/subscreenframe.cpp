@@ -1,7 +1,9 @@
 #include "settings/subscreenframe.h"
 
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
-#include "app/livetext.h"
+#include "app/herald.h"
+#include "app/livelabel.h"
 #include "app/theme.h"
 
 #include <QHBoxLayout>
@@ -58,10 +60,13 @@ QString SubScreenTitleBar::title() const
 void SubScreenTitleBar::setTitle(const QString& text)
 {
     titleLabel->setText(text);
+    // The screen is read by its title when the keyboard comes into it.
+    if (parentWidget())
+        AssistiveRoles::nameScreen(parentWidget(), text);
 }
 
 SubScreenList::SubScreenList(QWidget* parent)
-    : QWidget(parent), pages(new QStackedLayout(this)), infoContainer(new QWidget), infoLabel(new QLabel),
+    : QWidget(parent), pages(new QStackedLayout(this)), infoContainer(new QWidget), infoLabel(new LiveLabel),
       listView(new QListView)
 {
     setMaximumWidth(376);
@@ -75,9 +80,9 @@ SubScreenList::SubScreenList(QWidget* parent)
     infoLabel->setTextFormat(Qt::PlainText);
     infoLabel->setWordWrap(true);
     infoLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // It says on its own why no rows came, or that there are none.
-    LiveText::announceChanges(infoLabel);
     infoLayout->addWidget(infoLabel);
+    // It says on its own why no rows came, or that there are none.
+    (new Herald(this))->follow(infoLabel);
 
     listView->setFrameShape(QFrame::NoFrame);
     listView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -11,6 +11,7 @@
 #include <QVector>
 #include <QWidget>
 
+class LiveLabel;
 class QLabel;
 class QListView;
 class QAbstractItemDelegate;
@@ -120,7 +121,7 @@ private:
     RowListModelBase* model = nullptr;
     QStackedLayout* pages;
     QWidget* infoContainer;
-    QLabel* infoLabel;
+    LiveLabel* infoLabel;
     QListView* listView;
 };
 

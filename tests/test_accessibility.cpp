@@ -445,6 +445,145 @@ private slots:
         QTest::keyClick(apply, Qt::Key_Return);
         const QByteArray request = h.nextRequest();
         QVERIFY2(request.contains("\"ber\""), request.constData());
+        // Taken: the screen leads home, and the keyboard is on the switch there rather than nowhere.
+        h.deliver(agentMessage(10));
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+        QCOMPARE(QApplication::focusWidget(), h.toggle());
+    }
+
+    // A screen reader tells a screen's name with the control the keyboard lands on when it comes into the screen.
+    void screensAreReadByTheirNames_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("name");
+        // The settings page by its title bar, where the keyboard lands: named whole, its rows' values would be read.
+        QTest::newRow("settings") << "Settings"
+                                  << "settingsLabel/.."
+                                  << "Settings";
+        QTest::newRow("feedback") << "Feedback"
+                                  << ""
+                                  << "Feedback";
+        QTest::newRow("gateways") << "PagSelection"
+                                  << ""
+                                  << "Preferred Gateway";
+        QTest::newRow("approval pending") << "ActivationPending"
+                                          << ""
+                                          << "Activation is pending…";
+        QTest::newRow("sign-in") << "AuthEmail"
+                                 << "authEmail"
+                                 << "Sign In";
+    }
+    void screensAreReadByTheirNames()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, part);
+        QFETCH(QString, name);
+        MainWindowHarness h;
+        QWidget* named = screenOf(h.window.get(), screen);
+        for (const QString& step : part.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+            named = step == QLatin1String("..") ? named->parentWidget() : named->findChild<QWidget*>(step);
+        QAccessibleInterface* read = accessibleOf(named);
+        QCOMPARE(read->role(), QAccessible::Grouping);
+        QCOMPARE(read->text(QAccessible::Name), name);
+        // The stacks the screens lie in are passed over, not read as "layered pane".
+        for (QWidget* stack : {h.widget("screenStack"), h.widget("settingsStack"),
+                               screenOf(h.window.get(), QStringLiteral("AuthEmail"))
+                                   ->findChild<QWidget*>(QStringLiteral("stackedWidget"))})
+            QCOMPARE(accessibleOf(stack)->role(), QAccessible::Client);
+    }
+
+    // The home screen by the enterprise the device belongs to, once the agent has named it.
+    void homeIsReadByTheEnterprise()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.ent_name"), QStringLiteral("Acme Industries")}}));
+        QAccessibleInterface* home = accessibleOf(h.widget("connPage"));
+        QCOMPARE(home->role(), QAccessible::Grouping);
+        QCOMPARE(home->text(QAccessible::Name), QStringLiteral("Acme Industries"));
+    }
+
+    // The keyboard starts at the top of a screen the window moves to on the agent's word, rather than where Qt left
+    // it when the screen it was on went.
+    void aNewScreenStartsAtItsFirstControl_data()
+    {
+        QTest::addColumn<QString>("brandName");
+        QTest::addColumn<QJsonObject>("before");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QJsonObject>("after");
+        QTest::addColumn<QString>("lands");
+        const QString state = QStringLiteral("agentinfo.activation_state");
+        const QJsonObject enrolled = agentMessage(0);
+        const QJsonObject pending = agentMessage(0, {{state, 2}});
+        QTest::newRow("approval pending") << "" << enrolled << "toggleButton" << pending << "activationStatusButton";
+        QTest::newRow("approved") << "" << pending << "activationStatusButton" << enrolled << "toggleButton";
+        QTest::newRow("sign-in needed") << "kivora" << enrolled << "toggleButton"
+                                        << agentMessage(
+                                               0, {{QStringLiteral("agentinfo.features.config.user_id_method"), 1}})
+                                        << "mailInput";
+    }
+    void aNewScreenStartsAtItsFirstControl()
+    {
+        QFETCH(QString, brandName);
+        QFETCH(QJsonObject, before);
+        QFETCH(QString, from);
+        QFETCH(QJsonObject, after);
+        QFETCH(QString, lands);
+        ScopedBrandProfile profile(brandName.isEmpty() ? BrandProfile(brand()) : brandProfileNamed(brandName));
+        MainWindowHarness h;
+        h.deliver(before);
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.widget(qPrintable(from))->setFocus(Qt::TabFocusReason);
+        h.deliver(after);
+        QCOMPARE(QApplication::focusWidget()->objectName(), lands);
+    }
+
+    // Settings opens at its first control, Back; Back leads home to the button the page was opened from.
+    void settingsOpensAtBackAndReturnsToItsButton()
+    {
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QWidget* opener = h.widget("settingsButton");
+        opener->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(opener, Qt::Key_Return);
+        QCOMPARE(h.page(), int(MainWindow::SettingsPage));
+        QWidget* back = QApplication::focusWidget();
+        QCOMPARE(back->objectName(), QStringLiteral("backButton"));
+        QTest::keyClick(back, Qt::Key_Return);
+        QCOMPARE(h.page(), int(MainWindow::HomePage));
+        QCOMPARE(QApplication::focusWidget(), opener);
+    }
+
+    // The switch the keyboard was on goes with the link and gets the keyboard back when the agent returns, unless the
+    // user has moved on meanwhile.
+    void theKeyboardComesBackWithTheLink_data()
+    {
+        QTest::addColumn<bool>("movedOn");
+        QTest::newRow("left alone") << false;
+        QTest::newRow("moved on") << true;
+    }
+    void theKeyboardComesBackWithTheLink()
+    {
+        QFETCH(bool, movedOn);
+        MainWindowHarness h;
+        h.deliver(agentMessage(0));
+        h.window->show();
+        QApplication::setActiveWindow(h.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.toggle()->setFocus(Qt::TabFocusReason);
+        h.drop();
+        QVERIFY(QApplication::focusWidget() != h.toggle());
+        QWidget* settings = h.widget("settingsButton");
+        if (movedOn)
+            settings->setFocus(Qt::TabFocusReason);
+        h.restore();
+        h.deliver(agentMessage(0));
+        QCOMPARE(QApplication::focusWidget(), movedOn ? settings : static_cast<QWidget*>(h.toggle()));
     }
 
     void escapeGoesBackFromTheInnermostScreen()

@@ -168,6 +168,8 @@ private slots:
         QVERIFY(agent.nextRequest().isEmpty());
         QVERIFY(child<QLabel>(&screen, "subjectWarning")->isVisible());
         QCOMPARE(labelText(&screen, "subjectWarning"), QStringLiteral("Enter a subject."));
+        // Read with the field the keyboard lands on.
+        QCOMPARE(subject(screen)->accessibleDescription(), QStringLiteral("Enter a subject."));
         QVERIFY(subject(screen)->placeholderText().isEmpty());
         QVERIFY(subject(screen)->text().isEmpty());
         QVERIFY(subject(screen)->hasFocus());
@@ -212,6 +214,7 @@ private slots:
             QVERIFY(subject(screen)->text().isEmpty());
         }
         QCOMPARE(subjectWarningShown(screen), shown);
+        QCOMPARE(subject(screen)->accessibleDescription().isEmpty(), !shown);
     }
 
     void outcomes_data()

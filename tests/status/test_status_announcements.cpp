@@ -42,7 +42,8 @@ int timesHeard(const QString& objectName, QAccessible::Event type)
 // Orca speaks the home screen's notification object when it becomes showing, by its name.
 QString news(const MainWindowHarness& h)
 {
-    return QAccessible::queryAccessibleInterface(h.window->findChild<QWidget*>(QStringLiteral("herald")))
+    return QAccessible::queryAccessibleInterface(
+               h.widget("connPage")->findChild<QWidget*>(QStringLiteral("herald"), Qt::FindDirectChildrenOnly))
         ->text(QAccessible::Name);
 }
 
@@ -146,6 +147,34 @@ private slots:
         QCOMPARE(timesHeard(QStringLiteral("toggleButton:checked"), QAccessible::StateChanged), 0);
         QCOMPARE(timesHeard(herald, QAccessible::ObjectShow), 1);
         QCOMPARE(news(h), QStringLiteral("Connecting…"));
+    }
+
+    // A screen the window moves to is read with the control the keyboard lands on; its lines are not told again as
+    // news. News of a screen out of sight is not kept for its return either.
+    void arrivingScreensAreReadNotAnnounced()
+    {
+        MainWindowHarness h;
+        h.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+        h.deliver(agentMessage(0, {{QStringLiteral("agentinfo.activation_state"), 2}}));
+        h.widget("activationStatusButton")->setFocus(Qt::TabFocusReason);
+        QTest::qWait(20);
+        heard().clear();
+        h.deliver(agentMessage(0, connected));
+        QTest::qWait(20);
+        QCOMPARE(h.window->focusWidget(), static_cast<QWidget*>(h.toggle()));
+        QCOMPARE(timesHeard(herald, QAccessible::ObjectShow), 0);
+
+        // The settings page says the agent is gone while the home page is in front; opening it later says nothing.
+        h.drop();
+        QTest::qWait(20);
+        heard().clear();
+        QWidget* opener = h.widget("settingsButton");
+        opener->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(opener, Qt::Key_Return);
+        QTest::qWait(20);
+        QCOMPARE(h.page(), int(MainWindow::SettingsPage));
+        QCOMPARE(timesHeard(herald, QAccessible::ObjectShow), 0);
     }
 
     // The loading dots move every second; the words are spoken once, and the line speaks again when they stop.
