@@ -9,6 +9,7 @@ namespace {
 const char* const roleProperty = "vexauiAssistiveRole";
 const char* const decorative = "decorative";
 const char* const busy = "busy";
+const char* const section = "section";
 
 class DecorationAccessible : public QAccessibleWidget
 {
@@ -46,6 +47,8 @@ QAccessibleInterface* rolesFactory(const QString&, QObject* object)
         return new DecorationAccessible(static_cast<QWidget*>(object));
     if (role == busy)
         return new BusyAccessible(static_cast<QWidget*>(object));
+    if (role == section)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     return nullptr;
 }
 
@@ -56,6 +59,8 @@ void mark(QWidget* widget, const char* role)
         return true;
     }();
     Q_UNUSED(factoryInstalled)
+    // An interface made for the widget before (a screen reader listening while the form was built) would stay.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
     widget->setProperty(roleProperty, QByteArray(role));
 }
 
@@ -71,6 +76,11 @@ void markDecorative(QWidget* widget)
 void markBusyIndicator(QWidget* widget)
 {
     mark(widget, busy);
+}
+
+void markSection(QWidget* widget)
+{
+    mark(widget, section);
 }
 
 } // namespace AssistiveRoles

@@ -3,12 +3,15 @@
 class QWidget;
 
 // What a screen reader should make of widgets whose plain Qt role says nothing: pictures that only decorate, and the
-// wait spinner. Call before the widget is first queried: accessible interfaces are made once per object.
+// wait spinner. Marking a widget replaces any accessible interface made for it before.
 namespace AssistiveRoles {
 
 // Kept out of what a screen reader reads: the picture repeats what the words around it say.
 void markDecorative(QWidget* widget);
 // An animation that says the window is busy, under the widget's accessible name.
 void markBusyIndicator(QWidget* widget);
+// A part of a screen that a screen reader names, under the widget's accessible name, when the keyboard enters it,
+// and reads with the texts in it: what the screen is for, where its only control would say only what it does.
+void markSection(QWidget* widget);
 
 } // namespace AssistiveRoles

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
 
@@ -62,6 +63,17 @@ QString Herald::spokenText(const LiveLabel* label)
     return named.isEmpty() ? label->text() : named;
 }
 
+QString Herald::spokenForm(const QString& shown)
+{
+    // A separating dot reads as the pause it stands for; the ellipsis and the bullet are for the eye alone.
+    static const QRegularExpression separator(QStringLiteral("\\s*\\x{00B7}\\s*"));
+    static const QRegularExpression marks(QStringLiteral("[\\x{2026}\\x{2022}]"));
+    QString spoken = shown;
+    spoken.replace(separator, QStringLiteral(", "));
+    spoken.remove(marks);
+    return spoken.trimmed();
+}
+
 void Herald::gatherNews()
 {
     QStringList news;
@@ -78,9 +90,10 @@ void Herald::gatherNews()
 
 void Herald::say(const QString& news)
 {
-    if (news.isEmpty())
+    const QString spoken = spokenForm(news);
+    if (spoken.isEmpty())
         return;
-    voice->setProperty(newsProperty, news);
+    voice->setProperty(newsProperty, spoken);
     // Orca speaks a notification when it becomes showing, not when its text changes.
     voice->hide();
     voice->show();

@@ -849,10 +849,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>QR code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation type="unfinished"></translation>
     </message>
@@ -874,6 +870,14 @@
     </message>
     <message>
         <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation by QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code ready to scan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
