@@ -10,6 +10,7 @@ const char* const roleProperty = "vexauiAssistiveRole";
 const char* const decorative = "decorative";
 const char* const busy = "busy";
 const char* const section = "section";
+const char* const textual = "textual";
 
 class DecorationAccessible : public QAccessibleWidget
 {
@@ -49,6 +50,8 @@ QAccessibleInterface* rolesFactory(const QString&, QObject* object)
         return new BusyAccessible(static_cast<QWidget*>(object));
     if (role == section)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    if (role == textual)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     return nullptr;
 }
 
@@ -81,6 +84,11 @@ void markBusyIndicator(QWidget* widget)
 void markSection(QWidget* widget)
 {
     mark(widget, section);
+}
+
+void markTextual(QWidget* widget)
+{
+    mark(widget, textual);
 }
 
 } // namespace AssistiveRoles

@@ -10,6 +10,9 @@ namespace AssistiveRoles {
 void markDecorative(QWidget* widget);
 // An animation that says the window is busy, under the widget's accessible name.
 void markBusyIndicator(QWidget* widget);
+// A picture that matters for what it says rather than how it looks: read as the words of its accessible name, as a
+// text is, also among the texts of a section.
+void markTextual(QWidget* widget);
 // A part of a screen that a screen reader names, under the widget's accessible name, when the keyboard enters it,
 // and reads with the texts in it: what the screen is for, where its only control would say only what it does.
 void markSection(QWidget* widget);

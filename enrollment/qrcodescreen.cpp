@@ -57,6 +57,8 @@ QRCodeScreen::QRCodeScreen(QWidget* parent)
     // section around it, which a screen reader reads on the way in.
     ui->pageWidget->setAccessibleName(tr("Activation by QR code"));
     AssistiveRoles::markSection(ui->pageWidget);
+    // A screen reader reads the texts of the section, and would pass over the code as a picture.
+    AssistiveRoles::markTextual(ui->qr);
     describeCodeArea();
 }
 

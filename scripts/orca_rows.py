@@ -52,6 +52,10 @@ class Said(str):
     """A text the agent gives (a gateway's place, a peer's name): heard as it is in every language."""
 
 
+class Opening(str):
+    """A pattern whose text is heard from its first sentence on: speech-dispatcher speaks each sentence apart."""
+
+
 def translated(source):
     return source if CATALOGUE is None else CATALOGUE.get(source) or source
 
@@ -65,6 +69,8 @@ def texts(pattern):
     for source in ENGLISH_SOURCES:
         if source and re.fullmatch(pattern, source):
             text = translated(source)
+            if isinstance(pattern, Opening):
+                text = re.split(r"(?<=[.!?])\s", text, maxsplit=1)[0]
             found.append(tuple(loose(part) for part in re.split(r"%[0-9n]", text) if loose(part)))
     if not found:
         fail(f"no text in the catalogue matches {pattern!r}")
@@ -103,6 +109,15 @@ class Speech:
 
     def since_mark(self):
         return self.lines()[self.seen:]
+
+    def quiet(self, seconds=1.5, longest=15):
+        """Waits until nothing more is spoken for a while: what a step before a row says is not the row's."""
+        deadline = time.monotonic() + longest
+        count, since = len(self.lines()), time.monotonic()
+        while time.monotonic() < deadline and time.monotonic() - since < seconds:
+            time.sleep(0.1)
+            if len(self.lines()) != count:
+                count, since = len(self.lines()), time.monotonic()
 
     def heard(self, pattern, seconds=15):
         """Waits for a line that holds one of the texts pattern names; returns it."""
@@ -239,6 +254,7 @@ def open_list(app, row_caption, title):
     press(app, row_caption)
     wait_for(f"the {title!r} list", lambda: (lambda rows: rows and rows.childCount > 0)(
         showing(app, "list", title)))
+    speech.quiet()
 
 
 def enter_list(app):
@@ -294,7 +310,7 @@ def qr_rows():
         wait_for("the QR screen", lambda: showing(app, "push button", "Regenerate QR"))
         row("the QR screen's purpose and code", lambda: wait_for("the window to take the keyboard",
                                                                   lambda: focus_window(app, window.pid)),
-            r"Activation by QR code", r"Scan the code below with your phone\..*",
+            r"Activation by QR code", Opening(r"Scan the code below with your phone\..*"),
             r"QR code ready to scan|Waiting for a new code", r"Regenerate QR")
     finally:
         window.terminate()

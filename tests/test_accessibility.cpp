@@ -281,6 +281,8 @@ private slots:
 
         h.deliver(agentMessage(13, {{state, 0}, {QStringLiteral("response.act_qr_info.code"), "QR-ONE"}}));
         QCOMPARE(codeArea->text(QAccessible::Name), QStringLiteral("QR code ready to scan"));
+        // Read among the screen's texts, where a screen reader passes pictures over.
+        QCOMPARE(codeArea->role(), QAccessible::StaticText);
         QCOMPARE(codeArea->text(QAccessible::Description),
                  QStringLiteral("Scan this code with your phone to activate this device"));
 
