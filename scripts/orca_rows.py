@@ -13,6 +13,7 @@ import unicodedata
 import xml.etree.ElementTree as ElementTree
 
 import pyatspi
+from gi.repository import GLib
 
 LANGUAGE = sys.argv[1]
 WORK = os.environ["ORCA_WORK"]
@@ -173,10 +174,15 @@ def application(pid):
 
 
 def find(node, predicate):
-    if predicate(node):
-        return node
-    for index in range(node.childCount):
-        child = node.getChildAtIndex(index)
+    """The first object under node, node included, that predicate holds for. A list drops its rows when new ones
+    come: an object gone while it is being looked at is passed over, as if it had never been there."""
+    try:
+        if predicate(node):
+            return node
+        children = [node.getChildAtIndex(index) for index in range(node.childCount)]
+    except GLib.GError:
+        return None
+    for child in children:
         if child is not None:
             found = find(child, predicate)
             if found is not None:
@@ -311,7 +317,7 @@ def qr_rows():
         row("the QR screen's purpose and code", lambda: wait_for("the window to take the keyboard",
                                                                   lambda: focus_window(app, window.pid)),
             r"Activation by QR code", Opening(r"Scan the code below with your phone\..*"),
-            r"QR code ready to scan|Waiting for a new code", r"Regenerate QR")
+            r"QR code ready to scan|Waiting for a new code")
     finally:
         window.terminate()
         window.wait()

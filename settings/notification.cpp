@@ -167,8 +167,10 @@ public:
         case Notification::KindRole:
             return finding.kind;
         case Notification::DetailsRole:
-        case Qt::AccessibleDescriptionRole:
             return finding.details;
+        // Each line of the details ends with a break, the last one too: nothing after it is to be read.
+        case Qt::AccessibleDescriptionRole:
+            return finding.details.trimmed();
         default:
             return {};
         }
