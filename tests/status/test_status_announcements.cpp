@@ -39,10 +39,12 @@ int timesHeard(const QString& objectName, QAccessible::Event type)
     return heard().count(Announcement(objectName, type));
 }
 
-// Orca speaks the home screen's notification object when it becomes showing, by its name.
+// Orca speaks the home screen's notification object when it becomes showing, by its name. Other screens have one
+// of their own.
 QString news(const MainWindowHarness& h)
 {
-    return QAccessible::queryAccessibleInterface(h.window->findChild<QWidget*>(QStringLiteral("herald")))
+    return QAccessible::queryAccessibleInterface(
+               h.widget("connPage")->findChild<QWidget*>(QStringLiteral("herald"), Qt::FindDirectChildrenOnly))
         ->text(QAccessible::Name);
 }
 
