@@ -13,6 +13,8 @@ const char* const decorative = "decorative";
 const char* const busy = "busy";
 const char* const namedScreen = "screen";
 const char* const arrangement = "arrangement";
+const char* const section = "section";
+const char* const textual = "textual";
 
 class DecorationAccessible : public QAccessibleWidget
 {
@@ -83,6 +85,10 @@ QAccessibleInterface* rolesFactory(const QString&, QObject* object)
         return new ScreenAccessible(static_cast<QWidget*>(object));
     if (role == arrangement)
         return new ArrangementAccessible(static_cast<QStackedWidget*>(object));
+    if (role == section)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    if (role == textual)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
     return nullptr;
 }
 
@@ -93,17 +99,16 @@ void mark(QWidget* widget, const char* role)
         return true;
     }();
     Q_UNUSED(factoryInstalled)
+    // An interface made for the widget before (a screen reader listening while the form was built) would stay.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
     widget->setProperty(roleProperty, QByteArray(role));
 }
 
-// With a screen reader listening, building a form raises events about its widgets, and the interfaces made for them
-// would stay for good: the widget's goes, and the next one is made for its new role.
+// A screen is named again each time its purpose may have changed: its interface stays while its role does.
 void remark(QWidget* widget, const char* role)
 {
-    if (widget->property(roleProperty).toByteArray() == role)
-        return;
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
-    mark(widget, role);
+    if (widget->property(roleProperty).toByteArray() != role)
+        mark(widget, role);
 }
 
 } // namespace
@@ -130,6 +135,16 @@ void nameScreen(QWidget* screen, const QString& purpose)
 void markArrangement(QStackedWidget* stack)
 {
     remark(stack, arrangement);
+}
+
+void markSection(QWidget* widget)
+{
+    mark(widget, section);
+}
+
+void markTextual(QWidget* widget)
+{
+    mark(widget, textual);
 }
 
 } // namespace AssistiveRoles

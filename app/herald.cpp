@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
 #include <utility>
@@ -79,6 +80,17 @@ void Herald::screenArrives()
     pending.start();
 }
 
+QString Herald::spokenForm(const QString& shown)
+{
+    // A separating dot reads as the pause it stands for; the ellipsis and the bullet are for the eye alone.
+    static const QRegularExpression separator(QStringLiteral("\\s*\\x{00B7}\\s*"));
+    static const QRegularExpression marks(QStringLiteral("[\\x{2026}\\x{2022}]"));
+    QString spoken = shown;
+    spoken.replace(separator, QStringLiteral(", "));
+    spoken.remove(marks);
+    return spoken.trimmed();
+}
+
 void Herald::gatherNews()
 {
     const bool told = !std::exchange(arriving, false);
@@ -96,10 +108,11 @@ void Herald::gatherNews()
 
 void Herald::say(const QString& news)
 {
+    const QString spoken = spokenForm(news);
     // News of a screen out of sight would be said when the screen comes, as if it were new.
-    if (news.isEmpty() || !voice->parentWidget()->isVisible())
+    if (spoken.isEmpty() || !voice->parentWidget()->isVisible())
         return;
-    voice->setProperty(newsProperty, news);
+    voice->setProperty(newsProperty, spoken);
     // Orca speaks a notification when it becomes showing, not when its text changes.
     voice->hide();
     voice->show();

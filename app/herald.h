@@ -30,6 +30,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A shown text as it is to be heard. Orca names some marks between the words in full: "Secure Access on · Paris"
+    // would be heard as "Secure Access on middle dot Paris", "Connecting…" as "Connecting dot dot dot".
+    static QString spokenForm(const QString& shown);
 
 private:
     struct Line

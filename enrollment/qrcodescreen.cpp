@@ -1,6 +1,7 @@
 #include "enrollment/qrcodescreen.h"
 
 #include "agent/vexaintf.h"
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
@@ -53,6 +54,13 @@ QRCodeScreen::QRCodeScreen(QWidget* parent)
     connect(activationAnswer, &AwaitedAnswer::expired, this, &QRCodeScreen::answerMissed);
     connect(codeWait, &AnswerWait::expired, this, &QRCodeScreen::codeMissed);
     ui->qr->installEventFilter(this);
+    // Regenerate is the only control, so the keyboard lands on it: the screen's purpose and its code are told as the
+    // section around it, which a screen reader reads on the way in.
+    ui->pageWidget->setAccessibleName(tr("Activation by QR code"));
+    AssistiveRoles::markSection(ui->pageWidget);
+    // A screen reader reads the texts of the section, and would pass over the code as a picture.
+    AssistiveRoles::markTextual(ui->qr);
+    describeCodeArea();
 }
 
 QRCodeScreen::~QRCodeScreen() = default;
@@ -155,17 +163,18 @@ void QRCodeScreen::clearAgentUnavailable()
     describeCodeArea();
 }
 
-// A screen reader is told what the code area holds now: a code to scan, the reason there is none, or the wait.
+// A screen reader is told what the code area holds now: a code to scan, the reason there is none, or the wait. The
+// name says it in full: read with the section around it, a text of a word or two is passed over.
 void QRCodeScreen::describeCodeArea()
 {
-    QString name = tr("QR code");
+    QString name = tr("Waiting for a new code");
     QString description;
-    if (!ui->qr->pixmap(Qt::ReturnByValue).isNull())
+    if (!ui->qr->pixmap(Qt::ReturnByValue).isNull()) {
+        name = tr("QR code ready to scan");
         description = tr("Scan this code with your phone to activate this device");
-    else if (!ui->qr->text().isEmpty())
+    } else if (!ui->qr->text().isEmpty()) {
         name = ui->qr->text();
-    else
-        description = tr("Waiting for a new code");
+    }
     if (ui->qr->accessibleName() != name)
         ui->qr->setAccessibleName(name);
     if (ui->qr->accessibleDescription() != description)

@@ -19,6 +19,7 @@
 #include "enrollment/authemail.h"
 #include "enrollment/servicecode.h"
 #include "mainwindow/secconnstatus.h"
+#include "settings/accessiblerows.h"
 #include "settings/settings.h"
 #include "status/desktopnotices.h"
 #include "status/homepicture.h"
@@ -116,6 +117,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(std::make_uniq
     herald->follow(ui->lastKnownState);
     herald->follow(ui->statusText);
     herald->follow(ui->statusNextStep);
+    // The icon and the arrow beside "Settings" open it too, for the mouse; a screen reader reads the row once.
+    for (QPushButton* repetition : {ui->settingsIcon, ui->settingsNavButton})
+        AccessibleRows::hideRepetition(repetition);
 
     ui->screenStack->insertWidget(ActivatePage, activateScreen);
     ui->screenStack->insertWidget(ServiceCodePage, serviceCodeScreen);

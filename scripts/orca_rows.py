@@ -13,6 +13,7 @@ import unicodedata
 import xml.etree.ElementTree as ElementTree
 
 import pyatspi
+from gi.repository import GLib
 
 LANGUAGE = sys.argv[1]
 WORK = os.environ["ORCA_WORK"]
@@ -48,13 +49,29 @@ ENGLISH_SOURCES = [m.findtext("source") for m in
                    ElementTree.parse("resources/translations/vexaui_es.ts").iter("message")]
 
 
+class Said(str):
+    """A text the agent gives (a gateway's place, a peer's name): heard as it is in every language."""
+
+
+class Opening(str):
+    """A pattern whose text is heard from its first sentence on: speech-dispatcher speaks each sentence apart."""
+
+
+def translated(source):
+    return source if CATALOGUE is None else CATALOGUE.get(source) or source
+
+
 def texts(pattern):
     """The window's texts for the English source texts that match pattern, in the window's language, each as its
     parts between placeholders."""
+    if isinstance(pattern, Said):
+        return [(loose(pattern),)]
     found = []
     for source in ENGLISH_SOURCES:
         if source and re.fullmatch(pattern, source):
-            text = source if CATALOGUE is None else CATALOGUE.get(source) or source
+            text = translated(source)
+            if isinstance(pattern, Opening):
+                text = re.split(r"(?<=[.!?])\s", text, maxsplit=1)[0]
             found.append(tuple(loose(part) for part in re.split(r"%[0-9n]", text) if loose(part)))
     if not found:
         fail(f"no text in the catalogue matches {pattern!r}")
@@ -94,6 +111,15 @@ class Speech:
     def since_mark(self):
         return self.lines()[self.seen:]
 
+    def quiet(self, seconds=1.5, longest=15):
+        """Waits until nothing more is spoken for a while: what a step before a row says is not the row's."""
+        deadline = time.monotonic() + longest
+        count, since = len(self.lines()), time.monotonic()
+        while time.monotonic() < deadline and time.monotonic() - since < seconds:
+            time.sleep(0.1)
+            if len(self.lines()) != count:
+                count, since = len(self.lines()), time.monotonic()
+
     def heard(self, pattern, seconds=15):
         """Waits for a line that holds one of the texts pattern names; returns it."""
         wanted = texts(pattern)
@@ -121,7 +147,7 @@ def start_agent(scenario="enrolled"):
     deadline = time.monotonic() + 180
     while True:
         agent = subprocess.Popen([f"{BUILD}/agentsim/vexa-agent-sim", "--scenario", scenario, "--port",
-                                  str(AGENT_PORT), "--log", os.path.join(WORK, f"agent-{scenario}-{LANGUAGE}.jsonl")],
+                                  str(AGENT_PORT), "--log", os.path.join(WORK, f"agent-{LANGUAGE}-{scenario}.jsonl")],
                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                                  text=True, bufsize=1)
         first = agent.stdout.readline()
@@ -148,10 +174,15 @@ def application(pid):
 
 
 def find(node, predicate):
-    if predicate(node):
-        return node
-    for index in range(node.childCount):
-        child = node.getChildAtIndex(index)
+    """The first object under node, node included, that predicate holds for. A list drops its rows when new ones
+    come: an object gone while it is being looked at is passed over, as if it had never been there."""
+    try:
+        if predicate(node):
+            return node
+        children = [node.getChildAtIndex(index) for index in range(node.childCount)]
+    except GLib.GError:
+        return None
+    for child in children:
         if child is not None:
             found = find(child, predicate)
             if found is not None:
@@ -210,15 +241,6 @@ def row(title, play, *patterns, once=True, seconds=15, unheard=()):
             print(f"FAIL {title} ({words!r})")
             return
     print(f"ok   {title}: {' | '.join(lines)}")
-
-
-def start_window(name):
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               LANGUAGE=LANGUAGE, LC_ALL="C.UTF-8" if LANGUAGE == "en" else f"{LANGUAGE}_ES.UTF-8",
-               LANG="C.UTF-8" if LANGUAGE == "en" else f"{LANGUAGE}_ES.UTF-8")
-    log = open(os.path.join(WORK, f"vexaui-{name}-{LANGUAGE}.log"), "w")
-    return subprocess.Popen([f"{BUILD}/vexaui", "-a", "true", "-u", f"orca{LANGUAGE}"], env=env,
-                            stdout=log, stderr=subprocess.STDOUT)
 
 
 def focused(app):
@@ -328,7 +350,7 @@ def sub_screen_and_back(app):
 def enrollment():
     """A new device: approval pending, then approved: each screen read by its purpose with the first control."""
     agent = start_agent("approval-required")
-    window = start_window("enrollment")
+    window = start_window("orcaenroll")
     try:
         app = wait_for("the window on the accessibility bus", lambda: application(window.pid))
         wait_for("the window to take the keyboard", lambda: focus_window(app, window.pid))
@@ -351,9 +373,91 @@ def enrollment():
         agent.wait()
 
 
+def showing(app, role, source):
+    """The showing object of that role named by the window's text for source."""
+    name = translated(source)
+    return find(app, lambda n: n.getRoleName() == role and n.name == name
+                and n.getState().contains(pyatspi.STATE_SHOWING))
+
+
+def press(app, source):
+    button = wait_for(f"the {source!r} button", lambda: showing(app, "push button", source))
+    action(button, "press")
+
+
+def open_list(app, row_caption, title):
+    """From the settings page, the sub-screen of that row, once its list has rows."""
+    press(app, row_caption)
+    wait_for(f"the {title!r} list", lambda: (lambda rows: rows and rows.childCount > 0)(
+        showing(app, "list", title)))
+    speech.quiet()
+
+
+def enter_list(app):
+    """Tab from the sub-screen's Back button into its list, as the keyboard enters it."""
+    showing(app, "push button", "Back").queryComponent().grabFocus()
+    time.sleep(0.5)
+    key("Tab")
+
+
+def list_rows(app, agent):
+    """The lists of the settings screens: entering one reads the row the keyboard is on, the first Down reads the
+    next one, a gateway is neither "checked" nor named twice, findings are headings and items without "bullet",
+    and a peer's copy is confirmed."""
+    console(agent, "gateway use fra-01")
+    console(agent, "generate findings 1")
+    time.sleep(1)
+    press(app, "Settings")
+
+    open_list(app, "Access Gateway", "Preferred Gateway")
+    row("entering the gateway list", lambda: enter_list(app), Said("Frankfurt 1, DE"), r"In use",
+        unheard=("checked", "Frankfurt 1, DE, Frankfurt 1"))
+    row("first Down in the gateway list", lambda: key("Down"), Said("Frankfurt 2, DE"), unheard=("checked",))
+    press(app, "Back")
+
+    open_list(app, "Notifications", "Notifications")
+    row("entering the findings list", lambda: enter_list(app), r"Programs", Said("heading"))
+    row("a findings heading", lambda: key("Down"), r"Malicious Applications Installed", Said("heading"))
+    row("a finding", lambda: key("Down"), Said("program-finding-1"), unheard=("bullet",))
+    press(app, "Back")
+
+    open_list(app, "View all devices", "Peer Devices")
+    row("entering the peer list", lambda: enter_list(app), Said("ws-0142.acme-industries.vexa"))
+    row("first Down in the peer list", lambda: key("Down"), Said("ws-0187.acme-industries.vexa"))
+    row("a peer's address copied", lambda: key("Return"), r"Copied")
+    press(app, "Back")
+
+
+def start_window(user):
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               LANGUAGE=LANGUAGE, LC_ALL="C.UTF-8" if LANGUAGE == "en" else f"{LANGUAGE}_ES.UTF-8",
+               LANG="C.UTF-8" if LANGUAGE == "en" else f"{LANGUAGE}_ES.UTF-8")
+    log = open(os.path.join(WORK, f"vexaui-{LANGUAGE}-{user}.log"), "w")
+    return subprocess.Popen([f"{BUILD}/vexaui", "-a", "true", "-u", f"{user}{LANGUAGE}"], env=env,
+                            stdout=log, stderr=subprocess.STDOUT)
+
+
+def qr_rows():
+    """A device not enrolled, on the QR screen: its purpose and its code area are heard with its one control."""
+    agent = start_agent("default")
+    window = start_window("orcaqr")
+    try:
+        app = wait_for("the window on the accessibility bus", lambda: application(window.pid))
+        wait_for("the QR screen", lambda: showing(app, "push button", "Regenerate QR"))
+        row("the QR screen's purpose and code", lambda: wait_for("the window to take the keyboard",
+                                                                  lambda: focus_window(app, window.pid)),
+            r"Activation by QR code", Opening(r"Scan the code below with your phone\..*"),
+            r"QR code ready to scan|Waiting for a new code")
+    finally:
+        window.terminate()
+        window.wait()
+        agent.kill()
+        agent.wait()
+
+
 def main():
     agent = start_agent()
-    window = start_window("enrolled")
+    window = start_window("orca")
     try:
         app = wait_for("the window on the accessibility bus", lambda: application(window.pid))
         switch = wait_for("the Secure Access switch", lambda: find(
@@ -379,6 +483,9 @@ def main():
             unheard=("not checked",))
         row("agent back", lambda: None, r"You're connected!", seconds=30)
         focus_comes_back(app, agent, switch)
+        list_rows(app, agent)
+        # The lists end on Settings; the next rows start at home.
+        press(app, "Back")
         settings_and_feedback(app, window.pid)
         sub_screen_and_back(app)
     finally:
@@ -387,6 +494,7 @@ def main():
         agent.kill()
         agent.wait()
     enrollment()
+    qr_rows()
     print("\n".join(speech.lines()), file=open(os.path.join(WORK, f"all-{LANGUAGE}.txt"), "w"))
     if failures:
         fail("\n  " + "\n  ".join(failures))

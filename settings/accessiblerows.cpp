@@ -14,6 +14,7 @@ namespace {
 
 const char* const rowUseProperty = "vexauiRowUse";
 const char* const repetitionProperty = "vexauiRepeatsItsRow";
+const char* const holdsRepetitionProperty = "vexauiHoldsRepetitions";
 
 RowUse rowUseOf(const QAbstractItemView* view)
 {
@@ -35,7 +36,11 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::Role role() const override
+    {
+        const QVariant role = index().data(AccessibleRows::AccessibleRoleRole);
+        return role.isValid() ? static_cast<QAccessible::Role>(role.toInt()) : QAccessible::ListItem;
+    }
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text kind) const override
@@ -69,10 +74,6 @@ public:
         state.focusable = state.selectable;
         state.selected = isSelected();
         state.focused = view->hasFocus() && view->currentIndex() == index();
-        if (rowUseOf(view) == RowUse::Choice) {
-            state.checkable = true;
-            state.checked = state.selected;
-        }
         return state;
     }
 
@@ -263,14 +264,82 @@ public:
     QStringList actionNames() const override { return {}; }
 };
 
-QAccessibleInterface* rowsFactory(const QString&, QObject* object)
+// A row's container without the controls that repeat its rows: a screen reader walking the page would find each of
+// them, hidden or not, and read the row a second time by it.
+class ContainerAccessible : public QAccessibleWidget
+{
+public:
+    explicit ContainerAccessible(QWidget* container) : QAccessibleWidget(container) {}
+
+    int childCount() const override { return shownChildren().size(); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> children = shownChildren();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children.at(index))
+                                                     : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() ? shownChildren().indexOf(qobject_cast<QWidget*>(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> shownChildren() const
+    {
+        QList<QWidget*> children;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child && !child->isWindow() && !child->property(repetitionProperty).toBool())
+                children.append(child);
+        }
+        return children;
+    }
+};
+
+QAccessibleInterface* rowsFactory(const QString& className, QObject* object)
 {
     if (auto* view = qobject_cast<QAbstractItemView*>(object); view && view->property(rowUseProperty).isValid())
         return new ListAccessible(view);
-    if (object && object->isWidgetType() && object->property(repetitionProperty).toBool())
-        return new RepetitionAccessible(static_cast<QWidget*>(object));
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (widget->property(repetitionProperty).toBool())
+        return new RepetitionAccessible(widget);
+    if (className == QLatin1String("QWidget") && widget->property(holdsRepetitionProperty).toBool())
+        return new ContainerAccessible(widget);
     return nullptr;
 }
+
+// Taking the focus, a view tells of its current row first (as the row becomes current) and of itself after that: a
+// screen reader would be left on the list, and the first arrow key would take the user past a row never heard. The
+// row is told once more when the view has the focus.
+class CurrentRowTeller : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            auto* view = static_cast<QAbstractItemView*>(watched);
+            QMetaObject::invokeMethod(
+                view,
+                [view] {
+                    const QModelIndex current = view->currentIndex();
+                    if (!view->hasFocus() || !current.isValid())
+                        return;
+                    QAccessibleEvent focus(view, QAccessible::Focus);
+                    focus.setChild(current.row());
+                    QAccessible::updateAccessibility(&focus);
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 void mark(QObject* object, const char* property, const QVariant& value)
 {
@@ -285,17 +354,6 @@ void mark(QObject* object, const char* property, const QVariant& value)
     object->setProperty(property, value);
 }
 
-void tellCheckedChanged(QAbstractItemView* view, const QItemSelection& rows)
-{
-    for (const QModelIndex& index : rows.indexes()) {
-        QAccessible::State checked;
-        checked.checked = true;
-        QAccessibleStateChangeEvent event(view, checked);
-        event.setChild(index.row());
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
 } // namespace
 
 namespace AccessibleRows {
@@ -303,19 +361,13 @@ namespace AccessibleRows {
 void exposeList(QAbstractItemView* view, RowUse use)
 {
     mark(view, rowUseProperty, static_cast<int>(use));
-    if (use != RowUse::Choice)
-        return;
-    // The view tells of selected and unselected rows; a screen reader learns from this that the check moved too.
-    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, view,
-                     [view](const QItemSelection& selected, const QItemSelection& deselected) {
-                         tellCheckedChanged(view, deselected);
-                         tellCheckedChanged(view, selected);
-                     });
+    view->installEventFilter(new CurrentRowTeller(view));
 }
 
 void hideRepetition(QWidget* control)
 {
     mark(control, repetitionProperty, true);
+    mark(control->parentWidget(), holdsRepetitionProperty, true);
 }
 
 } // namespace AccessibleRows

@@ -4,6 +4,7 @@
 #include "settings/breakblanks.h"
 #include "ui_notification.h"
 
+#include <QAccessible>
 #include <QListView>
 #include <QMap>
 #include <QPainter>
@@ -120,6 +121,11 @@ QList<ViolationUnit> regrouped(const QList<ViolationUnit>& groups)
     return result;
 }
 
+QString itemBullet()
+{
+    return QStringLiteral(" \u2022  ");
+}
+
 bool isOneOf(const QString& word, const char* first, const char* second)
 {
     return word == QLatin1String(first) || word == QLatin1String(second);
@@ -150,11 +156,21 @@ public:
         switch (role) {
         case Qt::DisplayRole:
             return finding.text;
+        // The bullet marks an item for the eye; a screen reader would say "bullet" before each one.
+        case Qt::AccessibleTextRole:
+            return finding.kind == Notification::Item && finding.text.startsWith(itemBullet())
+                       ? finding.text.mid(itemBullet().size())
+                       : finding.text;
+        // Titles and headings are heard as what they are, and a screen reader counts only the items as the list's.
+        case AccessibleRows::AccessibleRoleRole:
+            return finding.kind == Notification::Item ? QVariant() : QVariant(int(QAccessible::Heading));
         case Notification::KindRole:
             return finding.kind;
         case Notification::DetailsRole:
-        case Qt::AccessibleDescriptionRole:
             return finding.details;
+        // Each line of the details ends with a break, the last one too: nothing after it is to be read.
+        case Qt::AccessibleDescriptionRole:
+            return finding.details.trimmed();
         default:
             return {};
         }
@@ -289,7 +305,7 @@ void Notification::listViolations(Response VexaResp, QString errorMessage)
         ui->listArea->showInformation(errorMessage);
         return;
     }
-    const QString bullet = QStringLiteral(" \u2022  ");
+    const QString bullet = itemBullet();
     auto itemText = [&](ViolationCategory category, const QString& condition, const ViolationItem& item) -> QString {
         if (category == ViolationCategory::Files)
             return bullet + item.path;

@@ -73,7 +73,7 @@ public:
             lines.removeAll(QString());
             return lines.join(QStringLiteral(", "));
         }
-        // Whether it is checked a screen reader learns from the row's state; what the grey says, from this.
+        // Which row is chosen a screen reader learns from the selection; what the grey and the blue say, from this.
         case Qt::AccessibleDescriptionRole:
             return !gateway.inService ? outOfServiceText() : gateway.inUse ? inUseText() : QString();
         case PagSelection::DetailRole:
@@ -265,8 +265,10 @@ void PagSelection::listPags(Response response, PAG preferred, QString errorMessa
                 const QString place = city + QStringLiteral(", ") + entry.country;
                 row.text = insertBreakBlanks(place, widthLimit);
                 // The settings page names the gateway as the agent does; with that name under the place the user
-                // can tell which row is the gateway named there.
-                if (!entry.name.isEmpty() && entry.name != place)
+                // can tell which row is the gateway named there. A name the place already says is not repeated, to
+                // the eye or to a screen reader ("Frankfurt 1, DE, Frankfurt 1").
+                if (!entry.name.isEmpty() && entry.name.compare(place, Qt::CaseInsensitive) != 0 &&
+                    entry.name.compare(city, Qt::CaseInsensitive) != 0)
                     row.detail = insertBreakBlanks(entry.name, widthLimit);
             } else {
                 row.text = insertBreakBlanks(entry.name, widthLimit);

@@ -1,6 +1,7 @@
 #include "settings/peerdevices.h"
 
 #include "app/brandprofile.h"
+#include "app/herald.h"
 #include "app/highdpi.h"
 #include "app/namedtimer.h"
 #include "app/screenlook.h"
@@ -203,7 +204,7 @@ private:
 
 PeerDevices::PeerDevices(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::PeerDevices>()), peers(new PeerModel(this)),
-      delegate(new PeerDelegate(this))
+      delegate(new PeerDelegate(this)), herald(new Herald(this))
 {
     ui->setupUi(this);
     ui->listArea->setModel(peers, delegate, ui->titleBar->title(), AccessibleRows::RowUse::Press);
@@ -270,6 +271,8 @@ void PeerDevices::confirmCopy(int row)
 {
     cancelNamedSingleShots(this, copyConfirmationTimer);
     peers->setConfirmedRow(row);
+    // The row says it too, but Orca drops a list item's change of name: the copy is news of the screen.
+    herald->say(copiedText());
     startNamedSingleShot(this, copyConfirmationMs, copyConfirmationTimer, [this] { peers->setConfirmedRow(-1); });
 }
 

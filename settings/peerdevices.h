@@ -9,6 +9,7 @@
 namespace Ui {
 class PeerDevices;
 }
+class Herald;
 class PeerDelegate;
 class PeerModel;
 
@@ -51,4 +52,5 @@ private:
     std::unique_ptr<Ui::PeerDevices> ui;
     PeerModel* peers;
     PeerDelegate* delegate;
+    Herald* herald;
 };

@@ -846,10 +846,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>QR code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation type="unfinished"></translation>
     </message>
@@ -867,6 +863,14 @@
     </message>
     <message>
         <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activation by QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code ready to scan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -846,10 +846,6 @@
         <translation>Atrás</translation>
     </message>
     <message>
-        <source>QR code</source>
-        <translation>Código QR</translation>
-    </message>
-    <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>Escanee este código con su teléfono para activar este dispositivo</translation>
     </message>
@@ -868,6 +864,14 @@
     <message>
         <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
         <translation>Escanee el código de abajo con su teléfono. Esta ventana continuará sola una vez escaneado el código.</translation>
+    </message>
+    <message>
+        <source>Activation by QR code</source>
+        <translation>Activación con código QR</translation>
+    </message>
+    <message>
+        <source>QR code ready to scan</source>
+        <translation>Código QR listo para escanear</translation>
     </message>
 </context>
 <context>

@@ -846,10 +846,6 @@
         <translation>뒤로</translation>
     </message>
     <message>
-        <source>QR code</source>
-        <translation>QR 코드</translation>
-    </message>
-    <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>이 기기를 활성화하려면 휴대폰으로 이 코드를 스캔하세요</translation>
     </message>
@@ -868,6 +864,14 @@
     <message>
         <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
         <translation>휴대폰으로 아래 코드를 스캔하세요. 코드를 스캔하면 이 창이 자동으로 다음 단계로 넘어갑니다.</translation>
+    </message>
+    <message>
+        <source>Activation by QR code</source>
+        <translation>QR 코드로 활성화</translation>
+    </message>
+    <message>
+        <source>QR code ready to scan</source>
+        <translation>스캔할 준비가 된 QR 코드</translation>
     </message>
 </context>
 <context>

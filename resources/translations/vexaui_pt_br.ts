@@ -846,10 +846,6 @@
         <translation>Voltar</translation>
     </message>
     <message>
-        <source>QR code</source>
-        <translation>Código QR</translation>
-    </message>
-    <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>Escaneie este código com seu celular para ativar este dispositivo</translation>
     </message>
@@ -868,6 +864,14 @@
     <message>
         <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
         <translation>Escaneie o código abaixo com seu celular. Esta janela avança sozinha assim que o código for escaneado.</translation>
+    </message>
+    <message>
+        <source>Activation by QR code</source>
+        <translation>Ativação por código QR</translation>
+    </message>
+    <message>
+        <source>QR code ready to scan</source>
+        <translation>Código QR pronto para escanear</translation>
     </message>
 </context>
 <context>

@@ -846,10 +846,6 @@
         <translation>Geri</translation>
     </message>
     <message>
-        <source>QR code</source>
-        <translation>QR kodu</translation>
-    </message>
-    <message>
         <source>Scan this code with your phone to activate this device</source>
         <translation>Bu cihazı etkinleştirmek için bu kodu telefonunuzla tarayın</translation>
     </message>
@@ -868,6 +864,14 @@
     <message>
         <source>Scan the code below with your phone. This window moves on by itself once the code is scanned.</source>
         <translation>Aşağıdaki kodu telefonunuzla tarayın. Kod tarandığında bu pencere kendiliğinden devam eder.</translation>
+    </message>
+    <message>
+        <source>Activation by QR code</source>
+        <translation>QR kodu ile etkinleştirme</translation>
+    </message>
+    <message>
+        <source>QR code ready to scan</source>
+        <translation>Taranmaya hazır QR kodu</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,13 @@ private slots:
                                                 << "Paris gateway";
         QTest::newRow("zq: the name is the place") << "zq" << gateway("s", "Paris, FR") << "Paris, FR"
                                                    << "";
+        // "Frankfurt 1, DE" over "Frankfurt 1" would say the city twice, to the eye and to a screen reader.
+        PagEntry frankfurt = gateway("f", "frankfurt 1", "Frankfurt", "DE");
+        frankfurt.replicaNumber = 1;
+        QTest::newRow("zq: the name is the city and replica") << "zq" << frankfurt << "Frankfurt 1, DE"
+                                                              << "";
+        QTest::newRow("zq: the name is the city") << "zq" << gateway("s", "Paris") << "Paris, FR"
+                                                  << "";
         QTest::newRow("zq: agent name stays text") << "zq" << gateway("t", "<i>Paris</i>") << "Paris, FR"
                                                    << "<i>Paris</i>";
         PagEntry cityOnly = gateway("c", "Edge", "Lyon", "");
