@@ -549,6 +549,11 @@ void Settings::showSubScreen(int index)
     }
     const QWidget* focus = window()->focusWidget();
     const bool focusLeaves = focus && ui->settingsStack->currentWidget()->isAncestorOf(focus);
+    // A page remembers the control it was left from, and Qt would put the keyboard back there. A screen opened again
+    // starts at its top, where a screen reader reads its name with the control, unless it puts the keyboard into a
+    // field of its own as it shows.
+    if (QWidget* remembered = ui->settingsStack->widget(index)->focusWidget(); focusLeaves && remembered)
+        remembered->clearFocus();
     ui->settingsStack->setCurrentIndex(index);
     // Back on the list, the keyboard is at the row it went from rather than at the top of the page.
     QWidget* row = index == ListPage ? rowOpening(leaving) : nullptr;
