@@ -1,5 +1,12 @@
 #include "app/modaldialog.h"
 
+#include "app/assistiveroles.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QWidget>
 
 namespace ModalDialog {
@@ -22,11 +29,33 @@ void centreOnWindow(QDialog& dialog)
     dialog.adjustSize();
     dialog.move(parent->window()->frameGeometry().center() - dialog.rect().center());
 }
+// Orca reads a box's text with the box only when it finds its labels laid out as the box comes, which a busy machine
+// may not have done yet; the box's own name it always reads. So the text is the name, and the labels, which would
+// say it again, leave the screen reader's tree.
+void nameAfterItsText(QMessageBox& box)
+{
+    const auto plain = [&box](const QString& text) {
+        return box.textFormat() == Qt::PlainText || !Qt::mightBeRichText(text)
+                   ? text
+                   : QTextDocumentFragment::fromHtml(text).toPlainText();
+    };
+    QStringList said(plain(box.text()));
+    if (!box.informativeText().isEmpty())
+        said << plain(box.informativeText());
+    box.setAccessibleName(said.join(QLatin1Char(' ')));
+    for (const char* label : {"qt_msgbox_label", "qt_msgbox_informativelabel"}) {
+        if (auto* shown = box.findChild<QLabel*>(QLatin1String(label)))
+            AssistiveRoles::markDecorative(shown);
+    }
+}
+
 } // namespace
 
 void open(QDialog* dialog, std::function<void(int result)> onFinished)
 {
     centreOnWindow(*dialog);
+    if (auto* box = qobject_cast<QMessageBox*>(dialog))
+        nameAfterItsText(*box);
     if (replacement()) {
         const int result = replacement()(*dialog);
         if (onFinished)

@@ -396,10 +396,10 @@ def open_list(app, row_caption, title):
 
 def enter_list(app):
     """Tab from the sub-screen's Back button into its list, as the keyboard enters it. An opened sub-screen has the
-    keyboard on its Back button, or, once the gateways came, on the one in use; Shift+Tab goes back from there."""
+    keyboard on its Back button already."""
     back = translated("Back")
-    if not wait_for_maybe(lambda: (lambda node: node is not None and node.name == back)(focused(app)), 2):
-        key("shift+Tab")
+    if not wait_for_maybe(lambda: (lambda node: node is not None and node.name == back)(focused(app)), 5):
+        showing(app, "push button", "Back").queryComponent().grabFocus()
         time.sleep(0.5)
     key("Tab")
 
@@ -413,11 +413,10 @@ def list_rows(app, agent):
     time.sleep(1)
     press(app, "Settings")
 
-    # The gateway screen puts the keyboard on the gateway in use once its list has come: the row is heard as the
-    # screen opens.
-    row("opening the gateway list", lambda: press(app, "Access Gateway"), Said("Frankfurt 1, DE"), r"In use", unheard=("checked", "Frankfurt 1, DE, Frankfurt 1"))
-    # Left out until mended: the row in use is heard as focused, yet the keyboard is not in the list until a Tab, so
-    # a first Down says nothing.
+    open_list(app, "Access Gateway", "Preferred Gateway")
+    row("entering the gateway list", lambda: enter_list(app), Said("Frankfurt 1, DE"), r"In use",
+        unheard=("checked", "Frankfurt 1, DE, Frankfurt 1"))
+    row("first Down in the gateway list", lambda: key("Down"), Said("Frankfurt 2, DE"), unheard=("checked",))
     press(app, "Back")
 
     open_list(app, "Notifications", "Notifications")

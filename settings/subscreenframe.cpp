@@ -65,9 +65,28 @@ void SubScreenTitleBar::setTitle(const QString& text)
         AssistiveRoles::nameScreen(parentWidget(), text);
 }
 
+namespace {
+
+// QListView tells a screen reader that its new current row has the focus even when the list does not have it. The
+// gateway list makes the one in use current as it comes; Orca then took the keyboard's place to be that row, and the
+// first Down, which the Back button got, said nothing.
+class RowListView : public QListView
+{
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override
+    {
+        if (hasFocus())
+            QListView::currentChanged(current, previous);
+        else
+            QAbstractItemView::currentChanged(current, previous);
+    }
+};
+
+} // namespace
+
 SubScreenList::SubScreenList(QWidget* parent)
     : QWidget(parent), pages(new QStackedLayout(this)), infoContainer(new QWidget), infoLabel(new LiveLabel),
-      listView(new QListView)
+      listView(new RowListView)
 {
     setMaximumWidth(376);
 

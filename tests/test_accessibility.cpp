@@ -2,6 +2,7 @@
 // state, the tab order, Escape on the screens with a back button, and the looks that stood for states.
 
 #include "app/brandprofile.h"
+#include "app/modaldialog.h"
 #include "app/screenlook.h"
 #include "app/startup.h"
 #include "app/waitingspinnerwidget.h"
@@ -18,6 +19,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -545,6 +547,40 @@ private slots:
         QAccessibleInterface* home = accessibleOf(h.widget("connPage"));
         QCOMPARE(home->role(), QAccessible::Grouping);
         QCOMPARE(home->text(QAccessible::Name), QStringLiteral("Acme Industries"));
+    }
+
+    // A message box is read by its text, once: the box is named after it and its labels leave the tree. Markup in a
+    // rich box is not read out; a plain box's text is read as it stands, brackets and all.
+    void messageBoxIsNamedAfterItsText_data()
+    {
+        QTest::addColumn<Qt::TextFormat>("format");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("informative");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << Qt::PlainText << "Ticket ID: <b>7</b>" << QString() << "Ticket ID: <b>7</b>";
+        QTest::newRow("rich") << Qt::AutoText << "Ticket <b>7</b> filed." << QString() << "Ticket 7 filed.";
+        QTest::newRow("with informative text") << Qt::PlainText << "Deactivate this device?"
+                                               << "It leaves the organisation."
+                                               << "Deactivate this device? It leaves the organisation.";
+    }
+    void messageBoxIsNamedAfterItsText()
+    {
+        QFETCH(Qt::TextFormat, format);
+        QFETCH(QString, text);
+        QFETCH(QString, informative);
+        QFETCH(QString, name);
+        auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Novalume"), QString());
+        box->setTextFormat(format);
+        box->setText(text);
+        box->setInformativeText(informative);
+        ModalDialog::open(box);
+        QAccessibleInterface* told = accessibleOf(box);
+        QCOMPARE(told->text(QAccessible::Name), name);
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            if (!label->text().isEmpty() && label->isVisibleTo(box))
+                QVERIFY(accessibleOf(const_cast<QLabel*>(label))->state().invisible);
+        }
+        box->close();
     }
 
     // The keyboard starts at the top of a screen the window moves to on the agent's word, rather than where Qt left
