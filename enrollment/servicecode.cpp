@@ -1,5 +1,6 @@
 #include "enrollment/servicecode.h"
 
+#include "app/assistiveroles.h"
 #include "app/brandprofile.h"
 #include "app/screenlook.h"
 #include "app/theme.h"
@@ -22,6 +23,7 @@ ServiceCode::ServiceCode(QWidget* parent)
 {
     ui->setupUi(this);
     ui->stackedWidget->addWidget(qrScreen);
+    AssistiveRoles::markArrangement(ui->stackedWidget);
 
     setStyleSheet(QStringLiteral("background-color: #FFF; color: #000; font: 14px \"Ubuntu\";"));
     ScreenLook::lightenPlaceholders(this);

@@ -535,6 +535,8 @@ private slots:
         // The stacks the screens lie in are passed over, not read as "layered pane".
         for (QWidget* stack : {h.widget("screenStack"), h.widget("settingsStack"),
                                screenOf(h.window.get(), QStringLiteral("AuthEmail"))
+                                   ->findChild<QWidget*>(QStringLiteral("stackedWidget")),
+                               screenOf(h.window.get(), QStringLiteral("ServiceCode"))
                                    ->findChild<QWidget*>(QStringLiteral("stackedWidget"))})
             QCOMPARE(accessibleOf(stack)->role(), QAccessible::Client);
     }
