@@ -28,14 +28,19 @@ def fail(message):
     sys.exit(f"check-orca [{LANGUAGE}]: {message}{earlier}")
 
 
-def wait_for(what, probe, seconds=20):
+def wait_for_maybe(probe, seconds):
+    """What probe finds within the time, or None."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = probe()
         if found:
             return found
         time.sleep(0.1)
-    fail(f"timed out waiting for {what}")
+    return None
+
+
+def wait_for(what, probe, seconds=20):
+    return wait_for_maybe(probe, seconds) or fail(f"timed out waiting for {what}")
 
 
 def catalogue():
@@ -131,13 +136,7 @@ class Speech:
                     return line
             return None
 
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            line = probe()
-            if line:
-                return line
-            time.sleep(0.1)
-        return None
+        return wait_for_maybe(probe, seconds)
 
 
 speech = Speech()
@@ -262,7 +261,7 @@ def showing_button(app, pattern):
         find(app, lambda n: n.getRoleName() == "push button" and buttons.append(
             f"{n.name} {[pyatspi.stateToString(x) for x in n.getState().getStates()]}") and False)
         fail(f"no usable button {pattern!r} among {buttons}")
-    return find(app, usable)
+    return found
 
 
 def lands_on(app, what, predicate):
@@ -272,15 +271,6 @@ def lands_on(app, what, predicate):
     node = focused(app)
     failures.append(f"{what}: the keyboard is on {node.getRoleName() + ' ' + node.name if node else 'nothing'}")
     print(f"FAIL {what} (focus)")
-
-
-def wait_for_maybe(probe, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if probe():
-            return True
-        time.sleep(0.1)
-    return False
 
 
 def focus_comes_back(app, agent, switch):

@@ -4,6 +4,7 @@
 #include "app/modaldialog.h"
 #include "settings/settings.h"
 #include "tests/support/agentlink.h"
+#include "tests/support/testsupport.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -159,12 +160,9 @@ private:
         prompt.informativeText = box.informativeText();
         if (box.defaultButton())
             prompt.defaultButton = box.defaultButton()->text().remove(QLatin1Char('&'));
-        QAbstractButton* chosen = nullptr;
-        for (QAbstractButton* button : box.buttons()) {
+        for (QAbstractButton* button : box.buttons())
             prompt.buttons.append(button->text().remove(QLatin1Char('&')));
-            if (button->text().remove(QLatin1Char('&')) == press)
-                chosen = button;
-        }
+        QAbstractButton* chosen = buttonNamed(box, press);
         seen.append(prompt);
         if (!chosen)
             return QMessageBox::Escape;

@@ -220,10 +220,9 @@ private slots:
         h.agent.send(agentSays(0, 0).replace("\"activation_state\":1", "\"activation_state\":0"));
         QTRY_COMPARE(h.page(), int(MainWindow::ActivatePage));
         QVERIFY(question->isVisible());
-        for (QAbstractButton* button : question->buttons()) {
-            if (button->text().remove(QLatin1Char('&')) == QLatin1String("Yes"))
-                button->click();
-        }
+        QAbstractButton* yes = buttonNamed(*question, QStringLiteral("Yes"));
+        QVERIFY(yes);
+        yes->click();
         QCOMPARE(h.nextRequest(), QByteArray());
         QVERIFY(!spinnerOver(settings));
     }

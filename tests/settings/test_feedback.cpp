@@ -6,6 +6,7 @@
 #include "tests/settings/subscreentestkit.h"
 #include "tests/support/mainwindowharness.h"
 #include "tests/support/metatypes.h"
+#include "tests/support/testsupport.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -428,11 +429,8 @@ private slots:
                 return int(QMessageBox::Ok);
             questions << box.text();
             defaults << box.standardButton(box.defaultButton());
-            for (QAbstractButton* button : box.buttons()) {
-                if (button->text().remove(QLatin1Char('&')) == press)
-                    return int(box.standardButton(button));
-            }
-            return int(QMessageBox::Escape);
+            QAbstractButton* chosen = buttonNamed(box, press);
+            return int(chosen ? box.standardButton(chosen) : QMessageBox::Escape);
         });
         subject(screen)->setText(QStringLiteral("Subject"));
         message(screen)->setPlainText(QStringLiteral("Message"));

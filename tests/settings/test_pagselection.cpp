@@ -3,6 +3,7 @@
 #include "settings/pagselection.h"
 #include "tests/settings/subscreentestkit.h"
 #include "tests/support/metatypes.h"
+#include "tests/support/testsupport.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -322,11 +323,8 @@ private slots:
             auto& box = static_cast<QMessageBox&>(dialog);
             questions << box.text();
             defaults << box.standardButton(box.defaultButton());
-            for (QAbstractButton* button : box.buttons()) {
-                if (button->text().remove(QLatin1Char('&')) == press)
-                    return int(box.standardButton(button));
-            }
-            return int(QMessageBox::Escape);
+            QAbstractButton* chosen = buttonNamed(box, press);
+            return int(chosen ? box.standardButton(chosen) : QMessageBox::Escape);
         });
         clickRow(pagList(screen), 1);
         child<QPushButton>(&screen, "applyButton")->click();

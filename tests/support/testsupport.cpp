@@ -1,7 +1,9 @@
 #include "tests/support/testsupport.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QJsonDocument>
+#include <QMessageBox>
 #include <QTest>
 
 FakeAgent::FakeAgent(quint16 listenPort, QObject* parent) : QObject(parent)
@@ -82,4 +84,13 @@ quint16 closedLoopbackPort()
     const quint16 port = agent.port();
     agent.stopListening();
     return port;
+}
+
+QAbstractButton* buttonNamed(const QMessageBox& box, const QString& text)
+{
+    for (QAbstractButton* button : box.buttons()) {
+        if (button->text().remove(QLatin1Char('&')) == text)
+            return button;
+    }
+    return nullptr;
 }

@@ -10,6 +10,9 @@
 #include <QTcpSocket>
 #include <functional>
 
+class QAbstractButton;
+class QMessageBox;
+
 // A fake agent on an ephemeral loopback port: it records the lines the interface writes and sends whatever a test
 // tells it to, byte for byte, so framing and request bytes are checked over a real socket.
 class FakeAgent : public QObject
@@ -49,6 +52,9 @@ QByteArray agentLine(const char* json);
 
 // A JSON message kept as a file in tests/fixtures.
 QJsonObject loadFixture(const char* name);
+
+// The box's button that reads `text` without its mnemonic; null when it has none.
+QAbstractButton* buttonNamed(const QMessageBox& box, const QString& text);
 
 // The port of a loopback listener that has closed again: connecting to it is refused at once.
 quint16 closedLoopbackPort();
