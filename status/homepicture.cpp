@@ -1,29 +1,26 @@
 #include "status/homepicture.h"
 
 #include "app/brandprofile.h"
+#include "status/traystatus.h"
 
 HomePicture homePictureFor(const Status& status)
 {
-    switch (status.state) {
-    case AppState::On:
+    if (status.state == AppState::NeedsAttention &&
+        (status.attention == Attention::NetworkBlocked || status.attention == Attention::DeviceIsolated))
+        return HomePicture::Blocked;
+    switch (TrayStatus::badgeFor(status.state)) {
+    case TrayStatus::Badge::Check:
         return HomePicture::Protected;
-    case AppState::Connecting:
-    case AppState::ApprovalPending:
+    case TrayStatus::Badge::Dots:
         return HomePicture::Busy;
-    case AppState::SecureAccessOff:
-    case AppState::NotEnrolled:
+    case TrayStatus::Badge::Slash:
         return HomePicture::Off;
-    case AppState::AgentUnavailable:
-    case AppState::PortHeldByOther:
+    case TrayStatus::Badge::Cross:
         return HomePicture::Unavailable;
-    case AppState::SignInNeeded:
-        return HomePicture::Attention;
-    case AppState::NeedsAttention:
+    case TrayStatus::Badge::Exclamation:
         break;
     }
-    return status.attention == Attention::NetworkBlocked || status.attention == Attention::DeviceIsolated
-               ? HomePicture::Blocked
-               : HomePicture::Attention;
+    return HomePicture::Attention;
 }
 
 QString homePicturePath(HomePicture picture)
